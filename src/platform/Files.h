@@ -1,0 +1,89 @@
+#pragma once
+// The program's view of the file system: names are matched without regard to
+// letter case (A-Z only, an exact match first), as on the game's own system;
+// only regular files are read; writes can be made to fail for tests.
+#include <cstdint>
+#include <ctime>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace tv {
+
+inline constexpr char kSep = '/';
+
+// The folder of the running executable, ending with the separator.
+std::string ProgramFolderOfExecutable();
+// The process's current folder, ending with the separator.
+std::string ProcessFolder();
+
+enum class WriteStage { Open, Write, Sync, Rename };
+// Returning true makes that stage of a file replacement fail (tests only).
+using WriteFaultHook = std::function<bool(WriteStage, const std::string& path)>;
+
+class FileSystem {
+ public:
+  explicit FileSystem(std::string startFolder = ProcessFolder());
+
+  // The path as it is on disk when every component is found (letter case
+  // ignored), else the path unchanged.
+  std::string Resolve(const std::string& path);
+
+  bool FileExists(const std::string& path);    // a regular file
+  bool FolderExists(const std::string& path);  // a folder
+  std::int64_t FileSize(const std::string& path);  // -1 when no regular file
+  // Up to count bytes from offset; fewer at the end, none when no regular file.
+  std::string ReadBytes(const std::string& path, std::uint64_t offset, std::size_t count);
+  std::optional<std::time_t> ModifiedTime(const std::string& path);
+  // Sets the modification time to the second without opening the file.
+  bool SetModifiedTime(const std::string& path, std::time_t time);
+  bool Delete(const std::string& path);
+  bool Rename(const std::string& from, const std::string& to);
+  // Replaces the whole file so that a crash leaves the old or the new bytes:
+  // a temporary file in the same folder, flushed to disk, renamed over it.
+  bool ReplaceFile(const std::string& path, std::string_view bytes);
+
+  // The regular, non-hidden files of folder whose names match one of the
+  // patterns ("*.grp;*.zip"), letter case ignored, sorted without regard to
+  // case. Reading a listing makes its folder the current folder.
+  std::vector<std::string> List(const std::string& folder, std::string_view patterns);
+  const std::string& CurrentFolder() const { return m_current; }
+
+  // While a pass scope is alive, each folder is read at most once; the
+  // program's own writes drop what was read.
+  class PassScope {
+   public:
+    explicit PassScope(FileSystem& fs) : m_fs(fs) { m_fs.m_caching = true; }
+    ~PassScope() { m_fs.m_caching = false; m_fs.m_views.clear(); }
+    PassScope(const PassScope&) = delete;
+    PassScope& operator=(const PassScope&) = delete;
+   private:
+    FileSystem& m_fs;
+  };
+
+  void SetWriteFaultHook(WriteFaultHook hook) { m_fault = std::move(hook); }
+
+ private:
+  struct Entry {
+    std::string name;
+    bool regular = false;
+    bool folder = false;
+  };
+  const std::vector<Entry>& View(const std::string& folder);
+  std::optional<Entry> Lookup(const std::string& folder, std::string_view name);
+  void Forget() { m_views.clear(); }
+  bool Fails(WriteStage stage, const std::string& path) const { return m_fault && m_fault(stage, path); }
+
+  std::string m_current;
+  bool m_caching = false;
+  std::unordered_map<std::string, std::vector<Entry>> m_views;
+  std::vector<Entry> m_scratch;
+  WriteFaultHook m_fault;
+};
+
+bool MatchesPattern(std::string_view name, std::string_view pattern);
+
+}  // namespace tv
