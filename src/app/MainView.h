@@ -1,0 +1,81 @@
+#pragma once
+// Everything the main window shows, as the core decides it. The Qt window
+// renders this after every operation and never decides any of it itself.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "app/Skins.h"
+
+namespace tv {
+
+enum class GameType { Single, Host, Join };
+
+struct MenuEntry {
+  std::string caption;
+  bool visible = false;
+  bool checked = false;
+};
+
+struct ListRow {
+  std::string text;
+  int code = 0;  // opinion code that colours the row
+};
+
+struct MainView {
+  std::string caption = "Tarvolin - vx.x";
+  std::string labelNick = "Nickname";
+  std::string labelMaps = "Maps from Maps";
+  bool listsVisible = false;
+
+  // ListBox1, the TC list.
+  std::vector<ListRow> tcRows;
+  int tcSelected = -1;
+
+  // ListBox2, the map list: single selection until "Multi Select".
+  std::vector<ListRow> mapRows;
+  std::vector<int> mapSelected;  // selected rows, ascending
+  int mapTopRow = -1;            // the row to scroll into view, -1 to leave it
+  bool multiSelect = false;
+  std::string mapHint = "Rightclick for Options";
+
+  // Start buttons.
+  std::string btnPlayCaption;
+  std::string btnPlayHint;
+  std::string btnStartHint = "Start a Total Converstion";
+  std::string btnMapsHint = "Start a user Map";
+  bool btnStartEnabled = true;
+  bool btnMapsEnabled = true;
+  bool btnPlayEnabled = true;
+
+  // ComboBox1, the skill box.
+  std::string skillText = "Skill Level 2";
+  bool skillEnabled = true;
+
+  // ComboBox2, the saved games.
+  std::vector<std::string> savedEntries;
+  std::string savedText = "Start a saved game";
+  int savedSelected = -1;
+  bool savedEnabled = true;
+
+  GameType gameType = GameType::Single;
+  bool savedBoxAllowed = true;  // disabled for host and join games
+
+  // The check box "Associate Map with TC".
+  bool assocChecked = false;
+  bool assocVisible = true;
+  std::string assocHint;
+
+  // Menu entries that change at run time.
+  std::array<MenuEntry, 5> duke = {{{"", true}, {}, {}, {}, {}}};
+  std::array<MenuEntry, 7> mapFolders = {{{"Maps", true}, {}, {}, {}, {}, {}, {}}};
+  std::array<bool, 4> mapSortChecked{};
+  bool commandLineChecked = false;
+
+  const Skin* skin = &kSkins[0];
+
+  // Set when no control may keep the keyboard focus; the window clears it.
+  bool dropFocus = false;
+};
+
+}  // namespace tv

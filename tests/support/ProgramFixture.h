@@ -1,0 +1,37 @@
+#pragma once
+// A program folder in a temporary folder with the core running on it.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/Program.h"
+#include "fixture/Fixture.h"
+#include "support/RecordingUi.h"
+
+namespace tv::test {
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  ProgramTest() : fs(dir.Path()) {}
+
+  // Makes the program on the folder; call after preparing files.
+  Program& Start(DateTimeFormats formats = {"dd/MM/yyyy", "HH:mm:ss"}) {
+    Environment env;
+    env.programFolder = dir.Path();
+    env.formats = std::move(formats);
+    env.now = [this] { return now; };
+    program = std::make_unique<Program>(fs, ui, env);
+    return *program;
+  }
+  std::string Ini() const { return fixture::ReadFile(dir.Path() + "Tarvolin.ini"); }
+  void WriteIni(const std::string& text) { fixture::WriteFile(dir.Path() + "Tarvolin.ini", text); }
+  std::string Path(const std::string& name) const { return dir.Path() + name; }
+
+  fixture::TempFolder dir;
+  FileSystem fs;
+  RecordingUi ui;
+  std::time_t now = 1796520000;  // 2026-12-06 02:40 UTC
+  std::unique_ptr<Program> program;
+};
+
+}  // namespace tv::test

@@ -1,0 +1,52 @@
+#pragma once
+// A user interface for tests: it records what the core beeped and showed, and
+// answers questions and modal windows from a script.
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/UserInterface.h"
+
+namespace tv::test {
+
+class RecordingUi : public UserInterface {
+ public:
+  struct Shown {
+    std::string kind;  // "message", "question", "error", "modal"
+    std::string text;
+    std::string title;
+    std::string buttons;
+  };
+
+  void Beep(BeepKind kind) override { beeps.push_back(kind); }
+  void ShowMessage(const std::string& text) override { shown.push_back({"message", text, "", ""}); }
+  int MessageShow(const std::string& text, const std::string& title, const std::string& buttons, int, int) override {
+    shown.push_back({"question", text, title, buttons});
+    if (answers.empty()) return kOk;
+    const int a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  void ShowRunTimeError(const std::string& text) override { shown.push_back({"error", text, "Tarvolin", ""}); }
+  void ShowModal(Window window) override {
+    modals.push_back(window);
+    if (onModal) onModal(window);
+  }
+  void Minimize() override { ++minimized; }
+  void Restore() override { ++restored; }
+  void Refresh() override { ++refreshed; }
+  void Quit() override { quit = true; }
+
+  std::vector<BeepKind> beeps;
+  std::vector<Shown> shown;
+  std::vector<Window> modals;
+  std::deque<int> answers;                  // answers to MessageShow, in order
+  std::function<void(Window)> onModal;      // plays the user's part in a modal window
+  int minimized = 0;
+  int restored = 0;
+  int refreshed = 0;
+  bool quit = false;
+};
+
+}  // namespace tv::test
