@@ -46,6 +46,52 @@ class Program {
   void ApplySkin(const Skin& skin);
   void SkinClick(int index);  // the "GUI Skin Color" entries
 
+  // Game installation: executables, setup program, tools menu.
+  void DukeClick(int entry);  // Duke1Click..Duke5Click, entry 1..5
+  void DukeSetup1Click();
+  void CommandLine1Click();
+  void DesktopIcon2Click();
+  void AboutTarvolin2Click();
+  void LaunchGame(const std::string& program, const std::string& parameters);
+
+  // Map folders, the map list, opinions and orders.
+  void MenuMapFolderClick(int slot);  // MenuMapFolder0Click..MenuMapFolder6Click
+  void MapSortClick(int entry);       // MapSort1Click..MapSort4Click, entry 1..4
+  void MultiSelect1Click();
+  void SaveMapsOpinions1Click();
+  void ListBox2Click(const std::vector<int>& selectedRows);  // the selection changed
+  void ListBox2MouseUp();
+  void ListBox2RightDown();
+  void ListBox2DblClick();
+
+  // Total conversions.
+  void ListBox1Click(int selectedRow);  // the selection changed
+  void ListBox1MouseUp();
+  void ListBox1RightDown();
+  void ListBox1DblClick();
+
+  // Saved games.
+  void ComboBox2Enter();
+  void ComboBox2Change(int selectedEntry);  // -1: "Start a saved game"
+  void btnDeleteClick();
+
+  // Playing.
+  void btnPlayMouseDown();
+  void btnMapsClick();
+  void btnStartClick();
+  void PlayLevel1Click();
+  void PlayTCLevel1Click();
+  void PlayBatchFile1Click();
+  void ComboBox1Change(const std::string& text);
+  void rbtnSingleMouseUp();
+  void rbtnHostMouseUp();
+  void rbtnJoinMouseUp();
+  void btnConfigClick();
+  void MapMusic1Click();
+
+  // History.
+  void ShowHistory1Click();
+
   // Tests watch the order of the pass through this.
   void SetPassObserver(std::function<void(const char* step)> observer) { m_passObserver = std::move(observer); }
 
@@ -107,6 +153,8 @@ class Program {
   void SwitchHighResPack();
 
   void CreateDesktopShortcut();
+
+  // State of the parts of the program, each kept by its own source file.
 
   FileSystem& m_fs;
   UserInterface& m_ui;

@@ -1,0 +1,16 @@
+// Total conversions: discovery, the TC list and its opinions.
+#include "app/Program.h"
+
+namespace tv {
+
+void Program::ClearTcTable() {}
+void Program::ClearTcOpinions() {}
+void Program::ListGroupFiles() {}
+void Program::DiscoverTCs() {}
+void Program::FillTCList() {}
+void Program::PackAndLoadTCOpinions() {}
+void Program::ListBox1Click(int) {}
+void Program::ListBox1MouseUp() {}
+void Program::ListBox1RightDown() {}
+
+}  // namespace tv
