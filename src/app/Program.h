@@ -154,7 +154,22 @@ class Program {
 
   void CreateDesktopShortcut();
 
-  // State of the parts of the program, each kept by its own source file.
+  // State and helpers of the parts of the program, each kept by its own
+  // source file.
+
+  // Installation (ProgramInstall.cpp).
+
+  // Maps (ProgramMaps.cpp).
+
+  // Total conversions (ProgramTcs.cpp).
+
+  // Saved games (ProgramSavedGames.cpp).
+
+  // Playing (ProgramPlay.cpp).
+
+  // History, read-me viewer and batch window (ProgramHistory.cpp).
+
+  // Shared by all parts.
 
   FileSystem& m_fs;
   UserInterface& m_ui;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/Beep.h"
+#include "platform/Color.h"
 
 namespace tv {
 
@@ -29,6 +30,11 @@ class UserInterface {
   virtual void ShowRunTimeError(const std::string& text) = 0;
   // Shows a secondary window until it closes; it works on the core's model.
   virtual void ShowModal(Window window) = 0;
+  // The opinion window's own message dialog, shading from white to colour.
+  virtual void ShowRiteMessage(const std::string& text, Rgb colour) = 0;
+  // The system's open-file dialog; filter as "Name (*.x)|*.x|...". Returns
+  // the chosen file's full path, or "" when cancelled.
+  virtual std::string OpenFileDialog(const std::string& initialFolder, const std::string& filter) = 0;
   virtual void Minimize() = 0;
   virtual void Restore() = 0;
   // The main window re-reads MainView.

@@ -28,6 +28,10 @@ void QtUserInterface::ShowRunTimeError(const std::string& text) {
 
 void QtUserInterface::ShowModal(Window window) { m_windows[std::size_t(window)]->exec(); }
 
+void QtUserInterface::ShowRiteMessage(const std::string& text, Rgb) { ShowMessage(text); }
+
+std::string QtUserInterface::OpenFileDialog(const std::string&, const std::string&) { return {}; }
+
 void QtUserInterface::Minimize() { m_main.showMinimized(); }
 
 void QtUserInterface::Restore() { m_main.showNormal(); }

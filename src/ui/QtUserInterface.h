@@ -20,6 +20,8 @@ class QtUserInterface : public UserInterface {
                   int y) override;
   void ShowRunTimeError(const std::string& text) override;
   void ShowModal(Window window) override;
+  void ShowRiteMessage(const std::string& text, Rgb colour) override;
+  std::string OpenFileDialog(const std::string& initialFolder, const std::string& filter) override;
   void Minimize() override;
   void Restore() override;
   void Refresh() override;

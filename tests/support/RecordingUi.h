@@ -33,6 +33,14 @@ class RecordingUi : public UserInterface {
     modals.push_back(window);
     if (onModal) onModal(window);
   }
+  void ShowRiteMessage(const std::string& text, Rgb colour) override {
+    shown.push_back({"rite", text, "", ""});
+    riteColours.push_back(colour);
+  }
+  std::string OpenFileDialog(const std::string& folder, const std::string& filter) override {
+    fileDialogs.push_back({folder, filter});
+    return chosenFile;
+  }
   void Minimize() override { ++minimized; }
   void Restore() override { ++restored; }
   void Refresh() override { ++refreshed; }
@@ -43,6 +51,9 @@ class RecordingUi : public UserInterface {
   std::vector<Window> modals;
   std::deque<int> answers;                  // answers to MessageShow, in order
   std::function<void(Window)> onModal;      // plays the user's part in a modal window
+  std::vector<Rgb> riteColours;
+  std::vector<std::pair<std::string, std::string>> fileDialogs;  // folder, filter
+  std::string chosenFile;                                        // "" cancels
   int minimized = 0;
   int restored = 0;
   int refreshed = 0;
