@@ -162,6 +162,8 @@ class Program {
   // Maps (ProgramMaps.cpp).
 
   // Total conversions (ProgramTcs.cpp).
+  void StoreTCOpinion(const std::string& text);
+  void SetTCRowOpinion(int row, int code);  // the TC opinion table entry of a row
 
   // Saved games (ProgramSavedGames.cpp).
 

@@ -12,5 +12,7 @@ void Program::PackAndLoadTCOpinions() {}
 void Program::ListBox1Click(int) {}
 void Program::ListBox1MouseUp() {}
 void Program::ListBox1RightDown() {}
+void Program::StoreTCOpinion(const std::string&) {}
+void Program::SetTCRowOpinion(int, int) {}
 
 }  // namespace tv
