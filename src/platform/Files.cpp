@@ -130,16 +130,20 @@ std::optional<FileSystem::Entry> FileSystem::Lookup(const std::string& folder, s
   const Entry* loose = nullptr;
   for (const Entry& e : entries) {
     if (e.name == name) return e;
-    if (!loose && EqualsNoCase(e.name, name)) loose = &e;
+    // Several names differing only in case: the same one every time, whatever the folder's order.
+    if (EqualsNoCase(e.name, name) && (!loose || e.name < loose->name)) loose = &e;
   }
   if (loose) return *loose;
   return std::nullopt;
 }
 
-std::string FileSystem::Resolve(const std::string& path) {
+std::string FileSystem::Resolve(const std::string& given) {
+  if (given.empty()) return given;
+  // A relative name lives in the current folder, which listings move, not in the process's.
+  const std::string path = given.front() == kSep ? given : m_current + given;
   struct stat st {};
-  if (path.empty() || ::lstat(path.c_str(), &st) == 0) return path;
-  std::string out = path.front() == kSep ? std::string(1, kSep) : m_current;
+  if (::lstat(path.c_str(), &st) == 0) return path;
+  std::string out(1, kSep);
   std::size_t pos = 0;
   while (pos < path.size()) {
     std::size_t end = path.find(kSep, pos);
@@ -151,6 +155,8 @@ std::string FileSystem::Resolve(const std::string& path) {
       out += "..";
     } else if (auto e = Lookup(out, part)) {
       out += e->name;
+    } else if (path.find_first_not_of(kSep, end) == std::string::npos) {
+      out += part;  // a name yet to be made goes into its folder as it is on disk
     } else {
       return path;
     }

@@ -29,8 +29,10 @@ class FileSystem {
   explicit FileSystem(std::string startFolder = ProcessFolder());
 
   // The path as it is on disk when every component is found (letter case
-  // ignored), else the path unchanged.
-  std::string Resolve(const std::string& path);
+  // ignored); when only the last one is missing, its folder as on disk and
+  // the name as given; else the path unchanged. A relative path is taken in
+  // CurrentFolder().
+  std::string Resolve(const std::string& given);
 
   bool FileExists(const std::string& path);    // a regular file
   bool FolderExists(const std::string& path);  // a folder

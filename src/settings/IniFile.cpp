@@ -1,5 +1,6 @@
 #include "settings/IniFile.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 
@@ -59,9 +60,9 @@ std::string OneLine(std::string_view value) {
 
 bool ParseInteger(std::string_view s, long& out) {
   if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
-    if (s.size() > 10) return false;
     std::uint32_t v = 0;
     for (char c : s.substr(2)) {
+      if (v > 0x0FFFFFFFu) return false;  // a ninth significant digit; leading zeros are fine
       const char u = UpperAZ(c);
       if (c >= '0' && c <= '9') v = v * 16 + std::uint32_t(c - '0');
       else if (u >= 'A' && u <= 'F') v = v * 16 + std::uint32_t(u - 'A' + 10);
@@ -93,10 +94,12 @@ IniFile::IniFile(FileSystem& fs, std::string path, Writes writes) : m_fs(fs), m_
   if (size < 0) return;
   m_existed = true;
   const std::string bytes = m_fs.ReadBytes(m_path, 0, std::size_t(size));
+  // find_first_of would call memchr once per byte of the file.
+  const auto lineEnd = [](char c) { return c == '\r' || c == '\n'; };
   std::size_t start = 0;
   while (start < bytes.size()) {
-    std::size_t end = bytes.find_first_of("\r\n", start);
-    if (end == std::string::npos) {
+    const auto end = std::size_t(std::find_if(bytes.begin() + long(start), bytes.end(), lineEnd) - bytes.begin());
+    if (end == bytes.size()) {
       m_lines.push_back({bytes.substr(start), ""});
       break;
     }

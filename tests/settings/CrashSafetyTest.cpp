@@ -1,0 +1,227 @@
+// A settings file being replaced must survive any failure or crash whole:
+// either the old bytes or the new ones, never a mix, never a torn file.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "fixture/Fixture.h"
+#include "platform/RunTimeError.h"
+#include "settings/IniFile.h"
+
+namespace tv {
+namespace {
+
+using fixture::ReadFile;
+using fixture::WriteFile;
+
+constexpr WriteStage kStages[] = {WriteStage::Open, WriteStage::Write, WriteStage::Sync, WriteStage::Rename};
+constexpr const char* kTempPrefix = ".Tarvolin.ini.tmp-";
+
+// Every name in the folder, hidden ones included.
+std::vector<std::string> AllNames(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(folder)) names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::size_t TempFiles(const std::string& folder) {
+  const auto names = AllNames(folder);
+  return std::size_t(
+      std::count_if(names.begin(), names.end(), [](const std::string& n) { return n.starts_with(kTempPrefix); }));
+}
+
+struct Scenario {
+  const char* what;
+  const char* original;  // nullptr: no file yet
+  const char* section;
+  const char* key;
+};
+
+const Scenario kScenarios[] = {
+    {"replace a value", "; mine\r\n[Tarvolin]\r\nSkillLevel=3\r\n", "Tarvolin", "SkillLevel"},
+    {"add a key", "[Tarvolin]\nSkillLevel=3", "Tarvolin", "SortedMaps"},
+    {"add a section", "[Tarvolin]\r\n", "Network_Game", "Nickname"},
+    {"create the file", nullptr, "Tarvolin", "SkillLevel"},
+};
+
+// A failure at any stage of a replacement leaves the old file and no temporary file.
+TEST(CrashSafety, InjectedFailuresLeaveTheOldFile) {
+  for (const Scenario& s : kScenarios) {
+    for (const WriteStage stage : kStages) {
+      for (const auto writes : {IniFile::Writes::Immediate, IniFile::Writes::Deferred}) {
+        fixture::TempFolder dir;
+        const std::string path = dir.Path() + "Tarvolin.ini";
+        if (s.original) WriteFile(path, s.original);
+        const auto before = AllNames(dir.Path());
+        FileSystem fs;
+        int asked = 0;
+        fs.SetWriteFaultHook([&](WriteStage at, const std::string&) { return at == stage && ++asked > 0; });
+        IniFile ini(fs, path, writes);
+        const std::string where = std::string(s.what) + " at stage " + std::to_string(int(stage));
+        try {
+          ini.WriteString(s.section, s.key, "4");
+          ini.Flush();
+          ADD_FAILURE() << "no error: " << where;
+        } catch (const RunTimeError& e) {
+          EXPECT_EQ(std::string(e.what()), "Unable to write to " + path) << where;
+        }
+        EXPECT_EQ(asked, 1) << where;
+        EXPECT_EQ(AllNames(dir.Path()), before) << where;
+        if (s.original) {
+          EXPECT_EQ(ReadFile(path), s.original) << where;
+        }
+
+        fs.SetWriteFaultHook(nullptr);
+        ini.Flush();
+        EXPECT_EQ(IniFile(fs, path).ReadString(s.section, s.key, ""), "4") << where;
+        EXPECT_EQ(TempFiles(dir.Path()), 0u) << where;
+      }
+    }
+  }
+}
+
+// Two complete sets of values; each replacement swaps the whole set at once.
+constexpr int kKeys = 40;
+
+std::string Value(char set, int key) {
+  return std::string(1, set) + "-" + std::to_string(key) + "-" + std::string(std::size_t(20 + key % 7), set);
+}
+
+void WriteSet(IniFile& ini, char set) {
+  ini.WriteString("Tarvolin", "Set", std::string(1, set));
+  for (int k = 0; k < kKeys; ++k) ini.WriteString("Tarvolin", "Key" + std::to_string(k), Value(set, k));
+}
+
+// The writer: flips the file to the other set, for ever, one replacement per set.
+[[noreturn]] void Writer(const std::string& path, const WriteFaultHook& hook) {
+  try {
+    FileSystem fs;
+    fs.SetWriteFaultHook(hook);
+    for (;;) {
+      IniFile ini(fs, path, IniFile::Writes::Deferred);
+      WriteSet(ini, ini.ReadString("Tarvolin", "Set", "") == "A" ? 'B' : 'A');
+      ini.Flush();
+    }
+  } catch (...) {
+  }
+  ::_exit(3);
+}
+
+class KilledWriter : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WriteFile(m_path, "; kept by hand\r\n[Network_Game]\r\nNickname=Duke\r\n\r\n[Tarvolin]\r\n");
+    for (const char set : {'A', 'B'}) {
+      IniFile ini(m_fs, m_path, IniFile::Writes::Deferred);
+      WriteSet(ini, set);
+      ini.Flush();
+      (set == 'A' ? m_setA : m_setB) = ReadFile(m_path);
+    }
+  }
+
+  // Kills the child by its id and reaps it; true when it was still running.
+  static bool KillAndReap(pid_t pid) {
+    ::kill(pid, SIGKILL);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+  }
+
+  // The file reads back whole, as exactly one of the two sets.
+  char SetOnDisk() {
+    const std::string bytes = ReadFile(m_path);
+    if (bytes != m_setA && bytes != m_setB) return '?';
+    IniFile ini(m_fs, m_path);
+    const std::string set = ini.ReadString("Tarvolin", "Set", "");
+    for (int k = 0; k < kKeys; ++k)
+      if (ini.ReadString("tarvolin", "key" + std::to_string(k), "") != Value(set[0], k)) return '?';
+    return ini.ReadString("Network_Game", "Nickname", "") == "Duke" ? set[0] : '?';
+  }
+
+  fixture::TempFolder m_dir;
+  std::string m_path = m_dir.Path() + "Tarvolin.ini";
+  FileSystem m_fs;
+  std::string m_setA, m_setB;
+};
+
+// Killed at random moments, the writer always leaves the old or the new set.
+TEST_F(KilledWriter, AtRandomMoments) {
+  // Kills spread over a few replacements, however fast this disk flushes.
+  const auto start = std::chrono::steady_clock::now();
+  for (const char set : {'A', 'B', 'A', 'B'}) {
+    IniFile ini(m_fs, m_path, IniFile::Writes::Deferred);
+    WriteSet(ini, set);
+    ini.Flush();
+  }
+  const auto replacementUs =
+      std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count() / 4;
+  std::mt19937 random(20261206);
+  std::uniform_int_distribution<long> delayUs(0, std::clamp(3 * long(replacementUs), 1000L, 20000L));
+  int flips = 0;
+  char last = SetOnDisk();
+  ASSERT_EQ(last, 'B');
+  for (int kill = 0; kill < 200; ++kill) {
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) Writer(m_path, nullptr);
+    ::usleep(useconds_t(delayUs(random)));
+    ASSERT_TRUE(KillAndReap(pid)) << "the writer stopped by itself";
+    const char now = SetOnDisk();
+    ASSERT_NE(now, '?') << "torn file after kill " << kill;
+    flips += now != last;
+    last = now;
+  }
+  EXPECT_GT(flips, 0) << "the writer never completed a replacement";
+  RecordProperty("flips", flips);
+  RecordProperty("temporaryFilesLeft", int(TempFiles(m_dir.Path())));
+}
+
+// Killed inside each stage of a replacement, the writer leaves the old set;
+// the only trace is a hidden temporary file, never listed.
+TEST_F(KilledWriter, InsideEveryStage) {
+  for (const WriteStage stage : kStages) {
+    for (const int replacement : {1, 2}) {
+      const char before = SetOnDisk();
+      ASSERT_NE(before, '?');
+      int fds[2];
+      ASSERT_EQ(::pipe(fds), 0);
+      const pid_t pid = ::fork();
+      ASSERT_GE(pid, 0);
+      if (pid == 0) {
+        ::close(fds[0]);
+        int count = 0;
+        Writer(m_path, [&](WriteStage at, const std::string&) {
+          if (at == stage && ++count == replacement) {
+            if (::write(fds[1], "!", 1) != 1) ::_exit(4);
+            for (;;) ::pause();
+          }
+          return false;
+        });
+      }
+      ::close(fds[1]);
+      char signal = 0;
+      ASSERT_EQ(::read(fds[0], &signal, 1), 1);
+      ::close(fds[0]);
+      const std::size_t tempsBefore = TempFiles(m_dir.Path());
+      ASSERT_TRUE(KillAndReap(pid));
+      const char after = SetOnDisk();
+      const char expected = replacement == 1 ? before : (before == 'A' ? 'B' : 'A');
+      EXPECT_EQ(after, expected) << "stage " << int(stage) << ", replacement " << replacement;
+      EXPECT_EQ(TempFiles(m_dir.Path()), tempsBefore);
+      EXPECT_EQ(m_fs.List(m_dir.Path(), "*"), std::vector<std::string>{"Tarvolin.ini"});
+    }
+  }
+  EXPECT_EQ(TempFiles(m_dir.Path()), 6u);  // one per kill after the temporary file was made
+}
+
+}  // namespace
+}  // namespace tv
