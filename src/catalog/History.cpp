@@ -87,7 +87,7 @@ long HistoryOpinion(const std::vector<std::string>& mapNames, std::string_view n
 
 Rgb HistoryColour(long opinion) {
   return opinion >= 0 && opinion < long(kHistoryColours.size()) ? kHistoryColours[std::size_t(opinion)]
-                                                                 : kHistoryColours[0];
+                                                                : kHistoryColours[0];
 }
 
 }  // namespace tv

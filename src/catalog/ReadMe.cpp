@@ -58,8 +58,8 @@ bool IsValidUtf8(std::string_view s) {
 
 }  // namespace
 
-std::optional<ReadMeFile> FindReadMe(FileSystem& fs, const std::string& programFolder,
-                                     const std::string& mapFolder, const std::string& row) {
+std::optional<ReadMeFile> FindReadMe(FileSystem& fs, const std::string& programFolder, const std::string& mapFolder,
+                                     const std::string& row) {
   const std::size_t ending = FindNoCase(row, ".map");
   if (ending == std::string::npos) return std::nullopt;
   const std::string name = row.substr(0, ending + 1) + "txt";

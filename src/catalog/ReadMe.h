@@ -23,8 +23,8 @@ struct ReadMeFile {
 // The read-me of a map list row: the row up to its ".map" + ".txt", looked for
 // in the program folder, the map folder and "Help", else taken from "Text"
 // unchecked. Nothing for a row that names no ".map".
-std::optional<ReadMeFile> FindReadMe(FileSystem& fs, const std::string& programFolder,
-                                     const std::string& mapFolder, const std::string& row);
+std::optional<ReadMeFile> FindReadMe(FileSystem& fs, const std::string& programFolder, const std::string& mapFolder,
+                                     const std::string& row);
 
 // What the viewer shows, as UTF-8.
 struct ReadMeView {

@@ -21,13 +21,12 @@ bool WithTail(const PlayContext& play) { return NetworkLaunch(play.role, play.ni
 // whose path happens to contain "-map" is not cut.
 PlayResult AssociatedMap(FileSystem& fs, const UserMapInputs& in, const std::string& mp) {
   if (!IsTcRow(in.tc.selectedRow)) return PlayResult::Refuse();
-  std::string t =
-      BuildTCCommandLine(fs, in.play.programFolder, in.tc.gamesFolder, in.tc.tcs, in.tc.selectedRow, "");
+  std::string t = BuildTCCommandLine(fs, in.play.programFolder, in.tc.gamesFolder, in.tc.tcs, in.tc.selectedRow, "");
   if (t.empty()) return {};
   const std::size_t cut = t.find("-map", TcFolderSwitch(in.play.programFolder).size());
   if (cut != std::string::npos) t.resize(cut);
-  PlayResult r = Launch(in.play.dukeFilename, t + " " + MapFolderSwitch(in.play.programFolder, in.mapFolder) + mp,
-                        true);
+  PlayResult r =
+      Launch(in.play.dukeFilename, t + " " + MapFolderSwitch(in.play.programFolder, in.mapFolder) + mp, true);
   r.untickAssociation = true;
   return r;
 }

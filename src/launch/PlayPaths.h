@@ -75,7 +75,7 @@ struct UserMapInputs {
   std::string map;        // the selected map list row, "" when none
   std::string skillLevel;
   bool noMonsters = false;
-  std::string musicFile;  // the one-shot map music, "" when none
+  std::string musicFile;   // the one-shot map music, "" when none
   bool associate = false;  // "Associate Map with TC" ticked
   TcChoice tc;
 };

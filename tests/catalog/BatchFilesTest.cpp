@@ -1,7 +1,6 @@
-#include "catalog/BatchFiles.h"
-
 #include <gtest/gtest.h>
 
+#include "catalog/BatchFiles.h"
 #include "fixture/Fixture.h"
 
 namespace tv {
@@ -28,13 +27,12 @@ TEST_F(BatchFilesTest, ListsTheBatchFilesOfTheProgramFolderByName) {
 TEST_F(BatchFilesTest, SelectAndCancel) {
   const struct {
     bool withFiles;
-    int row;        // -2: Cancel instead of Select
+    int row;  // -2: Cancel instead of Select
     bool closes;
     const char* result;  // relative to the program folder
   } cases[] = {
-      {true, 1, true, "start.bat"}, {true, 0, true, "Net Game.BAT"}, {true, -1, true, ""},
-      {true, -2, true, ""},         {false, 0, false, ""},           {false, -1, false, ""},
-      {false, -2, true, ""},
+      {true, 1, true, "start.bat"}, {true, 0, true, "Net Game.BAT"}, {true, -1, true, ""},  {true, -2, true, ""},
+      {false, 0, false, ""},        {false, -1, false, ""},          {false, -2, true, ""},
   };
   for (const auto& c : cases) {
     fixture::TempFolder folder;

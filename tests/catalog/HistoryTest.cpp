@@ -1,7 +1,6 @@
-#include "catalog/History.h"
-
 #include <gtest/gtest.h>
 
+#include "catalog/History.h"
 #include "fixture/Fixture.h"
 #include "settings/IniFile.h"
 
@@ -69,7 +68,8 @@ TEST_F(HistoryTest, EachAdditionWritesAllFifteenKeys) {
   EXPECT_EQ(Slots(), Padded({"Foo.map"}));
   const std::string text = fixture::ReadFile(ini);
   std::size_t keys = 0;
-  for (std::size_t at = text.find("PlayedMaps["); at != std::string::npos; at = text.find("PlayedMaps[", at + 1)) ++keys;
+  for (std::size_t at = text.find("PlayedMaps["); at != std::string::npos; at = text.find("PlayedMaps[", at + 1))
+    ++keys;
   EXPECT_EQ(keys, 15u);
   EXPECT_EQ(IniFile(fs, ini).ReadString("Tarvolin", "SkillLevel", ""), "2");
 }
@@ -110,7 +110,8 @@ TEST_F(HistoryTest, AnEmptyCommandChangesNothing) {
 }
 
 TEST_F(HistoryTest, AHandEditedFileWithGapsFillsTheFirstGap) {
-  fixture::WriteFile(ini, "[History]\r\nPlayedMaps[0]=A.map\r\nPlayedMaps[2]=-map C.map /s3\r\nPlayedMaps[4]=E.map\r\n");
+  fixture::WriteFile(ini,
+                     "[History]\r\nPlayedMaps[0]=A.map\r\nPlayedMaps[2]=-map C.map /s3\r\nPlayedMaps[4]=E.map\r\n");
   EXPECT_EQ(ReadHistory(fs, ini), (std::vector<std::string>{"A.map", "C.map", "E.map"}));
   // A stored command is read as its map name; a replay rewrites only its own key.
   Play("C.map");

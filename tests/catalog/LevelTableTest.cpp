@@ -1,7 +1,6 @@
-#include "catalog/LevelTable.h"
-
 #include <gtest/gtest.h>
 
+#include "catalog/LevelTable.h"
 #include "launch/PlayPaths.h"
 
 namespace tv {
@@ -13,10 +12,12 @@ TEST(LevelTable, StockRowsAreTheFourEpisodesPartedBySeparators) {
     const char* level;
     const char* title;
   } cases[] = {
-      {0, "E1L1", "Hollywood Holocaust"}, {7, "E1L8", "User Map"},    {10, "E1L11", "Antiprofit"},
-      {11, "  ", ""},                     {16, "E2L5", "Occupied Territory"}, {23, "  ", ""},
-      {27, "E3L4", "L.A. Rumble"},        {35, "  ", ""},             {36, "E4L1", "It's Impossible"},
-      {37, "E4L2", "Duke-Burger"},        {38, "E4L3", "Shop-n-Bag"}, {42, "E4L7", "xxx-Stacy"},
+      {0, "E1L1", "Hollywood Holocaust"}, {7, "E1L8", "User Map"},
+      {10, "E1L11", "Antiprofit"},        {11, "  ", ""},
+      {16, "E2L5", "Occupied Territory"}, {23, "  ", ""},
+      {27, "E3L4", "L.A. Rumble"},        {35, "  ", ""},
+      {36, "E4L1", "It's Impossible"},    {37, "E4L2", "Duke-Burger"},
+      {38, "E4L3", "Shop-n-Bag"},         {42, "E4L7", "xxx-Stacy"},
       {46, "E4L11", "Area 51"},
   };
   for (const auto& c : cases) {
@@ -47,9 +48,15 @@ TEST(LevelChooser, SelectReturnsTheChosenRowsSwitchesOrStaysOpen) {
     const char* switches;
     const char* mapFile;
   } cases[] = {
-      {16, true, " -v2 -l05", "E2L5.map"},  {46, true, " -v4 -l11", "E4L11.map"}, {8, true, " -v1 -l09", "E1L9.map"},
-      {0, true, " -v1 -l01", "E1L1.map"},   {12, true, " -v2 -l01", "E2L1.map"},  {34, true, " -v3 -l11", "E3L11.map"},
-      {11, false, "", ""},                  {35, false, "", ""},                  {-1, false, "", ""},
+      {16, true, " -v2 -l05", "E2L5.map"},
+      {46, true, " -v4 -l11", "E4L11.map"},
+      {8, true, " -v1 -l09", "E1L9.map"},
+      {0, true, " -v1 -l01", "E1L1.map"},
+      {12, true, " -v2 -l01", "E2L1.map"},
+      {34, true, " -v3 -l11", "E3L11.map"},
+      {11, false, "", ""},
+      {35, false, "", ""},
+      {-1, false, "", ""},
       {47, false, "", ""},
   };
   for (const auto& c : cases) {

@@ -1,10 +1,8 @@
-#include "catalog/ReadMe.h"
-
+#include <gtest/gtest.h>
 #include <iconv.h>
 #include <sys/stat.h>
 
-#include <gtest/gtest.h>
-
+#include "catalog/ReadMe.h"
 #include "fixture/Fixture.h"
 
 namespace tv {
@@ -64,8 +62,8 @@ TEST_F(ReadMeTest, EightBitTextIsReadAsWindows1252) {
   for (int b = 0x80; b <= 0xFF; ++b) bytes += char(b);
   fixture::WriteFile(pf + "High.txt", bytes);
   const std::string text = LoadReadMe(fs, {pf, "High.txt"}).text;
-  EXPECT_EQ(text.substr(0, 9), "\u20AC\uFFFD\u201A");                       // 0x80 0x81 0x82
-  EXPECT_EQ(text.substr(text.size() - 4), "\u00FE\u00FF");                   // 0xFE 0xFF
+  EXPECT_EQ(text.substr(0, 9), "\u20AC\uFFFD\u201A");       // 0x80 0x81 0x82
+  EXPECT_EQ(text.substr(text.size() - 4), "\u00FE\u00FF");  // 0xFE 0xFF
   EXPECT_EQ(text, Cp1252ToUtf8(bytes));
 }
 
@@ -96,9 +94,14 @@ TEST(Cp1252ToUtf8, KnownBytes) {
     const char* bytes;
     const char* utf8;
   } cases[] = {
-      {"plain\ttext\r\n", "plain\ttext\r\n"}, {"\x80", "\u20AC"}, {"\x8A", "\u0160"}, {"\x99", "\u2122"},
-      {"\x9F", "\u0178"},                     {"\x81\x8D\x8F\x90\x9D", "\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},
-      {"\xA0", "\u00A0"},                     {"R\xE9sum\xE9", "R\u00E9sum\u00E9"},
+      {"plain\ttext\r\n", "plain\ttext\r\n"},
+      {"\x80", "\u20AC"},
+      {"\x8A", "\u0160"},
+      {"\x99", "\u2122"},
+      {"\x9F", "\u0178"},
+      {"\x81\x8D\x8F\x90\x9D", "\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},
+      {"\xA0", "\u00A0"},
+      {"R\xE9sum\xE9", "R\u00E9sum\u00E9"},
   };
   for (const auto& c : cases) EXPECT_EQ(Cp1252ToUtf8(c.bytes), c.utf8) << c.bytes;
 }
@@ -111,9 +114,9 @@ TEST(NameToUtf8, KeepsValidUtf8AndReadsTheRestAsWindows1252) {
       {"Foo.txt", "Foo.txt"},
       {"R\u00E9sum\u00E9.txt", "R\u00E9sum\u00E9.txt"},
       {"R\xE9sum\xE9.txt", "R\u00E9sum\u00E9.txt"},
-      {"\xC0\xAF", "\u00C0\u00AF"},          // an overlong slash is no UTF-8
+      {"\xC0\xAF", "\u00C0\u00AF"},            // an overlong slash is no UTF-8
       {"\xED\xA0\x80", "\u00ED\u00A0\u20AC"},  // nor is a surrogate
-      {"end\xC3", "end\u00C3"},              // nor a cut sequence
+      {"end\xC3", "end\u00C3"},                // nor a cut sequence
   };
   for (const auto& c : cases) EXPECT_EQ(NameToUtf8(c.name), c.shown) << c.name;
 }

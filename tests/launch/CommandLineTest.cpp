@@ -1,10 +1,9 @@
-#include "launch/CommandLine.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "fixture/Fixture.h"
+#include "launch/CommandLine.h"
 
 namespace tv {
 namespace {
@@ -46,8 +45,14 @@ TEST_F(CommandLineTest, SkillBoxTextGivesItsDigitAndAnythingElseThree) {
     const char* box;
     const char* skill;
   } cases[] = {
-      {"Skill Level 1", "1"}, {"Skill Level 2", "2"}, {"Skill Level 3", "3"}, {"Skill Level 4", "4"},
-      {"Skill Level 5", "3"}, {"skill level 1", "3"}, {"", "3"},              {"Skill Level 1 ", "3"},
+      {"Skill Level 1", "1"},
+      {"Skill Level 2", "2"},
+      {"Skill Level 3", "3"},
+      {"Skill Level 4", "4"},
+      {"Skill Level 5", "3"},
+      {"skill level 1", "3"},
+      {"", "3"},
+      {"Skill Level 1 ", "3"},
   };
   for (const auto& c : cases) EXPECT_EQ(SkillLevelFromBox(c.box), c.skill) << c.box;
   EXPECT_EQ(SkillBoxText("2"), "Skill Level 2");

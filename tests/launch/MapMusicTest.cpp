@@ -1,8 +1,7 @@
-#include "launch/MapMusic.h"
-
 #include <gtest/gtest.h>
 
 #include "fixture/Fixture.h"
+#include "launch/MapMusic.h"
 
 namespace tv {
 namespace {

@@ -1,8 +1,7 @@
-#include "launch/Network.h"
-
 #include <gtest/gtest.h>
 
 #include "fixture/Fixture.h"
+#include "launch/Network.h"
 
 namespace tv {
 namespace {

@@ -1,11 +1,10 @@
-#include "launch/PlayPaths.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <vector>
 
 #include "fixture/Fixture.h"
+#include "launch/PlayPaths.h"
 
 namespace tv {
 namespace {
@@ -90,18 +89,24 @@ TEST_F(PlayPathsTest, UserMap) {
       {"single with the map's script and no monsters",
        [](UserMapInputs&) {},
        {.parameters = maps + " -xFoo.con -map Foo.map /s3 -m", .history = "-map Foo.map /s3"}},
-      {"monsters kept", [](UserMapInputs& in) { in.noMonsters = false; },
+      {"monsters kept",
+       [](UserMapInputs& in) { in.noMonsters = false; },
        {.parameters = maps + " -xFoo.con -map Foo.map /s3", .history = "-map Foo.map /s3"}},
-      {"music in front of the map switch", [](UserMapInputs& in) { in.musicFile = "/m/My Song.mid"; },
+      {"music in front of the map switch",
+       [](UserMapInputs& in) { in.musicFile = "/m/My Song.mid"; },
        {.parameters = maps + " -xFoo.con -music /m/My Song.mid -map Foo.map /s3 -m",
         .history = "-music /m/My Song.mid -map Foo.map /s3"}},
-      {"skill as given", [](UserMapInputs& in) { in.skillLevel = "1"; },
+      {"skill as given",
+       [](UserMapInputs& in) { in.skillLevel = "1"; },
        {.parameters = maps + " -xFoo.con -map Foo.map /s1 -m", .history = "-map Foo.map /s1"}},
-      {"smaller full data plays maps", [](UserMapInputs& in) { in.play.edition = PlayEdition::SmallerFull; },
+      {"smaller full data plays maps",
+       [](UserMapInputs& in) { in.play.edition = PlayEdition::SmallerFull; },
        {.parameters = maps + " -xFoo.con -map Foo.map /s3 -m", .history = "-map Foo.map /s3"}},
-      {"a row without .map", [](UserMapInputs& in) { in.map = "Foo"; },
+      {"a row without .map",
+       [](UserMapInputs& in) { in.map = "Foo"; },
        {.parameters = maps + " -xfoo.con -map Foo /s3 -m", .history = "-map Foo /s3"}},
-      {"shareware", [](UserMapInputs& in) { in.play.edition = PlayEdition::Shareware; },
+      {"shareware",
+       [](UserMapInputs& in) { in.play.edition = PlayEdition::Shareware; },
        {.kind = Kind::Refused, .message = "Maps cannot be played using the\nShareware Version of Duke3D."}},
       {"shareware before the map test",
        [](UserMapInputs& in) {
@@ -109,7 +114,8 @@ TEST_F(PlayPathsTest, UserMap) {
          in.map = "";
        },
        {.kind = Kind::Refused, .message = "Maps cannot be played using the\nShareware Version of Duke3D."}},
-      {"no data", [](UserMapInputs& in) { in.play.edition = PlayEdition::None; },
+      {"no data",
+       [](UserMapInputs& in) { in.play.edition = PlayEdition::None; },
        {.kind = Kind::Refused, .message = "Duke3d files not found!"}},
       {"no map, and the saved game is left alone",
        [this](UserMapInputs& in) {
@@ -161,17 +167,20 @@ TEST_F(PlayPathsTest, UserMap) {
          in.musicFile = "/m/x.mid";
        },
        {.parameters = games + "-gPlain.grp  " + maps + "-music /m/x.mid -map Foo.map /s3", .untick = true}},
-      {"associated TC with no row selected", [](UserMapInputs& in) {
+      {"associated TC with no row selected",
+       [](UserMapInputs& in) {
          in.associate = true;
          in.tc.selectedRow = "";
        },
        {.kind = Kind::Refused}},
-      {"associated TC on a separator row", [](UserMapInputs& in) {
+      {"associated TC on a separator row",
+       [](UserMapInputs& in) {
          in.associate = true;
          in.tc.selectedRow = "------------- Games -------------";
        },
        {.kind = Kind::Refused}},
-      {"associated TC not in the table", [](UserMapInputs& in) {
+      {"associated TC not in the table",
+       [](UserMapInputs& in) {
          in.associate = true;
          in.tc.selectedRow = "Nope";
        },
@@ -205,43 +214,66 @@ TEST_F(PlayPathsTest, Tc) {
     const char* map;
     Expected expected;
   } cases[] = {
-      {"its own start map", [](PlayContext&, TcChoice&) {}, "",
+      {"its own start map",
+       [](PlayContext&, TcChoice&) {},
+       "",
        {.parameters = games + "-xFoo.con -gFoo.grp -map E1L1.map"}},
-      {"a chosen level instead of its own start map", [](PlayContext&, TcChoice&) {}, "E3L2.map",
+      {"a chosen level instead of its own start map",
+       [](PlayContext&, TcChoice&) {},
+       "E3L2.map",
        {.parameters = games + "-xFoo.con -gFoo.grp  -map E3L2.map"}},
       {"not in the table with a map still launches",
-       [](PlayContext&, TcChoice& tc) { tc.selectedRow = "Nope"; }, "E1L1.map",
+       [](PlayContext&, TcChoice& tc) { tc.selectedRow = "Nope"; },
+       "E1L1.map",
        {.parameters = " -map E1L1.map"}},
       {"not in the table without a map: nothing, and no saved game taken",
        [this](PlayContext& p, TcChoice& tc) {
          tc.selectedRow = "Nope";
          p.savedGameSwitch = Saved(" /1");
        },
-       "", {.kind = Kind::Nothing}},
-      {"no data", [](PlayContext& p, TcChoice&) { p.edition = PlayEdition::None; }, "",
+       "",
+       {.kind = Kind::Nothing}},
+      {"no data",
+       [](PlayContext& p, TcChoice&) { p.edition = PlayEdition::None; },
+       "",
        {.kind = Kind::Refused, .message = "Duke3d files not found!"}},
-      {"smaller full data", [](PlayContext& p, TcChoice&) { p.edition = PlayEdition::SmallerFull; }, "",
+      {"smaller full data",
+       [](PlayContext& p, TcChoice&) { p.edition = PlayEdition::SmallerFull; },
+       "",
        {.kind = Kind::Refused,
         .message = "Total Conversions can only be played when\nusing the full version of Duke3D."}},
-      {"shareware", [](PlayContext& p, TcChoice&) { p.edition = PlayEdition::Shareware; }, "",
+      {"shareware",
+       [](PlayContext& p, TcChoice&) { p.edition = PlayEdition::Shareware; },
+       "",
        {.kind = Kind::Refused,
         .message = "Total Conversions can only be played when\nusing the full version of Duke3D."}},
       {"no row", [](PlayContext&, TcChoice& tc) { tc.selectedRow = ""; }, "", {.kind = Kind::Refused}},
-      {"separator row", [](PlayContext&, TcChoice& tc) { tc.selectedRow = "-------------"; }, "",
+      {"separator row",
+       [](PlayContext&, TcChoice& tc) { tc.selectedRow = "-------------"; },
+       "",
        {.kind = Kind::Refused}},
-      {"saved game appended", [this](PlayContext& p, TcChoice&) { p.savedGameSwitch = Saved(" /2"); }, "",
+      {"saved game appended",
+       [this](PlayContext& p, TcChoice&) { p.savedGameSwitch = Saved(" /2"); },
+       "",
        {.parameters = games + "-xFoo.con -gFoo.grp -map E1L1.map /2", .savedCalls = 1}},
-      {"unmatched saved game", [this](PlayContext& p, TcChoice&) { p.savedGameSwitch = Saved(""); }, "",
+      {"unmatched saved game",
+       [this](PlayContext& p, TcChoice&) { p.savedGameSwitch = Saved(""); },
+       "",
        {.parameters = games + "-xFoo.con -gFoo.grp -map E1L1.map", .savedCalls = 1}},
-      {"host gets the tail", [](PlayContext& p, TcChoice&) { p.role = GameRole::Host; }, "",
+      {"host gets the tail",
+       [](PlayContext& p, TcChoice&) { p.role = GameRole::Host; },
+       "",
        {.parameters = games + "-xFoo.con -gFoo.grp -map E1L1.map" + kTail}},
       {"join without an address gets no tail",
        [](PlayContext& p, TcChoice&) {
          p.role = GameRole::Join;
          p.opponentIp = "";
        },
-       "", {.parameters = games + "-xFoo.con -gFoo.grp -map E1L1.map"}},
-      {"single never gets the tail", [](PlayContext&, TcChoice&) {}, "E1L2.map",
+       "",
+       {.parameters = games + "-xFoo.con -gFoo.grp -map E1L1.map"}},
+      {"single never gets the tail",
+       [](PlayContext&, TcChoice&) {},
+       "E1L2.map",
        {.parameters = games + "-xFoo.con -gFoo.grp  -map E1L2.map"}},
   };
   for (const auto& c : cases) {
@@ -261,13 +293,17 @@ TEST_F(PlayPathsTest, Title) {
     Expected expected;
   } cases[] = {
       {"plain", [](PlayContext&) {}, {.parameters = "", .minimise = false}},
-      {"shareware plays the title", [](PlayContext& p) { p.edition = PlayEdition::Shareware; },
+      {"shareware plays the title",
+       [](PlayContext& p) { p.edition = PlayEdition::Shareware; },
        {.parameters = "", .minimise = false}},
-      {"no data", [](PlayContext& p) { p.edition = PlayEdition::None; },
+      {"no data",
+       [](PlayContext& p) { p.edition = PlayEdition::None; },
        {.kind = Kind::Refused, .message = "Duke3d files not found!"}},
-      {"saved game", [this](PlayContext& p) { p.savedGameSwitch = Saved(" /4"); },
+      {"saved game",
+       [this](PlayContext& p) { p.savedGameSwitch = Saved(" /4"); },
        {.parameters = " /4", .minimise = false, .savedCalls = 1}},
-      {"unmatched saved game", [this](PlayContext& p) { p.savedGameSwitch = Saved(""); },
+      {"unmatched saved game",
+       [this](PlayContext& p) { p.savedGameSwitch = Saved(""); },
        {.parameters = "", .minimise = false, .savedCalls = 1}},
       {"saved game before the tail",
        [this](PlayContext& p) {
