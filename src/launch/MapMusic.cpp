@@ -1,0 +1,16 @@
+#include "launch/MapMusic.h"
+
+namespace tv {
+
+std::string MusicDialogFolder(FileSystem& fs, const std::string& programFolder) {
+  const std::string music = programFolder + "Music";
+  return fs.FolderExists(music) ? music : programFolder;
+}
+
+std::string AcceptMusicChoice(FileSystem& fs, const std::string& programFolder, const std::string& pickedPath) {
+  const std::string leftover = programFolder + "DuroDozi.mid";
+  if (fs.FileExists(leftover)) fs.Delete(leftover);
+  return pickedPath;
+}
+
+}  // namespace tv

@@ -1,0 +1,58 @@
+#include "launch/Network.h"
+
+#include <algorithm>
+
+#include "platform/Text.h"
+
+namespace tv {
+
+std::string ComposeNetworkTail(const std::string& previousTail, bool dedicated, GameRole role,
+                               const std::string& nickname, const std::string& address, long players) {
+  if (role == GameRole::Single || nickname.empty()) return previousTail;
+  const std::string name = " /name " + nickname + " /net";
+  // A dedicated master waits for the others to call: it needs no address.
+  if (dedicated && role == GameRole::Host) return players > 1 ? name + " /n0:" + Dec(players) : previousTail;
+  if (address.empty()) return previousTail;
+  if (dedicated) return name + " /n0 " + address;
+  if (role == GameRole::Host) return name + " /n1 " + address;
+  return name + " " + address + " /n1";
+}
+
+void NetworkConfig::Open(GameRole role, const NetworkSettings& memory) {
+  label2 = role == GameRole::Host ? "Hosting a Game" : "Joining a Game";
+  Fill(memory);
+}
+
+void NetworkConfig::FormActivate(FileSystem& fs, const std::string& settingsPath) {
+  const IniFile ini(fs, settingsPath);
+  if (ini.FileExisted()) {
+    NetworkSettings read;
+    ReadNetworkSettings(ini, read);
+    Fill(read);
+  }
+  CheckBoxDediClick(checkBoxDedi);
+}
+
+void NetworkConfig::CheckBoxDediClick(bool ticked) {
+  checkBoxDedi = ticked;
+  labelIp = ticked ? "Server IP Address" : "Opponents IP  Address";
+}
+
+void NetworkConfig::btnAcceptClick(FileSystem& fs, const std::string& settingsPath) const {
+  IniFile ini(fs, settingsPath, IniFile::Writes::Deferred);
+  if (!ini.FileExisted()) return;
+  WriteNetworkSettings(ini, Values());
+  ini.Flush();
+}
+
+NetworkSettings NetworkConfig::Values() const { return {editNick, editAddr, checkBoxDedi, cSpinPlayers}; }
+
+void NetworkConfig::Fill(const NetworkSettings& values) {
+  editNick = values.nickname;
+  editAddr = values.opponentIp;
+  checkBoxDedi = values.dedicated;
+  // The spin box holds 2 to 8 whatever it is given.
+  cSpinPlayers = std::clamp(values.numPlayers, kMinPlayers, kMaxPlayers);
+}
+
+}  // namespace tv
