@@ -131,12 +131,16 @@ TEST_F(StartDetachedTest, RunsInTheFolderWithExactlyTheArgumentsAndLeavesNoZombi
 
 TEST_F(StartDetachedTest, DoesNotWaitForTheProgram) {
   const std::string program = folder + "slow";
-  // Its output is let go at once, or the test runner would wait for it.
-  fixture::WriteFile(program, "#!/bin/sh\nexec >/dev/null 2>&1 </dev/null\nsleep 3\n");
+  // It says it runs, lets its output go (or the test runner would wait for
+  // it) and stays a while.
+  fixture::WriteFile(program,
+                     "#!/bin/sh\necho running > started.part && mv started.part started\n"
+                     "exec >/dev/null 2>&1 </dev/null\nsleep 3\n");
   ::chmod(program.c_str(), 0755);
   const auto start = std::chrono::steady_clock::now();
   EXPECT_TRUE(StartDetached({program}, folder));
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2500));
+  EXPECT_EQ(fixture::WaitForRecord(folder + "started"), std::vector<std::string>{"running"});
 }
 
 TEST_F(StartDetachedTest, ReportsWhatTheSystemRefused) {
