@@ -5,8 +5,7 @@
 namespace tv {
 
 std::string AboutText(const std::string& programVersion) {
-  return "Tarvolin - Version " + programVersion +
-         "\n\n"
+  return "Tarvolin - Version " + programVersion + "\n\n" +
          "Tarvolin is a basic game launcher for the Windows port of Duke Nukem 3D."
          "\n\n"
          "To add additional TC's you need the Atomic addition.\nJust place the .Grp file with its Game.con file\n"
@@ -30,13 +29,18 @@ std::string CommandLineQuestion(const std::string& program, const std::string& p
 std::string StartFailureText(const std::string& program, const StartResult& result) {
   const std::string head = "Unable to start " + program + "\n\n";
   switch (result.failure) {
-    case StartFailure::None: return {};
-    case StartFailure::NotFound: return head + "The file was not found.";
-    case StartFailure::NotExecutable: return head + "The file is a program but is not marked as executable.";
+    case StartFailure::None:
+      return {};
+    case StartFailure::NotFound:
+      return head + "The file was not found.";
+    case StartFailure::NotExecutable:
+      return head + "The file is a program but is not marked as executable.";
     case StartFailure::NeedsWine:
       return head + "Wine is needed to start a Windows program,\nand it was not found on this system.";
-    case StartFailure::NoOpener: return head + "No program was found to open this kind of file (xdg-open).";
-    case StartFailure::SystemError: return head + "The system refused to start it: " + std::strerror(result.error) + ".";
+    case StartFailure::NoOpener:
+      return head + "No program was found to open this kind of file (xdg-open).";
+    case StartFailure::SystemError:
+      return head + "The system refused to start it: " + std::strerror(result.error) + ".";
   }
   return {};
 }

@@ -15,8 +15,8 @@ namespace tv {
 namespace {
 
 bool HasExtension(const std::string& path, std::string_view extension) {
-  return path.size() >= extension.size() && EqualsNoCase(std::string_view(path).substr(path.size() - extension.size()),
-                                                         extension);
+  return path.size() >= extension.size() &&
+         EqualsNoCase(std::string_view(path).substr(path.size() - extension.size()), extension);
 }
 
 bool IsExecutableFile(const std::string& path) {
@@ -96,7 +96,7 @@ StartPlan PlanStart(FileSystem& fs, const std::string& program, const std::strin
   if (program.empty() || !fs.FileExists(path)) return {{}, StartFailure::NotFound};
 
   const std::string head = fs.ReadBytes(path, 0, 4);
-  const bool native = head == "\x7f" "ELF" || head.rfind("#!", 0) == 0;
+  const bool native = head == "\177ELF" || head.rfind("#!", 0) == 0;
   StartPlan plan;
   if (native) {
     if (!IsExecutableFile(path)) return {{}, StartFailure::NotExecutable};

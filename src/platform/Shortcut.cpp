@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string_view>
 
 #include "platform/Files.h"
@@ -57,6 +58,26 @@ std::string UserDir(const char* variable, const char* fallback) {
   return dir;
 }
 
+enum class Place { User, Data, Config, None };
+
+struct SpecialFolder {
+  const char* name;
+  Place place;
+  const char* variable;  // of a user folder
+  const char* folder;    // under the home, data or config folder
+};
+
+// The six names of the shortcut service and what each means here.
+constexpr SpecialFolder kSpecialFolders[] = {
+    {"Desktop", Place::User, "XDG_DESKTOP_DIR", "Desktop"},
+    {"MyDocuments", Place::User, "XDG_DOCUMENTS_DIR", "Documents"},
+    {"ProgramGroups", Place::Data, nullptr, "applications"},
+    {"SendTo", Place::None, nullptr, nullptr},
+    {"StartMenu", Place::Data, nullptr, "applications"},
+    {"Startup", Place::Config, nullptr, "autostart"},
+};
+static_assert(std::size(kSpecialFolders) == 6);
+
 std::string Existing(const std::string& dir) {
   struct stat st {};
   if (dir.empty() || ::stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return {};
@@ -76,11 +97,20 @@ std::string EscapeValue(std::string_view text) {
   std::string out;
   for (char c : text) {
     switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\t': out += "\\t"; break;
-      case '\r': out += "\\r"; break;
-      default: out += c;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      default:
+        out += c;
     }
   }
   if (!out.empty() && out.front() == ' ') out.replace(0, 1, "\\s");
@@ -107,12 +137,20 @@ std::string ExecArgument(std::string_view arg) {
 }  // namespace
 
 std::string SpecialFolderPath(const std::string& specialFolder) {
-  if (specialFolder == "Desktop") return Existing(UserDir("XDG_DESKTOP_DIR", "Desktop"));
-  if (specialFolder == "MyDocuments") return Existing(UserDir("XDG_DOCUMENTS_DIR", "Documents"));
-  if (specialFolder == "ProgramGroups" || specialFolder == "StartMenu")
-    return Made(DataHome().empty() ? "" : DataHome() + "/applications");
-  if (specialFolder == "Startup") return Made(ConfigHome().empty() ? "" : ConfigHome() + "/autostart");
-  return {};  // "SendTo" has no counterpart here
+  for (const SpecialFolder& f : kSpecialFolders) {
+    if (specialFolder != f.name) continue;
+    switch (f.place) {
+      case Place::User:
+        return Existing(UserDir(f.variable, f.folder));
+      case Place::Data:
+        return Made(DataHome().empty() ? "" : DataHome() + kSep + f.folder);
+      case Place::Config:
+        return Made(ConfigHome().empty() ? "" : ConfigHome() + kSep + f.folder);
+      case Place::None:
+        return {};
+    }
+  }
+  return {};
 }
 
 std::string DesktopEntry(const std::string& folder, const std::string& file, const std::string& name) {
@@ -128,13 +166,12 @@ std::string DesktopEntry(const std::string& folder, const std::string& file, con
   const std::string target = (folder.empty() || folder.back() == kSep) ? folder + program : folder + kSep + program;
   std::string exec = ExecArgument(target);
   for (const std::string& a : SplitParameters(arguments)) exec += ' ' + ExecArgument(a);
-  return "[Desktop Entry]\n"
-         "Type=Application\n"
-         "Name=" + EscapeValue(name) + "\n"
-         "Comment=" + EscapeValue(name) + "\n"
-         "Exec=" + EscapeValue(exec) + "\n"
-         "Path=" + EscapeValue(folder) + "\n"
-         "Terminal=false\n";
+  std::string entry = "[Desktop Entry]\nType=Application\n";
+  entry += "Name=" + EscapeValue(name) + "\n";
+  entry += "Comment=" + EscapeValue(name) + "\n";
+  entry += "Exec=" + EscapeValue(exec) + "\n";
+  entry += "Path=" + EscapeValue(folder) + "\n";
+  return entry + "Terminal=false\n";
 }
 
 void CreateShortcut(const std::string& folder, const std::string& file, const std::string& specialFolder,

@@ -57,8 +57,8 @@ TEST_F(LaunchGameTest, StartsTheGameInItsFolderWithThePlainArgumentsAndRecordsTh
   const std::string parameters = "-j" + folder + "Maps  -xa;b.con -map $(touch x).map /s3 -m";
   program->LaunchGame("duke3dw.exe", parameters);
 
-  const std::vector<std::string> expected = {Here(), "-j" + base.Path() + "Duke", "Nukem", "3D/Maps", "-xa;b.con",
-                                             "-map", "$(touch", "x).map", "/s3", "-m"};
+  const std::vector<std::string> expected = {
+      Here(), "-j" + base.Path() + "Duke", "Nukem", "3D/Maps", "-xa;b.con", "-map", "$(touch", "x).map", "/s3", "-m"};
   EXPECT_EQ(fixture::WaitForRecord(Path("game.log")), expected);
   EXPECT_FALSE(fixture::Exists(Path("x")));
   EXPECT_EQ(CommandLine(), "duke3dw.exe " + parameters);
@@ -114,19 +114,21 @@ TEST_F(LaunchGameTest, WindowsProgramsAndBatchFilesGoThroughWine) {
             (std::vector<std::string>{Here(), Path("Duke3dw.exe"), "-map", "E1L1.map", "/s2"}));
   fs.Delete(bin.Path() + "wine.log");
   program->LaunchGame(Path("setup.bat"), "");
-  EXPECT_EQ(fixture::WaitForRecord(bin.Path() + "wine.log"), (std::vector<std::string>{Here(), "cmd", "/c", "Setup.bat"}));
+  EXPECT_EQ(fixture::WaitForRecord(bin.Path() + "wine.log"),
+            (std::vector<std::string>{Here(), "cmd", "/c", "Setup.bat"}));
   EXPECT_TRUE(ui.shown.empty());
 }
 
 TEST_F(LaunchGameTest, AProgramThatCannotStartIsExplainedAndTheWindowRestored) {
   fixture::WriteExecutable(Path("Duke3dw.exe"), 4000);
-  fixture::WriteFile(Path("eduke32"), "\x7f" "ELF\x02\x01\x01");
+  fixture::WriteFile(Path("eduke32"), "\177ELF\2\1\1");
   const struct {
     const char* program;
     const char* message;
   } cases[] = {
       {"Duke3dw.exe",
-       "Unable to start Duke3dw.exe\n\nWine is needed to start a Windows program,\nand it was not found on this system."},
+       "Unable to start Duke3dw.exe\n\nWine is needed to start a Windows program,\nand it was not found on this "
+       "system."},
       {"Missing.exe", "Unable to start Missing.exe\n\nThe file was not found."},
       {"eduke32", "Unable to start eduke32\n\nThe file is a program but is not marked as executable."},
   };

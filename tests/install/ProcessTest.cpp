@@ -43,9 +43,9 @@ class PlanStartTest : public ::testing::Test {
     fixture::WriteRecordingProgram(tools.Path() + "wine", tools.Path() + "wine.log");
     fixture::WriteRecordingProgram(tools.Path() + "xdg-open", tools.Path() + "open.log");
     fixture::WriteRecordingProgram(folder + "Duke3dw.exe", folder + "game.log");
-    fixture::WriteFile(folder + "eduke32", "\x7f" "ELF\x02\x01\x01");
+    fixture::WriteFile(folder + "eduke32", "\177ELF\2\1\1");
     ::chmod((folder + "eduke32").c_str(), 0755);
-    fixture::WriteFile(folder + "plain-elf", "\x7f" "ELF\x02\x01\x01");
+    fixture::WriteFile(folder + "plain-elf", "\177ELF\2\1\1");
     fixture::WriteFile(folder + "plain.sh", "#!/bin/sh\n");
     fixture::WriteExecutable(folder + "D3WSetup.EXE", 4000);
     fixture::WriteFile(folder + "Run.Bat", "@echo off\r\n");
@@ -71,7 +71,11 @@ TEST_F(PlanStartTest, EachKindOfFileRunsTheWayTheShellWouldOpenIt) {
     StartFailure failure;
     std::vector<std::string> argv;
   } cases[] = {
-      {"Duke3dw.exe", "-map E1L1.map /s3", true, StartFailure::None, {folder + "Duke3dw.exe", "-map", "E1L1.map", "/s3"}},
+      {"Duke3dw.exe",
+       "-map E1L1.map /s3",
+       true,
+       StartFailure::None,
+       {folder + "Duke3dw.exe", "-map", "E1L1.map", "/s3"}},
       {"DUKE3DW.EXE", "", false, StartFailure::None, {folder + "Duke3dw.exe"}},
       {"eduke32", " -v2  -l05 ", false, StartFailure::None, {folder + "eduke32", "-v2", "-l05"}},
       {"plain-elf", "", true, StartFailure::NotExecutable, {}},
@@ -79,7 +83,10 @@ TEST_F(PlanStartTest, EachKindOfFileRunsTheWayTheShellWouldOpenIt) {
       {"D3WSetup.exe", "/x", true, StartFailure::None, {wine, folder + "D3WSetup.EXE", "/x"}},
       {"D3WSetup.exe", "", false, StartFailure::NeedsWine, {}},
       {"run.bat", "a b", true, StartFailure::None, {wine, "cmd", "/c", "Run.Bat", "a", "b"}},
-      {folder + "Batch/Other.bat", "", true, StartFailure::None,
+      {folder + "Batch/Other.bat",
+       "",
+       true,
+       StartFailure::None,
        {wine, "cmd", "/c", "Z:" + folder + "Batch/Other.bat"}},
       {folder + "run.bat", "", false, StartFailure::NeedsWine, {}},
       {"readme.txt", "-map x.map", true, StartFailure::None, {opener, folder + "readme.txt"}},

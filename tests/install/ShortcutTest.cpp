@@ -47,7 +47,8 @@ TEST_F(ShortcutTest, TheUsersOwnFolderNamesWin) {
   fixture::WriteFile(Home(".config/user-dirs.dirs"),
                      "# written by xdg-user-dirs-update\n"
                      "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n"
-                     "XDG_DOCUMENTS_DIR=\"" + Home("Papiere") + "\"\n");
+                     "XDG_DOCUMENTS_DIR=\"" +
+                         Home("Papiere") + "\"\n");
   fixture::MakeFolder(Home("Schreibtisch"));
   fixture::MakeFolder(Home("Papiere"));
   fixture::MakeFolder(Home("Desktop"));
