@@ -140,7 +140,8 @@ StartResult StartDetached(const std::vector<std::string>& argv, const std::strin
     // never becomes our zombie; its own session keeps it out of our terminal.
     ::close(report[0]);
     ::setsid();
-    const pid_t grandchild = ::fork();
+    // _Fork runs no fork handlers, which are not safe in this child.
+    const pid_t grandchild = ::_Fork();
     if (grandchild < 0) ReportAndExit(report[1]);
     if (grandchild > 0) ::_exit(0);
     sigset_t none;
