@@ -8,6 +8,7 @@
 
 #include "app/MainView.h"
 #include "app/UserInterface.h"
+#include "install/GameEdition.h"
 #include "platform/DateTime.h"
 #include "platform/Files.h"
 #include "platform/RunTimeError.h"
@@ -47,6 +48,9 @@ class Program {
   void SkinClick(int index);  // the "GUI Skin Color" entries
 
   // Game installation: executables, setup program, tools menu.
+  GameEdition Edition() const { return m_edition; }
+  bool EDuke32Engine() const { return m_eduke32; }
+  const std::string& SavedGamePattern() const { return m_savedGamePattern; }
   void DukeClick(int entry);  // Duke1Click..Duke5Click, entry 1..5
   void DukeSetup1Click();
   void CommandLine1Click();
@@ -158,6 +162,10 @@ class Program {
   // source file.
 
   // Installation (ProgramInstall.cpp).
+  GameEdition m_edition = GameEdition::NoData;
+  std::vector<std::string> m_gameExecutables;  // Duke1..Duke5 choose among the first five
+  bool m_eduke32 = false;
+  std::string m_savedGamePattern = "game*.sav";  // the engine's; each pass starts from "game*.sav"
 
   // Maps (ProgramMaps.cpp).
 
@@ -172,6 +180,7 @@ class Program {
   // History, read-me viewer and batch window (ProgramHistory.cpp).
 
   // Shared by all parts.
+  std::string m_mapMusic;  // the one-shot music file of the next map
 
   FileSystem& m_fs;
   UserInterface& m_ui;

@@ -1,21 +1,103 @@
 // Game installation: edition, executables, versions, the high-resolution pack
 // switch, launching programs and the tools menu.
 #include "app/Program.h"
+#include "install/GameExecutables.h"
+#include "install/HighResPack.h"
+#include "install/Messages.h"
+#include "platform/Process.h"
+#include "platform/Shortcut.h"
 
 namespace tv {
 
-void Program::ClearExecutableList() {}
-void Program::DetectGameEdition() {}
-void Program::FindGameExecutables() {}
-void Program::UpdatePlayButton() {}
-void Program::UpdateWindowTitle() {}
-void Program::SwitchHighResPack() {}
-void Program::CreateDesktopShortcut() {}
-void Program::DukeClick(int) {}
-void Program::DukeSetup1Click() {}
-void Program::CommandLine1Click() {}
-void Program::DesktopIcon2Click() {}
-void Program::AboutTarvolin2Click() {}
-void Program::LaunchGame(const std::string&, const std::string&) {}
+void Program::ClearExecutableList() { m_gameExecutables.clear(); }
+
+void Program::DetectGameEdition() {
+  const EditionFound found = FindGameEdition(m_fs, m_programFolder);
+  m_edition = found.edition;
+  // Nothing enables the skill box again during the run.
+  if (found.disablesSkill) m_view.skillEnabled = false;
+}
+
+void Program::FindGameExecutables() {
+  m_gameExecutables = ListGameExecutables(m_fs, m_programFolder);
+  // Entries are never hidden again: one shown by an earlier pass keeps its
+  // caption and does nothing once its list entry is gone.
+  for (std::size_t i = 0; i < m_gameExecutables.size() && i < kDukeMenuEntries; ++i) {
+    m_view.duke[i].caption = MenuCaption(m_gameExecutables[i]);
+    m_view.duke[i].visible = true;
+  }
+}
+
+void Program::UpdatePlayButton() {
+  m_view.btnPlayCaption = PlayButtonCaption(m_settings.dukeFilename);
+  m_view.btnPlayHint = m_view.btnPlayCaption;
+}
+
+void Program::UpdateWindowTitle() {
+  const GameTitle title = MakeGameTitle(m_fs, m_programFolder, m_settings.dukeFilename);
+  m_eduke32 = title.eduke32;
+  m_savedGamePattern = title.eduke32 ? "egam*.sav" : "game*.sav";
+  m_view.caption = std::string("Tarvolin - v") + kProgramVersion + "  |  " + title.text;
+}
+
+void Program::SwitchHighResPack() { SetAsideLooseDefinitions(m_fs, m_programFolder); }
+
+void Program::CreateDesktopShortcut() { CreateShortcut(m_programFolder, kOwnExecutableFile, "Desktop", "Tarvolin"); }
+
+void Program::DukeClick(int entry) {
+  const std::size_t index = std::size_t(entry - 1);
+  // Nothing is saved here: the next launch's settings save takes the choice.
+  if (entry >= 1 && index < m_gameExecutables.size() && !m_gameExecutables[index].empty()) {
+    m_settings.dukeFilename = m_gameExecutables[index];
+    UpdateWindowTitle();
+    UpdatePlayButton();
+  }
+  m_ui.Refresh();
+}
+
+void Program::DukeSetup1Click() {
+  Guarded([this] {
+    if (m_fs.FileExists(m_programFolder + "D3WSetup.exe"))
+      LaunchGame("D3WSetup.exe", "");
+    else
+      m_ui.Beep(BeepKind::Default);
+  });
+  m_ui.Refresh();
+}
+
+void Program::CommandLine1Click() {
+  m_view.commandLineChecked = !m_view.commandLineChecked;
+  m_ui.Refresh();
+}
+
+void Program::DesktopIcon2Click() {
+  CreateDesktopShortcut();
+  m_ui.Beep(BeepKind::Information);
+  m_ui.Refresh();
+}
+
+void Program::AboutTarvolin2Click() {
+  m_ui.Beep(BeepKind::Exclamation);
+  ShowMessage(AboutText(kProgramVersion));
+  m_ui.Refresh();
+}
+
+void Program::LaunchGame(const std::string& program, const std::string& parameters) {
+  // Only No stops: a question closed any other way lets the launch go on.
+  if (m_view.commandLineChecked &&
+      MessageShow(CommandLineQuestion(program, parameters), "Command Line", "mbYes,mbNo") == kNo)
+    return;
+  // A settings file that cannot be written is reported, and the game still starts.
+  Guarded([this] { SaveSettings(); });
+  Guarded([&] { SaveCommandLine(program + " " + parameters); });
+  const StartResult started = OpenProgram(m_fs, program, parameters, m_programFolder);
+  m_mapMusic.clear();
+  if (!started) {
+    // Saying nothing would leave a minimised launcher and no game.
+    m_ui.Restore();
+    m_ui.Beep(BeepKind::Default);
+    ShowMessage(StartFailureText(program, started));
+  }
+}
 
 }  // namespace tv

@@ -6,6 +6,7 @@
 
 #include "app/Program.h"
 #include "fixture/Fixture.h"
+#include "fixture/Home.h"
 #include "support/RecordingUi.h"
 
 namespace tv::test {
@@ -27,6 +28,7 @@ class ProgramTest : public ::testing::Test {
   void WriteIni(const std::string& text) { fixture::WriteFile(dir.Path() + "Tarvolin.ini", text); }
   std::string Path(const std::string& name) const { return dir.Path() + name; }
 
+  fixture::TempHome home;  // the first start writes a desktop shortcut
   fixture::TempFolder dir;
   FileSystem fs;
   RecordingUi ui;
