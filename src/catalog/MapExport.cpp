@@ -7,8 +7,10 @@ namespace tv {
 
 std::string MapExportFileName(std::string_view mapFolder) {
   std::string n = "0";
-  if (EqualsNoCase(mapFolder, "Mapsdm")) n = "7";
-  else if (mapFolder.size() > 4) n = std::string(1, mapFolder[4]);
+  if (EqualsNoCase(mapFolder, "Mapsdm"))
+    n = "7";
+  else if (mapFolder.size() > 4)
+    n = std::string(1, mapFolder[4]);
   return "TarvolinMaps" + n + ".txt";
 }
 

@@ -10,10 +10,14 @@ namespace tv {
 
 MapOrder MapOrderOfMode(long sortMode) {
   switch (sortMode) {
-    case 1: return MapOrder::Colors;
-    case 2: return MapOrder::Sizing;
-    case 3: return MapOrder::Best;
-    default: return MapOrder::Alphabetical;
+    case 1:
+      return MapOrder::Colors;
+    case 2:
+      return MapOrder::Sizing;
+    case 3:
+      return MapOrder::Best;
+    default:
+      return MapOrder::Alphabetical;
   }
 }
 

@@ -63,8 +63,8 @@ class MapTables {
  private:
   std::vector<MapEntry> m_base;
   std::vector<std::string> m_files;  // the names as listed, beside m_base
-  std::vector<MapEntry> m_color;  // empty: not worked out since the load
-  std::vector<MapEntry> m_size;   // likewise
+  std::vector<MapEntry> m_color;     // empty: not worked out since the load
+  std::vector<MapEntry> m_size;      // likewise
 };
 
 }  // namespace tv
