@@ -120,7 +120,7 @@ void Program::ShowMapRows(const std::vector<MapEntry>& rows, bool bestOnly) {
     if (remembered < 0 && map.name == m_settings.lastPlayedMap) remembered = int(m_view.mapRows.size());
     m_view.mapRows.push_back({map.name, map.code});
   }
-  if (!m_view.mapRows.empty()) m_view.mapSelected = {std::max(remembered, 0)};
+  if (!m_view.mapRows.empty()) m_view.mapSelected.assign(1, std::max(remembered, 0));
   m_view.mapTopRow = m_view.mapSelected.empty() ? -1 : m_view.mapSelected.front();
   MapListClicked();
 }
@@ -237,7 +237,7 @@ void Program::MapSortClick(int entry) {
 void Program::MultiSelect1Click() {
   m_view.multiSelect = !m_view.multiSelect;
   if (!m_view.multiSelect && m_view.mapSelected.size() > 1) {
-    m_view.mapSelected.resize(1);
+    m_view.mapSelected.erase(m_view.mapSelected.begin() + 1, m_view.mapSelected.end());
     MapListClicked();
   }
   m_ui.Refresh();

@@ -9,7 +9,8 @@ MapFolderTable MapFolderSlots(FileSystem& fs, const std::string& programFolder) 
   slots[0] = "Maps";
   int free = 1;
   for (; free < kMapFolderSlots; ++free) {
-    const std::string name = "Maps" + Dec(free);
+    std::string name = "Maps";
+    name += Dec(free);
     if (!fs.FolderExists(programFolder + name)) break;
     slots[std::size_t(free)] = name;
   }
