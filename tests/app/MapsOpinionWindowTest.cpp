@@ -47,14 +47,6 @@ TEST_F(OpinionWindow, TheCompareButtonShowsOnlyWithAnOpinionPathEndingInASeparat
   }
 }
 
-TEST_F(OpinionWindow, CancelClearsTheExportFlag) {
-  RiteModel rite = Rite();
-  rite.exportFlag = true;
-  rite.btnCancelClick();
-  EXPECT_FALSE(rite.exportFlag);
-  EXPECT_TRUE(applied.empty());
-}
-
 TEST_F(OpinionWindow, TheComparisonReadsTheHourOfTheSameMapInTheOtherInstallation) {
   const struct {
     const char* file;  // relative to the other installation

@@ -13,12 +13,9 @@ TEST(MapFolderSlots, NumberedFoldersUpToTheFirstGapThenMapsdmInTheNextFreeSlot) 
     std::vector<const char*> folders;
     MapFolderTable slots;
   } cases[] = {
-      {{}, {"Maps"}},
       {{"Maps", "Maps1", "Maps2", "Maps4", "Mapsdm"}, {"Maps", "Maps1", "Maps2", "Mapsdm"}},
       {{"Maps1", "Maps3"}, {"Maps", "Maps1"}},
       {{"Maps2", "Mapsdm"}, {"Maps", "Mapsdm"}},
-      {{"Maps1", "Maps2", "Maps3", "Maps4", "Maps5", "Maps6", "Mapsdm"},
-       {"Maps", "Maps1", "Maps2", "Maps3", "Maps4", "Maps5", "Maps6"}},
       {{"Maps1", "Maps2", "Maps3", "Maps4", "Maps5", "Mapsdm"},
        {"Maps", "Maps1", "Maps2", "Maps3", "Maps4", "Maps5", "Mapsdm"}},
       {{"MAPS1", "mapsDM"}, {"Maps", "Maps1", "Mapsdm"}},  // names found whatever their case

@@ -80,9 +80,5 @@ TEST_F(MapOrders, SizeOrderMeasuresTheFilesOnceAndCountsAMissingOneAsEmpty) {
   EXPECT_EQ(tables.SizeOrder(fs, dir.Path() + "Maps/"), bySize);  // kept until the next load
 }
 
-TEST(ShownInBestMaps, ExcellentGoodAndUnratedOnly) {
-  for (int code = 0; code <= 9; ++code) EXPECT_EQ(ShownInBestMaps(code), code == 5 || code == 1 || code == 0) << code;
-}
-
 }  // namespace
 }  // namespace tv
