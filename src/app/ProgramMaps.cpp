@@ -194,6 +194,8 @@ void Program::SaveMapOpinions(bool silent) {
 }
 
 RiteModel& Program::Rite() {
+  // Made at first use: it holds the file system, the port and the formats,
+  // which are set up after the members of this part.
   if (!m_rite)
     m_rite = std::make_unique<RiteModel>(m_fs, m_ui, m_env.formats,
                                          [this](int code) { Guarded([&] { SetMapOpinion(code); }); });
