@@ -4,10 +4,15 @@
 // renders View() afterwards.
 #include <ctime>
 #include <functional>
+#include <memory>
 #include <string>
+#include <utility>
 
 #include "app/MainView.h"
+#include "app/RiteModel.h"
 #include "app/UserInterface.h"
+#include "catalog/MapFolders.h"
+#include "catalog/MapTables.h"
 #include "install/GameEdition.h"
 #include "platform/DateTime.h"
 #include "platform/Files.h"
@@ -67,6 +72,20 @@ class Program {
   void ListBox2MouseUp();
   void ListBox2RightDown();
   void ListBox2DblClick();
+  void LoadMapFolder(const std::string& folder);
+  void FillMapList();
+  // Applies the opinion window's choice to the TC or the selected map(s), then
+  // saves the settings.
+  void SetMapOpinion(int code);
+  void SortMapsByName();
+  void SortMapsByColor(bool bestOnly);
+  void SortMapsBySize();
+  void SaveMapOpinions(bool silent);
+  // The opinion window's model, shown as Window::Rite.
+  RiteModel& Rite();
+  // The read-me the text viewer is asked to show: folder (ending with the
+  // separator) and file.
+  const std::pair<std::string, std::string>& InfoFile() const { return m_infoFile; }
 
   // Total conversions.
   void ListBox1Click(int selectedRow);  // the selection changed
@@ -168,6 +187,21 @@ class Program {
   std::string m_savedGamePattern = "game*.sav";  // the engine's; each pass starts from "game*.sav"
 
   // Maps (ProgramMaps.cpp).
+  enum class OpinionTarget { Tcs, Maps };  // which list opened the opinion window
+  std::string MapPath(const std::string& name) const { return m_programFolder + m_mapFolder + kSep + name; }
+  std::string& CurrentFolderMap();  // the remembered map of the current folder index
+  const std::string& FirstSelectedMap() const;
+  void ShowMapRows(const std::vector<MapEntry>& rows, bool bestOnly = false);
+  void MapListClicked();
+  void CheckMapSort(int entry);
+  int TcRowOfLastPlayed() const;
+  OpinionTarget m_opinionTarget = OpinionTarget::Maps;
+  MapFolderTable m_mapFolders;
+  std::string m_mapFolder;  // the current map folder, empty until the first load
+  std::vector<std::string> m_mapListing;
+  MapTables m_maps;
+  std::unique_ptr<RiteModel> m_rite;
+  std::pair<std::string, std::string> m_infoFile;
 
   // Total conversions (ProgramTcs.cpp).
   void StoreTCOpinion(const std::string& text);

@@ -1,0 +1,19 @@
+#pragma once
+// A map's opinion lives in the hour of its file's modification time, read and
+// written in local time through the user's date and time formats.
+#include <ctime>
+
+#include "platform/DateTime.h"
+
+namespace tv {
+
+// Local time h:00:00 for the code (h = code for 1..8, else 9, so clearing
+// reads back as no opinion) on today's date, or on 1 January 2001 when the
+// short date format prints today in exactly 8 characters (a two-digit year).
+std::time_t OpinionFileTime(int code, std::time_t now, const DateTimeFormats& formats);
+
+// The number before the first ":" of the time printed with the long time
+// format: the hour 0..23 on a 24-hour clock, 1..12 on a 12-hour one.
+int OpinionFromFileTime(std::time_t fileTime, const DateTimeFormats& formats);
+
+}  // namespace tv
