@@ -6,12 +6,14 @@
 namespace tv {
 
 std::string MapExportFileName(std::string_view mapFolder) {
-  std::string n = "0";
+  char n = '0';
   if (EqualsNoCase(mapFolder, "Mapsdm"))
-    n = "7";
+    n = '7';
   else if (mapFolder.size() > 4)
-    n = std::string(1, mapFolder[4]);
-  return "TarvolinMaps" + n + ".txt";
+    n = mapFolder[4];
+  std::string name = "TarvolinMaps";
+  name += n;
+  return name + ".txt";
 }
 
 std::string MapExportText(const std::vector<MapEntry>& rows) {
