@@ -11,8 +11,10 @@
 #include "app/MainView.h"
 #include "app/RiteModel.h"
 #include "app/UserInterface.h"
+#include "catalog/BatchFiles.h"
 #include "catalog/MapFolders.h"
 #include "catalog/MapTables.h"
+#include "catalog/ReadMe.h"
 #include "install/GameEdition.h"
 #include "platform/DateTime.h"
 #include "platform/Files.h"
@@ -112,8 +114,18 @@ class Program {
   void btnConfigClick();
   void MapMusic1Click();
 
-  // History.
+  // History, read-me viewer and batch window.
   void ShowHistory1Click();
+  // The history window's rows, read afresh at every activation of it.
+  struct HistoryRow {
+    std::string name;
+    long opinion = 0;
+  };
+  std::vector<HistoryRow> HistoryFormActivate();
+  // The text viewer's showing: caption and text of InfoFile(), with its beep.
+  ReadMeView InfoFormShow();
+  BatchChooser& Batch() { return m_batch; }
+  void BatchFormShow();
 
   // Tests watch the order of the pass through this.
   void SetPassObserver(std::function<void(const char* step)> observer) { m_passObserver = std::move(observer); }
@@ -212,6 +224,7 @@ class Program {
   // Playing (ProgramPlay.cpp).
 
   // History, read-me viewer and batch window (ProgramHistory.cpp).
+  BatchChooser m_batch;
 
   // Shared by all parts.
   std::string m_mapMusic;  // the one-shot music file of the next map

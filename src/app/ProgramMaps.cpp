@@ -284,20 +284,9 @@ void Program::ListBox2RightDown() {
 }
 
 void Program::ListBox2DblClick() {
-  const std::string name = FirstSelectedMap();
-  const std::size_t dot = FindNoCase(name, ".map");
-  if (dot == std::string::npos) return;
-  const std::string file = name.substr(0, dot + 1) + "txt";
-  const std::string candidates[] = {m_programFolder, m_programFolder + m_mapFolder + kSep,
-                                    m_programFolder + "Help" + kSep};
-  std::string folder = m_programFolder + "Text" + kSep;  // the viewer reports a read-me found nowhere
-  for (const std::string& candidate : candidates) {
-    if (m_fs.FileExists(candidate + file)) {
-      folder = candidate;
-      break;
-    }
-  }
-  m_infoFile = {folder, file};
+  const auto readMe = FindReadMe(m_fs, m_programFolder, m_mapFolder, FirstSelectedMap());
+  if (!readMe) return;
+  m_infoFile = {readMe->folder, readMe->name};
   Guarded([this] { ShowModal(Window::Info); });
   m_ui.Refresh();
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "catalog/OpinionColors.h"
 #include "platform/Text.h"
 #include "settings/IniFile.h"
 
@@ -17,15 +18,6 @@ Slots ReadSlots(const IniFile& ini) {
   return slots;
 }
 
-// The first five colours of the opinion table; the history shows no others.
-// TODO(lead): take these from the opinion colour table once it is in.
-constexpr std::array<Rgb, 5> kHistoryColours = {{
-    {192, 192, 192},
-    {0, 255, 0},
-    {0, 0, 255},
-    {255, 0, 0},
-    {255, 0, 255},
-}};
 
 }  // namespace
 
@@ -86,8 +78,8 @@ long HistoryOpinion(const std::vector<std::string>& mapNames, std::string_view n
 }
 
 Rgb HistoryColour(long opinion) {
-  return opinion >= 0 && opinion < long(kHistoryColours.size()) ? kHistoryColours[std::size_t(opinion)]
-                                                                : kHistoryColours[0];
+  // The first five colours of the opinion table; the history shows no others.
+  return opinion >= 1 && opinion <= 4 ? OpinionColor(int(opinion)) : OpinionColor(0);
 }
 
 }  // namespace tv
