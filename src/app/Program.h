@@ -2,12 +2,17 @@
 // The program's state and the main window's operations, free of any toolkit.
 // The Qt window forwards each event to the operation of the same name and
 // renders View() afterwards.
+#include <array>
 #include <ctime>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/MainView.h"
 #include "app/UserInterface.h"
+#include "catalog/GroupScan.h"
+#include "catalog/SavedGames.h"
+#include "catalog/TcDiscovery.h"
 #include "platform/DateTime.h"
 #include "platform/Files.h"
 #include "platform/RunTimeError.h"
@@ -69,11 +74,19 @@ class Program {
   void ListBox1MouseUp();
   void ListBox1RightDown();
   void ListBox1DblClick();
+  // Row i of the TC list is entry i of the table.
+  const std::vector<TcRecord>& Tcs() const { return m_tcs; }
+  const std::string& GamesFolder() const { return m_gamesFolder; }
+  // The level table's rows for a TC, and the display name of that TC.
+  const std::vector<std::string>& TcLevelNames() const { return m_tcLevelNames; }
+  const std::string& TcLevelsName() const { return m_tcLevelsName; }
 
   // Saved games.
   void ComboBox2Enter();
   void ComboBox2Change(int selectedEntry);  // -1: "Start a saved game"
   void btnDeleteClick();
+  // On while a saved game is chosen: the start buttons then load it.
+  bool SavedGameMode() const { return m_savedGameMode; }
 
   // Playing.
   void btnPlayMouseDown();
@@ -164,14 +177,36 @@ class Program {
   // Total conversions (ProgramTcs.cpp).
   void StoreTCOpinion(const std::string& text);
   void SetTCRowOpinion(int row, int code);  // the TC opinion table entry of a row
+  // Fills the level names with the maps of the TC of that row; a TC with no
+  // maps leaves them as they were.
+  void ListTCLevels(int row);
+  std::vector<std::string> m_groupListing;   // "*.grp;*.zip" of the Games folder
+  std::vector<TcRecord> m_tcs;               // at most kMaxTcs
+  std::array<std::string, kMaxTcs> m_tcOpinions;  // opinion code per row, as text
+  GroupScanCache m_groupScans;               // kept for the whole run
+  std::vector<std::string> m_tcLevelNames;
+  std::string m_tcLevelsName;
 
   // Saved games (ProgramSavedGames.cpp).
+  // The load switch for the chosen saved game (" /" + slot), or "".
+  std::string SavedGameSwitch();
+  void Cancel3Click();
+  // The engine settles the listing pattern, file prefix and title offset.
+  void SetEngine(bool eduke32);
+  const SavedGameEngine& SaveEngine() const { return m_eduke32Saves ? kEDuke32Saves : kDuke3dwSaves; }
+  bool m_eduke32Saves = false;
+  std::string m_savedPattern = kDuke3dwSaves.pattern;
+  std::vector<std::string> m_savedListing;
+  std::vector<SavedGameEntry> m_savedGames;  // one per drop-down entry
+  std::string m_savedChosenFile;             // the file of the entry chosen last
+  bool m_savedGameMode = false;
 
   // Playing (ProgramPlay.cpp).
 
   // History, read-me viewer and batch window (ProgramHistory.cpp).
 
   // Shared by all parts.
+  bool m_opinionTargetTc = false;
 
   FileSystem& m_fs;
   UserInterface& m_ui;
