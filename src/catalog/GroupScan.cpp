@@ -27,15 +27,6 @@ void Translate(std::string& bytes, const ByteMap& map) {
   for (char& c : bytes) c = map[static_cast<unsigned char>(c)];
 }
 
-// Marks in found the targets the text contains; true when all are found.
-bool Mark(std::string_view text, const std::vector<std::string>& targets, std::vector<bool>& found) {
-  bool all = true;
-  for (std::size_t i = 0; i < targets.size(); ++i) {
-    if (!found[i]) found[i] = text.find(targets[i]) != std::string_view::npos;
-    all = all && found[i];
-  }
-  return all;
-}
 
 std::vector<bool> ScanHead(FileSystem& fs, const std::string& path, ScanKind kind,
                            const std::vector<std::string>& targets) {
@@ -45,9 +36,40 @@ std::vector<bool> ScanHead(FileSystem& fs, const std::string& path, ScanKind kin
   } else {
     Translate(text, kLowerText);
   }
-  std::vector<bool> found(targets.size(), false);
-  Mark(text, targets, found);
+  std::vector<bool> found;
+  for (const std::string& t : targets) found.push_back(text.find(t) != std::string::npos);
   return found;
+}
+
+bool MatchesAt(std::string_view raw, std::size_t at, std::string_view text) {
+  for (std::size_t j = 0; j < text.size(); ++j)
+    if (kUpperText[static_cast<unsigned char>(raw[at + j])] != text[j]) return false;
+  return true;
+}
+
+// Marks the targets (upper case) a zip block holds. A "." reads as itself
+// and nothing else reads as ".", so a target with a "." can only lie around
+// a "." of the raw bytes: those are looked up instead of translating the
+// whole block, which keeps a large zip close to the cost of reading it.
+bool MarkZipBlock(std::string_view block, const std::vector<std::string>& targets, std::vector<bool>& found) {
+  bool all = true;
+  std::string translated;
+  for (std::size_t k = 0; k < targets.size(); ++k) {
+    const std::string& t = targets[k];
+    const std::size_t dot = t.rfind('.');
+    if (!found[k] && dot == std::string::npos) {
+      if (translated.empty()) {
+        translated = block;
+        Translate(translated, kUpperText);
+      }
+      found[k] = translated.find(t) != std::string::npos;
+    }
+    for (std::size_t i = block.find('.', dot); !found[k] && i != std::string_view::npos && i - dot + t.size() <= block.size();
+         i = block.find('.', i + 1))
+      found[k] = MatchesAt(block, i - dot, t);
+    all = all && found[k];
+  }
+  return all;
 }
 
 std::vector<bool> ScanZip(FileSystem& fs, const std::string& path, long long size,
@@ -59,11 +81,10 @@ std::vector<bool> ScanZip(FileSystem& fs, const std::string& path, long long siz
   // Read many blocks at a time; each block is still searched on its own.
   constexpr std::size_t kBlocksPerRead = 100;
   for (std::uint64_t offset = 0;;) {
-    std::string chunk = fs.ReadBytes(path, offset, kScanBlock * kBlocksPerRead);
-    Translate(chunk, kUpperText);
+    const std::string chunk = fs.ReadBytes(path, offset, kScanBlock * kBlocksPerRead);
     const std::string_view view(chunk);
     for (std::size_t at = 0; at < view.size(); at += kScanBlock)
-      if (Mark(view.substr(at, kScanBlock), upper, found)) return found;
+      if (MarkZipBlock(view.substr(at, kScanBlock), upper, found)) return found;
     if (chunk.size() < kScanBlock * kBlocksPerRead) return found;
     offset += chunk.size();
   }
@@ -81,11 +102,10 @@ bool GroupScanCache::StampOf(const std::string& path, Stamp& stamp) {
 
 std::vector<bool> GroupScanCache::Contains(FileSystem& fs, const std::string& path, ScanKind kind,
                                            const std::vector<std::string>& targets) {
-  const std::string real = fs.Resolve(path);
   Stamp stamp;
-  if (!StampOf(real, stamp)) return std::vector<bool>(targets.size(), false);
+  if (!StampOf(path, stamp)) return std::vector<bool>(targets.size(), false);
 
-  Known& known = m_known[std::to_string(int(kind)) + real];
+  Known& known = m_known[std::to_string(int(kind)) + path];
   known.asked = true;
   if (!(known.stamp == stamp)) known = {stamp, {}, true};
 
@@ -95,10 +115,10 @@ std::vector<bool> GroupScanCache::Contains(FileSystem& fs, const std::string& pa
   if (!unknown.empty()) {
     ++m_filesRead;
     const std::vector<bool> found =
-        kind == ScanKind::Zip ? ScanZip(fs, real, stamp.size, unknown) : ScanHead(fs, real, kind, unknown);
+        kind == ScanKind::Zip ? ScanZip(fs, path, stamp.size, unknown) : ScanHead(fs, path, kind, unknown);
     // A file that changed while it was read is read again next time.
     Stamp after;
-    const bool steady = StampOf(real, after) && after == stamp;
+    const bool steady = StampOf(path, after) && after == stamp;
     for (std::size_t i = 0; i < unknown.size(); ++i) known.found[unknown[i]] = found[i];
     if (!steady) known.stamp = Stamp{};
   }

@@ -27,7 +27,8 @@ enum class ScanKind {
 
 class GroupScanCache {
  public:
-  // For each target (lower case), whether the file read as kind contains it.
+  // For each target (lower case), whether the file at path (its name as on
+  // disk: one stat is all an unchanged file costs) read as kind contains it.
   // The file is read at most once for all the targets not yet known, and the
   // results are kept while its identity, size and times stay the same. A file
   // that is missing or cannot be read contains nothing.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "catalog/GroupScan.h"
+#include "catalog/TcFolder.h"
 #include "platform/Files.h"
 
 namespace tv {
@@ -27,7 +28,7 @@ struct TcRecord {
 // the lower-case base name of the group file + ext when the batch file beside
 // it or the group file itself names that file, else "". The group file is
 // read at most once for all the extensions asked.
-std::vector<std::string> FindInTC(FileSystem& fs, GroupScanCache& scans, const std::string& gamesFolder,
+std::vector<std::string> FindInTC(FileSystem& fs, GroupScanCache& scans, const TcFolder& games,
                                   const std::string& groupFile, const std::vector<std::string>& exts);
 
 // One record per listed group file, in listing order, at most kMaxTcs; the

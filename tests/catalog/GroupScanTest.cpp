@@ -80,7 +80,8 @@ TEST(FindInTC, FollowsTheScanRules) {
     for (const auto& [name, bytes] : c.files) fixture::WriteFile(games + "/" + name, bytes);
     FileSystem fs(dir.Path());
     GroupScanCache scans;
-    EXPECT_EQ(FindInTC(fs, scans, games, c.groupFile, {c.ext}), std::vector<std::string>{c.expected}) << c.rule;
+    EXPECT_EQ(FindInTC(fs, scans, TcFolder(fs, games), c.groupFile, {c.ext}), std::vector<std::string>{c.expected})
+        << c.rule;
   }
 }
 
@@ -93,9 +94,32 @@ TEST(FindInTC, AnswersSeveralNamesFromOneRead) {
   fixture::WriteFile(games + "/Big.zip", zip);
   FileSystem fs(dir.Path());
   GroupScanCache scans;
-  EXPECT_EQ(FindInTC(fs, scans, games, "Big.zip", {".con", ".def", ".map"}),
+  EXPECT_EQ(FindInTC(fs, scans, TcFolder(fs, games), "Big.zip", {".con", ".def", ".map"}),
             (std::vector<std::string>{"big.con", "", "big.map"}));
   EXPECT_EQ(scans.FilesRead(), 1u);
+}
+
+TEST(GroupScanCache, ReadsZipBlocksAsUpperCaseText) {
+  fixture::TempFolder dir;
+  const std::string zip = dir.Path() + "T.zip";
+  std::string bytes = FillerBytes(30000);
+  bytes.replace(100, 12, "x\x05MY.TC.CON\x7F");
+  bytes.replace(10500, 9, "a.MAP.map");
+  bytes.replace(19995, 10, "WORD\x01SPLIT");
+  bytes.replace(25000, 6, "No Dot");
+  fixture::WriteFile(zip, bytes);
+  FileSystem fs(dir.Path());
+  GroupScanCache scans;
+  const struct {
+    const char* target;
+    bool contained;
+  } cases[] = {
+      {"my.tc.con", true},   {"\x05my.tc.con", false}, {" my.tc.con ", true}, {"tc.con", true},
+      {".map.map", true},    {"a.map.map", true},       {".con ", true},       {"word split", false},
+      {"no dot", true},      {"no  dot", false},        {"split", true},       {"y.tc.cox", false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(scans.Contains(fs, zip, ScanKind::Zip, {c.target}), std::vector<bool>{c.contained}) << c.target;
 }
 
 // Writes bytes over path through a new file, as an unpacker or copier does.
