@@ -77,6 +77,9 @@ class Program {
   // Row i of the TC list is entry i of the table.
   const std::vector<TcRecord>& Tcs() const { return m_tcs; }
   const std::string& GamesFolder() const { return m_gamesFolder; }
+  // Fills the level names with the maps of the TC of that row ("Play TC
+  // Level"); a TC with no maps leaves them as they were.
+  void ListTCLevels(int row);
   // The level table's rows for a TC, and the display name of that TC.
   const std::vector<std::string>& TcLevelNames() const { return m_tcLevelNames; }
   const std::string& TcLevelsName() const { return m_tcLevelsName; }
@@ -87,6 +90,10 @@ class Program {
   void btnDeleteClick();
   // On while a saved game is chosen: the start buttons then load it.
   bool SavedGameMode() const { return m_savedGameMode; }
+  // The load switch for the chosen saved game (" /" + slot), or "". Leaves
+  // saved-game mode and minimises the program when it gives one.
+  std::string SavedGameSwitch();
+  void Cancel3Click();  // back to "Start a saved game"
 
   // Playing.
   void btnPlayMouseDown();
@@ -177,20 +184,14 @@ class Program {
   // Total conversions (ProgramTcs.cpp).
   void StoreTCOpinion(const std::string& text);
   void SetTCRowOpinion(int row, int code);  // the TC opinion table entry of a row
-  // Fills the level names with the maps of the TC of that row; a TC with no
-  // maps leaves them as they were.
-  void ListTCLevels(int row);
-  std::vector<std::string> m_groupListing;   // "*.grp;*.zip" of the Games folder
-  std::vector<TcRecord> m_tcs;               // at most kMaxTcs
+  std::vector<std::string> m_groupListing;        // "*.grp;*.zip" of the Games folder
+  std::vector<TcRecord> m_tcs;                    // at most kMaxTcs
   std::array<std::string, kMaxTcs> m_tcOpinions;  // opinion code per row, as text
-  GroupScanCache m_groupScans;               // kept for the whole run
+  GroupScanCache m_groupScans;                    // kept for the whole run
   std::vector<std::string> m_tcLevelNames;
   std::string m_tcLevelsName;
 
   // Saved games (ProgramSavedGames.cpp).
-  // The load switch for the chosen saved game (" /" + slot), or "".
-  std::string SavedGameSwitch();
-  void Cancel3Click();
   // The engine settles the listing pattern, file prefix and title offset.
   void SetEngine(bool eduke32);
   const SavedGameEngine& SaveEngine() const { return m_eduke32Saves ? kEDuke32Saves : kDuke3dwSaves; }
