@@ -38,8 +38,9 @@ const std::string& DataFolder() {
     std::fprintf(stderr, "Generating %s ...\n", root.c_str());
     for (int i = 0; i < kSmallTcs; ++i) {
       const std::string base = "Tc" + Number(i, 3);
-      std::vector<fixture::GroupEntry> entries = {{"TILES000.ART", fixture::FillerBytes(20000 + 137 * std::size_t(i), unsigned(i))},
-                                                  {"E1L1.MAP", fixture::FillerBytes(3000, unsigned(i) + 7)}};
+      std::vector<fixture::GroupEntry> entries = {
+          {"TILES000.ART", fixture::FillerBytes(20000 + 137 * std::size_t(i), unsigned(i))},
+          {"E1L1.MAP", fixture::FillerBytes(3000, unsigned(i) + 7)}};
       if (i % 3 == 0) entries.insert(entries.begin(), {Upper(base) + ".CON", "define x 1"});
       fixture::WriteGroupFile(games + base + ".grp", entries);
       if (i % 5 == 0) fixture::WriteFile(games + base + ".def", "model");
@@ -129,7 +130,8 @@ void FirstPassFloor(benchmark::State& state) {
       if (!IsTc(name)) continue;
       bytes += ReadBare(folder + Base(name) + ".ini", SIZE_MAX);
       struct stat st {};
-      if (::stat((folder + Base(name) + ".bat").c_str(), &st) == 0) bytes += ReadBare(folder + Base(name) + ".bat", 10000);
+      if (::stat((folder + Base(name) + ".bat").c_str(), &st) == 0)
+        bytes += ReadBare(folder + Base(name) + ".bat", 10000);
       bytes += ReadBare(folder + name, Lower(name).ends_with(".grp") ? 10000 : SIZE_MAX);
     }
     benchmark::DoNotOptimize(bytes);
@@ -204,8 +206,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
     ConsoleReporter::Finalize();
     const auto ratio = [&](const char* pass, const char* floor) {
       if (!m_medians.contains(pass) || !m_medians.contains(floor)) return;
-      std::printf("%-14s %9.3f ms = %6.2f x %-30s (%.3f ms)\n", pass, m_medians[pass], m_medians[pass] / m_medians[floor],
-                  floor, m_medians[floor]);
+      std::printf("%-14s %9.3f ms = %6.2f x %-30s (%.3f ms)\n", pass, m_medians[pass],
+                  m_medians[pass] / m_medians[floor], floor, m_medians[floor]);
     };
     std::printf("\nMedians of 5 repetitions, as ratios to their floors:\n");
     ratio("FirstPass", "FirstPassFloor");

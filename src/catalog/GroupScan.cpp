@@ -27,7 +27,6 @@ void Translate(std::string& bytes, const ByteMap& map) {
   for (char& c : bytes) c = map[static_cast<unsigned char>(c)];
 }
 
-
 std::vector<bool> ScanHead(FileSystem& fs, const std::string& path, ScanKind kind,
                            const std::vector<std::string>& targets) {
   std::string text = fs.ReadBytes(path, 0, kScanBlock);
@@ -64,8 +63,8 @@ bool MarkZipBlock(std::string_view block, const std::vector<std::string>& target
       }
       found[k] = translated.find(t) != std::string::npos;
     }
-    for (std::size_t i = block.find('.', dot); !found[k] && i != std::string_view::npos && i - dot + t.size() <= block.size();
-         i = block.find('.', i + 1))
+    for (std::size_t i = block.find('.', dot);
+         !found[k] && i != std::string_view::npos && i - dot + t.size() <= block.size(); i = block.find('.', i + 1))
       found[k] = MatchesAt(block, i - dot, t);
     all = all && found[k];
   }
@@ -95,8 +94,8 @@ std::vector<bool> ScanZip(FileSystem& fs, const std::string& path, long long siz
 bool GroupScanCache::StampOf(const std::string& path, Stamp& stamp) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-  stamp = {st.st_dev, st.st_ino, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec, st.st_ctim.tv_sec,
-           st.st_ctim.tv_nsec};
+  stamp = {st.st_dev,          st.st_ino,         st.st_size,        st.st_mtim.tv_sec,
+           st.st_mtim.tv_nsec, st.st_ctim.tv_sec, st.st_ctim.tv_nsec};
   return true;
 }
 

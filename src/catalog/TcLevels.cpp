@@ -31,8 +31,7 @@ std::vector<std::string> LevelNamesInGrp(std::string_view head) {
   return names;
 }
 
-std::vector<std::string> LevelNamesInZip(std::string_view bytes) {
-  std::string text(bytes);
+std::vector<std::string> LevelNamesInZip(std::string text) {
   for (char& c : text) {
     const auto b = static_cast<unsigned char>(c);
     c = (b < 32 || b > 122) ? '\n' : LowerAZ(c);

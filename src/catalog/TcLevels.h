@@ -19,6 +19,7 @@ std::vector<std::string> LevelNamesInGrp(std::string_view head);
 // The ".zip" read as text: each ".map" with a name before it (at most 29
 // bytes back, after a space or control byte), at most 72 occurrences, each
 // name once. Scanning stops at the first ".map" without such a name.
-std::vector<std::string> LevelNamesInZip(std::string_view bytes);
+// The bytes are taken over: a zip may be large.
+std::vector<std::string> LevelNamesInZip(std::string bytes);
 
 }  // namespace tv

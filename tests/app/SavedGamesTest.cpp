@@ -30,8 +30,7 @@ TEST_F(SavedGames, EntriesShowTheTitlesAndMarkTheNewest) {
   Save(2, "Death Row", kT + 60);
   Save(3, "Toxic Dump", kT + 20);
   Program& p = Started();
-  EXPECT_EQ(p.View().savedEntries,
-            (std::vector<std::string>{"Hollywood", "Red Light", "Death Row ***", "Toxic Dump"}));
+  EXPECT_EQ(p.View().savedEntries, (std::vector<std::string>{"Hollywood", "Red Light", "Death Row ***", "Toxic Dump"}));
   EXPECT_TRUE(p.View().savedEnabled);
   p.ComboBox2Change(2);
   EXPECT_EQ(p.SavedGameSwitch(), " /2");
@@ -48,8 +47,11 @@ TEST_F(SavedGames, EachEntryLoadsTheSlotOfItsOwnFile) {
       {"without gaps", {{0, "A", kT}, {1, "B", kT}}, {"A ***", "B"}, 1, " /1"},
       {"a missing slot file", {{0, "A", kT}, {2, "C", kT + 60}}, {"A", "C ***"}, 1, " /2"},
       {"a save without title", {{0, "A", kT}, {1, "", kT}, {2, "C", kT}}, {"A ***", "C"}, 1, " /2"},
-      {"two saves of one title", {{0, "Same", kT + 60}, {1, "Same", kT}, {3, "Same", kT}}, {"Same ***", "Same", "Same"},
-       2, " /3"},
+      {"two saves of one title",
+       {{0, "Same", kT + 60}, {1, "Same", kT}, {3, "Same", kT}},
+       {"Same ***", "Same", "Same"},
+       2,
+       " /3"},
   };
   for (const auto& c : cases) {
     fixture::TempFolder folder;

@@ -10,7 +10,9 @@ namespace {
 
 class Tcs : public ProgramTest {
  protected:
-  void Game(const std::string& name, const std::string& bytes = "") { fixture::WriteFile(Path("Games/" + name), bytes); }
+  void Game(const std::string& name, const std::string& bytes = "") {
+    fixture::WriteFile(Path("Games/" + name), bytes);
+  }
   std::vector<std::string> Rows() const {
     std::vector<std::string> rows;
     for (const ListRow& r : program->View().tcRows) rows.push_back(r.text);

@@ -36,8 +36,8 @@ TEST(SavedGames, TheSlotIsTheNumberInTheFileName) {
     const char* name;
     std::optional<int> slot;
   } cases[] = {
-      {"game0.sav", 0}, {"game9.sav", 9},   {"egam3.sav", 3},        {"GAME7.SAV", 7},       {"game12.sav", 12},
-      {"game.sav", {}}, {"gamex.sav", {}}, {"game01.sav", {}},      {"game-1.sav", {}},     {"game1a.sav", {}},
+      {"game0.sav", 0}, {"game9.sav", 9},  {"egam3.sav", 3},           {"GAME7.SAV", 7},   {"game12.sav", 12},
+      {"game.sav", {}}, {"gamex.sav", {}}, {"game01.sav", {}},         {"game-1.sav", {}}, {"game1a.sav", {}},
       {"game1.sa", {}}, {"gam.sav", {}},   {"game9999999999.sav", {}},
   };
   for (const auto& c : cases) EXPECT_EQ(SavedGameSlot(c.name), c.slot) << c.name;
@@ -62,16 +62,19 @@ TEST(SavedGames, TheNewestListedFileIsMarked) {
       {"the last written",
        {{"game0.sav", "A", t}, {"game1.sav", "B", t + 10}, {"game2.sav", "C", t + 60}, {"game3.sav", "D", t + 20}},
        {{"A", 0}, {"B", 1}, {"C ***", 2}, {"D", 3}}},
-      {"of equal times the lower slot", {{"game0.sav", "A", t}, {"game1.sav", "B", t + 9}, {"game2.sav", "C", t + 9}},
+      {"of equal times the lower slot",
+       {{"game0.sav", "A", t}, {"game1.sav", "B", t + 9}, {"game2.sav", "C", t + 9}},
        {{"A", 0}, {"B ***", 1}, {"C", 2}}},
-      {"times within two seconds are equal", {{"game1.sav", "B", t + 1}, {"game2.sav", "C", t}},
+      {"times within two seconds are equal",
+       {{"game1.sav", "B", t + 1}, {"game2.sav", "C", t}},
        {{"B ***", 1}, {"C", 2}}},
       {"a gap keeps each file's slot", {{"game0.sav", "A", t}, {"game2.sav", "C", t + 60}}, {{"A", 0}, {"C ***", 2}}},
       {"a save without title has no entry",
        {{"game0.sav", "A", t}, {"game1.sav", "", t}, {"game2.sav", "C", t}},
        {{"A ***", 0}, {"C", 2}}},
       {"a newest save without title marks nothing", {{"game0.sav", "A", t}, {"game1.sav", "", t + 60}}, {{"A", 0}}},
-      {"names the game never writes are no saves", {{"game0.sav", "A", t}, {"gamebak.sav", "X", t + 60}},
+      {"names the game never writes are no saves",
+       {{"game0.sav", "A", t}, {"gamebak.sav", "X", t + 60}},
        {{"A ***", 0}}},
   };
   for (const auto& c : cases) {

@@ -10,7 +10,8 @@ namespace {
 TEST(TcFolder, FindsFilesWithoutRegardToLetterCase) {
   fixture::TempFolder dir;
   const std::string games = dir.Path() + "Games";
-  for (const char* name : {"MYTC.GRP", "Mytc.def", "mytc.DEF", ".hidden.con"}) fixture::WriteFile(games + "/" + name, "");
+  for (const char* name : {"MYTC.GRP", "Mytc.def", "mytc.DEF", ".hidden.con"})
+    fixture::WriteFile(games + "/" + name, "");
   fixture::MakeFolder(games + "/Folder.con");
   FileSystem fs(dir.Path());
   const TcFolder folder(fs, games);
@@ -19,9 +20,8 @@ TEST(TcFolder, FindsFilesWithoutRegardToLetterCase) {
     bool held;
     const char* path;  // below the folder
   } cases[] = {
-      {"Mytc.grp", true, "MYTC.GRP"},      {"mytc.def", true, "Mytc.def"},
-      {"mytc.DEF", true, "mytc.DEF"},      {"Mytc.con", false, "Mytc.con"},
-      {".hidden.con", false, ".hidden.con"}, {"folder.con", false, "folder.con"},
+      {"Mytc.grp", true, "MYTC.GRP"},  {"mytc.def", true, "Mytc.def"},        {"mytc.DEF", true, "mytc.DEF"},
+      {"Mytc.con", false, "Mytc.con"}, {".hidden.con", false, ".hidden.con"}, {"folder.con", false, "folder.con"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(folder.Holds(c.name), c.held) << c.name;

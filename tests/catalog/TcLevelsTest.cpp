@@ -55,14 +55,22 @@ TEST(TcLevels, AZipListsTheNamesBeforeEachMap) {
     std::string bytes;
     Names names;
   } cases[] = {
-      {"names after a control byte or space", "\x01" "e1l1.map \x02" "Boss.MAP\x03", {"E1L1", "BOSS"}},
-      {"each name once", "\x01" "a.map\x01" "b.map\x01" "A.MAP", {"A", "B"}},
+      {"names after a control byte or space",
+       "\x01"
+       "e1l1.map \x02"
+       "Boss.MAP\x03",
+       {"E1L1", "BOSS"}},
+      {"each name once",
+       "\x01"
+       "a.map\x01"
+       "b.map\x01"
+       "A.MAP",
+       {"A", "B"}},
       {"bytes above 122 end a name", "x{top.map", {"TOP"}},
       {"a path keeps its folder", " maps/e2l1.map", {"MAPS/E2L1"}},
       {"an empty name is no name", " .map x.map", {"X"}},
       {"no more than 29 bytes back", std::string(" ") + std::string(28, 'n') + ".map", {std::string(28, 'N')}},
-      {"a .map with no name in reach ends the scan",
-       std::string(" ") + std::string(29, 'n') + ".map b.map", {}},
+      {"a .map with no name in reach ends the scan", std::string(" ") + std::string(29, 'n') + ".map b.map", {}},
       {"a dot an earlier pass took still counts", " a.map.map b.map", {"A", "A.MAP", "B"}},
   };
   for (const auto& c : cases) EXPECT_EQ(LevelNamesInZip(c.bytes), c.names) << c.rule;
