@@ -15,6 +15,7 @@ std::vector<std::string> FindInTC(FileSystem& fs, GroupScanCache& scans, const T
   const std::string base = Lower(WithoutExtension(groupFile));
   std::vector<std::string> results(exts.size());
   std::vector<bool> settled(exts.size(), false);
+  if (exts.empty()) return results;
 
   if (games.Holds(base + ".bat")) {
     std::vector<std::string> targets;
