@@ -90,15 +90,7 @@ TEST_F(SavedGames, ChoosingSwitchesTheModeAndTheHints) {
     EXPECT_EQ(p.View().btnStartHint, c.start);
     EXPECT_EQ(p.View().btnMapsHint, c.maps);
     EXPECT_EQ(p.View().btnPlayHint, c.play);
-    EXPECT_TRUE(p.View().dropFocus);
   }
-}
-
-TEST_F(SavedGames, ChoosingASavedGameUnticksTheAssociation) {
-  Save(0, "Hollywood", kT);
-  Program& p = Started();
-  p.ComboBox2Change(0);
-  EXPECT_FALSE(p.View().assocChecked);
 }
 
 TEST_F(SavedGames, TheSwitchResetsTheBoxAndMinimises) {
