@@ -2,19 +2,24 @@
 // The program's state and the main window's operations, free of any toolkit.
 // The Qt window forwards each event to the operation of the same name and
 // renders View() afterwards.
+#include <array>
 #include <ctime>
 #include <functional>
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/MainView.h"
 #include "app/RiteModel.h"
 #include "app/UserInterface.h"
 #include "catalog/BatchFiles.h"
+#include "catalog/GroupScan.h"
 #include "catalog/MapFolders.h"
 #include "catalog/MapTables.h"
 #include "catalog/ReadMe.h"
+#include "catalog/SavedGames.h"
+#include "catalog/TcDiscovery.h"
 #include "install/GameEdition.h"
 #include "platform/DateTime.h"
 #include "platform/Files.h"
@@ -94,11 +99,26 @@ class Program {
   void ListBox1MouseUp();
   void ListBox1RightDown();
   void ListBox1DblClick();
+  // Row i of the TC list is entry i of the table.
+  const std::vector<TcRecord>& Tcs() const { return m_tcs; }
+  const std::string& GamesFolder() const { return m_gamesFolder; }
+  // Fills the level names with the maps of the TC of that row ("Play TC
+  // Level"); a TC with no maps leaves them as they were.
+  void ListTCLevels(int row);
+  // The level table's rows for a TC, and the display name of that TC.
+  const std::vector<std::string>& TcLevelNames() const { return m_tcLevelNames; }
+  const std::string& TcLevelsName() const { return m_tcLevelsName; }
 
   // Saved games.
   void ComboBox2Enter();
   void ComboBox2Change(int selectedEntry);  // -1: "Start a saved game"
   void btnDeleteClick();
+  // On while a saved game is chosen: the start buttons then load it.
+  bool SavedGameMode() const { return m_savedGameMode; }
+  // The load switch for the chosen saved game (" /" + slot), or "". Leaves
+  // saved-game mode and minimises the program when it gives one.
+  std::string SavedGameSwitch();
+  void Cancel3Click();  // back to "Start a saved game"
 
   // Playing.
   void btnPlayMouseDown();
@@ -218,8 +238,21 @@ class Program {
   // Total conversions (ProgramTcs.cpp).
   void StoreTCOpinion(const std::string& text);
   void SetTCRowOpinion(int row, int code);  // the TC opinion table entry of a row
+  std::vector<std::string> m_groupListing;        // "*.grp;*.zip" of the Games folder
+  std::vector<TcRecord> m_tcs;                    // at most kMaxTcs
+  std::array<std::string, kMaxTcs> m_tcOpinions;  // opinion code per row, as text
+  GroupScanCache m_groupScans;                    // kept for the whole run
+  std::vector<std::string> m_tcLevelNames;
+  std::string m_tcLevelsName;
 
   // Saved games (ProgramSavedGames.cpp).
+  // The engine settles the listing pattern, file prefix and title offset.
+  // The prefix and title offset follow the engine flag that the window title settled last.
+  const SavedGameEngine& SaveEngine() const { return m_eduke32 ? kEDuke32Saves : kDuke3dwSaves; }
+  std::vector<std::string> m_savedListing;
+  std::vector<SavedGameEntry> m_savedGames;  // one per drop-down entry
+  std::string m_savedChosenFile;             // the file of the entry chosen last
+  bool m_savedGameMode = false;
 
   // Playing (ProgramPlay.cpp).
 

@@ -36,7 +36,7 @@ void Program::UpdatePlayButton() {
 void Program::UpdateWindowTitle() {
   const GameTitle title = MakeGameTitle(m_fs, m_programFolder, m_settings.dukeFilename);
   m_eduke32 = title.eduke32;
-  m_savedGamePattern = title.eduke32 ? "egam*.sav" : "game*.sav";
+  m_savedGamePattern = SaveEngine().pattern;
   m_view.caption = std::string("Tarvolin - v") + kProgramVersion + "  |  " + title.text;
 }
 

@@ -1,18 +1,100 @@
 // Total conversions: discovery, the TC list and its opinions.
 #include "app/Program.h"
+#include "catalog/TcLevels.h"
+#include "catalog/TcList.h"
+#include "catalog/TcOpinions.h"
+#include "platform/Text.h"
 
 namespace tv {
 
-void Program::ClearTcTable() {}
-void Program::ClearTcOpinions() {}
-void Program::ListGroupFiles() {}
-void Program::DiscoverTCs() {}
-void Program::FillTCList() {}
-void Program::PackAndLoadTCOpinions() {}
-void Program::ListBox1Click(int) {}
-void Program::ListBox1MouseUp() {}
-void Program::ListBox1RightDown() {}
-void Program::StoreTCOpinion(const std::string&) {}
-void Program::SetTCRowOpinion(int, int) {}
+void Program::ClearTcTable() { m_tcs.clear(); }
+
+void Program::ClearTcOpinions() { m_tcOpinions.fill("0"); }
+
+void Program::ListGroupFiles() {
+  // A Games folder that went away leaves the listing as it was; discovery
+  // then finds no folder and stops.
+  if (m_fs.FolderExists(m_gamesFolder)) m_groupListing = m_fs.List(m_gamesFolder, kGroupFilePatterns);
+}
+
+void Program::DiscoverTCs() {
+  m_tcs = tv::DiscoverTCs(m_fs, m_groupScans, m_gamesFolder, m_groupListing);
+  m_groupScans.Sweep();
+}
+
+void Program::FillTCList() {
+  m_view.tcRows.clear();
+  for (const std::string& text : TcListRows(m_tcs))
+    m_view.tcRows.push_back({text, TcOpinionCode(m_tcOpinions[m_view.tcRows.size()])});
+  m_view.tcSelected = -1;  // kept when LastPlayedTC is no number
+  m_view.tcSelected = TcRowToSelect(m_settings.lastPlayedTC, m_view.tcRows.size());
+}
+
+void Program::PackAndLoadTCOpinions() {
+  IniFile ini(m_fs, SettingsPath(), IniFile::Writes::Deferred);
+  if (!ini.FileExisted()) return;
+  PackTCOpinions(ini);
+  ini.Flush();
+  std::vector<std::string> rows;
+  for (const ListRow& row : m_view.tcRows) rows.push_back(row.text);
+  for (const TcRowOpinion& o : LoadTCOpinions(ini, m_tcs, rows)) {
+    m_tcOpinions[o.row] = std::string(1, o.code);
+    m_view.tcRows[o.row].code = TcOpinionCode(m_tcOpinions[o.row]);
+  }
+  ini.Flush();
+}
+
+void Program::ListBox1Click(int selectedRow) {
+  m_view.tcSelected = selectedRow >= 0 && std::size_t(selectedRow) < m_view.tcRows.size() ? selectedRow : -1;
+  m_ui.Refresh();
+}
+
+void Program::ListBox1MouseUp() {
+  m_settings.lastPlayedTC = Dec(m_view.tcSelected);
+  m_ui.Refresh();
+}
+
+void Program::ListBox1RightDown() {
+  Guarded([this] {
+    const std::string name = m_view.tcSelected < 0 ? "" : m_view.tcRows[std::size_t(m_view.tcSelected)].text;
+    if (name.empty() || Contains(name, kTcSeparator)) return;
+    m_ui.Beep(BeepKind::Information);
+    m_opinionTarget = OpinionTarget::Tcs;
+    RiteModel& rite = Rite();
+    rite.topLine = name;
+    rite.mapName.clear();
+    ShowModal(Window::Rite);
+  });
+  m_ui.Refresh();
+}
+
+void Program::StoreTCOpinion(const std::string& text) {
+  IniFile ini(m_fs, SettingsPath());
+  tv::StoreTCOpinion(ini, m_tcs, m_view.tcRows.size(), text);
+}
+
+void Program::SetTCRowOpinion(int row, int code) {
+  if (row < 0 || std::size_t(row) >= kMaxTcs) return;
+  m_tcOpinions[std::size_t(row)] = Dec(code);
+  if (std::size_t(row) < m_view.tcRows.size()) m_view.tcRows[std::size_t(row)].code = code;
+}
+
+void Program::ListTCLevels(int row) {
+  const std::string name =
+      row >= 0 && std::size_t(row) < m_view.tcRows.size() ? m_view.tcRows[std::size_t(row)].text : "";
+  if (name == m_tcLevelsName) return;
+  // The row text, not the group file, names the archive: a TC renamed by its
+  // settings file has no maps here.
+  const std::string stem = m_gamesFolder + kSep + name;
+  std::vector<std::string> names;
+  if (m_fs.FileExists(stem + ".grp")) {
+    names = LevelNamesInGrp(m_fs.ReadBytes(stem + ".grp", 0, kGrpLevelBytes));
+  } else if (const std::int64_t size = m_fs.FileSize(stem + ".zip"); size >= 0) {
+    names = LevelNamesInZip(m_fs.ReadBytes(stem + ".zip", 0, std::size_t(size)));
+  }
+  if (names.empty()) return;
+  m_tcLevelNames = std::move(names);
+  m_tcLevelsName = name;
+}
 
 }  // namespace tv
