@@ -15,6 +15,7 @@ TfrmLevels::TfrmLevels(QWidget* parent) : SecondaryWindow("TfrmLevels", "Select 
   ListView1->setObjectName("ListView1");
   ListView1->setGeometry(0, 0, width(), height() - kBar);
   ListView1->setHeaderLabels({"Level", "Title"});
+  ListView1->header()->setStretchLastSection(false);
   ListView1->setColumnWidth(0, 80);
   ListView1->setColumnWidth(1, 150);
   ListView1->setRootIsDecorated(false);
