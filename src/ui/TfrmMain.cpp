@@ -113,10 +113,10 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
   if (watched == ComboBox2) {
     // Entering the box by mouse or keyboard, not getting the focus back from
     // its own list or from another window.
-    const auto* focus = static_cast<QFocusEvent*>(event);
-    if (event->type() == QEvent::FocusIn && focus->reason() != Qt::PopupFocusReason &&
-        focus->reason() != Qt::ActiveWindowFocusReason)
-      ComboBox2Enter();
+    if (event->type() == QEvent::FocusIn) {
+      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+      if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) ComboBox2Enter();
+    }
   } else if (event->type() == QEvent::MouseMove) {
     DropFocus();
   }

@@ -127,6 +127,7 @@ TEST(MainWindowLayout, FontsAreAskedForByFamilyAndPixelSize) {
     EXPECT_EQ(font.family().toStdString(), f.family);
     EXPECT_EQ(font.pixelSize(), f.pixels);
     EXPECT_EQ(font.bold(), f.bold);
+    EXPECT_EQ(QFontInfo(font).family().toStdString(), "Liberation Sans") << "the metric-compatible substitute";
   }
 }
 

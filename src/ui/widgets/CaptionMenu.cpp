@@ -22,6 +22,11 @@ CaptionMenu::CaptionMenu(const QString& caption, Alignment alignment, QWidget* p
   setContentsMargins(m_barWidth, 0, 0, 0);
 }
 
+CaptionMenu::~CaptionMenu() {
+  // The style is a child of the menu and goes before the widget lets go of it.
+  setStyle(nullptr);
+}
+
 void CaptionMenu::SetColors(const QColor& dark, const QColor& light, const QColor& text) {
   m_style->SetColors(dark, light, text);
   for (CaptionMenu* submenu : m_submenus) submenu->SetColors(dark, light, text);

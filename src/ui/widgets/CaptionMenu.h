@@ -15,6 +15,7 @@ class CaptionMenu : public QMenu {
 
   // An empty caption makes a menu without a bar (the submenus).
   CaptionMenu(const QString& caption, Alignment alignment, QWidget* parent);
+  ~CaptionMenu() override;
 
   // Item colours for this menu and every submenu made by AddSubmenu.
   void SetColors(const QColor& dark, const QColor& light, const QColor& text);
