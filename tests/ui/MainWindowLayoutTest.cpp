@@ -19,7 +19,8 @@ QString TextOf(const QWidget& w) {
   if (auto* b = qobject_cast<const QAbstractButton*>(&w)) return b->text();
   if (auto* l = qobject_cast<const QLabel*>(&w)) return l->text();
   if (auto* g = qobject_cast<const QGroupBox*>(&w)) return g->title();
-  if (auto* c = qobject_cast<const QComboBox*>(&w)) return c->currentIndex() < 0 ? c->placeholderText() : c->currentText();
+  if (auto* c = qobject_cast<const QComboBox*>(&w))
+    return c->currentIndex() < 0 ? c->placeholderText() : c->currentText();
   return {};
 }
 
@@ -114,8 +115,9 @@ struct Font {
 };
 
 const Font kFonts[] = {
-    {nullptr, "MS Sans Serif", 11, false}, {"LabelTCs", "Arial", 12, true},    {"LabelNick", "Arial", 12, true},
-    {"LabelMaps", "Arial", 12, true},      {"btnPlay", "MS Sans Serif", 13, true}, {"btnStart", "MS Sans Serif", 11, true},
+    {nullptr, "MS Sans Serif", 11, false},   {"LabelTCs", "Arial", 12, true},
+    {"LabelNick", "Arial", 12, true},        {"LabelMaps", "Arial", 12, true},
+    {"btnPlay", "MS Sans Serif", 13, true},  {"btnStart", "MS Sans Serif", 11, true},
     {"ListBox1", "MS Sans Serif", 11, true}, {"ListBox2", "MS Sans Serif", 11, true},
 };
 

@@ -62,14 +62,14 @@ TEST(Menus, Options1HoldsItsEntriesInOrder) {
   ExpectEntries(Submenu(menu, "SelectGame1"),
                 {{"Duke1", nullptr}, {"Duke2", nullptr}, {"Duke3", nullptr}, {"Duke4", nullptr}, {"Duke5", nullptr}});
   ExpectEntries(Submenu(menu, "SkinColor1"), {{"Black1", "Black"},
-                                               {"Silver1", "Silver"},
-                                               {"Blue1", "Blue"},
-                                               {"Green1", "Green"},
-                                               {"Teal1", "Teal"},
-                                               {"Purple1", "Purple"},
-                                               {"Red1", "Red"},
-                                               {"Gold1", "Gold"},
-                                               {"None1", "None"}});
+                                              {"Silver1", "Silver"},
+                                              {"Blue1", "Blue"},
+                                              {"Green1", "Green"},
+                                              {"Teal1", "Teal"},
+                                              {"Purple1", "Purple"},
+                                              {"Red1", "Red"},
+                                              {"Gold1", "Gold"},
+                                              {"None1", "None"}});
 }
 
 TEST(Menus, Options2HoldsItsEntriesInOrder) {
@@ -121,12 +121,12 @@ TEST(Menus, EntriesFollowTheView) {
     bool checked;
   };
   const Shown cases[] = {
-      {options1, "Duke1", "Duke3dw.exe", true, true},     {options1, "Duke2", "EDuke32.exe", true, false},
-      {options1, "Duke3", nullptr, false, false},         {options1, "Duke5", nullptr, false, false},
+      {options1, "Duke1", "Duke3dw.exe", true, true},    {options1, "Duke2", "EDuke32.exe", true, false},
+      {options1, "Duke3", nullptr, false, false},        {options1, "Duke5", nullptr, false, false},
       {options2, "MenuMapFolder0", "Maps", true, false}, {options2, "MenuMapFolder1", nullptr, false, false},
       {options2, "MenuMapFolder3", "Maps3", true, true}, {options2, "MenuMapFolder6", nullptr, false, false},
-      {options2, "MapSort1", nullptr, true, false},       {options2, "MapSort3", nullptr, true, true},
-      {options1, "CommandLine1", nullptr, true, true},    {options2, "MultiSelect1", nullptr, true, true},
+      {options2, "MapSort1", nullptr, true, false},      {options2, "MapSort3", nullptr, true, true},
+      {options1, "CommandLine1", nullptr, true, true},   {options2, "MultiSelect1", nullptr, true, true},
   };
   for (const Shown& s : cases) {
     SCOPED_TRACE(s.name);

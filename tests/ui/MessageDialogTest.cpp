@@ -44,7 +44,7 @@ struct ResultCase {
 };
 
 const ResultCase kResults[] = {
-    {"mbOk", 1},  {"mbCancel", 2}, {"mbAbort", 3}, {"mbRetry", 4},    {"mbIgnore", 5},
+    {"mbOk", 1},  {"mbCancel", 2}, {"mbAbort", 3}, {"mbRetry", 4},   {"mbIgnore", 5},
     {"mbYes", 6}, {"mbNo", 7},     {"mbAll", 8},   {"mbNoToAll", 9}, {"mbYesToAll", 10},
 };
 

@@ -18,10 +18,9 @@ struct Code {
 };
 
 const Code kCodes[] = {
-    {0, {192, 192, 192}, false}, {1, {0, 255, 0}, true},    {2, {0, 0, 255}, false},
-    {3, {255, 0, 0}, false},     {4, {255, 0, 255}, false}, {5, {255, 255, 0}, true},
-    {6, {0, 128, 128}, false},   {7, {0, 255, 255}, true},  {8, {128, 128, 0}, false},
-    {9, {192, 192, 192}, false}, {-1, {192, 192, 192}, false},
+    {0, {192, 192, 192}, false}, {1, {0, 255, 0}, true},      {2, {0, 0, 255}, false},      {3, {255, 0, 0}, false},
+    {4, {255, 0, 255}, false},   {5, {255, 255, 0}, true},    {6, {0, 128, 128}, false},    {7, {0, 255, 255}, true},
+    {8, {128, 128, 0}, false},   {9, {192, 192, 192}, false}, {-1, {192, 192, 192}, false},
 };
 
 TEST(OpinionColors, EachCodeHasItsColourAndAnyOtherValueIsSilver) {

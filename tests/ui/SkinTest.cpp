@@ -22,13 +22,15 @@ struct SkinCase {
 };
 
 const SkinCase kSkinCases[] = {
-    {"Black", {128, 128, 128}, {0, 0, 0}, Qt::white},   {"Silver", {255, 255, 255}, {96, 96, 96}, Qt::black},
-    {"Blue", {0, 0, 255}, {0, 2, 96}, Qt::white},       {"Green", {0, 192, 0}, {0, 80, 0}, Qt::white},
-    {"Teal", {0, 192, 192}, {0, 80, 80}, Qt::white},    {"Purple", {192, 0, 192}, {80, 0, 80}, Qt::white},
-    {"Red", {192, 0, 0}, {96, 0, 0}, Qt::white},        {"Gold", {192, 117, 0}, {106, 65, 0}, Qt::white},
+    {"Black", {128, 128, 128}, {0, 0, 0}, Qt::white}, {"Silver", {255, 255, 255}, {96, 96, 96}, Qt::black},
+    {"Blue", {0, 0, 255}, {0, 2, 96}, Qt::white},     {"Green", {0, 192, 0}, {0, 80, 0}, Qt::white},
+    {"Teal", {0, 192, 192}, {0, 80, 80}, Qt::white},  {"Purple", {192, 0, 192}, {80, 0, 80}, Qt::white},
+    {"Red", {192, 0, 0}, {96, 0, 0}, Qt::white},      {"Gold", {192, 117, 0}, {106, 65, 0}, Qt::white},
     {"None", {192, 192, 192}, QColor(), Qt::black},
 };
 static_assert(std::size(kSkinCases) == kSkins.size());
+
+void PrintTo(const SkinCase& c, std::ostream* os) { *os << c.name; }
 
 QColor TextColour(const QWidget& w) {
   return w.palette().color(QPalette::Active,
