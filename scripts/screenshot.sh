@@ -13,9 +13,19 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 program="$work/program"
-mkdir -p "$program/Maps" "$work/home" "$work/runtime"
+mkdir -p "$program/Maps" "$program/Games" "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
 cp "$build/Tarvolin" "$program/"
+# A full game's data (sparse), an executable and a few maps whose file hour
+# carries an opinion, so the lists have rows in several colours.
+truncate -s 44000000 "$program/Duke3d.grp"
+printf 'stand-in' >"$program/Duke3dw.exe"
+hour=1
+for name in Alpha Bravo Charlie Delta Echo Foxtrot Golf Hotel India; do
+  head -c $((hour * 700)) /dev/zero >"$program/Maps/$name.map"
+  touch -d "$(date +%Y-%m-%d) 0$hour:00:00" "$program/Maps/$name.map"
+  hour=$((hour + 1))
+done
 
 cat >"$work/shoot.sh" <<'INNER'
 set -euo pipefail
@@ -28,6 +38,8 @@ sleep 1
 read -r x y w h < <(xdotool getwindowgeometry --shell "$window" |
   awk -F= '/^X=/{x=$2} /^Y=/{y=$2} /^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print x, y, w, h}')
 shot() { /usr/bin/import -window root -crop "$1" +repage "$out/$2"; }
+xdotool mousemove 0 0  # the pointer starts on the Play button, which would show it lit
+sleep 0.3
 shot "${w}x${h}+${x}+${y}" main.png
 # The menu buttons sit in the top bar at x 8 and x 340; menus open at the pointer.
 for menu in "1 20" "2 352"; do

@@ -28,7 +28,8 @@ MainMenus::MainMenus(QWidget* parent, std::function<void(const Operation&)> run)
   BuildOptions2();
 }
 
-QAction* MainMenus::Add(CaptionMenu* menu, const char* name, const QString& caption, Glyph glyph, Operation operation) {
+QAction* MainMenus::Add(CaptionMenu* menu, const QString& name, const QString& caption, Glyph glyph,
+                        Operation operation) {
   QAction* action = menu->addAction(GlyphIcon(glyph), caption);
   action->setObjectName(name);
   // "Cancel" has no operation: choosing it only closes the menu.
@@ -43,8 +44,7 @@ void MainMenus::BuildOptions1() {
   m->addSeparator();
   CaptionMenu* games = m->AddSubmenu("SelectGame1", "Select Duke Game", GlyphIcon(Glyph::Game));
   for (int i = 1; i <= 5; ++i) {
-    QAction* duke = Add(games, "", QString(), Glyph::Game, [i](Program& p) { p.DukeClick(i); });
-    duke->setObjectName(Numbered("Duke", i));
+    QAction* duke = Add(games, Numbered("Duke", i), QString(), Glyph::Game, [i](Program& p) { p.DukeClick(i); });
     duke->setCheckable(true);
     m_duke[std::size_t(i - 1)] = duke;
   }
@@ -56,8 +56,7 @@ void MainMenus::BuildOptions1() {
   CaptionMenu* skins = m->AddSubmenu("SkinColor1", "GUI Skin Color", GlyphIcon(Glyph::Skin));
   for (int i = 0; i < int(kSkins.size()); ++i) {
     const QString name = QString::fromLatin1(kSkins[std::size_t(i)].name);
-    QAction* skin = Add(skins, "", name, Glyph::Skin, [i](Program& p) { p.SkinClick(i); });
-    skin->setObjectName(name + "1");
+    Add(skins, name + "1", name, Glyph::Skin, [i](Program& p) { p.SkinClick(i); });
   }
   Add(m, "AboutTarvolin2", "About Tarvolin", Glyph::About, [](Program& p) { p.AboutTarvolin2Click(); });
   m->addSeparator();
@@ -68,17 +67,16 @@ void MainMenus::BuildOptions2() {
   CaptionMenu* m = m_options2;
   CaptionMenu* folders = m->AddSubmenu("MapFolders1", "Map Folders", GlyphIcon(Glyph::Folder));
   for (int slot = 0; slot <= 6; ++slot) {
-    QAction* folder = Add(folders, "", QString(), Glyph::Folder, [slot](Program& p) { p.MenuMapFolderClick(slot); });
-    folder->setObjectName(Numbered("MenuMapFolder", slot));
+    QAction* folder = Add(folders, Numbered("MenuMapFolder", slot), QString(), Glyph::Folder,
+                          [slot](Program& p) { p.MenuMapFolderClick(slot); });
     folder->setCheckable(true);
     m_mapFolders[std::size_t(slot)] = folder;
   }
   CaptionMenu* sorting = m->AddSubmenu("SortAlpha1", "Map Sorting", GlyphIcon(Glyph::Sort));
   const std::array<const char*, 4> orders = {"Alphabetical", "Map Colors", "Map Sizing", "Best Maps"};
   for (int entry = 1; entry <= 4; ++entry) {
-    QAction* order =
-        Add(sorting, "", orders[std::size_t(entry - 1)], Glyph::Sort, [entry](Program& p) { p.MapSortClick(entry); });
-    order->setObjectName(Numbered("MapSort", entry));
+    QAction* order = Add(sorting, Numbered("MapSort", entry), orders[std::size_t(entry - 1)], Glyph::Sort,
+                         [entry](Program& p) { p.MapSortClick(entry); });
     order->setCheckable(true);
     m_mapSort[std::size_t(entry - 1)] = order;
   }

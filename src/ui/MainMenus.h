@@ -29,7 +29,7 @@ class MainMenus {
   void ApplySkin(const SkinColors& colors);
 
  private:
-  QAction* Add(CaptionMenu* menu, const char* name, const QString& caption, Glyph glyph, Operation operation);
+  QAction* Add(CaptionMenu* menu, const QString& name, const QString& caption, Glyph glyph, Operation operation);
   void BuildOptions1();
   void BuildOptions2();
 

@@ -32,7 +32,7 @@ const QColor kGrey(128, 128, 128);
 const QColor kSilver(192, 192, 192);
 
 template <class W>
-W* Named(W* widget, const char* name, int x, int y, int width, int height) {
+W* Named(W* widget, const QString& name, int x, int y, int width, int height) {
   widget->setObjectName(name);
   widget->setGeometry(x, y, width, height);
   return widget;
@@ -122,8 +122,7 @@ void TfrmMain::BuildMiddleColumn() {
   QRadioButton** radios[] = {&rbtnSingle, &rbtnHost, &rbtnJoin};
   for (int i = 0; i < 3; ++i) {
     const int x = 6 + i * 40;
-    auto* label = Named(new QLabel(captions[i], GroupBox1), "", x, 18, 40, 14);
-    label->setObjectName(QString("Label") + captions[i]);
+    auto* label = Named(new QLabel(captions[i], GroupBox1), QString("Label") + captions[i], x, 18, 40, 14);
     label->setAlignment(Qt::AlignHCenter);
     *radios[i] = Named(new QRadioButton(GroupBox1), names[i], x + 13, 34, 16, 16);
   }
