@@ -74,8 +74,9 @@ struct MainView {
 
   const Skin* skin = &kSkins[0];
 
-  // Set when no control may keep the keyboard focus; the window clears it.
-  bool dropFocus = false;
+  // Set when no control may keep the keyboard focus; the window takes the
+  // focus away and clears the request, so it acts once.
+  mutable bool dropFocus = false;
 };
 
 }  // namespace tv

@@ -128,6 +128,8 @@ class Program {
   void PlayTCLevel1Click();
   void PlayBatchFile1Click();
   void ComboBox1Change(const std::string& text);
+  // The check box "Associate Map with TC" ticked or unticked by the user.
+  void CheckBox1Click(bool checked) { m_view.assocChecked = checked; }
   void rbtnSingleMouseUp();
   void rbtnHostMouseUp();
   void rbtnJoinMouseUp();

@@ -1,42 +1,55 @@
 #include "ui/QtUserInterface.h"
 
 #include <QApplication>
-#include <QDialog>
+#include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 
-#include "ui/TfrmMain.h"
+#include "ui/Appearance.h"
+#include "ui/FileFilter.h"
+#include "ui/Windows.h"
+#include "ui/widgets/MessageDialog.h"
 
 namespace tv {
 
+// The system offers one sound here, whatever the kind.
 void QtUserInterface::Beep(BeepKind) { QApplication::beep(); }
 
-void QtUserInterface::ShowMessage(const std::string& text) {
-  QMessageBox box(QMessageBox::Information, QString(), QString::fromLocal8Bit(text.c_str()), QMessageBox::Ok, &m_main);
-  box.exec();
-}
+void QtUserInterface::ShowMessage(const std::string& text) { m_windows.main.Messages().ShowMessage(Shown(text)); }
 
-int QtUserInterface::MessageShow(const std::string& text, const std::string& title, const std::string&, int, int) {
-  const auto answer = QMessageBox::question(&m_main, QString::fromLocal8Bit(title.c_str()),
-                                            QString::fromLocal8Bit(text.c_str()));
-  return answer == QMessageBox::Yes ? kYes : kNo;
+int QtUserInterface::MessageShow(const std::string& text, const std::string& title, const std::string& buttons, int x,
+                                 int y) {
+  return m_windows.main.Messages().MessageShow(Shown(text), Shown(title), buttons, x, y);
 }
 
 void QtUserInterface::ShowRunTimeError(const std::string& text) {
-  QMessageBox box(QMessageBox::Critical, "Tarvolin", QString::fromLocal8Bit(text.c_str()), QMessageBox::Ok, &m_main);
+  QMessageBox box(QMessageBox::Critical, "Tarvolin", Shown(text), QMessageBox::Ok, &m_windows.main);
   box.exec();
 }
 
-void QtUserInterface::ShowModal(Window window) { m_windows[std::size_t(window)]->exec(); }
+void QtUserInterface::ShowModal(Window window) { m_windows.Of(window).exec(); }
 
-void QtUserInterface::ShowRiteMessage(const std::string& text, Rgb) { ShowMessage(text); }
+void QtUserInterface::ShowRiteMessage(const std::string& text, Rgb colour) {
+  m_windows.rite.ShowRiteMessage(Shown(text), ToQColor(colour));
+}
 
-std::string QtUserInterface::OpenFileDialog(const std::string&, const std::string&) { return {}; }
+std::string QtUserInterface::OpenFileDialog(const std::string& initialFolder, const std::string& filter) {
+  QFileDialog dialog(&m_windows.main, QString(), QFile::decodeName(initialFolder.c_str()));
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
+  QStringList filters;
+  for (const std::string& f : NameFilters(filter)) filters << Shown(f);
+  dialog.setNameFilters(filters);
+  if (!filters.isEmpty()) dialog.selectNameFilter(filters.front());
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
+}
 
-void QtUserInterface::Minimize() { m_main.showMinimized(); }
+void QtUserInterface::Minimize() { m_windows.main.showMinimized(); }
 
-void QtUserInterface::Restore() { m_main.showNormal(); }
+void QtUserInterface::Restore() { m_windows.main.showNormal(); }
 
-void QtUserInterface::Refresh() { m_main.Render(); }
+void QtUserInterface::Refresh() { m_windows.main.Render(); }
 
 void QtUserInterface::Quit() { QApplication::quit(); }
 

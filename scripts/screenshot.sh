@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Starts the built program on a small program folder under a virtual X server
+# and saves PNGs of the main window and of each of its two menus opened, in
+# <build>/screenshots/. Builds nothing.
+# Usage: scripts/screenshot.sh [build-dir]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$root/build}" && pwd)
+[ -x "$build/Tarvolin" ] || { echo "no $build/Tarvolin: build it first" >&2; exit 1; }
+out="$build/screenshots"
+mkdir -p "$out"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+program="$work/program"
+mkdir -p "$program/Maps" "$program/Games" "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+cp "$build/Tarvolin" "$program/"
+# A full game's data (sparse), an executable and a few maps whose file hour
+# carries an opinion, so the lists have rows in several colours.
+truncate -s 44000000 "$program/Duke3d.grp"
+printf 'stand-in' >"$program/Duke3dw.exe"
+hour=1
+for name in Alpha Bravo Charlie Delta Echo Foxtrot Golf Hotel India; do
+  head -c $((hour * 700)) /dev/zero >"$program/Maps/$name.map"
+  touch -d "$(date +%Y-%m-%d) 0$hour:00:00" "$program/Maps/$name.map"
+  hour=$((hour + 1))
+done
+
+cat >"$work/shoot.sh" <<'INNER'
+set -euo pipefail
+program=$1 out=$2
+"$program/Tarvolin" &
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tarvolin' | head -1)
+sleep 1
+read -r x y w h < <(xdotool getwindowgeometry --shell "$window" |
+  awk -F= '/^X=/{x=$2} /^Y=/{y=$2} /^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print x, y, w, h}')
+shot() { /usr/bin/import -window root -crop "$1" +repage "$out/$2"; }
+xdotool mousemove 0 0  # the pointer starts on the Play button, which would show it lit
+sleep 0.3
+shot "${w}x${h}+${x}+${y}" main.png
+# The menu buttons sit in the top bar at x 8 and x 340; menus open at the pointer.
+for menu in "1 20" "2 352"; do
+  set -- $menu
+  xdotool mousemove --window "$window" "$2" 14 click 1
+  sleep 0.5
+  xdotool key Down  # the first entry highlighted
+  sleep 0.5
+  shot "$((w + 300))x$((h + 120))+$((x - 150))+$y" "menu$1.png"
+  xdotool key Escape
+  sleep 0.5
+done
+kill $pid
+wait $pid 2>/dev/null || true
+trap - EXIT
+INNER
+
+cd "$program"
+HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/home/.config" \
+  xvfb-run -a -s '-screen 0 1024x768x24' bash "$work/shoot.sh" "$program" "$out"
+ls "$out"/main.png "$out"/menu1.png "$out"/menu2.png

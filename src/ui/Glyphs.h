@@ -1,0 +1,33 @@
+#pragma once
+// The small pictures of the buttons and menu entries, drawn by the program
+// itself at 16 x 16 pixels.
+#include <QIcon>
+
+namespace tv {
+
+enum class Glyph {
+  Menu,
+  Play,
+  Quit,
+  Delete,
+  Compare,
+  Batch,
+  Level,
+  Game,
+  Setup,
+  CommandLine,
+  Desktop,
+  Skin,
+  About,
+  Cancel,
+  Folder,
+  Sort,
+  Music,
+  Save,
+  History,
+  Multi
+};
+
+QIcon GlyphIcon(Glyph glyph);
+
+}  // namespace tv

@@ -1,0 +1,41 @@
+#include "ui/SecondaryWindow.h"
+
+#include "ui/Appearance.h"
+#include "ui/widgets/FlatButton.h"
+#include "ui/widgets/GradientPanel.h"
+
+namespace tv {
+
+SecondaryWindow::SecondaryWindow(const char* name, const QString& caption, int width, int height, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint) {
+  setObjectName(name);
+  setWindowTitle(caption);
+  setFixedSize(width, height);
+}
+
+void SecondaryWindow::ApplySkin(const SkinColors& colors) {
+  for (GradientPanel* bar : m_bars) bar->SetColors(colors.light, colors.dark);
+  for (QWidget* text : m_skinnedTexts) SetTextColour(text, colors.text);
+}
+
+GradientPanel* SecondaryWindow::AddBar(int x, int y, int width, int height) {
+  auto* bar = new GradientPanel(this);
+  bar->setGeometry(x, y, width, height);
+  m_bars.push_back(bar);
+  return bar;
+}
+
+FlatButton* SecondaryWindow::AddButton(QWidget* bar, const char* name, const QString& caption, int x, int width) {
+  auto* button = new FlatButton(caption, bar);
+  button->setObjectName(name);
+  const int height = std::min(25, bar->height() - 4);
+  button->setGeometry(x, (bar->height() - height) / 2, width, height);
+  AddSkinnedText(button);
+  SetTextColour(button, Qt::white);
+  return button;
+}
+
+void SecondaryWindow::AddSkinnedText(QWidget* widget) { m_skinnedTexts.push_back(widget); }
+
+}  // namespace tv

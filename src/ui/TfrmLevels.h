@@ -1,0 +1,23 @@
+#pragma once
+// "Select level": a two-column list of levels and a bar with Select and
+// Cancel.
+#include "ui/SecondaryWindow.h"
+
+class QTreeWidget;
+
+namespace tv {
+
+class FlatButton;
+
+class TfrmLevels : public SecondaryWindow {
+  Q_OBJECT
+ public:
+  explicit TfrmLevels(QWidget* parent);
+
+ private:
+  QTreeWidget* ListView1;
+  FlatButton* btnSelect;
+  FlatButton* btnCancel;
+};
+
+}  // namespace tv

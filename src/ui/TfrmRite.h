@@ -1,0 +1,30 @@
+#pragma once
+// The opinion window: a top line, eight coloured verdict rows and a bar with
+// Cancel. It owns its own message dialog, which skins leave alone.
+#include <array>
+
+#include "ui/SecondaryWindow.h"
+
+namespace tv {
+
+class BevelPanel;
+class FlatButton;
+class MessageDialog;
+
+class TfrmRite : public SecondaryWindow {
+  Q_OBJECT
+ public:
+  explicit TfrmRite(QWidget* parent);
+
+  // The comparison's message: shaded from white into colour, black bold text.
+  void ShowRiteMessage(const QString& text, const QColor& colour);
+  MessageDialog& Messages() { return *m_message; }
+
+ private:
+  std::array<BevelPanel*, 9> m_rows{};  // PanelA .. PanelI
+  FlatButton* btnCompare;
+  FlatButton* btnCancel;
+  MessageDialog* m_message;
+};
+
+}  // namespace tv

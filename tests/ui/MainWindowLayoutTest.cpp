@@ -1,0 +1,211 @@
+// The main window as laid out: places, sizes, texts, hints and fonts of its
+// controls, the lists hidden until the pass shows them, and the focus rules.
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+
+#include "UiTestHelpers.h"
+#include "ui/TfrmMain.h"
+
+namespace tv::test {
+namespace {
+
+constexpr int kAny = -1;
+
+QString TextOf(const QWidget& w) {
+  if (auto* b = qobject_cast<const QAbstractButton*>(&w)) return b->text();
+  if (auto* l = qobject_cast<const QLabel*>(&w)) return l->text();
+  if (auto* g = qobject_cast<const QGroupBox*>(&w)) return g->title();
+  if (auto* c = qobject_cast<const QComboBox*>(&w))
+    return c->currentIndex() < 0 ? c->placeholderText() : c->currentText();
+  return {};
+}
+
+struct Place {
+  const char* name;
+  int x, y, width, height;  // client pixels; kAny where the layout leaves it open
+  const char* text;         // nullptr: not checked
+  const char* hint;
+};
+
+const Place kPlaces[] = {
+    {"PanelTop", 0, 0, 532, 29, nullptr, nullptr},
+    {"btnMenu1", 8, kAny, kAny, kAny, "", nullptr},
+    {"LabelTCs", 44, kAny, kAny, kAny, "Total Conversions", nullptr},
+    {"LabelNick", 188, kAny, 341 - 188, kAny, "Nickname", nullptr},
+    {"btnMenu2", 340, kAny, kAny, kAny, "", nullptr},
+    {"LabelMaps", 388, kAny, kAny, kAny, "Maps from Maps", nullptr},
+    {"PanelBottom", 0, 347 - 35, 532, 35, nullptr, nullptr},
+    {"btnStart", 24, kAny, 160, kAny, " Play User Addon ", "Start a Total Converstion"},
+    {"btnQuit", 220, kAny, 97, kAny, " &Quit", "Quit to Destop"},
+    {"btnMaps", 352, kAny, 160, kAny, " Play User Map", "Start a user Map"},
+    {"ListBox1", 0, 29, 197, kAny, nullptr, "Rightclick for Options"},
+    {"ComboBox2", kAny, kAny, kAny, kAny, "Start a saved game", "*** = Last saved."},
+    {"btnDelete", kAny, kAny, kAny, kAny, "", "Delete saved game"},
+    {"Image2", 197, 29, 137, 283, nullptr, nullptr},
+    {"btnPlay", 197 + 4, 29 + 139, 125, 26, nullptr, nullptr},
+    {"GroupBox1", kAny, kAny, kAny, kAny, "      GameType       ", nullptr},
+    {"btnConfig", kAny, kAny, kAny, kAny, "Config", "Setup video, sound and controls."},
+    {"ComboBox1", kAny, kAny, kAny, kAny, "Skill Level 2", "Set game Skill Level"},
+    {"ListBox2", 197 + 137, 29, 198, kAny, nullptr, "Rightclick for Options"},
+    {"CheckBox1", kAny, kAny, kAny, kAny, "Associate Map with TC", nullptr},
+};
+
+TEST(MainWindowLayout, ControlsSitWhereTheLayoutPutsThemWithTheirTextsAndHints) {
+  TfrmMain window;
+  window.Render(MainView{});
+  for (const Place& p : kPlaces) {
+    SCOPED_TRACE(p.name);
+    QWidget* w = Child(window, p.name);
+    if (!w) continue;
+    const QRect r = InWindow(*w);
+    if (p.x != kAny) {
+      EXPECT_EQ(r.x(), p.x);
+    }
+    if (p.y != kAny) {
+      EXPECT_EQ(r.y(), p.y);
+    }
+    if (p.width != kAny) {
+      EXPECT_EQ(r.width(), p.width);
+    }
+    if (p.height != kAny) {
+      EXPECT_EQ(r.height(), p.height);
+    }
+    EXPECT_TRUE(QRect(0, 0, 532, 347).contains(r)) << "outside the client area";
+    if (p.text) {
+      EXPECT_EQ(TextOf(*w).toStdString(), p.text);
+    }
+    if (p.hint) {
+      EXPECT_EQ(w->toolTip().toStdString(), p.hint);
+    }
+  }
+}
+
+TEST(MainWindowLayout, ColumnsFillTheHeightBetweenTheBars) {
+  TfrmMain window;
+  for (const char* name : {"ListBox1", "Image2", "ListBox2"}) {
+    SCOPED_TRACE(name);
+    const QWidget* column = Child(window, name)->parentWidget();
+    EXPECT_EQ(InWindow(*column), QRect(InWindow(*column).x(), 29, column->width(), 347 - 29 - 35));
+  }
+  EXPECT_EQ(Child(window, "ListBox1")->parentWidget()->width() + Child(window, "Image2")->parentWidget()->width() +
+                Child(window, "ListBox2")->parentWidget()->width(),
+            532);
+}
+
+TEST(MainWindowLayout, FixedClientAreaWithSystemMenuAndMinimiseOnly) {
+  TfrmMain window;
+  EXPECT_EQ(window.minimumSize(), QSize(532, 347));
+  EXPECT_EQ(window.maximumSize(), QSize(532, 347));
+  const Qt::WindowFlags flags = window.windowFlags();
+  EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
+  EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+  EXPECT_EQ(window.windowTitle().toStdString(), "Tarvolin - vx.x");
+}
+
+struct Font {
+  const char* name;  // nullptr: the window itself
+  const char* family;
+  int pixels;
+  bool bold;
+};
+
+const Font kFonts[] = {
+    {nullptr, "MS Sans Serif", 11, false},   {"LabelTCs", "Arial", 12, true},
+    {"LabelNick", "Arial", 12, true},        {"LabelMaps", "Arial", 12, true},
+    {"btnPlay", "MS Sans Serif", 13, true},  {"btnStart", "MS Sans Serif", 11, true},
+    {"ListBox1", "MS Sans Serif", 11, true}, {"ListBox2", "MS Sans Serif", 11, true},
+};
+
+TEST(MainWindowLayout, FontsAreAskedForByFamilyAndPixelSize) {
+  TfrmMain window;
+  for (const Font& f : kFonts) {
+    SCOPED_TRACE(f.name ? f.name : "TfrmMain");
+    const QFont font = f.name ? Child(window, f.name)->font() : window.font();
+    EXPECT_EQ(font.family().toStdString(), f.family);
+    EXPECT_EQ(font.pixelSize(), f.pixels);
+    EXPECT_EQ(font.bold(), f.bold);
+    EXPECT_EQ(QFontInfo(font).family().toStdString(), "Liberation Sans") << "the metric-compatible substitute";
+  }
+}
+
+TEST(MainWindowLayout, ListsStayHiddenUntilTheViewShowsThem) {
+  TfrmMain window;
+  window.show();
+  MainView view;
+  window.Render(view);
+  EXPECT_FALSE(Child(window, "ListBox1")->isVisible());
+  EXPECT_FALSE(Child(window, "ListBox2")->isVisible());
+  view.listsVisible = true;
+  window.Render(view);
+  EXPECT_TRUE(Child(window, "ListBox1")->isVisible());
+  EXPECT_TRUE(Child(window, "ListBox2")->isVisible());
+}
+
+TEST(MainWindowLayout, PlayButtonIsBlackWithYellowTextAndRedUnderThePointer) {
+  TfrmMain window;
+  MainView view;
+  view.btnPlayCaption = "Play Duke3dw";
+  window.Render(view);
+  QWidget* play = Child(window, "btnPlay");
+  const QPoint body(14, 4);  // inside the rounded body, clear of the text
+  QImage image = play->grab().toImage();
+  EXPECT_EQ(image.pixelColor(body), QColor(Qt::black));
+  EXPECT_GT(CountColour(image, image.rect(), QColor(255, 255, 0)), 0) << "yellow text";
+  play->setAttribute(Qt::WA_UnderMouse, true);
+  image = play->grab().toImage();
+  EXPECT_EQ(image.pixelColor(body), QColor(Qt::red));
+  EXPECT_FALSE(play->mask().contains(QPoint(0, 0))) << "the corners are not part of the shape";
+  EXPECT_TRUE(play->mask().contains(play->rect().center()));
+}
+
+struct Hover {
+  const char* area;
+  bool dropsFocus;
+};
+
+const Hover kHovers[] = {{"PanelBottom", true}, {"Image2", true}, {"ListBox1", true}, {"ListBox2", false}};
+
+TEST(MainWindowLayout, PointerOverBottomBarPictureOrTcListTakesTheFocusAway) {
+  TfrmMain window;
+  MainView view;
+  view.listsVisible = true;
+  window.Render(view);
+  window.show();
+  QApplication::setActiveWindow(&window);
+  auto* skill = Child<QComboBox>(window, "ComboBox1");
+  for (const Hover& h : kHovers) {
+    SCOPED_TRACE(h.area);
+    skill->setFocus();
+    ASSERT_TRUE(skill->hasFocus());
+    QWidget* area = Child(window, h.area);
+    if (auto* list = qobject_cast<QAbstractScrollArea*>(area)) area = list->viewport();
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), area->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(area, &move);
+    EXPECT_EQ(skill->hasFocus(), !h.dropsFocus);
+  }
+}
+
+TEST(MainWindowLayout, DropFocusRequestActsOnceAndIsCleared) {
+  TfrmMain window;
+  window.show();
+  QApplication::setActiveWindow(&window);
+  auto* skill = Child<QComboBox>(window, "ComboBox1");
+  skill->setFocus();
+  MainView view;
+  view.dropFocus = true;
+  window.Render(view);
+  EXPECT_FALSE(skill->hasFocus());
+  EXPECT_FALSE(view.dropFocus);
+  skill->setFocus();
+  window.Render(view);
+  EXPECT_TRUE(skill->hasFocus()) << "a later render leaves the focus alone";
+}
+
+}  // namespace
+}  // namespace tv::test
