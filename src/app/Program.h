@@ -15,12 +15,14 @@
 #include "app/UserInterface.h"
 #include "catalog/BatchFiles.h"
 #include "catalog/GroupScan.h"
+#include "catalog/LevelTable.h"
 #include "catalog/MapFolders.h"
 #include "catalog/MapTables.h"
 #include "catalog/ReadMe.h"
 #include "catalog/SavedGames.h"
 #include "catalog/TcDiscovery.h"
 #include "install/GameEdition.h"
+#include "launch/Network.h"
 #include "platform/DateTime.h"
 #include "platform/Files.h"
 #include "platform/RunTimeError.h"
@@ -135,6 +137,12 @@ class Program {
   void rbtnJoinMouseUp();
   void btnConfigClick();
   void MapMusic1Click();
+  // The network window's controls, and its events that touch the settings file.
+  NetworkConfig& Config() { return m_config; }
+  void ConfigFormActivate();
+  void ConfigAcceptClick();
+  // The level window's rows and results.
+  LevelChooser& Levels() { return m_levels; }
 
   // History, read-me viewer and batch window.
   void ShowHistory1Click();
@@ -257,6 +265,9 @@ class Program {
   bool m_savedGameMode = false;
 
   // Playing (ProgramPlay.cpp).
+  NetworkConfig m_config;
+  LevelChooser m_levels;
+  std::string m_networkTail;  // composed when the network window closes, never saved
 
   // History, read-me viewer and batch window (ProgramHistory.cpp).
   BatchChooser m_batch;

@@ -18,4 +18,10 @@ void Program::rbtnJoinMouseUp() {}
 void Program::btnConfigClick() {}
 void Program::MapMusic1Click() {}
 
+void Program::ConfigFormActivate() { m_config.FormActivate(m_fs, SettingsPath()); }
+
+void Program::ConfigAcceptClick() {
+  Guarded([this] { m_config.btnAcceptClick(m_fs, SettingsPath()); });
+}
+
 }  // namespace tv
