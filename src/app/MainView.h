@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "app/Skins.h"
+#include "launch/GameRole.h"
 
 namespace tv {
 
-enum class GameType { Single, Host, Join };
+// The radio buttons' group box calls the game role the game type.
+using GameType = GameRole;
 
 struct MenuEntry {
   std::string caption;
@@ -58,7 +60,7 @@ struct MainView {
   int savedSelected = -1;
   bool savedEnabled = true;
 
-  GameType gameType = GameType::Single;
+  GameRole gameType = GameRole::Single;
   bool savedBoxAllowed = true;  // disabled for host and join games
 
   // The check box "Associate Map with TC".

@@ -23,6 +23,7 @@
 #include "catalog/TcDiscovery.h"
 #include "install/GameEdition.h"
 #include "launch/Network.h"
+#include "launch/PlayPaths.h"
 #include "platform/DateTime.h"
 #include "platform/Files.h"
 #include "platform/RunTimeError.h"
@@ -125,6 +126,10 @@ class Program {
   // Playing.
   void btnPlayMouseDown();
   void btnMapsClick();
+  // Plays the map selected in the map list.
+  void PlayUserMap();
+  // Plays the TC selected in the TC list, on map when it is not "".
+  void PlayTC(const std::string& map);
   void btnStartClick();
   void PlayLevel1Click();
   void PlayTCLevel1Click();
@@ -265,6 +270,10 @@ class Program {
   bool m_savedGameMode = false;
 
   // Playing (ProgramPlay.cpp).
+  PlayContext PlayState();
+  TcChoice TcState(const std::vector<TcLine>& tcs) const;
+  void Carry(const PlayResult& result);
+  void ChooseNetworkGame(GameRole role);  // rbtnHostMouseUp and rbtnJoinMouseUp
   NetworkConfig m_config;
   LevelChooser m_levels;
   std::string m_networkTail;  // composed when the network window closes, never saved
