@@ -111,8 +111,8 @@ void Program::PlayLevel1Click() {
     m_ui.Beep(BeepKind::Exclamation);
     m_levels.PrepareStock();
     ShowModal(Window::Levels);
-    Carry(ComposeLevel(m_settings.dukeFilename, m_levels.LevelSwitches(), m_settings.skillLevel,
-                       m_settings.noMonsters));
+    Carry(
+        ComposeLevel(m_settings.dukeFilename, m_levels.LevelSwitches(), m_settings.skillLevel, m_settings.noMonsters));
   });
   m_ui.Refresh();
 }
@@ -133,8 +133,7 @@ void Program::PlayTCLevel1Click() {
     // The pass run by the window's closing selects the row of LastPlayedTC as
     // the file has it, which is not the row clicked since the last save: the
     // chosen map belongs to the TC whose levels were listed.
-    if (std::size_t(row) < m_view.tcRows.size() && m_view.tcRows[std::size_t(row)].text == tc)
-      m_view.tcSelected = row;
+    if (std::size_t(row) < m_view.tcRows.size() && m_view.tcRows[std::size_t(row)].text == tc) m_view.tcSelected = row;
     PlayTC(m_levels.MapFile());
   });
   m_ui.Refresh();

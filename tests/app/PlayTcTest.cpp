@@ -31,26 +31,41 @@ TEST(PlayTC, TheGameGetsTheTcLine) {
     std::function<void(Program&)> play;
     std::string parameters;
   } cases[] = {
-      {"script and group, one closing space", "CON_File=Foo.con\r\n", {}, &Program::btnStartClick,
+      {"script and group, one closing space",
+       "CON_File=Foo.con\r\n",
+       {},
+       &Program::btnStartClick,
        "-j{pf}Games -xFoo.con -gFoo.grp "},
-      {"the same by the TC list's double click", "CON_File=Foo.con\r\n", {}, &Program::ListBox1DblClick,
+      {"the same by the TC list's double click",
+       "CON_File=Foo.con\r\n",
+       {},
+       &Program::ListBox1DblClick,
        "-j{pf}Games -xFoo.con -gFoo.grp "},
-      {"the TC's own start map", "CON_File=Foo.con\r\nMAP_File=E1L1.map\r\n", {}, &Program::btnStartClick,
+      {"the TC's own start map",
+       "CON_File=Foo.con\r\nMAP_File=E1L1.map\r\n",
+       {},
+       &Program::btnStartClick,
        "-j{pf}Games -xFoo.con -gFoo.grp -map E1L1.map"},
-      {"definitions without a pack", "CON_File=Foo.con\r\nDEF_File=Foo.def\r\n", {}, &Program::btnStartClick,
-       "-j{pf}Games -xFoo.con -hFoo.def -gFoo.grp "},
-      {"a pack found beside the group drops the definitions",
+      {"definitions without a pack",
        "CON_File=Foo.con\r\nDEF_File=Foo.def\r\n",
-       [](PlayFolder& f) { f.Put("Games/Foo_hrp.zip"); },
-       &Program::btnStartClick, "-j{pf}Games -gFoo_hrp.zip -xFoo.con -gFoo.grp "},
+       {},
+       &Program::btnStartClick,
+       "-j{pf}Games -xFoo.con -hFoo.def -gFoo.grp "},
+      {"a pack found beside the group drops the definitions", "CON_File=Foo.con\r\nDEF_File=Foo.def\r\n",
+       [](PlayFolder& f) { f.Put("Games/Foo_hrp.zip"); }, &Program::btnStartClick,
+       "-j{pf}Games -gFoo_hrp.zip -xFoo.con -gFoo.grp "},
       {"a chosen saved game", "CON_File=Foo.con\r\n", ChooseSavedGame, &Program::btnStartClick,
        "-j{pf}Games -xFoo.con -gFoo.grp  /0"},
       {"join with the network tail: the button is off, the double click plays", "CON_File=Foo.con\r\n",
-       [](PlayFolder& f) { f.NetworkGame(GameRole::Join, Network{"Ann", "10.0.0.2"}); }, &Program::ListBox1DblClick,
-       "-j{pf}Games -xFoo.con -gFoo.grp  /name Ann /net 10.0.0.2 /n1"},
+       [](PlayFolder& f) {
+         f.NetworkGame(GameRole::Join, Network{"Ann", "10.0.0.2"});
+       },
+       &Program::ListBox1DblClick, "-j{pf}Games -xFoo.con -gFoo.grp  /name Ann /net 10.0.0.2 /n1"},
       {"host without an address: no tail", "CON_File=Foo.con\r\n",
-       [](PlayFolder& f) { f.NetworkGame(GameRole::Host, Network{"Ann", "", true, 4}); }, &Program::ListBox1DblClick,
-       "-j{pf}Games -xFoo.con -gFoo.grp "},
+       [](PlayFolder& f) {
+         f.NetworkGame(GameRole::Host, Network{"Ann", "", true, 4});
+       },
+       &Program::ListBox1DblClick, "-j{pf}Games -xFoo.con -gFoo.grp "},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -112,10 +127,16 @@ TEST(PlayTitle, TheGameStartsAtItsTitleOrTheChosenSavedGame) {
   } cases[] = {
       {"no skill, no map", {}, "", 0},
       {"the chosen saved game, minimised by taking its switch", ChooseSavedGame, " /0", 1},
-      {"host with the network tail", [](PlayFolder& f) { f.NetworkGame(GameRole::Host, Network{"Ann", "10.0.0.2"}); },
+      {"host with the network tail",
+       [](PlayFolder& f) {
+         f.NetworkGame(GameRole::Host, Network{"Ann", "10.0.0.2"});
+       },
        " /name Ann /net /n1 10.0.0.2", 0},
       {"host with a dedicated tail but no address",
-       [](PlayFolder& f) { f.NetworkGame(GameRole::Host, Network{"Ann", "", true, 4}); }, "", 0},
+       [](PlayFolder& f) {
+         f.NetworkGame(GameRole::Host, Network{"Ann", "", true, 4});
+       },
+       "", 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -56,7 +56,9 @@ TEST(PlayUserMap, TheGameGetsTheComposedParameters) {
       {"host with an empty address: no skill, no tail, the no-monsters switch",
        {"Maps/Foo.map", "Maps/Foo.con"},
        "NoMonsters=1\r\n",
-       [](PlayFolder& f) { f.NetworkGame(GameRole::Host, Network{"Ann", "", true, 4}); },
+       [](PlayFolder& f) {
+         f.NetworkGame(GameRole::Host, Network{"Ann", "", true, 4});
+       },
        "-j{pf}Maps  -xFoo.con -map Foo.map -m"},
       {"host before the network window was closed: an empty tail in place of the no-monsters switch",
        {"Maps/Foo.map", "Maps/Foo.con"},
@@ -66,12 +68,16 @@ TEST(PlayUserMap, TheGameGetsTheComposedParameters) {
       {"host with the network tail",
        {"Maps/Foo.map", "Maps/Foo.con"},
        "NoMonsters=1\r\n",
-       [](PlayFolder& f) { f.NetworkGame(GameRole::Host, Network{"Ann", "10.0.0.2"}); },
+       [](PlayFolder& f) {
+         f.NetworkGame(GameRole::Host, Network{"Ann", "10.0.0.2"});
+       },
        "-j{pf}Maps  -xFoo.con -map Foo.map /name Ann /net /n1 10.0.0.2"},
       {"join with the network tail",
        {"Maps/Foo.map"},
        "",
-       [](PlayFolder& f) { f.NetworkGame(GameRole::Join, Network{"Ann", "10.0.0.2"}); },
+       [](PlayFolder& f) {
+         f.NetworkGame(GameRole::Join, Network{"Ann", "10.0.0.2"});
+       },
        "-j{pf}Maps -map Foo.map /name Ann /net 10.0.0.2 /n1"},
       {"a chosen saved game replaces the map, skill and no-monsters switch",
        {"Maps/Foo.map", "Maps/Foo.con"},
