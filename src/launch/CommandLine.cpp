@@ -46,6 +46,9 @@ std::string BuildMapExtras(FileSystem& fs, const std::string& programFolder, con
   if (beside(".def") && !hrp) extras += " -h" + base + ".def ";
   if (beside(".con")) extras += " -x" + base + ".con ";
   if (beside(".gam")) extras += " -x" + base + ".gam ";
+  // A group switch left last must not run into the map switch that follows
+  // ("-gFoo.grp-map" would reach the game as one argument).
+  if (!extras.empty() && extras.back() != ' ') extras += ' ';
   return extras;
 }
 

@@ -73,10 +73,11 @@ TEST_F(CommandLineTest, MapExtrasComeFromTheFilesBesideTheMap) {
       {"Foo", {"Foo.con"}, " -xfoo.con "},
       // Files are matched without regard to letter case; the switch keeps the map's case.
       {"Foo.map", {"fOO.CON"}, " -xFoo.con "},
-      {"Foo.map", {"Foo.grp"}, " -gFoo.grp"},
+      // A group switch left last gets its closing space, so the map switch after it stays apart.
+      {"Foo.map", {"Foo.grp"}, " -gFoo.grp "},
       {"Foo.map", {"Foo.grp", "Foo.zip"}, " -gFoo.zip "},
-      {"Foo.map", {"Foo_hrp.zip", "Foo.def"}, " -gFoo_hrp.zip"},
-      {"Foo.map", {"Foo_hrp.zip", "Foo.grp"}, " -gFoo_hrp.zip -gFoo.grp"},
+      {"Foo.map", {"Foo_hrp.zip", "Foo.def"}, " -gFoo_hrp.zip "},
+      {"Foo.map", {"Foo_hrp.zip", "Foo.grp"}, " -gFoo_hrp.zip -gFoo.grp "},
       {"Foo.map", {"Foo_hrp.zip", "Foo.zip"}, " -gFoo.zip "},
       {"Foo.map", {"Foo.def"}, " -hFoo.def "},
       {"Foo.map", {"Foo.grp", "Foo.def", "Foo.con", "Foo.gam"}, " -gFoo.grp -hFoo.def  -xFoo.con  -xFoo.gam "},
