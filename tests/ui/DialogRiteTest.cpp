@@ -108,8 +108,8 @@ TEST_F(RiteDialog, CompareShowsTheOtherInstallationsVerdictOnlyWithAnOpinionPath
     Rgb colour;
   } cases[] = {
       {"", false, "", {}},
-      {"OpinionPath=" + other.Path().substr(0, other.Path().size() - 1) + "\r\n", true,
-       "B.map\n\nMap not played yet.", OpinionColor(8)},
+      {"OpinionPath=" + other.Path().substr(0, other.Path().size() - 1) + "\r\n", true, "B.map\n\nMap not played yet.",
+       OpinionColor(8)},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.settings);
