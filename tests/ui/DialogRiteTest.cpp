@@ -4,10 +4,10 @@
 #include <QLabel>
 
 #include "DialogFixture.h"
-#include "app/RiteModel.h"
-#include "catalog/OpinionColors.h"
 #include "fixture/Maps.h"
 #include "platform/DateTime.h"
+#include "ui/QtUserInterface.h"
+#include "ui/widgets/MessageDialog.h"
 
 namespace tv::test {
 namespace {
@@ -98,37 +98,47 @@ TEST_F(RiteDialog, CancelDropsTheExportWhileTheFrameKeepsIt) {
   }
 }
 
-TEST_F(RiteDialog, CompareShowsTheOtherInstallationsVerdictOnlyWithAnOpinionPath) {
+TEST_F(RiteDialog, WithoutAnOpinionPathThereIsNothingToCompare) {
+  StartOnMap();
+  RightClick([](SecondaryWindow& w) { EXPECT_FALSE(Child(w, "btnCompare")->isVisible()); });
+}
+
+TEST_F(RiteDialog, TheComparisonShowsInTheWindowsOwnMessageShadedIntoTheVerdictsColour) {
   fixture::TempFolder other;
-  fixture::WriteMap(other.Path() + "Maps2/b.map", 8);
-  const struct {
-    std::string settings;
-    bool visible;
-    std::string message;
-    Rgb colour;
-  } cases[] = {
-      {"", false, "", {}},
-      {"OpinionPath=" + other.Path().substr(0, other.Path().size() - 1) + "\r\n", true, "B.map\n\nMap not played yet.",
-       OpinionColor(8)},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.settings);
-    StartOnMap(c.settings);
-    ui.shown.clear();
-    ui.riteColours.clear();
-    RightClick([&](SecondaryWindow& w) {
-      auto* compare = Child<QAbstractButton>(w, "btnCompare");
-      ASSERT_EQ(compare->isVisible(), c.visible);
-      if (!c.visible) return;
-      compare->click();
-      EXPECT_TRUE(w.isVisible()) << "the window stays open";
+  fixture::WriteMap(other.Path() + "Maps/b.map", 8);
+  fixture::WriteFile(Path("Maps/b.map"), fixture::MapBytes({}));
+  WriteIni("[Tarvolin]\r\nInitialized=True\r\nFolderMap0=B.map\r\nOpinionPath=" + other.Path() + "\r\n");
+  // The whole way through the windows' own port this time.
+  QtUserInterface port(windows);
+  Environment env;
+  env.programFolder = dir.Path();
+  env.formats = {"dd/MM/yyyy", "HH:mm:ss"};
+  Program p(fs, port, env);
+  windows.Attach(&p);
+  p.FormActivate();
+  bool shown = false;
+  WhenActive(windows.rite, [&](SecondaryWindow& w) {
+    WhenModal([&](QWidget& modal) {
+      shown = true;
+      EXPECT_EQ(&modal, &windows.rite.Messages());
+      auto* text = Child<QLabel>(modal, "MessageText");
+      EXPECT_EQ(text->text().toStdString(), "B.map\n\nMap not played yet.");
+      EXPECT_TRUE(text->font().bold());
+      EXPECT_EQ(text->font().pixelSize(), 13);
+      EXPECT_EQ(Describe(text->palette().color(QPalette::WindowText)), Describe(Qt::black));
+      const QImage image = modal.grab().toImage();
+      const int y = image.height() - 2;
+      EXPECT_TRUE(Near(image.pixelColor(0, y), Qt::white)) << Describe(image.pixelColor(0, y));
+      EXPECT_TRUE(Near(image.pixelColor(image.width() - 1, y), QColor(128, 128, 0)))
+          << Describe(image.pixelColor(image.width() - 1, y));
+      Child<QAbstractButton>(modal, "mbOk")->click();
     });
-    if (!c.visible) continue;
-    ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].kind, "rite");
-    EXPECT_EQ(ui.shown[0].text, c.message);
-    EXPECT_EQ(ui.riteColours, std::vector<Rgb>{c.colour});
-  }
+    Child<QAbstractButton>(w, "btnCompare")->click();
+    EXPECT_TRUE(w.isVisible());
+  });
+  p.ListBox2RightDown();
+  EXPECT_TRUE(shown);
+  windows.Attach(nullptr);
 }
 
 }  // namespace
