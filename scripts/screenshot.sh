@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts the built program on a small program folder under a virtual X server
-# and saves PNGs of the main window and of each of its two menus opened, in
-# <build>/screenshots/. Builds nothing.
+# and saves PNGs of the main window, of each of its two menus opened and of the
+# opinion window, in <build>/screenshots/. Builds nothing.
 # Usage: scripts/screenshot.sh [build-dir]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -35,8 +35,11 @@ pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tarvolin' | head -1)
 sleep 1
-read -r x y w h < <(xdotool getwindowgeometry --shell "$window" |
-  awk -F= '/^X=/{x=$2} /^Y=/{y=$2} /^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print x, y, w, h}')
+geometry() {
+  xdotool getwindowgeometry --shell "$1" |
+    awk -F= '/^X=/{x=$2} /^Y=/{y=$2} /^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print x, y, w, h}'
+}
+read -r x y w h < <(geometry "$window")
 shot() { /usr/bin/import -window root -crop "$1" +repage "$out/$2"; }
 xdotool mousemove 0 0  # the pointer starts on the Play button, which would show it lit
 sleep 0.3
@@ -52,6 +55,17 @@ for menu in "1 20" "2 352"; do
   xdotool key Escape
   sleep 0.5
 done
+# The opinion window: a map chosen, then a right click on it (the map list
+# starts at x 334, y 29; its rows are 16 high).
+xdotool mousemove --window "$window" 400 69 click 1
+sleep 0.3
+xdotool click 3
+rite=$(timeout 20 xdotool search --sync --onlyvisible --name '^Select Option' | head -1)
+sleep 0.5
+read -r rx ry rw rh < <(geometry "$rite")
+shot "${rw}x${rh}+${rx}+${ry}" rite.png
+xdotool key --window "$rite" Escape
+sleep 0.3
 kill $pid
 wait $pid 2>/dev/null || true
 trap - EXIT
@@ -60,4 +74,4 @@ INNER
 cd "$program"
 HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/home/.config" \
   xvfb-run -a -s '-screen 0 1024x768x24' bash "$work/shoot.sh" "$program" "$out"
-ls "$out"/main.png "$out"/menu1.png "$out"/menu2.png
+ls "$out"/main.png "$out"/menu1.png "$out"/menu2.png "$out"/rite.png

@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
   env.formats.shortDate = locale.dateFormat(QLocale::ShortFormat).toStdString();
   env.formats.longTime = locale.timeFormat(QLocale::LongFormat).toStdString();
   tv::Program program(fs, ui, env);
-  windows.main.Attach(&program, windows.InSkinOrder());
+  windows.Attach(&program);
   windows.main.show();
   QApplication::exec();
   return 0;

@@ -1,5 +1,9 @@
 #include "ui/SecondaryWindow.h"
 
+#include <QShowEvent>
+
+#include "app/Program.h"
+#include "catalog/ReadMe.h"
 #include "ui/Appearance.h"
 #include "ui/widgets/FlatButton.h"
 #include "ui/widgets/GradientPanel.h"
@@ -37,5 +41,29 @@ FlatButton* SecondaryWindow::AddButton(QWidget* bar, const char* name, const QSt
 }
 
 void SecondaryWindow::AddSkinnedText(QWidget* widget) { m_skinnedTexts.push_back(widget); }
+
+bool SecondaryWindow::Run(const std::function<void(Program&)>& operation) {
+  if (!m_program) return false;
+  m_program->Guarded([&] { operation(*m_program); });
+  return true;
+}
+
+void SecondaryWindow::DropFocus() {
+  // Clearing the focus would not do: once the activation is handled, Qt hands
+  // a window without a focus widget to its first control.
+  setFocus(Qt::ActiveWindowFocusReason);
+}
+
+QString SecondaryWindow::ShownName(const std::string& name) { return QString::fromStdString(NameToUtf8(name)); }
+
+void SecondaryWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) Run([this](Program& p) { FormShow(p); });
+}
+
+void SecondaryWindow::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) Run([this](Program& p) { FormActivate(p); });
+}
 
 }  // namespace tv

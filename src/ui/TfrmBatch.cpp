@@ -2,6 +2,7 @@
 
 #include <QListWidget>
 
+#include "app/Program.h"
 #include "ui/Appearance.h"
 #include "ui/widgets/FlatButton.h"
 #include "ui/widgets/GradientPanel.h"
@@ -18,7 +19,27 @@ TfrmBatch::TfrmBatch(QWidget* parent) : SecondaryWindow("TfrmBatch", "Play Batch
   GradientPanel* bar = AddBar(0, height() - kBar, width(), kBar);
   btnSelect = AddButton(bar, "btnSelect", " &Select", 2, 83);
   btnCancel = AddButton(bar, "btnCancel", " &Cancel", 98, 83);
-  connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(btnSelect, &QPushButton::clicked, this, &TfrmBatch::btnSelectClick);
+  connect(btnCancel, &QPushButton::clicked, this, &TfrmBatch::btnCancelClick);
+}
+
+void TfrmBatch::FormShow(Program& program) {
+  program.BatchFormShow();
+  FileListBox1->clear();
+  for (const std::string& file : program.Batch().Files()) FileListBox1->addItem(ShownName(file));
+}
+
+void TfrmBatch::btnSelectClick() {
+  const QList<QListWidgetItem*> selected = FileListBox1->selectedItems();
+  const int row = selected.isEmpty() ? -1 : FileListBox1->row(selected.front());
+  bool closes = false;
+  Run([&](Program& p) { closes = p.Batch().btnSelectClick(row); });
+  if (closes) accept();
+}
+
+void TfrmBatch::btnCancelClick() {
+  Run([](Program& p) { p.Batch().btnCancelClick(); });
+  reject();
 }
 
 }  // namespace tv

@@ -14,7 +14,13 @@ class TfrmBatch : public SecondaryWindow {
  public:
   explicit TfrmBatch(QWidget* parent);
 
+ protected:
+  void FormShow(Program& program) override;
+
  private:
+  void btnSelectClick();
+  void btnCancelClick();
+
   QListWidget* FileListBox1;
   FlatButton* btnSelect;
   FlatButton* btnCancel;

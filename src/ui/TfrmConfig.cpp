@@ -2,14 +2,24 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
+#include "app/Program.h"
 #include "ui/Appearance.h"
 #include "ui/widgets/FlatButton.h"
 #include "ui/widgets/GradientPanel.h"
 #include "ui/widgets/TransparentCheckBox.h"
 
 namespace tv {
+namespace {
+
+// Setting the same text again would move the cursor while the user types.
+void ShowText(QLineEdit* edit, const QString& text) {
+  if (edit->text() != text) edit->setText(text);
+}
+
+}  // namespace
 
 TfrmConfig::TfrmConfig(QWidget* parent) : SecondaryWindow("TfrmConfig", "General Configurations", 241, 271, parent) {
   const int w = width();
@@ -42,6 +52,45 @@ TfrmConfig::TfrmConfig(QWidget* parent) : SecondaryWindow("TfrmConfig", "General
   btnAccept = AddButton(buttons, "btnAccept", " &Accept", 20, 90);
   btnCancel = AddButton(buttons, "btnCancel", " &Cancel", 131, 90);
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  // Only what the user does goes back to the core; rendering sends nothing.
+  connect(EditNick, &QLineEdit::textEdited, this,
+          [this](const QString& text) { Run([&](Program& p) { p.Config().editNick = text.toStdString(); }); });
+  connect(EditAddr, &QLineEdit::textEdited, this,
+          [this](const QString& text) { Run([&](Program& p) { p.Config().editAddr = text.toStdString(); }); });
+  connect(CSpinPlayers, &QSpinBox::valueChanged, this,
+          [this](int value) { Run([&](Program& p) { p.Config().cSpinPlayers = value; }); });
+  connect(CheckBoxDedi, &QCheckBox::clicked, this, &TfrmConfig::CheckBoxDediClick);
+  connect(btnAccept, &QPushButton::clicked, this, &TfrmConfig::btnAcceptClick);
+}
+
+void TfrmConfig::FormShow(Program& program) { Render(program.Config()); }
+
+void TfrmConfig::FormActivate(Program& program) {
+  program.ConfigFormActivate();
+  Render(program.Config());
+}
+
+void TfrmConfig::Render(const NetworkConfig& config) {
+  Label2->setText(Shown(config.label2));
+  LabelIP->setText(Shown(config.labelIp));
+  ShowText(EditNick, Shown(config.editNick));
+  ShowText(EditAddr, Shown(config.editAddr));
+  CheckBoxDedi->setChecked(config.checkBoxDedi);
+  const QSignalBlocker block(CSpinPlayers);
+  CSpinPlayers->setValue(int(config.cSpinPlayers));
+}
+
+void TfrmConfig::CheckBoxDediClick(bool checked) {
+  Run([&](Program& p) {
+    p.Config().CheckBoxDediClick(checked);
+    LabelIP->setText(Shown(p.Config().labelIp));
+  });
+}
+
+void TfrmConfig::btnAcceptClick() {
+  Run([](Program& p) { p.ConfigAcceptClick(); });
+  accept();
 }
 
 QLabel* TfrmConfig::AddLabel(QWidget* bar, const char* name, const QString& text, int x, int y) {

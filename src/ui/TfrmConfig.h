@@ -10,6 +10,7 @@ class QSpinBox;
 namespace tv {
 
 class FlatButton;
+struct NetworkConfig;
 class TransparentCheckBox;
 
 class TfrmConfig : public SecondaryWindow {
@@ -17,7 +18,16 @@ class TfrmConfig : public SecondaryWindow {
  public:
   explicit TfrmConfig(QWidget* parent);
 
+ protected:
+  void FormShow(Program& program) override;
+  // Coming back to the window re-reads the settings file over what was typed.
+  void FormActivate(Program& program) override;
+
  private:
+  void Render(const NetworkConfig& config);
+  void CheckBoxDediClick(bool checked);
+  void btnAcceptClick();
+
   QLabel* AddLabel(QWidget* bar, const char* name, const QString& text, int x, int y);
 
   QLabel* Label1;

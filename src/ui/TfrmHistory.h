@@ -1,19 +1,26 @@
 #pragma once
-// "Map History": the last maps played, oldest first, and a Close button.
+// "Map History": the last maps played, oldest first, each in the colour of
+// its opinion, and a Close button.
 #include "ui/SecondaryWindow.h"
+
+class QListWidget;
 
 namespace tv {
 
 class FlatButton;
-class OpinionList;
 
 class TfrmHistory : public SecondaryWindow {
   Q_OBJECT
  public:
   explicit TfrmHistory(QWidget* parent);
 
+ protected:
+  // Read afresh at every activation; the window sits over the middle of the
+  // main window.
+  void FormActivate(Program& program) override;
+
  private:
-  OpinionList* ListBox1;
+  QListWidget* ListBox1;
   FlatButton* btnClose;
 };
 

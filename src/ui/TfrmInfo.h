@@ -14,6 +14,9 @@ class TfrmInfo : public SecondaryWindow {
  public:
   explicit TfrmInfo(QWidget* parent);
 
+ protected:
+  void FormShow(Program& program) override;
+
  private:
   QPlainTextEdit* Memo1;
   FlatButton* btnExit;

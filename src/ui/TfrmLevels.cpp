@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QTreeWidget>
 
+#include "app/Program.h"
 #include "ui/Appearance.h"
 #include "ui/widgets/FlatButton.h"
 #include "ui/widgets/GradientPanel.h"
@@ -28,7 +29,29 @@ TfrmLevels::TfrmLevels(QWidget* parent) : SecondaryWindow("TfrmLevels", "Select 
   GradientPanel* bar = AddBar(0, height() - kBar, width(), kBar);
   btnSelect = AddButton(bar, "btnSelect", " &Select", 30, 83);
   btnCancel = AddButton(bar, "btnCancel", " &Cancel", 137, 83);
-  connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(btnCancel, &QPushButton::clicked, this, &TfrmLevels::reject);
+  connect(btnSelect, &QPushButton::clicked, this, &TfrmLevels::btnSelectClick);
+}
+
+void TfrmLevels::FormShow(Program& program) {
+  LevelChooser& levels = program.Levels();
+  levels.FormShow();
+  ListView1->clear();
+  for (const LevelRow& row : levels.Rows())
+    new QTreeWidgetItem(ListView1, {ShownName(row.level), ShownName(row.title)});
+}
+
+void TfrmLevels::btnSelectClick() {
+  const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
+  const int row = selected.isEmpty() ? -1 : ListView1->indexOfTopLevelItem(selected.front());
+  bool closes = false;
+  Run([&](Program& p) { closes = p.Levels().btnSelectClick(row); });
+  if (closes) accept();
+}
+
+void TfrmLevels::reject() {
+  Run([](Program& p) { p.Levels().btnCancelClick(); });
+  SecondaryWindow::reject();
 }
 
 }  // namespace tv

@@ -14,7 +14,16 @@ class TfrmLevels : public SecondaryWindow {
  public:
   explicit TfrmLevels(QWidget* parent);
 
+ public slots:
+  // Cancel and the frame alike: the chosen switches are dropped.
+  void reject() override;
+
+ protected:
+  void FormShow(Program& program) override;
+
  private:
+  void btnSelectClick();
+
   QTreeWidget* ListView1;
   FlatButton* btnSelect;
   FlatButton* btnCancel;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "app/Program.h"
 #include "catalog/OpinionColors.h"
 #include "ui/Appearance.h"
 #include "ui/Glyphs.h"
@@ -15,55 +16,44 @@ namespace {
 
 constexpr int kRowHeight = 25;
 
-struct Row {
-  const char* name;
-  const char* text;
-  int code;  // -1: the top line, not a verdict
-  const char* hint;
-};
-
-constexpr std::array<Row, 9> kRows = {{
-    {"PanelA", "", -1, "Your selected map"},
-    {"PanelB", "Played and was Excellent", 5, ""},
-    {"PanelC", "Played and was Good", 1, ""},
-    {"PanelD", "Played and was Fair", 2, ""},
-    {"PanelE", "Played and was Bad", 3, ""},
-    {"PanelF", "Confusing or  stuck", 4, ""},
-    {"PanelG", "Crashes or Hangs", 7, ""},
-    {"PanelH", "Multiplayer Only", 6, "Map has no monsters"},
-    {"PanelI", "Clear Color Indexing", 0, ""},
-}};
-
 // "Clear" shows the system's window colour rather than the silver of code 0.
-QColor RowColour(const Row& row) {
-  if (row.code < 0) return Qt::black;
+QColor RowColour(const RiteRow& row) {
   if (row.code == 0) return QApplication::palette().color(QPalette::Window);
   return ToQColor(OpinionColor(row.code));
+}
+
+BevelPanel* AddRow(QWidget* window, const char* name, const QString& text, const QColor& colour, int top,
+                   const char* hint) {
+  auto* panel = new BevelPanel(text, colour, window);
+  panel->setObjectName(name);
+  panel->setGeometry(0, top, window->width(), kRowHeight);
+  panel->setToolTip(hint);
+  return panel;
 }
 
 }  // namespace
 
 TfrmRite::TfrmRite(QWidget* parent)
     : SecondaryWindow("TfrmRite", "Select Option", 284, 263, parent), m_message(new MessageDialog(this)) {
-  for (std::size_t i = 0; i < kRows.size(); ++i) {
-    const Row& row = kRows[i];
-    auto* panel = new BevelPanel(row.text, RowColour(row), this);
-    panel->setObjectName(row.name);
-    panel->setGeometry(0, int(i) * kRowHeight, width(), kRowHeight);
-    panel->setToolTip(row.hint);
-    const bool topLine = row.code < 0;
-    panel->setFont(topLine ? DefaultFont(true) : ArialBold12());
-    SetTextColour(panel, topLine ? QColor(Qt::cyan) : QColor(Qt::black));
-    panel->SetClickable(!topLine);
-    m_rows[i] = panel;
+  PanelA = AddRow(this, "PanelA", QString(), Qt::black, 0, kRiteTopHint);
+  PanelA->setFont(DefaultFont(true));
+  SetTextColour(PanelA, Qt::cyan);
+  for (std::size_t i = 0; i < kRiteRows.size(); ++i) {
+    const RiteRow& row = kRiteRows[i];
+    BevelPanel* panel = AddRow(this, row.panel, row.text, RowColour(row), int(i + 1) * kRowHeight, row.hint);
+    panel->setFont(ArialBold12());
+    SetTextColour(panel, Qt::black);
+    panel->SetClickable(true);
+    connect(panel, &BevelPanel::clicked, this, [this, i] { PanelClick(i); });
   }
-  GradientPanel* bar = AddBar(0, 9 * kRowHeight, width(), 38);
+  GradientPanel* bar = AddBar(0, int(kRiteRows.size() + 1) * kRowHeight, width(), 38);
   btnCompare = AddButton(bar, "btnCompare", QString(), 17, 40);
   btnCompare->setIcon(GlyphIcon(Glyph::Compare));
   btnCompare->setToolTip("Map Opinion");
   btnCompare->hide();
+  connect(btnCompare, &QPushButton::clicked, this, &TfrmRite::btnCompareClick);
   btnCancel = AddButton(bar, "btnCancel", " &Cancel", 93, 100);
-  connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(btnCancel, &QPushButton::clicked, this, &TfrmRite::btnCancelClick);
 
   m_message->SetColors(Qt::white, QColor(128, 128, 128), Qt::black);
   m_message->SetTextFont(UiFont("MS Sans Serif", 13, true));
@@ -72,6 +62,27 @@ TfrmRite::TfrmRite(QWidget* parent)
 void TfrmRite::ShowRiteMessage(const QString& text, const QColor& colour) {
   m_message->SetColors(Qt::white, colour, Qt::black);
   m_message->ShowMessage(text);
+}
+
+void TfrmRite::FormShow(Program& program) {
+  RiteModel& rite = program.Rite();
+  rite.FormShow();
+  PanelA->setText(ShownName(rite.topLine));
+  btnCompare->setVisible(rite.CompareVisible());
+}
+
+void TfrmRite::PanelClick(std::size_t row) {
+  Run([row](Program& p) { p.Rite().PanelClick(row); });
+  accept();
+}
+
+void TfrmRite::btnCancelClick() {
+  Run([](Program& p) { p.Rite().btnCancelClick(); });
+  reject();
+}
+
+void TfrmRite::btnCompareClick() {
+  Run([](Program& p) { p.Rite().btnCompareClick(); });
 }
 
 }  // namespace tv

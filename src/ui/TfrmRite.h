@@ -1,7 +1,7 @@
 #pragma once
 // The opinion window: a top line, eight coloured verdict rows and a bar with
 // Cancel. It owns its own message dialog, which skins leave alone.
-#include <array>
+#include <cstddef>
 
 #include "ui/SecondaryWindow.h"
 
@@ -20,8 +20,16 @@ class TfrmRite : public SecondaryWindow {
   void ShowRiteMessage(const QString& text, const QColor& colour);
   MessageDialog& Messages() { return *m_message; }
 
+ protected:
+  void FormShow(Program& program) override;
+  void FormActivate(Program&) override { DropFocus(); }
+
  private:
-  std::array<BevelPanel*, 9> m_rows{};  // PanelA .. PanelI
+  void PanelClick(std::size_t row);
+  void btnCancelClick();
+  void btnCompareClick();
+
+  BevelPanel* PanelA;
   FlatButton* btnCompare;
   FlatButton* btnCancel;
   MessageDialog* m_message;

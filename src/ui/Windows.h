@@ -28,6 +28,11 @@ struct Windows {
   }
   // The order in which a skin reaches the secondary windows.
   std::vector<SecondaryWindow*> InSkinOrder() { return {&batch, &config, &history, &info, &levels, &rite}; }
+  // Every window works on this core from now on.
+  void Attach(Program* program) {
+    main.Attach(program, InSkinOrder());
+    for (SecondaryWindow* window : InSkinOrder()) window->Attach(program);
+  }
 };
 
 }  // namespace tv
