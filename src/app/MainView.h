@@ -10,9 +10,6 @@
 
 namespace tv {
 
-// The radio buttons' group box calls the game role the game type.
-using GameType = GameRole;
-
 struct MenuEntry {
   std::string caption;
   bool visible = false;

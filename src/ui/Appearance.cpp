@@ -1,7 +1,8 @@
 #include "ui/Appearance.h"
 
+#include "catalog/ReadMe.h"
+
 #include <QApplication>
-#include <QStringDecoder>
 #include <QWidget>
 
 // Resources of a static library must be registered by name from outside any
@@ -27,12 +28,7 @@ QFont UiFont(const char* family, int pixels, bool bold, bool italic) {
   return font;
 }
 
-QString Shown(const std::string& bytes) {
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  QString text = utf8.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
-  if (utf8.hasError()) return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
-  return text;
-}
+QString Shown(const std::string& bytes) { return QString::fromStdString(NameToUtf8(bytes)); }
 
 void SetTextColour(QWidget* widget, const QColor& colour) {
   QPalette palette = widget->palette();

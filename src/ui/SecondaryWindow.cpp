@@ -54,8 +54,6 @@ void SecondaryWindow::DropFocus() {
   setFocus(Qt::ActiveWindowFocusReason);
 }
 
-QString SecondaryWindow::ShownName(const std::string& name) { return QString::fromStdString(NameToUtf8(name)); }
-
 void SecondaryWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (!event->spontaneous()) Run([this](Program& p) { FormShow(p); });

@@ -43,8 +43,6 @@ class SecondaryWindow : public QDialog {
   bool Run(const std::function<void(Program&)>& operation);
   // The keyboard focus goes to the window itself, so no control holds it.
   void DropFocus();
-  // File names may be old 8-bit bytes: decoded for the eye only.
-  static QString ShownName(const std::string& name);
 
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;

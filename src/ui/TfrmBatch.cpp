@@ -26,7 +26,7 @@ TfrmBatch::TfrmBatch(QWidget* parent) : SecondaryWindow("TfrmBatch", "Play Batch
 void TfrmBatch::FormShow(Program& program) {
   program.BatchFormShow();
   FileListBox1->clear();
-  for (const std::string& file : program.Batch().Files()) FileListBox1->addItem(ShownName(file));
+  for (const std::string& file : program.Batch().Files()) FileListBox1->addItem(Shown(file));
 }
 
 void TfrmBatch::btnSelectClick() {

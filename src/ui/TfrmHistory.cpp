@@ -61,7 +61,7 @@ void TfrmHistory::FormActivate(Program& program) {
   ListBox1->clear();
   if (QWidget* main = parentWidget()) move(main->pos() + QPoint(198, 58));
   for (const Program::HistoryRow& row : program.HistoryFormActivate()) {
-    auto* item = new QListWidgetItem(ShownName(row.name), ListBox1);
+    auto* item = new QListWidgetItem(Shown(row.name), ListBox1);
     item->setData(kOpinionRole, qlonglong(row.opinion));
   }
   DropFocus();

@@ -38,7 +38,7 @@ void TfrmLevels::FormShow(Program& program) {
   levels.FormShow();
   ListView1->clear();
   for (const LevelRow& row : levels.Rows())
-    new QTreeWidgetItem(ListView1, {ShownName(row.level), ShownName(row.title)});
+    new QTreeWidgetItem(ListView1, {Shown(row.level), Shown(row.title)});
 }
 
 void TfrmLevels::btnSelectClick() {

@@ -241,9 +241,9 @@ void TfrmMain::Render(const MainView& view) {
   ComboBox2->setEnabled(view.savedEnabled && view.savedBoxAllowed);
 
   const QSignalBlocker blockSingle(rbtnSingle), blockHost(rbtnHost), blockJoin(rbtnJoin);
-  rbtnSingle->setChecked(view.gameType == GameType::Single);
-  rbtnHost->setChecked(view.gameType == GameType::Host);
-  rbtnJoin->setChecked(view.gameType == GameType::Join);
+  rbtnSingle->setChecked(view.gameType == GameRole::Single);
+  rbtnHost->setChecked(view.gameType == GameRole::Host);
+  rbtnJoin->setChecked(view.gameType == GameRole::Join);
 
   const QSignalBlocker blockAssociate(CheckBox1);
   CheckBox1->setChecked(view.assocChecked);

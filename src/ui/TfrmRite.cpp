@@ -67,7 +67,7 @@ void TfrmRite::ShowRiteMessage(const QString& text, const QColor& colour) {
 void TfrmRite::FormShow(Program& program) {
   RiteModel& rite = program.Rite();
   rite.FormShow();
-  PanelA->setText(ShownName(rite.topLine));
+  PanelA->setText(Shown(rite.topLine));
   btnCompare->setVisible(rite.CompareVisible());
 }
 

@@ -29,7 +29,7 @@ MainView SampleView() {
   v.skillEnabled = false;
   v.savedEntries = {"Hollywood ***", "Red light"};
   v.savedSelected = 1;
-  v.gameType = GameType::Join;
+  v.gameType = GameRole::Join;
   v.savedBoxAllowed = false;
   v.assocChecked = true;
   v.assocVisible = false;
