@@ -165,19 +165,28 @@ std::string FileSystem::Resolve(const std::string& given) {
   return out;
 }
 
+// The exact name costs one stat; only a miss resolves the letter case.
+bool FileSystem::Stat(const std::string& path, struct stat& st) {
+  if (path.empty()) return false;
+  const bool absolute = path.front() == kSep;
+  if (absolute && ::stat(path.c_str(), &st) == 0) return true;
+  const std::string real = Resolve(path);
+  return (real != path || !absolute) && ::stat(real.c_str(), &st) == 0;
+}
+
 bool FileSystem::FileExists(const std::string& path) {
   struct stat st {};
-  return StatRegular(Resolve(path), st);
+  return Stat(path, st) && S_ISREG(st.st_mode);
 }
 
 bool FileSystem::FolderExists(const std::string& path) {
   struct stat st {};
-  return ::stat(Resolve(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+  return Stat(path, st) && S_ISDIR(st.st_mode);
 }
 
 std::int64_t FileSystem::FileSize(const std::string& path) {
   struct stat st {};
-  if (!StatRegular(Resolve(path), st)) return -1;
+  if (!Stat(path, st) || !S_ISREG(st.st_mode)) return -1;
   return std::int64_t(st.st_size);
 }
 
@@ -198,7 +207,7 @@ std::string FileSystem::ReadBytes(const std::string& path, std::uint64_t offset,
 
 std::optional<std::time_t> FileSystem::ModifiedTime(const std::string& path) {
   struct stat st {};
-  if (!StatRegular(Resolve(path), st)) return std::nullopt;
+  if (!Stat(path, st) || !S_ISREG(st.st_mode)) return std::nullopt;
   return st.st_mtim.tv_sec;
 }
 

@@ -11,6 +11,8 @@
 #include <unordered_map>
 #include <vector>
 
+struct stat;
+
 namespace tv {
 
 inline constexpr char kSep = '/';
@@ -75,6 +77,7 @@ class FileSystem {
     bool folder = false;
   };
   const std::vector<Entry>& View(const std::string& folder);
+  bool Stat(const std::string& path, struct stat& st);
   std::optional<Entry> Lookup(const std::string& folder, std::string_view name);
   void Forget() { m_views.clear(); }
   bool Fails(WriteStage stage, const std::string& path) const { return m_fault && m_fault(stage, path); }
