@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # A short guided tour of Tarvolin under a virtual X server, for machines with
-# no display: it starts the program on a fresh copy of the demo program folder,
-# clicks through a user map, a TC, the game's setup program and a stock level,
-# prints what the stand-in game received each time, and saves screenshots of
-# the main window, the stand-in's window and the opinion window.
+# no display: it starts the program on a copy of the demo program folder
+# (without its settings file), clicks through a user map, a TC, the game's
+# setup program and a stock level, prints what the stand-in game received
+# each time, and saves screenshots of the main window, the stand-in's window
+# and the opinion window.
 # Usage: scripts/tour.sh <demo folder> <screenshot folder>
 # Every wait is bounded; the programs started here are ended by their ids.
 set -uo pipefail
@@ -86,7 +87,8 @@ menu() {  # opens a menu at (x, y) and picks its entry number $3 by the keyboard
 }
 
 cp -a --sparse=always "$demo" "$program"
-rm -f "$log"
+# The player's settings would move the rows the tour clicks on.
+rm -f "$log" "$program/Tarvolin.ini"
 say "Starting Tarvolin on a copy of $demo"
 (cd "$program" && exec ./Tarvolin) &
 pid=$!
@@ -149,7 +151,8 @@ rite=$(find_window '^Select Option$' 5)
 if [ -n "$rite" ]; then
   sleep 0.5
   shoot "$rite" tour-opinion.png
-  xdotool key --window "$rite" Escape
+  # The window has the keyboard focus; Escape closes it like its frame would.
+  xdotool key Escape
   sleep 0.5
 else
   echo "   (the opinion window did not open)"
