@@ -48,7 +48,11 @@ cleanup() {
 trap cleanup EXIT
 
 say() { printf '\n== %s\n' "$*"; }
-records() { grep -c '^program=' "$log" 2>/dev/null || echo 0; }
+records() {
+  local n
+  n=$(grep -c '^program=' "$log" 2>/dev/null)
+  echo "${n:-0}"
+}
 
 # Waits up to ten seconds for a record after the first $1 records and prints it.
 show_record() {

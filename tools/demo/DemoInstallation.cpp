@@ -5,7 +5,8 @@
 namespace tv::demo {
 namespace {
 
-using fixture::MapFile;
+// The game's two engines and its setup program.
+constexpr const char* kStandInNames[] = {"Duke3dw.exe", "EDuke32.exe", "D3WSetup.exe"};
 
 std::vector<std::string> ReadMe(const std::string& title, const std::string& author, const std::string& about) {
   return {"Title       : " + title,
