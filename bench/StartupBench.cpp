@@ -135,7 +135,8 @@ bool Ends(const std::string& name, const char* ending) { return Lower(name).ends
 // the game data, each group file, map and saved game; read the settings file,
 // each TC's settings file, each saved game's title and the executable up to
 // its version text. The first pass also reads the head of each ".grp" and
-// batch file and each ".zip" whole (none of them names a ".def").
+// batch file, and each ".zip" whole: its names come last, and a ".def" that
+// it does not hold is looked for to its end.
 void PassFloor(bool first) {
   const std::string root = DataFolder();
   std::size_t bytes = 0;
