@@ -7,6 +7,7 @@
 #include <chrono>
 #include <string>
 
+#include "NullUi.h"
 #include "app/Program.h"
 #include "fixture/Fixture.h"
 #include "fixture/Maps.h"
@@ -16,20 +17,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr int kMaps = 1000;
 
-class NullUi : public tv::UserInterface {
- public:
-  void Beep(tv::BeepKind) override {}
-  void ShowMessage(const std::string&) override {}
-  int MessageShow(const std::string&, const std::string&, const std::string&, int, int) override { return tv::kOk; }
-  void ShowRunTimeError(const std::string&) override {}
-  void ShowModal(tv::Window) override {}
-  void ShowRiteMessage(const std::string&, tv::Rgb) override {}
-  std::string OpenFileDialog(const std::string&, const std::string&) override { return ""; }
-  void Minimize() override {}
-  void Restore() override {}
-  void Refresh() override {}
-  void Quit() override {}
-};
+using tv::bench::NullUi;
 
 // Generated once beside the benchmark and kept between runs.
 const std::string& ProgramFolder() {

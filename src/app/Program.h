@@ -162,7 +162,8 @@ class Program {
   BatchChooser& Batch() { return m_batch; }
   void BatchFormShow();
 
-  // Tests watch the order of the pass through this.
+  // Sees each step of the pass as it starts (tests watch the order; the
+  // window shows the wait cursor).
   void SetPassObserver(std::function<void(const char* step)> observer) { m_passObserver = std::move(observer); }
 
   // Runs an action the way every event does: a run-time error ends it and is

@@ -7,6 +7,7 @@
 #include "platform/InstanceLock.h"
 #include "ui/Appearance.h"
 #include "ui/QtUserInterface.h"
+#include "ui/WaitCursor.h"
 #include "ui/Windows.h"
 
 int main(int argc, char** argv) {
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
   env.formats.shortDate = locale.dateFormat(QLocale::ShortFormat).toStdString();
   env.formats.longTime = locale.timeFormat(QLocale::LongFormat).toStdString();
   tv::Program program(fs, ui, env);
+  tv::ShowWaitCursorDuringPasses(program);
   windows.Attach(&program);
   windows.main.show();
   QApplication::exec();
