@@ -191,18 +191,31 @@ std::int64_t FileSystem::FileSize(const std::string& path) {
 }
 
 std::string FileSystem::ReadBytes(const std::string& path, std::uint64_t offset, std::size_t count) {
-  Fd f(OpenRegular(Resolve(path)));
-  if (f.fd < 0) return {};
-  std::string out(count, '\0');
+  const FileReader file(*this, path);
+  if (!file.IsOpen() || offset >= file.Size()) return {};
+  std::string out(std::size_t(std::min<std::uint64_t>(count, file.Size() - offset)), '\0');
+  out.resize(file.ReadAt(offset, out.data(), out.size()));
+  return out;
+}
+
+FileReader::FileReader(FileSystem& fs, const std::string& path) : m_fd(OpenRegular(fs.Resolve(path))) {
+  struct stat st {};
+  if (m_fd >= 0 && ::fstat(m_fd, &st) == 0) m_size = std::uint64_t(st.st_size);
+}
+
+FileReader::~FileReader() {
+  if (m_fd >= 0) ::close(m_fd);
+}
+
+std::size_t FileReader::ReadAt(std::uint64_t offset, char* into, std::size_t count) const {
   std::size_t got = 0;
-  while (got < count) {
-    const ssize_t n = ::pread(f.fd, out.data() + got, count - got, off_t(offset + got));
+  while (m_fd >= 0 && got < count) {
+    const ssize_t n = ::pread(m_fd, into + got, count - got, off_t(offset + got));
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) break;
     got += std::size_t(n);
   }
-  out.resize(got);
-  return out;
+  return got;
 }
 
 std::optional<std::time_t> FileSystem::ModifiedTime(const std::string& path) {

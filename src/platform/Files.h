@@ -91,4 +91,22 @@ class FileSystem {
 
 bool MatchesPattern(std::string_view name, std::string_view pattern);
 
+// A regular file opened once for a run of reads (never a FIFO or a device).
+class FileReader {
+ public:
+  FileReader(FileSystem& fs, const std::string& path);
+  ~FileReader();
+  FileReader(const FileReader&) = delete;
+  FileReader& operator=(const FileReader&) = delete;
+
+  bool IsOpen() const { return m_fd >= 0; }
+  std::uint64_t Size() const { return m_size; }
+  // Reads up to count bytes from offset into `into`; returns how many were read.
+  std::size_t ReadAt(std::uint64_t offset, char* into, std::size_t count) const;
+
+ private:
+  int m_fd = -1;
+  std::uint64_t m_size = 0;
+};
+
 }  // namespace tv
