@@ -168,11 +168,16 @@ Near() {
   done
 }
 
+# The top bar's gradient runs from the first colour to the second, once the
+# window has been painted again.
 ExpectBar() {
-  local shot="$work/bar.png" left right
-  Shot "$shot" "$main"
-  left=$(Pixel "$shot" 2 2) right=$(Pixel "$shot" 529 2)
-  Near "$left" "$1" && Near "$right" "$2" || Fail "the top bar runs from $left to $right, expected $1 to $2"
+  local shot="$work/bar.png" left="" right=""
+  BarShows() {
+    Shot "$shot" "$main"
+    left=$(Pixel "$shot" 2 2) right=$(Pixel "$shot" 529 2)
+    Near "$left" "$1" && Near "$right" "$2"
+  }
+  WaitUntil 5 BarShows "$1" "$2" || Fail "the top bar runs from $left to $right, expected $1 to $2"
 }
 
 Hour() { date -u -r "$1" +%H:%M:%S; }
