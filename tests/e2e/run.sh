@@ -56,7 +56,7 @@ Attempt() {
 
 began=$(date +%s%N)
 end=$((began + LIMIT_S * 1000000000))
-for attempt in 1 2 3; do
+for _ in 1 2 3; do
   Attempt
   [ "$rc" -eq 75 ] || break
   echo "[$scenario] the X server could not be reached; again" >&2

@@ -27,9 +27,9 @@ readonly PLAY=(263 181)        # btnPlay: x 4, y 139 of the middle column, 125 x
 readonly PLAY_BODY=(210 181)   # left of its caption
 readonly SAVED_GAMES=(87 299)  # ComboBox2: x 1, y 260 of the left column, 172 x 21
 readonly AWAY=(100 200)        # a place of the TC list below its rows
-TcRow() { echo 60 $((29 + 13 * $1 + 6)); }     # ListBox1 rows are 13 high
-MapRow() { echo 394 $((29 + 16 * $1 + 8)); }   # ListBox2 rows are 16 high
-RiteRow() { echo 142 $((25 * $1 + 12)); }      # opinion window rows are 25 high
+ClickTcRow() { Click "$main" 60 $((29 + 13 * $1 + 6)); }              # ListBox1 rows are 13 high
+ClickMapRow() { Click "$main" 394 $((29 + 16 * $1 + 8)) "${2:-1}"; }  # ListBox2 rows are 16 high
+ClickRiteRow() { Click "$1" 142 $((25 * $2 + 12)); }                  # opinion window rows are 25 high
 
 # The programs this script started that still run (an ended one's id may
 # belong to another process by now).
@@ -42,7 +42,7 @@ trap EndPrograms EXIT
 
 Fail() {
   echo "FAIL [$scenario]: $*" >&2
-  mkdir -p "$shots" && Shot "$shots/e2e-failed-$scenario.png" || true
+  { mkdir -p "$shots" && Shot "$shots/e2e-failed-$scenario.png"; } || true
   exit 1
 }
 
@@ -90,13 +90,14 @@ Keys() { xdotool key --delay 30 "$@"; }
 
 # A pop-up window of the main window (a menu, a drop-down's list), once one
 # shows: it carries the program's class but no name of its own.
+Popups() { xdotool search --onlyvisible --class '^Tarvolin$' 2>/dev/null | grep -vx "$main" || true; }
 FindPopup() {
   local found=""
-  Shown() { found=$(xdotool search --onlyvisible --class '^Tarvolin$' 2>/dev/null | grep -vx "$main" | head -n1) && [ -n "$found" ]; }
+  Shown() { found=$(Popups | head -n1) && [ -n "$found" ]; }
   WaitUntil 20 Shown || Fail "no pop-up window"
   echo "$found"
 }
-NoPopup() { [ -z "$(xdotool search --onlyvisible --class '^Tarvolin$' 2>/dev/null | grep -vx "$main")" ]; }
+NoPopup() { [ -z "$(Popups)" ]; }
 
 # A pop-up menu opened by a click on its button; the keys then go to it.
 OpenMenu() {
@@ -184,14 +185,14 @@ Hour() { date -u -r "$1" +%H:%M:%S; }
 
 ScenarioUserMap() {
   Start
-  Click "$main" $(MapRow 1)  # Bravo.map, with Bravo.con beside it
+  ClickMapRow 1  # Bravo.map, with Bravo.con beside it
   Click "$main" "${PLAY_USER_MAP[@]}"
   ExpectPlayed "-j{pf}Maps  -xBravo.con -map Bravo.map /s3"
 }
 
 ScenarioTc() {
   Start
-  Click "$main" $(TcRow 0)  # Bar, the zip TC: its script and start map are named inside it
+  ClickTcRow 0  # Bar, the zip TC: its script and start map are named inside it
   Click "$main" "${PLAY_USER_ADDON[@]}"
   ExpectPlayed "-j{pf}Games -xBar.con -gBar.zip -map bar.map"
 }
@@ -224,8 +225,11 @@ ScenarioSavedGame() {
   Click "$main" "${SAVED_GAMES[@]}"
   local list
   list=$(FindPopup)
-  read -r width height < <(xdotool getwindowgeometry --shell "$list" | awk -F= '/^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print w, h}')
-  Click "$list" $((width / 2)) $((height * 3 / 4))  # the second of two entries: "Red Light ***", slot 1
+  local size
+  size=$(Geometry "$list")
+  size=${size%%+*}
+  # The second of its two entries: "Red Light ***", slot 1.
+  Click "$list" $((${size%x*} / 2)) $((${size#*x} * 3 / 4))
   WaitUntil 10 NoPopup || Fail "the saved-game list stayed open"
   Click "$main" "${PLAY[@]}"
   ExpectPlayed " /1"
@@ -235,11 +239,11 @@ ScenarioOpinion() {
   local map="${program}Maps/Echo.map"
   [ "$(Hour "$map")" = 12:30:00 ] || Fail "Echo.map starts at $(Hour "$map")"
   Start
-  Click "$main" $(MapRow 4)  # Echo.map, no opinion yet
-  Click "$main" $(MapRow 4) 3
+  ClickMapRow 4  # Echo.map, no opinion yet
+  ClickMapRow 4 3
   local rite
   rite=$(FindWindow '^Select Option$')
-  Click "$rite" $(RiteRow 2)  # "Played and was Good": code 1
+  ClickRiteRow "$rite" 2  # "Played and was Good": code 1
   HourIsOne() { [ "$(Hour "$map")" = 01:00:00 ]; }
   WaitUntil 10 HourIsOne || Fail "Echo.map was changed at $(Hour "$map"), expected 01:00:00"
   WaitUntil 10 NoWindow '^Select Option$' || Fail "the opinion window stayed open"
@@ -275,7 +279,8 @@ ScenarioSecondStart() {
   Unlit() { Shot "$shot" "$main" && [ "$(Pixel "$shot" "${PLAY_BODY[@]}")" = 000000 ]; }
   WaitUntil 10 Unlit || Fail "the Play button stays lit"
 
-  local began=$(date +%s%N) second rc=0
+  local began second rc=0
+  began=$(date +%s%N)
   (cd "$work" && exec "$exe") &
   second=$!
   Ended() { ! jobs -pr | grep -qx "$second"; }
