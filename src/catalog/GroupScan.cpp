@@ -77,15 +77,17 @@ std::vector<bool> ScanZip(FileSystem& fs, const std::string& path, long long siz
   if (size < static_cast<long long>(kScanBlock)) return found;
   std::vector<std::string> upper;
   for (const std::string& t : targets) upper.push_back(Upper(t));
-  // Read many blocks at a time; each block is still searched on its own.
+  // Read many blocks at a time into one buffer; each block is still searched on its own.
   constexpr std::size_t kBlocksPerRead = 100;
+  const FileReader file(fs, path);
+  std::vector<char> buffer(kScanBlock * kBlocksPerRead);
   for (std::uint64_t offset = 0;;) {
-    const std::string chunk = fs.ReadBytes(path, offset, kScanBlock * kBlocksPerRead);
-    const std::string_view view(chunk);
+    const std::size_t got = file.ReadAt(offset, buffer.data(), buffer.size());
+    const std::string_view view(buffer.data(), got);
     for (std::size_t at = 0; at < view.size(); at += kScanBlock)
       if (MarkZipBlock(view.substr(at, kScanBlock), upper, found)) return found;
-    if (chunk.size() < kScanBlock * kBlocksPerRead) return found;
-    offset += chunk.size();
+    if (got < buffer.size()) return found;
+    offset += got;
   }
 }
 

@@ -90,10 +90,11 @@ bool ParseInteger(std::string_view s, long& out) {
 }  // namespace
 
 IniFile::IniFile(FileSystem& fs, std::string path, Writes writes) : m_fs(fs), m_path(std::move(path)), m_writes(writes) {
-  const std::int64_t size = m_fs.FileSize(m_path);
-  if (size < 0) return;
+  const FileReader file(m_fs, m_path);
+  if (!file.IsOpen()) return;
   m_existed = true;
-  const std::string bytes = m_fs.ReadBytes(m_path, 0, std::size_t(size));
+  std::string bytes(std::size_t(file.Size()), '\0');
+  bytes.resize(file.ReadAt(0, bytes.data(), bytes.size()));
   // find_first_of would call memchr once per byte of the file.
   const auto lineEnd = [](char c) { return c == '\r' || c == '\n'; };
   std::size_t start = 0;
