@@ -1,8 +1,8 @@
 // What lies in a program folder is not always a plain file: names at the
 // length limit, FIFOs, devices, links planted to reach files elsewhere. Each
 // has one clear outcome, and nothing blocks or writes outside the folder.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
