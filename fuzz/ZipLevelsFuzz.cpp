@@ -1,0 +1,27 @@
+// The maps found in a ".zip" read as text, for any bytes: at most 72, each
+// once, upper case, without a space or control byte, shorter than 30 bytes.
+#include <algorithm>
+#include <string>
+
+#include "FuzzFiles.h"
+#include "catalog/TcLevels.h"
+#include "platform/Text.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  const std::vector<std::string> names = tv::LevelNamesInZip(bytes);
+  tv::fuzz::Check(names.size() <= std::size_t(tv::kZipLevelPasses), "at most 72 names");
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    const std::string& name = names[i];
+    tv::fuzz::Check(!name.empty() && name.size() < 30, "a name lies within 29 bytes before .map");
+    tv::fuzz::Check(name == tv::Upper(name), "names are upper case");
+    for (char c : name) {
+      const auto b = static_cast<unsigned char>(c);
+      tv::fuzz::Check(b > 32 && b <= 122, "a name holds no space or control byte");
+    }
+    tv::fuzz::Check(std::find(names.begin(), names.begin() + long(i), name) == names.begin() + long(i),
+                    "each name once");
+    tv::fuzz::Check(tv::ContainsNoCase(bytes, name + ".map"), "a name stands before .map in the file");
+  }
+  return 0;
+}
