@@ -1,5 +1,8 @@
 // The maps found in a ".zip" read as text, for any bytes: at most 72, each
-// once, upper case, without a space or control byte, shorter than 30 bytes.
+// once, upper case, without a space or control byte, shorter than 30 bytes;
+// and the same whether the file comes whole or in pieces of any size.
+#include <fuzzer/FuzzedDataProvider.h>
+
 #include <algorithm>
 #include <string>
 
@@ -8,7 +11,9 @@
 #include "platform/Text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  FuzzedDataProvider in(data, size);
+  const std::size_t piece = in.ConsumeIntegralInRange<std::size_t>(1, 64);
+  const std::string bytes = in.ConsumeRemainingBytesAsString();
   const std::vector<std::string> names = tv::LevelNamesInZip(bytes);
   tv::fuzz::Check(names.size() <= std::size_t(tv::kZipLevelPasses), "at most 72 names");
   for (std::size_t i = 0; i < names.size(); ++i) {
@@ -23,5 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     "each name once");
     tv::fuzz::Check(tv::ContainsNoCase(bytes, name + ".map"), "a name stands before .map in the file");
   }
+
+  tv::ZipLevelScan scan;
+  for (std::size_t at = 0; at < bytes.size() && scan.Feed(std::string_view(bytes).substr(at, piece)); at += piece) {
+  }
+  tv::fuzz::Check(scan.Names() == names, "pieces find what the whole finds");
   return 0;
 }

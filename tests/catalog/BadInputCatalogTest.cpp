@@ -65,6 +65,24 @@ TEST(BadInputCatalog, EmptyOrTruncatedGroupFilesListWhatTheirBytesHold) {
   }
 }
 
+// A file read a piece at a time lists what the whole lists, even with a name
+// or its ".map" across the end of a piece.
+TEST(BadInputCatalog, AZipListedInPiecesListsWhatTheWholeLists) {
+  fixture::TempFolder dir;
+  FileSystem fs(dir.Path());
+  const std::size_t piece = std::size_t(1) << 20;
+  // Across the end of the first piece: near's ".map", its name, first's
+  // ".map", the bytes before first.
+  for (const std::size_t at : {piece - 18, piece - 16, piece - 13, piece + 12, piece + 14, piece + 18}) {
+    std::string bytes = fixture::FillerBytes(2 * piece);
+    bytes.replace(at - 20, 40, std::string(" first.map ") + std::string(20, '\x01') + "near.map ");
+    bytes.replace(10, 7, " a.map ");
+    fixture::WriteFile(dir.Path() + "Tc.zip", bytes);
+    EXPECT_EQ(LevelNamesInZipFile(fs, dir.Path() + "Tc.zip"), LevelNamesInZip(bytes)) << at;
+    EXPECT_EQ(LevelNamesInZip(bytes), (Names{"A", "FIRST", "NEAR"})) << at;
+  }
+}
+
 // The scans of a file that is empty, cut short or shorter than one zip block
 // find nothing that is not in its bytes.
 TEST(BadInputCatalog, ScansOfEmptyOrShortFilesFindOnlyWhatIsThere) {
