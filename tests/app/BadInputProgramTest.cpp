@@ -239,6 +239,75 @@ TEST_F(BadInput, TcNamesAtTheLengthLimitOrWithALineBreak) {
   for (const std::string& ini : {longIni, twoIni}) EXPECT_EQ(fixture::FileTime(ini), 1600000000) << "not rewritten";
 }
 
+// Regression: the level listing read a whole ".zip" at once, and a zip larger
+// than memory ended the program. It is read a piece at a time, no further
+// than its 72nd map; the scans for the TC's files stop once all are found.
+TEST_F(BadInput, AZipLargerThanMemory) {
+  const std::string path = Path("Games/Huge.zip");
+  fixture::WriteSparseFile(path, std::uint64_t(64) << 30);
+  std::string head = " huge.con huge.def huge.map";
+  for (int i = 0; i < 80; ++i) head += " L" + std::to_string(i) + ".map";
+  const int fd = ::open(path.c_str(), O_WRONLY);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(::pwrite(fd, head.data(), head.size(), 0), ssize_t(head.size()));
+  ::close(fd);
+  Settings("");
+  Program& p = Start();
+  p.FormActivate();
+  ASSERT_EQ(TcRows(p), std::vector<std::string>{"Huge"});
+  p.ListTCLevels(0);
+  ASSERT_EQ(p.TcLevelNames().size(), 72u);
+  EXPECT_EQ(p.TcLevelNames()[0], "HUGE");
+  EXPECT_EQ(p.TcLevelNames()[71], "L70");
+}
+
+// Links planted under the names of every file the program writes, pointing
+// at files elsewhere: each write puts the program's file in the link's place,
+// and nothing elsewhere is changed or made.
+TEST_F(BadInput, PlantedLinksAreReplacedNeverFollowed) {
+  fixture::TempFolder elsewhere;
+  const std::string settings = "[Tarvolin]\r\nInitialized=True\r\n";
+  fixture::WriteFile(elsewhere.Path() + "settings", settings);
+  fixture::WriteFile(elsewhere.Path() + "export", "precious");
+  fixture::WriteFile(elsewhere.Path() + "desktop", "precious");
+  const struct {
+    const char* name;
+    const char* target;
+  } links[] = {
+      {"Tarvolin.ini", "settings"},
+      {"TarvolinMaps0.txt", "export"},
+      {"Games/Mytc.ini", "new.ini"},  // no such file yet: the TC gets its settings file written
+  };
+  Map("Maps/a.map");
+  fixture::WriteGroupFile(Path("Games/Mytc.grp"), {{"MYTC.CON", "c"}});
+  fixture::MakeFolder(home.Path() + "Desktop");
+  ASSERT_EQ(::symlink((elsewhere.Path() + "desktop").c_str(), (home.Path() + "Desktop/Tarvolin.desktop").c_str()), 0);
+  for (const auto& l : links) ASSERT_EQ(::symlink((elsewhere.Path() + l.target).c_str(), Path(l.name).c_str()), 0);
+
+  Program& p = Start();
+  p.FormActivate();
+  p.ListBox2Click({0});
+  p.SetMapOpinion(3);
+  p.SaveMapOpinions(true);
+  p.DesktopIcon2Click();
+  p.btnQuitClick();
+
+  EXPECT_EQ(Errors(ui), std::vector<std::string>{});
+  EXPECT_EQ(fixture::ReadFile(elsewhere.Path() + "settings"), settings);
+  EXPECT_EQ(fixture::ReadFile(elsewhere.Path() + "export"), "precious");
+  EXPECT_EQ(fixture::ReadFile(elsewhere.Path() + "desktop"), "precious");
+  EXPECT_FALSE(fixture::Exists(elsewhere.Path() + "new.ini"));
+  for (const std::string& written : {Path("Tarvolin.ini"), Path("TarvolinMaps0.txt"), Path("Games/Mytc.ini"),
+                                     home.Path() + "Desktop/Tarvolin.desktop"}) {
+    struct stat st {};
+    ASSERT_EQ(::lstat(written.c_str(), &st), 0) << written;
+    EXPECT_TRUE(S_ISREG(st.st_mode)) << written;
+  }
+  EXPECT_NE(fixture::ReadFile(Path("Tarvolin.ini")).find("SkillLevel="), std::string::npos);
+  EXPECT_NE(fixture::ReadFile(Path("TarvolinMaps0.txt")).find("A.map"), std::string::npos);
+  EXPECT_NE(fixture::ReadFile(Path("Games/Mytc.ini")).find("[Mytc.Options]"), std::string::npos);
+}
+
 // A program folder whose path holds spaces, quotes, "%" and shell syntax
 // works as any other.
 TEST_F(BadInput, AProgramFolderPathWithShellCharacters) {
