@@ -3,7 +3,7 @@
 # again with clang's address and undefined-behaviour sanitizers and runs every
 # test a second time, where any finding fails; then runs each fuzz target for
 # a short while. Says how long each part took.
-#   TV_FUZZ_SECONDS: seconds per fuzz target (default 20; 0 skips fuzzing)
+#   TV_FUZZ_SECONDS: seconds per fuzz target (default 15; 0 skips fuzzing)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${TV_BUILD_DIR:-$root/build}
@@ -40,7 +40,7 @@ export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 timed "tests (sanitizers)" ctest --test-dir "$asan" --output-on-failure -j2
 
-seconds=${TV_FUZZ_SECONDS:-20}
+seconds=${TV_FUZZ_SECONDS:-15}
 if [ "$seconds" -gt 0 ]; then
   TV_FUZZ_BUILD_DIR=$asan timed "fuzzing (${seconds} s per target)" bash "$root/scripts/fuzz.sh" "$seconds"
 fi
