@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Installs every Debian package that the build, the tests and the demo need.
+# Installs every Debian package that the build, the tests and the demo need;
+# clang, its sanitizer and libFuzzer runtimes and llvm's symbolizer are for
+# the sanitized build and the fuzz targets.
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev libjpeg-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick fonts-dejavu-core fonts-liberation
+  clang libclang-rt-14-dev llvm-14
 )
 missing=()
 for p in "${packages[@]}"; do

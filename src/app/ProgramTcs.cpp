@@ -89,8 +89,8 @@ void Program::ListTCLevels(int row) {
   std::vector<std::string> names;
   if (m_fs.FileExists(stem + ".grp")) {
     names = LevelNamesInGrp(m_fs.ReadBytes(stem + ".grp", 0, kGrpLevelBytes));
-  } else if (const std::int64_t size = m_fs.FileSize(stem + ".zip"); size >= 0) {
-    names = LevelNamesInZip(m_fs.ReadBytes(stem + ".zip", 0, std::size_t(size)));
+  } else if (m_fs.FileExists(stem + ".zip")) {
+    names = LevelNamesInZipFile(m_fs, stem + ".zip");
   }
   if (names.empty()) return;
   m_tcLevelNames = std::move(names);

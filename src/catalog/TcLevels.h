@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Files.h"
+
 namespace tv {
 
 inline constexpr std::size_t kGrpLevelBytes = 30000;
@@ -19,7 +21,24 @@ std::vector<std::string> LevelNamesInGrp(std::string_view head);
 // The ".zip" read as text: each ".map" with a name before it (at most 29
 // bytes back, after a space or control byte), at most 72 occurrences, each
 // name once. Scanning stops at the first ".map" without such a name.
-// The bytes are taken over: a zip may be large.
-std::vector<std::string> LevelNamesInZip(std::string bytes);
+// The bytes may come in pieces of any size: a zip may be larger than memory.
+class ZipLevelScan {
+ public:
+  // Scans the next bytes of the file; false once the scan has ended.
+  bool Feed(std::string_view bytes);
+  const std::vector<std::string>& Names() const { return m_names; }
+
+ private:
+  std::string m_text;      // the bytes as text: the last ones seen, then the new ones
+  std::size_t m_from = 0;  // where in m_text the next ".map" may start
+  int m_passes = 0;
+  bool m_done = false;
+  std::vector<std::string> m_names;
+};
+
+std::vector<std::string> LevelNamesInZip(std::string_view bytes);
+
+// The same, for the file at path, read a piece at a time.
+std::vector<std::string> LevelNamesInZipFile(FileSystem& fs, const std::string& path);
 
 }  // namespace tv

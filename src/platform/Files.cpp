@@ -31,7 +31,11 @@ struct Fd {
 };
 
 // Opens a regular file for reading without ever blocking on a FIFO or device.
+// Only a regular file is opened at all: opening a FIFO would release a writer
+// waiting on it, and opening a device can have effects of its own.
 int OpenRegular(const std::string& path) {
+  struct stat before {};
+  if (::stat(path.c_str(), &before) != 0 || !S_ISREG(before.st_mode)) return -1;
   int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return -1;
   struct stat st {};
@@ -259,7 +263,9 @@ bool FileSystem::ReplaceFile(const std::string& path, std::string_view bytes) {
     mode = st.st_mode & 07777;
   }
   Forget();
-  std::string temp = folder + "." + base + ".tmp-XXXXXX";
+  // The temporary name must fit the folder's limit of 255 bytes however long
+  // the file's own name is.
+  std::string temp = folder + "." + base.substr(0, 200) + ".tmp-XXXXXX";
   if (Fails(WriteStage::Open, real)) return false;
   Fd f(::mkostemp(temp.data(), O_CLOEXEC));
   if (f.fd < 0) return false;

@@ -10,7 +10,8 @@
 namespace tv {
 
 std::string LockFolder() {
-  if (const char* run = std::getenv("XDG_RUNTIME_DIR"); run && *run) {
+  // A relative runtime folder is to be ignored, as the base directory rules say.
+  if (const char* run = std::getenv("XDG_RUNTIME_DIR"); run && *run == '/') {
     struct stat st {};
     if (::stat(run, &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 022) == 0)
       return std::string(run) + "/";

@@ -58,6 +58,10 @@ std::string OneLine(std::string_view value) {
   return out;
 }
 
+// A section or key name as written and looked up: a line break in a name
+// (a TC's file name may hold one) must not start a line of its own.
+std::string Name(std::string_view name) { return std::string(Trim(OneLine(name))); }
+
 bool ParseInteger(std::string_view s, long& out) {
   if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
     std::uint32_t v = 0;
@@ -111,17 +115,17 @@ IniFile::IniFile(FileSystem& fs, std::string path, Writes writes) : m_fs(fs), m_
 }
 
 long IniFile::FindSection(std::string_view section) const {
-  section = Trim(section);
+  const std::string wanted = Name(section);
   for (std::size_t i = 0; i < m_lines.size(); ++i)
-    if (auto name = HeaderName(m_lines[i].text); name && EqualsNoCase(*name, section)) return long(i);
+    if (auto name = HeaderName(m_lines[i].text); name && EqualsNoCase(*name, wanted)) return long(i);
   return -1;
 }
 
 long IniFile::FindKey(long header, std::string_view key) const {
-  key = Trim(key);
+  const std::string wanted = Name(key);
   for (std::size_t i = std::size_t(header) + 1; i < m_lines.size(); ++i) {
     if (HeaderName(m_lines[i].text)) break;
-    if (auto kv = KeyValue(m_lines[i].text); kv && EqualsNoCase(kv->first, key)) return long(i);
+    if (auto kv = KeyValue(m_lines[i].text); kv && EqualsNoCase(kv->first, wanted)) return long(i);
   }
   return -1;
 }
@@ -148,11 +152,11 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def)
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   const std::string text = OneLine(value);
-  const std::string keyName(Trim(key));
+  const std::string keyName = Name(key);
   const long header = FindSection(section);
   if (header < 0) {
     if (!m_lines.empty() && m_lines.back().end.empty()) m_lines.back().end = kNewLine;
-    m_lines.push_back({"[" + std::string(Trim(section)) + "]", kNewLine});
+    m_lines.push_back({"[" + Name(section) + "]", kNewLine});
     m_lines.push_back({keyName + "=" + text, kNewLine});
     return Changed();
   }

@@ -1,0 +1,71 @@
+// The text scans of batch files and group archives against the plain reading
+// of their rules, for files of any bytes and size; a second ask is answered
+// from memory with the same result.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <string>
+#include <vector>
+
+#include "FuzzFiles.h"
+#include "catalog/GroupScan.h"
+#include "platform/Text.h"
+
+namespace {
+
+using tv::ScanKind;
+
+std::string AsText(std::string bytes, char (*fold)(char)) {
+  for (char& c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    c = b < 32 || b > 122 ? ' ' : fold(c);
+  }
+  return bytes;
+}
+
+char FoldLower(char c) { return tv::LowerAZ(c); }
+char FoldUpper(char c) { return tv::UpperAZ(c); }
+
+bool Expected(const std::string& file, ScanKind kind, const std::string& target) {
+  const std::string head = file.substr(0, tv::kScanBlock);
+  switch (kind) {
+    case ScanKind::Batch:
+      return tv::Lower(head.substr(0, head.find('\0'))).find(target) != std::string::npos;
+    case ScanKind::Group:
+      return AsText(head, FoldLower).find(target) != std::string::npos;
+    case ScanKind::Zip:
+      if (file.size() < tv::kScanBlock) return false;
+      for (std::size_t at = 0; at < file.size(); at += tv::kScanBlock)
+        if (AsText(file.substr(at, tv::kScanBlock), FoldUpper).find(tv::Upper(target)) != std::string::npos)
+          return true;
+      return false;
+  }
+  return false;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzedDataProvider in(data, size);
+  const auto kind = ScanKind(in.ConsumeIntegralInRange(0, 2));
+  const std::size_t length = in.ConsumeIntegralInRange<std::size_t>(0, 3 * tv::kScanBlock + 7);
+  std::vector<std::string> targets;
+  for (int n = in.ConsumeIntegralInRange(1, 3); n > 0; --n)
+    targets.push_back(tv::Lower(in.ConsumeRandomLengthString(14)));
+  // The rest of the input, repeated up to the length: a large file with a
+  // pattern the fuzzer chose.
+  const std::string pattern = in.ConsumeRemainingBytesAsString();
+  std::string file = pattern;
+  while (!pattern.empty() && file.size() < length) file += pattern;
+  if (file.size() < length) file.resize(length, '\0');
+  const std::string path = tv::fuzz::WriteInput("Mytc.zip", file);
+
+  tv::FileSystem fs(tv::fuzz::Folder());
+  tv::GroupScanCache cache;
+  const std::vector<bool> found = cache.Contains(fs, path, kind, targets);
+  tv::fuzz::Check(found.size() == targets.size(), "one answer per target");
+  for (std::size_t i = 0; i < targets.size(); ++i)
+    tv::fuzz::Check(found[i] == Expected(file, kind, targets[i]), "the scan finds what the rule finds");
+  tv::fuzz::Check(cache.Contains(fs, path, kind, targets) == found, "an unchanged file gives the same answers");
+  tv::fuzz::Check(cache.FilesRead() == 1, "an unchanged file is read once");
+  return 0;
+}
