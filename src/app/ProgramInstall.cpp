@@ -42,7 +42,13 @@ void Program::UpdateWindowTitle() {
 
 void Program::SwitchHighResPack() { SetAsideLooseDefinitions(m_fs, m_programFolder); }
 
-void Program::CreateDesktopShortcut() { CreateShortcut(m_programFolder, kOwnExecutableFile, "Desktop", "Tarvolin"); }
+void Program::CreateDesktopShortcut() {
+  const std::string& exe = m_env.executable;
+  if (exe.empty() || exe.substr(0, exe.rfind(kSep) + 1) == m_programFolder)
+    CreateShortcut(m_programFolder, kOwnExecutableFile, "Desktop", "Tarvolin");
+  else  // one program for many game folders: the shortcut opens this one
+    CreateProgramShortcut(exe, {m_programFolder}, m_programFolder, "Desktop", "Tarvolin");
+}
 
 void Program::DukeClick(int entry) {
   const std::size_t index = std::size_t(entry - 1);

@@ -5,9 +5,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 namespace tv {
+
+std::string InstanceLockName(const std::string& programFolder) {
+  // FNV-1a: the same folder gives the same name in every run and build.
+  std::uint64_t hash = 14695981039346656037ull;
+  for (const unsigned char c : programFolder) hash = (hash ^ c) * 1099511628211ull;
+  char hex[17];
+  std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+  return std::string("Tarvolin-") + hex;
+}
 
 std::string LockFolder() {
   // A relative runtime folder is to be ignored, as the base directory rules say.

@@ -24,12 +24,6 @@ std::string AbsoluteEnv(const char* name) {
 
 std::string Home() { return AbsoluteEnv("HOME"); }
 
-std::string ConfigHome() {
-  const std::string config = AbsoluteEnv("XDG_CONFIG_HOME");
-  if (!config.empty()) return config;
-  return Home().empty() ? "" : Home() + "/.config";
-}
-
 std::string DataHome() {
   const std::string data = AbsoluteEnv("XDG_DATA_HOME");
   if (!data.empty()) return data;
@@ -136,6 +130,12 @@ std::string ExecArgument(std::string_view arg) {
 
 }  // namespace
 
+std::string ConfigHome() {
+  const std::string config = AbsoluteEnv("XDG_CONFIG_HOME");
+  if (!config.empty()) return config;
+  return Home().empty() ? "" : Home() + "/.config";
+}
+
 std::string SpecialFolderPath(const std::string& specialFolder) {
   for (const SpecialFolder& f : kSpecialFolders) {
     if (specialFolder != f.name) continue;
@@ -164,8 +164,13 @@ std::string DesktopEntry(const std::string& folder, const std::string& file, con
     program = file.substr(0, slash == 0 ? 0 : slash - 1);
   }
   const std::string target = (folder.empty() || folder.back() == kSep) ? folder + program : folder + kSep + program;
-  std::string exec = ExecArgument(target);
-  for (const std::string& a : SplitParameters(arguments)) exec += ' ' + ExecArgument(a);
+  return ProgramEntry(target, SplitParameters(arguments), folder, name);
+}
+
+std::string ProgramEntry(const std::string& program, const std::vector<std::string>& arguments,
+                         const std::string& folder, const std::string& name) {
+  std::string exec = ExecArgument(program);
+  for (const std::string& a : arguments) exec += ' ' + ExecArgument(a);
   std::string entry = "[Desktop Entry]\nType=Application\n";
   entry += "Name=" + EscapeValue(name) + "\n";
   entry += "Comment=" + EscapeValue(name) + "\n";
@@ -174,14 +179,27 @@ std::string DesktopEntry(const std::string& folder, const std::string& file, con
   return entry + "Terminal=false\n";
 }
 
-void CreateShortcut(const std::string& folder, const std::string& file, const std::string& specialFolder,
-                    const std::string& name) {
+namespace {
+
+void WriteShortcut(const std::string& specialFolder, const std::string& name, const std::string& entry) {
   const std::string where = SpecialFolderPath(specialFolder);
   if (where.empty()) return;
   FileSystem fs(where);
   const std::string path = fs.Resolve(where + name + ".desktop");
   // Desktops start only launchers that carry the run bit.
-  if (fs.ReplaceFile(path, DesktopEntry(folder, file, name))) ::chmod(path.c_str(), 0755);
+  if (fs.ReplaceFile(path, entry)) ::chmod(path.c_str(), 0755);
+}
+
+}  // namespace
+
+void CreateShortcut(const std::string& folder, const std::string& file, const std::string& specialFolder,
+                    const std::string& name) {
+  WriteShortcut(specialFolder, name, DesktopEntry(folder, file, name));
+}
+
+void CreateProgramShortcut(const std::string& program, const std::vector<std::string>& arguments,
+                           const std::string& folder, const std::string& specialFolder, const std::string& name) {
+  WriteShortcut(specialFolder, name, ProgramEntry(program, arguments, folder, name));
 }
 
 }  // namespace tv

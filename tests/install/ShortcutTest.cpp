@@ -92,6 +92,26 @@ TEST(DesktopEntry, CarriesTargetArgumentsFolderAndDescription) {
   }
 }
 
+// One program for many game folders: the folder is an argument of its own,
+// quoted as Exec wants, then escaped as a string value (\ doubled).
+TEST(ProgramEntry, NamesTheGameFolderAsOneArgument) {
+  const struct {
+    const char* folder;
+    const char* exec;
+  } cases[] = {
+      {"/games/duke/", "/usr/bin/Tarvolin /games/duke/"},
+      {"/games/Duke Nukem 3D/", "/usr/bin/Tarvolin \"/games/Duke Nukem 3D/\""},
+      {"/games/100%/", "/usr/bin/Tarvolin /games/100%%/"},
+      {"/games/it's $HOME/", "/usr/bin/Tarvolin \"/games/it's \\\\$HOME/\""},
+      {"/games/\"q\" `x`/", "/usr/bin/Tarvolin \"/games/\\\\\"q\\\\\" \\\\`x\\\\`/\""},
+  };
+  for (const auto& c : cases) {
+    const std::string expected = std::string("[Desktop Entry]\nType=Application\nName=Tarvolin\nComment=Tarvolin\nExec=") +
+                                 c.exec + "\nPath=" + c.folder + "\nTerminal=false\n";
+    EXPECT_EQ(ProgramEntry("/usr/bin/Tarvolin", {c.folder}, c.folder, "Tarvolin"), expected) << c.folder;
+  }
+}
+
 TEST_F(ShortcutTest, IsReplacedNotDuplicatedAndCanBeStarted) {
   fixture::MakeFolder(Home("Desktop"));
   CreateShortcut("/games/old/", "Tarvolin", "Desktop", "Tarvolin");

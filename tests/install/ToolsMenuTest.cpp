@@ -70,6 +70,34 @@ TEST_F(ToolsMenuTest, DesktopIconPutsOneLauncherOfTheProgramOnTheDesktop) {
                 kOwnExecutableFile + "\nPath=" + dir.Path() + "\nTerminal=false\n");
 }
 
+// A program outside the game folder (the installed one) makes shortcuts that
+// open this game folder; a copy inside it keeps the plain one.
+TEST_F(ToolsMenuTest, ShortcutsOfAProgramElsewhereNameTheGameFolder) {
+  const struct {
+    std::string executable;
+    std::string exec;
+  } cases[] = {
+      {"/opt/tv/bin/Tarvolin", "/opt/tv/bin/Tarvolin " + dir.Path()},
+      {dir.Path() + "Tarvolin", dir.Path() + "Tarvolin"},
+  };
+  for (const auto& c : cases) {
+    fixture::TempHome fresh;
+    fixture::MakeFolder(fresh.Path() + "Desktop");
+    const std::string shortcut = fresh.Path() + "Desktop/Tarvolin.desktop";
+    const std::string expected = "[Desktop Entry]\nType=Application\nName=Tarvolin\nComment=Tarvolin\nExec=" + c.exec +
+                                 "\nPath=" + dir.Path() + "\nTerminal=false\n";
+    executable = c.executable;
+    Program& p = Start();
+    p.FormActivate();
+    p.FormActivate();  // the first pass that finds the settings file
+    EXPECT_EQ(fixture::ReadFile(shortcut), expected) << c.executable;
+    fs.Delete(shortcut);
+    p.DesktopIcon2Click();
+    EXPECT_EQ(fixture::ReadFile(shortcut), expected) << c.executable;
+    fs.Delete(dir.Path() + "Tarvolin.ini");
+  }
+}
+
 TEST_F(ToolsMenuTest, WithoutADesktopOnlyTheBeepRemains) {
   Program& p = Start();
   p.DesktopIcon2Click();

@@ -19,6 +19,7 @@ class ProgramTest : public ::testing::Test {
   Program& Start(DateTimeFormats formats = {"dd/MM/yyyy", "HH:mm:ss"}) {
     Environment env;
     env.programFolder = dir.Path();
+    env.executable = executable;
     env.formats = std::move(formats);
     env.now = [this] { return now; };
     program = std::make_unique<Program>(fs, ui, env);
@@ -32,6 +33,7 @@ class ProgramTest : public ::testing::Test {
   fixture::TempFolder dir;
   FileSystem fs;
   RecordingUi ui;
+  std::string executable;  // the running program's file; "" for the copy in the folder
   std::time_t now = 1796520000;  // 2026-12-06 02:40 UTC
   std::unique_ptr<Program> program;
 };
