@@ -10,6 +10,7 @@
 #include "UiTestHelpers.h"
 #include "support/ProgramFixture.h"
 #include "ui/QtUserInterface.h"
+#include "ui/SystemSounds.h"
 #include "ui/Windows.h"
 #include "ui/widgets/GradientPanel.h"
 #include "ui/widgets/MessageDialog.h"
@@ -58,6 +59,30 @@ TEST(QtUserInterface, OpinionMessageShadesFromWhiteIntoTheColour) {
     Press(modal, "mbOk");
   });
   ui.ShowRiteMessage("foo.map\n\nMap not played yet.", {128, 128, 0});
+}
+
+TEST(SystemSounds, EachKindPlaysItsThemeEventAndTheBellWhenItCannotBePlayed) {
+  const struct {
+    BeepKind kind;
+    const char* event;
+  } cases[] = {{BeepKind::Information, "dialog-information"},
+               {BeepKind::Exclamation, "dialog-warning"},
+               {BeepKind::Default, "bell"}};
+  for (const bool served : {true, false})
+    for (const auto& c : cases) {
+      SCOPED_TRACE(c.event);
+      std::vector<std::string> played;
+      int bells = 0;
+      const SystemSounds sounds(
+          [&](const char* id) {
+            played.push_back(id);
+            return served;
+          },
+          [&] { ++bells; });
+      sounds.Beep(c.kind);
+      EXPECT_EQ(played, std::vector<std::string>{c.event});
+      EXPECT_EQ(bells, served ? 0 : 1);
+    }
 }
 
 TEST(QtUserInterface, RunTimeErrorsShowTheSystemBoxTitledTarvolin) {
