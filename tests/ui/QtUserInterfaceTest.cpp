@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 
 #include "UiTestHelpers.h"
 #include "support/ProgramFixture.h"
@@ -149,6 +150,26 @@ TEST_F(MainWindowEvents, SkinEntryAppliesTheSkinEverywhereAndStoresIt) {
   EXPECT_EQ(Child<GradientPanel>(windows.main, "PanelTop")->Left(), QColor(255, 255, 255));
   EXPECT_EQ(windows.batch.findChild<GradientPanel*>()->Right(), QColor(96, 96, 96));
   EXPECT_NE(Ini().find("SkinColor=Silver"), std::string::npos);
+}
+
+TEST_F(MainWindowEvents, PlayButtonActsOnThePressOfAnyMouseButton) {
+  program->FormActivate();
+  program->btnPlayMouseDown();  // here: no game data, so a beep and a message
+  const auto beeps = ui.beeps;
+  const auto shown = ui.shown.size();
+  ASSERT_FALSE(beeps.empty());
+  QWidget* play = Child(windows.main, "btnPlay");
+  for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+    SCOPED_TRACE(int(button));
+    ui.beeps.clear();
+    ui.shown.clear();
+    QTest::mousePress(play, button, {}, play->rect().center());
+    EXPECT_EQ(ui.beeps, beeps) << "on the press itself";
+    EXPECT_EQ(ui.shown.size(), shown);
+    QTest::mouseRelease(play, button, {}, play->rect().center());
+    EXPECT_EQ(ui.beeps, beeps) << "not again on the release";
+    EXPECT_FALSE(static_cast<QPushButton*>(play)->isDown());
+  }
 }
 
 TEST_F(MainWindowEvents, QuitSavesTheSettingsAndEndsTheProgram) {
