@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the built program on a small program folder under a virtual X server
-# and saves PNGs of the main window, of each of its two menus opened and of the
-# opinion window, in <build>/screenshots/. Builds nothing.
+# and saves PNGs of the main window, of each of its two menus opened, of the
+# skill box's list opened and of the opinion window, in <build>/screenshots/.
+# Builds nothing.
 # Usage: scripts/screenshot.sh [build-dir]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -30,10 +31,12 @@ done
 cat >"$work/shoot.sh" <<'INNER'
 set -euo pipefail
 program=$1 out=$2
-"$program/Tarvolin" &
-pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tarvolin' | head -1)
+source "$3/scripts/start-under-x.sh"
+pid=""
+trap '[ -z "$pid" ] || kill $pid 2>/dev/null || true' EXIT
+# The title names the game once the first pass has filled the lists.
+StartUntilShown "$program" 20 '^Tarvolin - v[0-9]' "$program/Tarvolin"
+pid=$STARTED_PID window=$STARTED_WINDOW
 sleep 1
 geometry() {
   xdotool getwindowgeometry --shell "$1" |
@@ -55,6 +58,13 @@ for menu in "1 20" "2 352"; do
   xdotool key Escape
   sleep 0.5
 done
+# The skill box's list opened (the box sits at x 4, y 260 of the middle
+# column, 129 x 21).
+xdotool mousemove --window "$window" 265 299 click 1
+sleep 0.5
+shot "$((w + 200))x$((h + 120))+$((x - 100))+$y" dropdown.png
+xdotool key Escape
+sleep 0.5
 # The opinion window: a map chosen, then a right click on it (the map list
 # starts at x 334, y 29; its rows are 16 high).
 xdotool mousemove --window "$window" 400 69 click 1
@@ -64,8 +74,14 @@ rite=$(timeout 20 xdotool search --sync --onlyvisible --name '^Select Option' | 
 sleep 0.5
 read -r rx ry rw rh < <(geometry "$rite")
 shot "${rw}x${rh}+${rx}+${ry}" rite.png
-xdotool key --window "$rite" Escape
-sleep 0.3
+# Sent to the window with the focus: a key sent to the window itself would
+# have its release sent to a window the press has closed, an X error.
+xdotool windowfocus "$rite"
+xdotool key Escape
+for _ in $(seq 50); do
+  xdotool search --onlyvisible --name '^Select Option' >/dev/null 2>&1 || break
+  sleep 0.1
+done
 kill $pid
 wait $pid 2>/dev/null || true
 trap - EXIT
@@ -73,5 +89,5 @@ INNER
 
 cd "$program"
 HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/home/.config" \
-  xvfb-run -a -s '-screen 0 1024x768x24' bash "$work/shoot.sh" "$program" "$out"
-ls "$out"/main.png "$out"/menu1.png "$out"/menu2.png "$out"/rite.png
+  xvfb-run -a -s '-screen 0 1024x768x24 -noreset' bash "$work/shoot.sh" "$program" "$out" "$root"
+ls "$out"/main.png "$out"/menu1.png "$out"/menu2.png "$out"/dropdown.png "$out"/rite.png

@@ -6,7 +6,7 @@
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev libjpeg-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev libcanberra-dev libjpeg-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick fonts-dejavu-core fonts-liberation
   desktop-file-utils appstream
   clang libclang-rt-14-dev llvm-14

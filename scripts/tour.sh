@@ -12,9 +12,10 @@ set -uo pipefail
 if [ -z "${TV_TOUR_INSIDE:-}" ]; then
   # --kill-after: should the tour itself hang, nothing is left behind.
   TV_TOUR_INSIDE=1 exec timeout --kill-after=10 300 \
-    xvfb-run -a -s '-screen 0 1024x768x24' bash "$0" "$@"
+    xvfb-run -a -s '-screen 0 1024x768x24 -noreset' bash "$0" "$@"
 fi
 
+source "$(dirname "$0")/start-under-x.sh"
 demo=$(cd "$1" && pwd)
 shots=$2
 mkdir -p "$shots"
@@ -94,13 +95,12 @@ cp -a --sparse=always "$demo" "$program"
 # The player's settings would move the rows the tour clicks on.
 rm -f "$log" "$program/Tarvolin.ini"
 say "Starting Tarvolin on a copy of $demo"
-(cd "$program" && exec ./Tarvolin) &
-pid=$!
-win=$(find_window '^Tarvolin' 20)
-if [ -z "$win" ]; then
+if ! StartUntilShown "$program" 20 '^Tarvolin' ./Tarvolin; then
+  pid=$STARTED_PID
   echo "   Tarvolin showed no window; giving up."
   exit 1
 fi
+pid=$STARTED_PID win=$STARTED_WINDOW
 # The first pass has run when the title names the game.
 for _ in $(seq 100); do
   case $(xdotool getwindowname "$win" 2>/dev/null) in *"|"*) break ;; esac

@@ -47,8 +47,8 @@ struct MainView {
   bool btnMapsEnabled = true;
   bool btnPlayEnabled = true;
 
-  // ComboBox1, the skill box.
-  std::string skillText = "Skill Level 2";
+  // ComboBox1, the skill box: the program's skill setting.
+  std::string skillText;
   bool skillEnabled = true;
 
   // ComboBox2, the saved games.

@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "launch/CommandLine.h"
 #include "platform/Text.h"
 
 namespace tv {
@@ -40,7 +41,11 @@ const Program::PassStep Program::kPass[] = {
 };
 
 Program::Program(FileSystem& fs, UserInterface& ui, Environment env)
-    : m_fs(fs), m_ui(ui), m_env(std::move(env)), m_programFolder(m_env.programFolder) {}
+    : m_fs(fs), m_ui(ui), m_env(std::move(env)), m_programFolder(m_env.programFolder) {
+  // Until a settings file is read (never on the first start) the box shows
+  // the skill the game would be started with.
+  m_view.skillText = SkillBoxText(m_settings.skillLevel);
+}
 
 void Program::FormActivate() {
   // A message raised inside a pass (the map limit warning) would otherwise

@@ -129,12 +129,17 @@ void Draw(QPainter& p, Glyph glyph) {
 
 }  // namespace
 
-QIcon GlyphIcon(Glyph glyph) {
+QIcon GlyphIcon(Glyph glyph, const QColor& ink) {
   QPixmap pixmap(kSize, kSize);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
   Draw(painter, glyph);
+  if (ink.isValid()) {
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(pixmap.rect(), ink);
+  }
+  painter.end();
   return QIcon(pixmap);
 }
 

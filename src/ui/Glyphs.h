@@ -1,6 +1,7 @@
 #pragma once
 // The small pictures of the buttons and menu entries, drawn by the program
 // itself at 16 x 16 pixels.
+#include <QColor>
 #include <QIcon>
 
 namespace tv {
@@ -28,6 +29,7 @@ enum class Glyph {
   Multi
 };
 
-QIcon GlyphIcon(Glyph glyph);
+// In its own colours, or all in the one ink given.
+QIcon GlyphIcon(Glyph glyph, const QColor& ink = QColor());
 
 }  // namespace tv

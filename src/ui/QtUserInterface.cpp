@@ -12,8 +12,9 @@
 
 namespace tv {
 
-// The system offers one sound here, whatever the kind.
-void QtUserInterface::Beep(BeepKind) { QApplication::beep(); }
+QtUserInterface::QtUserInterface(Windows& windows) : m_windows(windows), m_sounds([] { QApplication::beep(); }) {}
+
+void QtUserInterface::Beep(BeepKind kind) { m_sounds.Beep(kind); }
 
 void QtUserInterface::ShowMessage(const std::string& text) { m_windows.main.Messages().ShowMessage(Shown(text)); }
 

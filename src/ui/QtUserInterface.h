@@ -1,5 +1,6 @@
 #pragma once
 #include "app/UserInterface.h"
+#include "ui/SystemSounds.h"
 
 namespace tv {
 
@@ -8,7 +9,7 @@ struct Windows;
 // The windows' side of the core's port.
 class QtUserInterface : public UserInterface {
  public:
-  explicit QtUserInterface(Windows& windows) : m_windows(windows) {}
+  explicit QtUserInterface(Windows& windows);
 
   void Beep(BeepKind kind) override;
   void ShowMessage(const std::string& text) override;
@@ -24,6 +25,7 @@ class QtUserInterface : public UserInterface {
 
  private:
   Windows& m_windows;
+  SystemSounds m_sounds;
 };
 
 }  // namespace tv

@@ -12,6 +12,7 @@
 
 #include "app/Program.h"
 #include "ui/Appearance.h"
+#include "ui/Glyphs.h"
 #include "ui/MainMenus.h"
 #include "ui/SecondaryWindow.h"
 #include "ui/widgets/CaptionMenu.h"
@@ -264,6 +265,8 @@ void TfrmMain::ApplySkin(const Skin& skin) {
   const SkinColors colors = ColorsOf(skin);
   for (QWidget* text : std::initializer_list<QWidget*>{btnStart, btnQuit, btnMaps, LabelTCs, LabelNick, LabelMaps})
     SetTextColour(text, colors.text);
+  // The menu buttons' bars in the texts' colour, which each skin keeps legible on its bar.
+  for (FlatButton* menu : {btnMenu1, btnMenu2}) menu->setIcon(GlyphIcon(Glyph::Menu, colors.text));
   m_menus->ApplySkin(colors);
   PanelTop->SetColors(colors.light, colors.dark);
   PanelBottom->SetColors(colors.light, colors.dark);

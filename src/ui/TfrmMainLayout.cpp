@@ -1,5 +1,6 @@
 // The main window's controls at their places, with their names, captions,
 // hints, fonts and colours.
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -59,11 +60,15 @@ QComboBox* DropDown(QWidget* parent, const char* name, int x, int y, int width, 
   QPalette palette = box->palette();
   for (QPalette::ColorRole role : {QPalette::Button, QPalette::Base, QPalette::Window})
     palette.setColor(role, Qt::black);
-  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+  // Disabled, the box still says what it is for, in grey.
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
     for (QPalette::ColorRole role :
          {QPalette::ButtonText, QPalette::Text, QPalette::WindowText, QPalette::PlaceholderText})
-      palette.setColor(group, role, Qt::white);
+      palette.setColor(group, role, group == QPalette::Disabled ? kSilver : QColor(Qt::white));
   box->setPalette(palette);
+  // The opened list as the box itself.
+  box->view()->setPalette(palette);
+  box->view()->setFont(box->font());
   return box;
 }
 
@@ -133,7 +138,6 @@ void TfrmMain::BuildMiddleColumn() {
 
   ComboBox1 = DropDown(column, "ComboBox1", 4, kBottomRow, 129, "Set game Skill Level");
   ComboBox1->addItems({"Skill Level 1", "Skill Level 2", "Skill Level 3", "Skill Level 4"});
-  ComboBox1->setCurrentIndex(1);
 }
 
 void TfrmMain::BuildRightColumn() {

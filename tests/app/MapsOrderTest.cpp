@@ -49,6 +49,24 @@ TEST_F(MapOrder, EachMenuEntryShowsItsOrderChecksItselfAndSetsTheSortMode) {
   }
 }
 
+TEST_F(MapOrder, AClickedMapStaysSelectedWhenTheOrderChanges) {
+  const struct {
+    const char* clicked;
+    int entry;
+  } cases[] = {{"E.map", 2}, {"A.map", 3}, {"D.map", 1}, {"C.map", 3}, {"F.map", 4}, {"B.map", 1}};
+  Settings("FolderMap0=B.map\r\n");
+  Program& p = Start();
+  p.FormActivate();
+  for (const auto& c : cases) {
+    const std::vector<std::string> rows = Rows();
+    p.ListBox2Click({int(std::find(rows.begin(), rows.end(), c.clicked) - rows.begin())});  // a click: press
+    p.ListBox2MouseUp();                                                                  // and release
+    ASSERT_EQ(Selected(), c.clicked);
+    p.MapSortClick(c.entry);
+    EXPECT_EQ(Selected(), c.clicked) << "sorted by entry " << c.entry;
+  }
+}
+
 TEST_F(MapOrder, TheSavedSortModeIsAppliedAtStartUp) {
   const struct {
     const char* mode;

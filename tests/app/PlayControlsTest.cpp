@@ -2,6 +2,7 @@
 // game-type radio buttons.
 #include "PlayTest.h"
 #include "fixture/SavedGames.h"
+#include "launch/CommandLine.h"
 
 namespace tv::test {
 namespace {
@@ -29,6 +30,18 @@ TEST(PlaySkill, TheBoxTextSetsTheSkillAndSavesTheSettings) {
     p.btnMapsClick();
     EXPECT_EQ(f.Received(), f.Expected(std::string("-j{pf}Maps -map Foo.map /s") + c.skill));
   }
+}
+
+TEST(PlaySkill, TheFirstStartShowsTheSkillTheGameIsStartedWith) {
+  PlayFolder f;
+  f.Put("Maps/Foo.map");
+  Program& p = f.Start(std::nullopt);
+  ASSERT_EQ(f.Setting("Tarvolin", "Initialized"), "<none>") << "a first start";
+  const std::string shown = p.View().skillText;
+  p.ListBox1Click(-1);
+  p.btnMapsClick();
+  EXPECT_EQ(f.Received(), f.Expected("-j{pf}Maps -map Foo.map /s" + SkillLevelFromBox(shown)));
+  EXPECT_EQ(shown, "Skill Level 3");
 }
 
 struct Controls {

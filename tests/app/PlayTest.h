@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -39,9 +40,10 @@ class PlayFolder {
   void Put(const std::string& name, const std::string& bytes = "x") const { fixture::WriteFile(Path(name), bytes); }
 
   // The program after its first pass, on a settings file holding these
-  // [Tarvolin] lines.
-  Program& Start(const std::string& settingsLines = "") {
-    fixture::WriteFile(Path("Tarvolin.ini"), "[Tarvolin]\r\nInitialized=True\r\n" + settingsLines);
+  // [Tarvolin] lines; with none, the first start.
+  Program& Start(const std::optional<std::string>& settingsLines = "") {
+    if (settingsLines)
+      fixture::WriteFile(Path("Tarvolin.ini"), "[Tarvolin]\r\nInitialized=True\r\n" + *settingsLines);
     Environment env;
     env.programFolder = m_folder;
     env.formats = {"dd/MM/yyyy", "HH:mm:ss"};

@@ -30,7 +30,7 @@ TEST_F(SettingsFile, FirstStartWritesTheDefaultsAndTheNextPassMarksTheRun) {
   Program& p = Start();
   p.FormActivate();
   EXPECT_EQ(Ini(), kFirstStartFile);
-  EXPECT_EQ(p.View().skillText, "Skill Level 2") << "the first pass reads nothing back";
+  EXPECT_EQ(p.View().skillText, "Skill Level 3") << "the skill held, which the file now holds too";
 
   p.FormActivate();
   EXPECT_EQ(Ini(), std::string(kFirstStartFile) + "Initialized=True\r\n");

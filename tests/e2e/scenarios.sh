@@ -5,6 +5,7 @@
 # Usage (from run.sh only): bash scenarios.sh <scenario> <work folder> <screenshot folder>
 set -euo pipefail
 scenario=$1 work=$2 shots=$3
+source "$(dirname "$0")/../../scripts/start-under-x.sh"
 echo $$ >"$work/inner.pid"
 rm -f "$shots/e2e-failed-$scenario.png"
 [ -z "${E2E_TRACE:-}" ] || {
@@ -68,16 +69,11 @@ FindWindow() {
 NoWindow() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 
 # The program, started from another folder: its program folder is its own.
+# The caption gets the game's version at the end of the first pass, when the
+# lists are filled and shown.
 Start() {
-  (cd "$work" && exec "$exe") &
-  pid=$!
-  # The caption gets the game's version at the end of the first pass, when
-  # the lists are filled and shown.
-  Ready() {
-    kill -0 "$pid" 2>/dev/null || Fail "the program ended at its start"
-    main=$(xdotool search --onlyvisible --name '^Tarvolin - v[0-9]' 2>/dev/null | head -n1) && [ -n "$main" ]
-  }
-  WaitUntil 20 Ready || Fail "the main window did not come up"
+  StartUntilShown "$work" 20 '^Tarvolin - v[0-9]' "$exe" || Fail "the main window did not come up"
+  pid=$STARTED_PID main=$STARTED_WINDOW
 }
 
 # Keys go to the window with the keyboard focus: a dialog takes it once it

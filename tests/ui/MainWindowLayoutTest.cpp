@@ -1,6 +1,7 @@
 // The main window as laid out: places, sizes, texts, hints and fonts of its
 // controls, the lists hidden until the pass shows them, and the focus rules.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QGroupBox>
@@ -49,7 +50,7 @@ const Place kPlaces[] = {
     {"btnPlay", 197 + 4, 29 + 139, 125, 26, nullptr, nullptr},
     {"GroupBox1", kAny, kAny, kAny, kAny, "      GameType       ", nullptr},
     {"btnConfig", kAny, kAny, kAny, kAny, "Config", "Setup video, sound and controls."},
-    {"ComboBox1", kAny, kAny, kAny, kAny, "Skill Level 2", "Set game Skill Level"},
+    {"ComboBox1", kAny, kAny, kAny, kAny, "", "Set game Skill Level"},  // what the program says
     {"ListBox2", 197 + 137, 29, 198, kAny, nullptr, "Rightclick for Options"},
     {"CheckBox1", kAny, kAny, kAny, kAny, "Associate Map with TC", nullptr},
 };
@@ -161,6 +162,50 @@ TEST(MainWindowLayout, PlayButtonIsBlackWithYellowTextAndRedUnderThePointer) {
   EXPECT_EQ(image.pixelColor(body), QColor(Qt::red));
   EXPECT_FALSE(play->mask().contains(QPoint(0, 0))) << "the corners are not part of the shape";
   EXPECT_TRUE(play->mask().contains(play->rect().center()));
+}
+
+// Pixels light enough to read on black.
+int LightPixels(const QImage& image, const QRect& area) {
+  int n = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) n += qGray(image.pixel(x, y)) >= 128;
+  return n;
+}
+
+TEST(MainWindowLayout, TheDisabledSavedGameBoxStillShowsItsText) {
+  TfrmMain window;
+  MainView view;
+  view.savedEnabled = false;
+  window.Render(view);
+  auto* box = Child<QComboBox>(window, "ComboBox2");
+  ASSERT_FALSE(box->isEnabled());
+  EXPECT_EQ(TextOf(*box).toStdString(), "Start a saved game");
+  const QImage image = box->grab().toImage();
+  const QRect text = image.rect().adjusted(3, 3, -24, -3);  // clear of the frame and the arrow
+  EXPECT_GE(LightPixels(image, text), 100) << "legible on the black box";
+  EXPECT_GE(CountColour(image, text, Qt::black), text.width() * text.height() / 2) << "the box stays black";
+}
+
+TEST(MainWindowLayout, DropDownListsOpenBlackWithWhiteText) {
+  TfrmMain window;
+  MainView view;
+  view.skillText = "Skill Level 4";
+  view.savedEntries = {"Hollywood Holocaust", "Red Light District"};
+  view.savedSelected = 1;
+  window.Render(view);
+  window.show();
+  for (const char* name : {"ComboBox1", "ComboBox2"}) {
+    SCOPED_TRACE(name);
+    auto* box = Child<QComboBox>(window, name);
+    box->showPopup();
+    QAbstractItemView* list = box->view();
+    ASSERT_TRUE(list->isVisible());
+    const QRect row = list->visualRect(list->model()->index(0, 0));  // not the chosen one
+    const QImage image = list->viewport()->grab(row).toImage();
+    EXPECT_GE(CountColour(image, image.rect(), Qt::black), image.width() * image.height() / 2);
+    EXPECT_GE(CountColour(image, image.rect(), Qt::white), 20) << "white text";
+    box->hidePopup();
+  }
 }
 
 struct Hover {

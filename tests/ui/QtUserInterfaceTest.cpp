@@ -6,10 +6,12 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 
 #include "UiTestHelpers.h"
 #include "support/ProgramFixture.h"
 #include "ui/QtUserInterface.h"
+#include "ui/SystemSounds.h"
 #include "ui/Windows.h"
 #include "ui/widgets/GradientPanel.h"
 #include "ui/widgets/MessageDialog.h"
@@ -58,6 +60,30 @@ TEST(QtUserInterface, OpinionMessageShadesFromWhiteIntoTheColour) {
     Press(modal, "mbOk");
   });
   ui.ShowRiteMessage("foo.map\n\nMap not played yet.", {128, 128, 0});
+}
+
+TEST(SystemSounds, EachKindPlaysItsThemeEventAndTheBellWhenItCannotBePlayed) {
+  const struct {
+    BeepKind kind;
+    const char* event;
+  } cases[] = {{BeepKind::Information, "dialog-information"},
+               {BeepKind::Exclamation, "dialog-warning"},
+               {BeepKind::Default, "bell"}};
+  for (const bool served : {true, false})
+    for (const auto& c : cases) {
+      SCOPED_TRACE(c.event);
+      std::vector<std::string> played;
+      int bells = 0;
+      const SystemSounds sounds(
+          [&](const char* id) {
+            played.push_back(id);
+            return served;
+          },
+          [&] { ++bells; });
+      sounds.Beep(c.kind);
+      EXPECT_EQ(played, std::vector<std::string>{c.event});
+      EXPECT_EQ(bells, served ? 0 : 1);
+    }
 }
 
 TEST(QtUserInterface, RunTimeErrorsShowTheSystemBoxTitledTarvolin) {
@@ -124,6 +150,26 @@ TEST_F(MainWindowEvents, SkinEntryAppliesTheSkinEverywhereAndStoresIt) {
   EXPECT_EQ(Child<GradientPanel>(windows.main, "PanelTop")->Left(), QColor(255, 255, 255));
   EXPECT_EQ(windows.batch.findChild<GradientPanel*>()->Right(), QColor(96, 96, 96));
   EXPECT_NE(Ini().find("SkinColor=Silver"), std::string::npos);
+}
+
+TEST_F(MainWindowEvents, PlayButtonActsOnThePressOfAnyMouseButton) {
+  program->FormActivate();
+  program->btnPlayMouseDown();  // here: no game data, so a beep and a message
+  const auto beeps = ui.beeps;
+  const auto shown = ui.shown.size();
+  ASSERT_FALSE(beeps.empty());
+  QWidget* play = Child(windows.main, "btnPlay");
+  for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+    SCOPED_TRACE(int(button));
+    ui.beeps.clear();
+    ui.shown.clear();
+    QTest::mousePress(play, button, {}, play->rect().center());
+    EXPECT_EQ(ui.beeps, beeps) << "on the press itself";
+    EXPECT_EQ(ui.shown.size(), shown);
+    QTest::mouseRelease(play, button, {}, play->rect().center());
+    EXPECT_EQ(ui.beeps, beeps) << "not again on the release";
+    EXPECT_FALSE(static_cast<QPushButton*>(play)->isDown());
+  }
 }
 
 TEST_F(MainWindowEvents, QuitSavesTheSettingsAndEndsTheProgram) {

@@ -74,6 +74,17 @@ TEST_P(SkinTest, ReachesEveryWindow) {
     EXPECT_TRUE(Near(image.pixelColor(0, y), c.light)) << Describe(image.pixelColor(0, y));
     EXPECT_TRUE(Near(image.pixelColor(image.width() - 1, y), dark)) << Describe(image.pixelColor(image.width() - 1, y));
   }
+  // The menu buttons' glyph stands out from its place on the bar.
+  const QImage top = Child(windows.main, "PanelTop")->grab().toImage();
+  for (const char* name : {"btnMenu1", "btnMenu2"}) {
+    const QRect button = Child(windows.main, name)->geometry();
+    const QColor bar = top.pixelColor(button.left() - 1, button.center().y());
+    int inked = 0;
+    for (int y = button.top(); y <= button.bottom(); ++y)
+      for (int x = button.left(); x <= button.right(); ++x)
+        if (!Near(top.pixelColor(x, y), bar, 80)) ++inked;
+    EXPECT_GE(inked, 3 * 12 * 2) << name << ": three bars of 12 x 2";
+  }
   for (const char* name : {"btnStart", "btnQuit", "btnMaps", "LabelTCs", "LabelNick", "LabelMaps"}) {
     SCOPED_TRACE(name);
     EXPECT_EQ(Describe(TextColour(*Child(windows.main, name))), Describe(c.text));

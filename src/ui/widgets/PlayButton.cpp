@@ -1,5 +1,6 @@
 #include "ui/widgets/PlayButton.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -15,6 +16,14 @@ QPainterPath Shape(const QRectF& rect) {
   return path;
 }
 
+// The button reacts to its left button only; every button is handled as
+// that one.
+QMouseEvent AsLeftButton(const QMouseEvent& event) {
+  return QMouseEvent(event.type(), event.position(), event.scenePosition(), event.globalPosition(), Qt::LeftButton,
+                     event.type() == QEvent::MouseButtonPress ? Qt::MouseButtons(Qt::LeftButton) : Qt::NoButton,
+                     event.modifiers(), event.pointingDevice());
+}
+
 }  // namespace
 
 PlayButton::PlayButton(QWidget* parent) : QPushButton(parent) {
@@ -28,6 +37,18 @@ void PlayButton::resizeEvent(QResizeEvent* event) {
   QPushButton::resizeEvent(event);
   // Clicks outside the rounded body fall through to the picture behind.
   setMask(QRegion(Shape(rect()).toFillPolygon().toPolygon()));
+}
+
+void PlayButton::mousePressEvent(QMouseEvent* event) {
+  QMouseEvent left = AsLeftButton(*event);
+  QPushButton::mousePressEvent(&left);
+  event->setAccepted(left.isAccepted());
+}
+
+void PlayButton::mouseReleaseEvent(QMouseEvent* event) {
+  QMouseEvent left = AsLeftButton(*event);
+  QPushButton::mouseReleaseEvent(&left);
+  event->setAccepted(left.isAccepted());
 }
 
 void PlayButton::paintEvent(QPaintEvent*) {

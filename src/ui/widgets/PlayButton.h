@@ -1,6 +1,7 @@
 #pragma once
 // The shaped Play button: a black rounded body with yellow bold text that
-// turns red under the pointer. It acts on mouse down (its pressed() signal).
+// turns red under the pointer. It acts on the press of any mouse button (its
+// pressed() signal).
 #include <QPushButton>
 
 namespace tv {
@@ -17,6 +18,8 @@ class PlayButton : public QPushButton {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 }  // namespace tv
