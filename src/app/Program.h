@@ -36,11 +36,11 @@ inline constexpr const char* kProgramVersion = "6.2";
 // What the program takes from its surroundings; tests make their own.
 struct Environment {
   std::string programFolder;  // ends with the separator
-  // The running program's file when it is known; a copy outside the program
-  // folder makes shortcuts that name the program folder.
-  std::string executable;
   DateTimeFormats formats;
   std::function<std::time_t()> now = [] { return std::time(nullptr); };
+  // The running program's file when it is known; a copy outside the program
+  // folder makes shortcuts that name the program folder.
+  std::string executable = {};
 };
 
 class Program {
