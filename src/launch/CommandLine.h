@@ -28,7 +28,6 @@ class GameLine {
 
   GameLine& operator+=(const GameLine& more);
   friend GameLine operator+(GameLine a, const GameLine& b) { return a += b; }
-  friend bool operator==(const GameLine&, const GameLine&) = default;
 
   bool Empty() const { return m_pieces.empty(); }
   // What the game gets; an empty value is no argument.
@@ -42,7 +41,6 @@ class GameLine {
   struct Piece {
     std::string value;
     int before = 0, after = 0;
-    friend bool operator==(const Piece&, const Piece&) = default;
   };
   std::vector<Piece> m_pieces;
 };
