@@ -7,7 +7,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/setup.sh"
 bash "$root/scripts/build.sh"
 build=${TV_BUILD_DIR:-$root/build}
-demo=${TV_DEMO_DIR:-$root/demo}
+# A space in its path, as players have it: the stand-in shows that the game
+# still gets the folder switch as one argument.
+demo=${TV_DEMO_DIR:-$root/demo/Duke Nukem 3D}
 
 "$build/tools/demo/make_demo" "$demo" "$build/tools/standin/standin"
 cp "$build/Tarvolin" "$demo/Tarvolin"

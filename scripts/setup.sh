@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs every Debian package that the build, the tests and the demo need;
 # clang, its sanitizer and libFuzzer runtimes and llvm's symbolizer are for
-# the sanitized build and the fuzz targets.
+# the sanitized build and the fuzz targets; Wine and MinGW for the test that
+# starts a Windows program through Wine.
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail
 packages=(
@@ -10,6 +11,7 @@ packages=(
   xvfb xauth xdotool imagemagick fonts-dejavu-core fonts-liberation
   desktop-file-utils appstream
   clang libclang-rt-14-dev llvm-14
+  wine wine64 gcc-mingw-w64-x86-64
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -3,7 +3,8 @@
 # no display: it starts the program on a copy of the demo program folder
 # (without its settings file), clicks through a user map, a TC, the game's
 # setup program and a stock level, prints what the stand-in game received
-# each time, and saves screenshots of the main window, the stand-in's window
+# each time (one argument a line: the program folder's switch is one, spaces
+# and all), and saves screenshots of the main window, the stand-in's window
 # and the opinion window.
 # Usage: scripts/tour.sh <demo folder> <screenshot folder>
 # Every wait is bounded; the programs started here are ended by their ids.
@@ -21,7 +22,8 @@ shots=$2
 mkdir -p "$shots"
 shots=$(cd "$shots" && pwd)
 work=$(mktemp -d)
-program="$work/program"
+# A space in the path, as players have it.
+program="$work/Duke Nukem 3D"
 log="$program/standin.log"
 pid=""
 
@@ -118,6 +120,7 @@ say "A user map: select Towers.map (it has a script, group and definition file b
 n=$(records)
 click 400 $((29 + 11 * 16 + 8))
 click 432 329
+echo "   (one argument a line: the program folder's switch arrives as one, spaces and all)"
 if show_record "$n"; then
   standin=$(find_window '^Stand-in for' 5)
   [ -n "$standin" ] && shoot "$standin" tour-standin.png

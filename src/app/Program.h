@@ -74,7 +74,7 @@ class Program {
   void CommandLine1Click();
   void DesktopIcon2Click();
   void AboutTarvolin2Click();
-  void LaunchGame(const std::string& program, const std::string& parameters);
+  void LaunchGame(const std::string& program, const GameLine& parameters);
 
   // Map folders, the map list, opinions and orders.
   void MenuMapFolderClick(int slot);  // MenuMapFolder0Click..MenuMapFolder6Click
@@ -121,9 +121,9 @@ class Program {
   void btnDeleteClick();
   // On while a saved game is chosen: the start buttons then load it.
   bool SavedGameMode() const { return m_savedGameMode; }
-  // The load switch for the chosen saved game (" /" + slot), or "". Leaves
+  // The load switch for the chosen saved game (" /" + slot), or nothing. Leaves
   // saved-game mode and minimises the program when it gives one.
-  std::string SavedGameSwitch();
+  GameLine SavedGameSwitch();
   void Cancel3Click();  // back to "Start a saved game"
 
   // Playing.
@@ -256,7 +256,7 @@ class Program {
 
   // Total conversions (ProgramTcs.cpp).
   void StoreTCOpinion(const std::string& text);
-  void SetTCRowOpinion(int row, int code);  // the TC opinion table entry of a row
+  void SetTCRowOpinion(int row, int code);        // the TC opinion table entry of a row
   std::vector<std::string> m_groupListing;        // "*.grp;*.zip" of the Games folder
   std::vector<TcRecord> m_tcs;                    // at most kMaxTcs
   std::array<std::string, kMaxTcs> m_tcOpinions;  // opinion code per row, as text
@@ -280,7 +280,7 @@ class Program {
   void ChooseNetworkGame(GameRole role);  // rbtnHostMouseUp and rbtnJoinMouseUp
   NetworkConfig m_config;
   LevelChooser m_levels;
-  std::string m_networkTail;  // composed when the network window closes, never saved
+  GameLine m_networkTail;  // composed when the network window closes, never saved
 
   // History, read-me viewer and batch window (ProgramHistory.cpp).
   BatchChooser m_batch;

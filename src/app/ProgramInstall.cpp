@@ -64,7 +64,7 @@ void Program::DukeClick(int entry) {
 void Program::DukeSetup1Click() {
   Guarded([this] {
     if (m_fs.FileExists(m_programFolder + "D3WSetup.exe"))
-      LaunchGame("D3WSetup.exe", "");
+      LaunchGame("D3WSetup.exe", {});
     else
       m_ui.Beep(BeepKind::Default);
   });
@@ -88,15 +88,16 @@ void Program::AboutTarvolin2Click() {
   m_ui.Refresh();
 }
 
-void Program::LaunchGame(const std::string& program, const std::string& parameters) {
+void Program::LaunchGame(const std::string& program, const GameLine& parameters) {
+  // The question and the record show the text; the game gets the arguments.
+  const std::string text = parameters.Text();
   // Only No stops: a question closed any other way lets the launch go on.
-  if (m_view.commandLineChecked &&
-      MessageShow(CommandLineQuestion(program, parameters), "Command Line", "mbYes,mbNo") == kNo)
+  if (m_view.commandLineChecked && MessageShow(CommandLineQuestion(program, text), "Command Line", "mbYes,mbNo") == kNo)
     return;
   // A settings file that cannot be written is reported, and the game still starts.
   Guarded([this] { SaveSettings(); });
-  Guarded([&] { SaveCommandLine(program + " " + parameters); });
-  const StartResult started = OpenProgram(m_fs, program, parameters, m_programFolder);
+  Guarded([&] { SaveCommandLine(program + " " + text); });
+  const StartResult started = OpenProgram(m_fs, program, parameters.Arguments(), m_programFolder);
   m_mapMusic.clear();
   if (!started) {
     // Saying nothing would leave a minimised launcher and no game.

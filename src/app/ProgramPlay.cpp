@@ -142,7 +142,7 @@ void Program::PlayTCLevel1Click() {
 void Program::PlayBatchFile1Click() {
   Guarded([this] {
     ShowModal(Window::Batch);
-    if (!m_batch.Result().empty()) LaunchGame(m_batch.Result(), "");
+    if (!m_batch.Result().empty()) LaunchGame(m_batch.Result(), {});
   });
   m_ui.Refresh();
 }

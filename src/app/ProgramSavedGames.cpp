@@ -52,7 +52,7 @@ void Program::ComboBox2Change(int selectedEntry) {
 
 void Program::Cancel3Click() { ComboBox2Change(-1); }
 
-std::string Program::SavedGameSwitch() {
+GameLine Program::SavedGameSwitch() {
   // The entries may have been refilled since the choice: the chosen file
   // must still be listed under the text shown.
   for (const SavedGameEntry& entry : m_savedGames) {
@@ -60,9 +60,9 @@ std::string Program::SavedGameSwitch() {
     const int slot = entry.slot;
     Cancel3Click();
     m_ui.Minimize();
-    return " /" + Dec(slot);
+    return SavedGameSlotSwitch(slot);
   }
-  return "";
+  return {};
 }
 
 void Program::btnDeleteClick() {

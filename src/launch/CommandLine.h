@@ -1,10 +1,13 @@
 #pragma once
-// The pieces of the game's parameter text. Each is written exactly as the game
-// expects it, leading and trailing spaces included: where two pieces meet the
-// line may carry two spaces, and nothing is ever quoted, not even paths.
+// The pieces of the game's parameters. The game gets a list of arguments,
+// each switch with its whole value, spaces and all. The text that is shown and
+// recorded is made from the same list: every argument keeps the spaces it has
+// always been written with, so where two pieces meet the text may carry two
+// spaces, and nothing in it is ever quoted, not even paths.
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Files.h"
 
@@ -13,22 +16,51 @@ namespace tv {
 // A TC list row text containing this is a separator, never a TC.
 inline constexpr std::string_view kTcSeparatorMark = "-------------";
 
+// The game's parameters: arguments in order, each with the spaces written
+// before and after it in the text.
+class GameLine {
+ public:
+  GameLine() = default;
+  static GameLine Argument(std::string value, int spacesBefore = 0, int spacesAfter = 0);
+  // Switches of this program's own making that never hold a space, such as
+  // " -v2 -l05": runs of spaces separate them and are kept for the text.
+  static GameLine OwnSwitches(std::string_view text);
+
+  GameLine& operator+=(const GameLine& more);
+  friend GameLine operator+(GameLine a, const GameLine& b) { return a += b; }
+
+  bool Empty() const { return m_pieces.empty(); }
+  // What the game gets; an empty value is no argument.
+  std::vector<std::string> Arguments() const;
+  // What is shown and recorded: each argument with its spaces.
+  std::string Text() const;
+  // The text ends with a space, so that the next piece stays apart in it.
+  void EndApart();
+
+ private:
+  struct Piece {
+    std::string value;
+    int before = 0, after = 0;
+  };
+  std::vector<Piece> m_pieces;
+};
+
 // "-j" + program folder + map folder + " "
-std::string MapFolderSwitch(const std::string& programFolder, const std::string& mapFolder);
+GameLine MapFolderSwitch(const std::string& programFolder, const std::string& mapFolder);
 // "-j" + program folder + "Games" + " "
-std::string TcFolderSwitch(const std::string& programFolder);
+GameLine TcFolderSwitch(const std::string& programFolder);
 // "-map " + map, as the map list shows it.
-std::string MapSwitch(const std::string& map);
+GameLine MapSwitch(const std::string& map);
 // " /s" + skill
-std::string SkillSwitch(const std::string& skillLevel);
+GameLine SkillSwitch(const std::string& skillLevel);
 // "-music " + music file + " ", put in front of the map switch.
-std::string MusicPrefix(const std::string& musicFile);
+GameLine MusicPrefix(const std::string& musicFile);
 // " -m" or "".
-std::string NoMonstersSwitch(bool noMonsters);
+GameLine NoMonstersSwitch(bool noMonsters);
 // " /" + slot
-std::string SavedGameSlotSwitch(int slot);
+GameLine SavedGameSlotSwitch(int slot);
 // " -map " + map: the extra map of a TC play.
-std::string TcMapSwitch(const std::string& map);
+GameLine TcMapSwitch(const std::string& map);
 
 // The skill box: "Skill Level 1".."Skill Level 4" give "1".."4", anything else "3".
 std::string SkillLevelFromBox(std::string_view boxText);
@@ -37,8 +69,8 @@ std::string SkillBoxText(const std::string& skillLevel);
 // The group, definition and script switches of the files lying beside a user
 // map in program folder + map folder. Names are given without folder: the
 // map-folder switch tells the game where they are.
-std::string BuildMapExtras(FileSystem& fs, const std::string& programFolder, const std::string& mapFolder,
-                           const std::string& map);
+GameLine BuildMapExtras(FileSystem& fs, const std::string& programFolder, const std::string& mapFolder,
+                        const std::string& map);
 
 // What the TC line needs of a TC table entry; empty fields are empty texts.
 struct TcLine {
@@ -48,7 +80,7 @@ struct TcLine {
 // The TC part of the line for the first entry named tc (exact) that has a
 // group file; empty when there is none. The entry's own start map is added
 // only when no map is given. gamesFolder has no separator at its end.
-std::string BuildTCCommandLine(FileSystem& fs, const std::string& programFolder, const std::string& gamesFolder,
-                               std::span<const TcLine> tcs, const std::string& tc, const std::string& map);
+GameLine BuildTCCommandLine(FileSystem& fs, const std::string& programFolder, const std::string& gamesFolder,
+                            std::span<const TcLine> tcs, const std::string& tc, const std::string& map);
 
 }  // namespace tv

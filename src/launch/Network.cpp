@@ -6,16 +6,19 @@
 
 namespace tv {
 
-std::string ComposeNetworkTail(const std::string& previousTail, bool dedicated, GameRole role,
-                               const std::string& nickname, const std::string& address, long players) {
+GameLine ComposeNetworkTail(const GameLine& previousTail, bool dedicated, GameRole role, const std::string& nickname,
+                            const std::string& address, long players) {
   if (role == GameRole::Single || nickname.empty()) return previousTail;
-  const std::string name = " /name " + nickname + " /net";
+  // Each switch and each value a space apart in the text; the nickname is one
+  // argument, spaces and all.
+  const auto arg = [](const std::string& value) { return GameLine::Argument(value, 1); };
+  const GameLine name = arg("/name") + arg(nickname) + arg("/net");
   // A dedicated master waits for the others to call: it needs no address.
-  if (dedicated && role == GameRole::Host) return players > 1 ? name + " /n0:" + Dec(players) : previousTail;
+  if (dedicated && role == GameRole::Host) return players > 1 ? name + arg("/n0:" + Dec(players)) : previousTail;
   if (address.empty()) return previousTail;
-  if (dedicated) return name + " /n0 " + address;
-  if (role == GameRole::Host) return name + " /n1 " + address;
-  return name + " " + address + " /n1";
+  if (dedicated) return name + arg("/n0") + arg(address);
+  if (role == GameRole::Host) return name + arg("/n1") + arg(address);
+  return name + arg(address) + arg("/n1");
 }
 
 void NetworkConfig::Open(GameRole role, const NetworkSettings& memory) {

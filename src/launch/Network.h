@@ -3,6 +3,7 @@
 // The tail lives in memory only; the settings reach the file only through Accept.
 #include <string>
 
+#include "launch/CommandLine.h"
 #include "launch/GameRole.h"
 #include "platform/Files.h"
 #include "settings/Settings.h"
@@ -14,8 +15,8 @@ inline constexpr long kMaxPlayers = 8;
 
 // The switches a host or join launch appends. When the row of (dedicated,
 // role) finds a name or address missing, the previous tail stays.
-std::string ComposeNetworkTail(const std::string& previousTail, bool dedicated, GameRole role,
-                               const std::string& nickname, const std::string& address, long players);
+GameLine ComposeNetworkTail(const GameLine& previousTail, bool dedicated, GameRole role, const std::string& nickname,
+                            const std::string& address, long players);
 
 // The window "General Configurations": its controls as the dialog shows them.
 struct NetworkConfig {

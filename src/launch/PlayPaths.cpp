@@ -3,7 +3,7 @@
 namespace tv {
 namespace {
 
-PlayResult Launch(const std::string& program, std::string parameters, bool minimise = false) {
+PlayResult Launch(const std::string& program, GameLine parameters, bool minimise = false) {
   PlayResult r;
   r.kind = PlayResult::Kind::Launch;
   r.program = program;
@@ -17,16 +17,15 @@ bool IsTcRow(const std::string& row) { return !row.empty() && row.find(kTcSepara
 bool WithTail(const PlayContext& play) { return NetworkLaunch(play.role, play.nickname, play.opponentIp); }
 
 // The map inside the selected TC: the TC's own start map gives way to the
-// chosen one. The search starts behind the folder switch, so a program folder
-// whose path happens to contain "-map" is not cut.
-PlayResult AssociatedMap(FileSystem& fs, const UserMapInputs& in, const std::string& mp) {
+// chosen one, and the map folder's switch follows the TC's, a space apart.
+PlayResult AssociatedMap(FileSystem& fs, const UserMapInputs& in, const GameLine& mp) {
   if (!IsTcRow(in.tc.selectedRow)) return PlayResult::Refuse();
-  std::string t = BuildTCCommandLine(fs, in.play.programFolder, in.tc.gamesFolder, in.tc.tcs, in.tc.selectedRow, "");
-  if (t.empty()) return {};
-  const std::size_t cut = t.find("-map", TcFolderSwitch(in.play.programFolder).size());
-  if (cut != std::string::npos) t.resize(cut);
+  const GameLine t =
+      BuildTCCommandLine(fs, in.play.programFolder, in.tc.gamesFolder, in.tc.tcs, in.tc.selectedRow, in.map);
+  if (t.Empty()) return {};
+  const GameLine apart = GameLine::Argument("", 0, 1);
   PlayResult r =
-      Launch(in.play.dukeFilename, t + " " + MapFolderSwitch(in.play.programFolder, in.mapFolder) + mp, true);
+      Launch(in.play.dukeFilename, t + apart + MapFolderSwitch(in.play.programFolder, in.mapFolder) + mp, true);
   r.untickAssociation = true;
   return r;
 }
@@ -39,9 +38,9 @@ PlayResult ComposeUserMap(FileSystem& fs, const UserMapInputs& in) {
   if (play.edition == PlayEdition::None) return PlayResult::Refuse(kNoDataMessage);
   if (in.map.empty()) return PlayResult::Refuse(kMapNotFoundMessage);
 
-  std::string extras = BuildMapExtras(fs, play.programFolder, in.mapFolder, in.map);
-  std::string m = NoMonstersSwitch(in.noMonsters);
-  std::string mp = MapSwitch(in.map);
+  GameLine extras = BuildMapExtras(fs, play.programFolder, in.mapFolder, in.map);
+  GameLine m = NoMonstersSwitch(in.noMonsters);
+  GameLine mp = MapSwitch(in.map);
   // Skill and music belong to a single game only.
   if (play.role == GameRole::Single) {
     mp += SkillSwitch(in.skillLevel);
@@ -49,16 +48,16 @@ PlayResult ComposeUserMap(FileSystem& fs, const UserMapInputs& in) {
   }
 
   if (play.savedGameSwitch) {
-    const std::string s = play.savedGameSwitch();
+    const GameLine s = play.savedGameSwitch();
     extras = s;
-    if (!s.empty()) mp = m = "";
+    if (!s.Empty()) mp = m = {};
   } else if (in.associate) {
     return AssociatedMap(fs, in, mp);
   }
 
-  const std::string folder = MapFolderSwitch(play.programFolder, in.mapFolder);
+  const GameLine folder = MapFolderSwitch(play.programFolder, in.mapFolder);
   PlayResult r = Launch(play.dukeFilename, folder + extras + mp + (WithTail(play) ? play.networkTail : m), true);
-  r.historyCommand = mp;
+  r.historyCommand = mp.Text();
   return r;
 }
 
@@ -67,9 +66,9 @@ PlayResult ComposeTc(FileSystem& fs, const PlayContext& play, const TcChoice& tc
   if (play.edition != PlayEdition::Full) return PlayResult::Refuse(kTcNeedsFullMessage);
   if (!IsTcRow(tc.selectedRow)) return PlayResult::Refuse();
 
-  std::string line = BuildTCCommandLine(fs, play.programFolder, tc.gamesFolder, tc.tcs, tc.selectedRow, map);
+  GameLine line = BuildTCCommandLine(fs, play.programFolder, tc.gamesFolder, tc.tcs, tc.selectedRow, map);
   if (!map.empty()) line += TcMapSwitch(map);
-  if (line.empty()) return {};
+  if (line.Empty()) return {};
   if (play.savedGameSwitch) line += play.savedGameSwitch();
   return Launch(play.dukeFilename, WithTail(play) ? line + play.networkTail : line, true);
 }
@@ -78,13 +77,14 @@ PlayResult ComposeTitle(const PlayContext& play) {
   if (play.edition == PlayEdition::None) return PlayResult::Refuse(kNoDataMessage);
   // An unmatched saved-game choice starts the game with no parameters.
   if (play.savedGameSwitch) return Launch(play.dukeFilename, play.savedGameSwitch());
-  return Launch(play.dukeFilename, WithTail(play) ? play.networkTail : "");
+  return Launch(play.dukeFilename, WithTail(play) ? play.networkTail : GameLine());
 }
 
 PlayResult ComposeLevel(const std::string& dukeFilename, const std::string& levelSwitches,
                         const std::string& skillLevel, bool noMonsters) {
   if (levelSwitches.empty()) return {};
-  return Launch(dukeFilename, levelSwitches + SkillSwitch(skillLevel) + NoMonstersSwitch(noMonsters));
+  return Launch(dukeFilename,
+                GameLine::OwnSwitches(levelSwitches) + SkillSwitch(skillLevel) + NoMonstersSwitch(noMonsters));
 }
 
 }  // namespace tv

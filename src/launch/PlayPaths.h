@@ -1,7 +1,7 @@
 #pragma once
 // Each play path of the main window as one composition: from the user's choice
-// and the program's state to either the program and parameters to launch or a
-// refusal. The caller plays the beep, shows the message, minimises, launches
+// and the program's state to either the program and its arguments to launch
+// or a refusal. The caller plays the beep, shows the message, minimises, launches
 // and records the history as the result says.
 #include <functional>
 #include <span>
@@ -32,9 +32,9 @@ struct PlayResult {
 
   // Launch: LaunchGame(program, parameters), minimising the launcher first
   // when asked; afterwards untick the association box when asked and hand
-  // historyCommand to the play history.
+  // historyCommand (the text of the map's switches) to the play history.
   std::string program;
-  std::string parameters;
+  GameLine parameters;
   bool minimise = false;
   bool untickAssociation = false;
   std::string historyCommand;
@@ -55,11 +55,11 @@ struct PlayContext {
   GameRole role = GameRole::Single;
   std::string nickname;
   std::string opponentIp;
-  std::string networkTail;
+  GameLine networkTail;
   // Set while a saved game is chosen. Taking the switch resets the saved-game
   // box and minimises the launcher, so a path calls it at most once, and only
   // once nothing can refuse any more.
-  std::function<std::string()> savedGameSwitch;
+  std::function<GameLine()> savedGameSwitch;
 };
 
 // The TC list and table, for the paths that play a TC.
@@ -87,6 +87,7 @@ PlayResult ComposeTc(FileSystem& fs, const PlayContext& play, const TcChoice& tc
 // The large play button: the title screen, or the chosen saved game.
 PlayResult ComposeTitle(const PlayContext& play);
 // "Play Level" once the level chooser has returned its switches ("" when cancelled).
+// The level switches are the chooser's own, such as " -v2 -l05".
 PlayResult ComposeLevel(const std::string& dukeFilename, const std::string& levelSwitches,
                         const std::string& skillLevel, bool noMonsters);
 

@@ -36,10 +36,6 @@ std::string WindowsName(const std::string& path, const std::string& workingFolde
   return name;
 }
 
-void Append(std::vector<std::string>& to, std::vector<std::string> more) {
-  to.insert(to.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
-}
-
 // Only async-signal-safe calls between fork and exec: the launcher may run
 // threads of the toolkit's.
 [[noreturn]] void ReportAndExit(int fd) {
@@ -89,7 +85,21 @@ std::string FindOnPath(const std::string& name) {
   return {};
 }
 
-StartPlan PlanStart(FileSystem& fs, const std::string& program, const std::string& parameters,
+std::vector<std::string>& WineCandidates() {
+  static std::vector<std::string> candidates = {"wine", "wine64", "/usr/lib/wine/wine64"};
+  return candidates;
+}
+
+std::string FindWine() {
+  for (const std::string& candidate : WineCandidates()) {
+    const std::string found =
+        candidate.front() == kSep ? (IsExecutableFile(candidate) ? candidate : "") : FindOnPath(candidate);
+    if (!found.empty()) return found;
+  }
+  return {};
+}
+
+StartPlan PlanStart(FileSystem& fs, const std::string& program, const std::vector<std::string>& arguments,
                     const std::string& workingFolder) {
   const std::string given = !program.empty() && program.front() == kSep ? program : workingFolder + program;
   const std::string path = fs.Resolve(given);
@@ -102,7 +112,7 @@ StartPlan PlanStart(FileSystem& fs, const std::string& program, const std::strin
     if (!IsExecutableFile(path)) return {{}, StartFailure::NotExecutable};
     plan.argv = {path};
   } else if (HasExtension(path, ".exe") || HasExtension(path, ".bat")) {
-    const std::string wine = FindOnPath("wine");
+    const std::string wine = FindWine();
     if (wine.empty()) return {{}, StartFailure::NeedsWine};
     if (HasExtension(path, ".exe"))
       plan.argv = {wine, path};
@@ -114,7 +124,7 @@ StartPlan PlanStart(FileSystem& fs, const std::string& program, const std::strin
     if (opener.empty()) return {{}, StartFailure::NoOpener};
     return {{opener, path}, StartFailure::None};
   }
-  Append(plan.argv, SplitParameters(parameters));
+  plan.argv.insert(plan.argv.end(), arguments.begin(), arguments.end());
   return plan;
 }
 
@@ -168,9 +178,9 @@ StartResult StartDetached(const std::vector<std::string>& argv, const std::strin
   return {};
 }
 
-StartResult OpenProgram(FileSystem& fs, const std::string& program, const std::string& parameters,
+StartResult OpenProgram(FileSystem& fs, const std::string& program, const std::vector<std::string>& arguments,
                         const std::string& workingFolder) {
-  const StartPlan plan = PlanStart(fs, program, parameters, workingFolder);
+  const StartPlan plan = PlanStart(fs, program, arguments, workingFolder);
   if (plan.failure != StartFailure::None) return {plan.failure, 0};
   return StartDetached(plan.argv, workingFolder);
 }

@@ -29,7 +29,7 @@ TEST(MapMusic, APickDeletesDuroDoziEvenWhenItIsThePickedFile) {
     bool deleted;
     const char* music;  // the path the map then gets
   } cases[] = {
-      {"{pf}Music/My Song.mid", true, "{pf}Music/My Song.mid"},
+      {"{pf}Music/My{_}Song.mid", true, "{pf}Music/My{_}Song.mid"},
       {"{pf}DuroDozi.mid", true, "{pf}DuroDozi.mid"},
       {"", false, "{pf}Music/Old.mid"},  // the earlier choice stays
   };

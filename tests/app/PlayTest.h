@@ -53,18 +53,22 @@ class PlayFolder {
   }
   Program& program() { return *m_program; }
 
-  // "{pf}" in text stands for the program folder.
+  // "{pf}" in text stands for the program folder, "{_}" for a space inside
+  // one argument.
   std::string Fill(std::string text) const {
     for (std::size_t at = text.find("{pf}"); at != std::string::npos; at = text.find("{pf}", at))
       text.replace(at, 4, m_folder);
+    for (std::size_t at = text.find("{_}"); at != std::string::npos; at = text.find("{_}", at))
+      text.replace(at, 3, " ");
     return text;
   }
   // What a game started with these parameters records: the program folder as
-  // its working folder, then the text split on spaces.
+  // its working folder, then the text's words, each filled in (the spaces
+  // they get stay inside them).
   std::vector<std::string> Expected(const std::string& parameters) const {
     std::vector<std::string> lines = {std::filesystem::canonical(m_folder).string()};
-    std::istringstream words(Fill(parameters));
-    for (std::string word; words >> word;) lines.push_back(word);
+    std::istringstream words(parameters);
+    for (std::string word; words >> word;) lines.push_back(Fill(word));
     return lines;
   }
   // What the stand-in game recorded, once it has; the record is then taken

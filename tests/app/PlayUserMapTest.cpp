@@ -52,7 +52,7 @@ TEST(PlayUserMap, TheGameGetsTheComposedParameters) {
          f.ui.chosenFile = f.Path("Music/My Song.mid");
          f.program().MapMusic1Click();
        },
-       "-j{pf}Maps  -xFoo.con -music {pf}Music/My Song.mid -map Foo.map /s3"},
+       "-j{pf}Maps  -xFoo.con -music {pf}Music/My{_}Song.mid -map Foo.map /s3"},
       {"host with an empty address: no skill, no tail, the no-monsters switch",
        {"Maps/Foo.map", "Maps/Foo.con"},
        "NoMonsters=1\r\n",

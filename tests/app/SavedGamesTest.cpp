@@ -33,7 +33,7 @@ TEST_F(SavedGames, EntriesShowTheTitlesAndMarkTheNewest) {
   EXPECT_EQ(p.View().savedEntries, (std::vector<std::string>{"Hollywood", "Red Light", "Death Row ***", "Toxic Dump"}));
   EXPECT_TRUE(p.View().savedEnabled);
   p.ComboBox2Change(2);
-  EXPECT_EQ(p.SavedGameSwitch(), " /2");
+  EXPECT_EQ(p.SavedGameSwitch().Text(), " /2");
 }
 
 TEST_F(SavedGames, EachEntryLoadsTheSlotOfItsOwnFile) {
@@ -64,7 +64,7 @@ TEST_F(SavedGames, EachEntryLoadsTheSlotOfItsOwnFile) {
     p.FormActivate();
     EXPECT_EQ(p.View().savedEntries, c.entries) << c.rule;
     p.ComboBox2Change(c.chosen);
-    EXPECT_EQ(p.SavedGameSwitch(), c.loadSwitch) << c.rule;
+    EXPECT_EQ(p.SavedGameSwitch().Text(), c.loadSwitch) << c.rule;
   }
 }
 
@@ -99,7 +99,7 @@ TEST_F(SavedGames, TheSwitchResetsTheBoxAndMinimises) {
   p.ComboBox2Change(0);
   p.FormActivate();  // a refill keeps the text and the choice
   EXPECT_EQ(p.View().savedText, "Hollywood ***");
-  EXPECT_EQ(p.SavedGameSwitch(), " /0");
+  EXPECT_EQ(p.SavedGameSwitch().Text(), " /0");
   EXPECT_EQ(ui.minimized, 1);
   EXPECT_EQ(p.View().savedText, "Start a saved game");
   EXPECT_FALSE(p.SavedGameMode());
@@ -113,7 +113,7 @@ TEST_F(SavedGames, AChoiceNoLongerListedGivesNoSwitch) {
   Save(1, "Red Light", kT);  // now the first one is the newest
   p.ComboBox2Enter();
   EXPECT_EQ(p.View().savedEntries, (std::vector<std::string>{"Hollywood ***", "Red Light"}));
-  EXPECT_EQ(p.SavedGameSwitch(), "");
+  EXPECT_EQ(p.SavedGameSwitch().Text(), "");
   EXPECT_EQ(ui.minimized, 0);
   EXPECT_TRUE(p.SavedGameMode());
 }

@@ -74,7 +74,7 @@ TEST(LevelChooser, ChosenLevelAtSkillThreeMakesTheStockLevelLine) {
   LevelChooser w;
   w.FormShow();
   ASSERT_TRUE(w.btnSelectClick(16));
-  EXPECT_EQ(ComposeLevel("Duke3dw.exe", w.LevelSwitches(), "3", false).parameters, " -v2 -l05 /s3");
+  EXPECT_EQ(ComposeLevel("Duke3dw.exe", w.LevelSwitches(), "3", false).parameters.Text(), " -v2 -l05 /s3");
 }
 
 TEST(LevelChooser, SeparatorThenCancelLeavesBothResultsEmpty) {

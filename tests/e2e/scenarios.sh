@@ -121,11 +121,12 @@ Received() {
 }
 
 # What the game must have got for these parameters ("{pf}" is the program
-# folder): the program folder as its working folder, then the parameters
-# split on spaces.
+# folder): the program folder as its working folder, then the parameters'
+# words, the folder filled into each (its spaces stay inside its switch).
 Expected() {
-  local text=${1//\{pf\}/$program} words
-  read -r -a words <<<"$text" || true
+  local words
+  read -r -a words <<<"$1" || true
+  words=("${words[@]//\{pf\}/$program}")
   (cd "$program" && pwd -P)
   [ ${#words[@]} -eq 0 ] || printf '%s\n' "${words[@]}"
 }

@@ -143,8 +143,8 @@ TEST(BadInputShortcut, APlantedLinkIsReplacedNotFollowed) {
   EXPECT_EQ(fixture::ReadFile(shortcut), DesktopEntry("/games/duke/", "Tarvolin", "Tarvolin"));
 }
 
-// Whatever the folder and the parameter text hold, the started program gets
-// the words of the text as they are, and no shell runs any part of them.
+// Whatever the folder and the arguments hold, the started program gets them
+// as they are, and no shell runs any part of them.
 TEST(BadInputProcess, NoShellSeesTheParameters) {
   const std::vector<std::string> texts = {
       "-map $(touch pwned).map /s3",       "-map `touch pwned`.map",
@@ -162,9 +162,12 @@ TEST(BadInputProcess, NoShellSeesTheParameters) {
       const std::string log = base.Path() + "game" + std::to_string(f) + "-" + std::to_string(t) + ".log";
       fixture::WriteRecordingProgram(folder + "duke3d", log);
       FileSystem fs(folder);
-      ASSERT_TRUE(OpenProgram(fs, "duke3d", texts[t], folder)) << folder;
+      // Each word, then the whole text as one argument.
+      Args arguments = SplitParameters(texts[t]);
+      arguments.push_back(texts[t]);
+      ASSERT_TRUE(OpenProgram(fs, "duke3d", arguments, folder)) << folder;
       Args expected = {canonical};
-      for (const std::string& a : SplitParameters(texts[t])) expected.push_back(a);
+      expected.insert(expected.end(), arguments.begin(), arguments.end());
       EXPECT_EQ(fixture::WaitForRecord(log), expected) << kFolderNames[f] << " | " << texts[t];
       EXPECT_FALSE(fixture::Exists(folder + "pwned")) << kFolderNames[f] << " | " << texts[t];
     }

@@ -7,6 +7,8 @@
 #include "app/Program.h"
 #include "fixture/Executables.h"
 #include "fixture/Home.h"
+#include "launch/Network.h"
+#include "launch/PlayPaths.h"
 #include "settings/IniFile.h"
 #include "support/RecordingUi.h"
 
@@ -46,22 +48,57 @@ class LaunchGameTest : public ::testing::Test {
   fixture::TempFolder base;
   fixture::TempFolder bin;
   fixture::ScopedEnv path{"PATH", bin.Path() + ":/usr/bin:/bin"};
+  fixture::ScopedWineCandidates hideWine{{"wine"}};
   std::string folder = base.Path() + "Duke Nukem 3D/";
   FileSystem fs{folder};
   RecordingUi ui;
   std::unique_ptr<Program> program;
 };
 
-TEST_F(LaunchGameTest, StartsTheGameInItsFolderWithThePlainArgumentsAndRecordsTheLine) {
+// Each switch reaches the game with its whole value, whatever the folder,
+// map and TC names hold; the recorded line is the text of the same list.
+TEST_F(LaunchGameTest, EachSwitchReachesTheGameWholeAndTheLineIsRecorded) {
   fixture::WriteRecordingProgram(Path("Duke3dw.exe"), Path("game.log"));
-  const std::string parameters = "-j" + folder + "Maps  -xa;b.con -map $(touch x).map /s3 -m";
-  program->LaunchGame("duke3dw.exe", parameters);
-
-  const std::vector<std::string> expected = {
-      Here(), "-j" + base.Path() + "Duke", "Nukem", "3D/Maps", "-xa;b.con", "-map", "$(touch", "x).map", "/s3", "-m"};
-  EXPECT_EQ(fixture::WaitForRecord(Path("game.log")), expected);
-  EXPECT_FALSE(fixture::Exists(Path("x")));
-  EXPECT_EQ(CommandLine(), "duke3dw.exe " + parameters);
+  for (const char* file : {"Maps/My Map.map", "Maps/My Map.con", "Maps/a\"b'c%d e.map", "Games/Big TC_hrp.zip"})
+    fixture::WriteFile(Path(file), "x");
+  const std::vector<TcLine> tcs = {{"Big TC", "Big TC.grp", "Big TC.con", "", "Big Start.map"}};
+  PlayContext play;
+  play.edition = PlayEdition::Full;
+  play.dukeFilename = "Duke3dw.exe";
+  play.programFolder = folder;
+  const auto userMap = [&](const std::string& map, const PlayContext& p) {
+    return ComposeUserMap(fs, {p, "Maps", map, "3", false, "", false, {}}).parameters;
+  };
+  PlayContext host = play;
+  host.role = GameRole::Host;
+  host.nickname = "Ann Lee";
+  host.opponentIp = "10.0.0.2";
+  host.networkTail = ComposeNetworkTail({}, false, GameRole::Host, "Ann Lee", "10.0.0.2", 2);
+  const std::string maps = "-j" + folder + "Maps";
+  const struct {
+    GameLine parameters;
+    std::vector<std::string> received;
+    std::string line;
+  } cases[] = {
+      {userMap("My Map.map", play),
+       {maps, "-xMy Map.con", "-map", "My Map.map", "/s3"},
+       maps + "  -xMy Map.con -map My Map.map /s3"},
+      {userMap("a\"b'c%d e.map", play), {maps, "-map", "a\"b'c%d e.map", "/s3"}, maps + " -map a\"b'c%d e.map /s3"},
+      {ComposeTc(fs, play, {"Big TC", tcs, folder + "Games"}, "").parameters,
+       {"-j" + folder + "Games", "-gBig TC_hrp.zip", "-xBig TC.con", "-gBig TC.grp", "-map", "Big Start.map"},
+       "-j" + folder + "Games -gBig TC_hrp.zip -xBig TC.con -gBig TC.grp -map Big Start.map"},
+      {userMap("My Map.map", host),
+       {maps, "-xMy Map.con", "-map", "My Map.map", "/name", "Ann Lee", "/net", "/n1", "10.0.0.2"},
+       maps + "  -xMy Map.con -map My Map.map /name Ann Lee /net /n1 10.0.0.2"},
+  };
+  for (const auto& c : cases) {
+    fs.Delete(Path("game.log"));
+    program->LaunchGame("Duke3dw.exe", c.parameters);
+    std::vector<std::string> expected = {Here()};
+    expected.insert(expected.end(), c.received.begin(), c.received.end());
+    EXPECT_EQ(fixture::WaitForRecord(Path("game.log")), expected) << c.line;
+    EXPECT_EQ(CommandLine(), "Duke3dw.exe " + c.line);
+  }
   EXPECT_TRUE(ui.shown.empty());
   EXPECT_TRUE(ui.beeps.empty());
 }
@@ -72,7 +109,7 @@ TEST_F(LaunchGameTest, SavesTheSettingsBeforeTheStart) {
   fixture::WriteRecordingProgram(Path("EDuke32.exe"), Path("eduke.log"));
   program->FormActivate();
   program->DukeClick(2);  // Duke3dw.exe, EDuke32.exe: the second entry
-  program->LaunchGame("Duke3dw.exe", "");
+  program->LaunchGame("Duke3dw.exe", {});
   EXPECT_EQ(IniFile(fs, Path("Tarvolin.ini")).ReadString("Tarvolin", "DukeFilename", ""), "Eduke32.exe");
   EXPECT_EQ(CommandLine(), "Duke3dw.exe ");
   EXPECT_EQ(fixture::WaitForRecord(Path("game.log")), std::vector<std::string>{Here()});
@@ -90,7 +127,7 @@ TEST_F(LaunchGameTest, TheConfirmationShowsTheLineAndOnlyNoStops) {
     fs.Delete(Path("game.log"));
     ui.shown.clear();
     ui.answers = {c.answer};
-    program->LaunchGame("Duke3dw.exe", "");
+    program->LaunchGame("Duke3dw.exe", {});
     ASSERT_EQ(ui.shown.size(), 1u) << c.answer;
     EXPECT_EQ(ui.shown[0].kind, "question");
     EXPECT_EQ(ui.shown[0].text, "Duke3dw.exe  \n\nContinue ?");
@@ -109,11 +146,11 @@ TEST_F(LaunchGameTest, TheConfirmationShowsTheLineAndOnlyNoStops) {
 TEST_F(LaunchGameTest, WindowsProgramsAndBatchFilesGoThroughWine) {
   fixture::WriteExecutable(Path("Duke3dw.exe"), 4000);
   fixture::WriteFile(Path("Setup.bat"), "@echo off\r\n");
-  program->LaunchGame("Duke3dw.exe", " -map E1L1.map /s2");
+  program->LaunchGame("Duke3dw.exe", TcMapSwitch("My Map.map") + SkillSwitch("2"));
   EXPECT_EQ(fixture::WaitForRecord(bin.Path() + "wine.log"),
-            (std::vector<std::string>{Here(), Path("Duke3dw.exe"), "-map", "E1L1.map", "/s2"}));
+            (std::vector<std::string>{Here(), Path("Duke3dw.exe"), "-map", "My Map.map", "/s2"}));
   fs.Delete(bin.Path() + "wine.log");
-  program->LaunchGame(Path("setup.bat"), "");
+  program->LaunchGame(Path("setup.bat"), {});
   EXPECT_EQ(fixture::WaitForRecord(bin.Path() + "wine.log"),
             (std::vector<std::string>{Here(), "cmd", "/c", "Setup.bat"}));
   EXPECT_TRUE(ui.shown.empty());
@@ -137,7 +174,7 @@ TEST_F(LaunchGameTest, AProgramThatCannotStartIsExplainedAndTheWindowRestored) {
     ui.shown.clear();
     ui.beeps.clear();
     ui.restored = 0;
-    program->LaunchGame(c.program, "-x");
+    program->LaunchGame(c.program, GameLine::Argument("-x"));
     ASSERT_EQ(ui.shown.size(), 1u) << c.program;
     EXPECT_EQ(ui.shown[0].kind, "message");
     EXPECT_EQ(ui.shown[0].text, c.message);
@@ -151,7 +188,7 @@ TEST_F(LaunchGameTest, AProgramThatCannotStartIsExplainedAndTheWindowRestored) {
 TEST_F(LaunchGameTest, AnUnwritableSettingsFileIsReportedAndTheGameStillStarts) {
   fixture::WriteRecordingProgram(Path("Duke3dw.exe"), Path("game.log"));
   fixture::MakeFolder(Path("Tarvolin.ini"));
-  program->LaunchGame("Duke3dw.exe", "");
+  program->LaunchGame("Duke3dw.exe", {});
   EXPECT_EQ(fixture::WaitForRecord(Path("game.log")), std::vector<std::string>{Here()});
   ASSERT_FALSE(ui.shown.empty());
   EXPECT_EQ(ui.shown[0].kind, "error");

@@ -59,52 +59,86 @@ class PlanStartTest : public ::testing::Test {
   fixture::TempFolder bare;
   std::string folder = base.Path() + "Duke Nukem 3D/";
   FileSystem fs{base.Path()};
+  // The machine's own Wine stays out of sight.
+  fixture::ScopedWineCandidates hideWine{{"wine", "wine64", bare.Path() + "lib/wine64"}};
 };
 
 TEST_F(PlanStartTest, EachKindOfFileRunsTheWayTheShellWouldOpenIt) {
   const std::string wine = tools.Path() + "wine";
   const std::string opener = tools.Path() + "xdg-open";
+  using Args = std::vector<std::string>;
   const struct {
     std::string program;
-    const char* parameters;
+    Args arguments;
     bool toolsOnPath;
     StartFailure failure;
-    std::vector<std::string> argv;
+    Args argv;
   } cases[] = {
       {"Duke3dw.exe",
-       "-map E1L1.map /s3",
+       {"-j/g/Duke 3D/Maps", "-map", "My Map.map", "/s3"},
        true,
        StartFailure::None,
-       {folder + "Duke3dw.exe", "-map", "E1L1.map", "/s3"}},
-      {"DUKE3DW.EXE", "", false, StartFailure::None, {folder + "Duke3dw.exe"}},
-      {"eduke32", " -v2  -l05 ", false, StartFailure::None, {folder + "eduke32", "-v2", "-l05"}},
-      {"plain-elf", "", true, StartFailure::NotExecutable, {}},
-      {"plain.sh", "", true, StartFailure::NotExecutable, {}},
-      {"D3WSetup.exe", "/x", true, StartFailure::None, {wine, folder + "D3WSetup.EXE", "/x"}},
-      {"D3WSetup.exe", "", false, StartFailure::NeedsWine, {}},
-      {"run.bat", "a b", true, StartFailure::None, {wine, "cmd", "/c", "Run.Bat", "a", "b"}},
+       {folder + "Duke3dw.exe", "-j/g/Duke 3D/Maps", "-map", "My Map.map", "/s3"}},
+      {"DUKE3DW.EXE", {}, false, StartFailure::None, {folder + "Duke3dw.exe"}},
+      {"eduke32", {"-v2", "-l05"}, false, StartFailure::None, {folder + "eduke32", "-v2", "-l05"}},
+      {"plain-elf", {}, true, StartFailure::NotExecutable, {}},
+      {"plain.sh", {}, true, StartFailure::NotExecutable, {}},
+      // Wine gets each argument apart and quotes those with spaces itself.
+      {"D3WSetup.exe",
+       {"/x", "-map", "My Map.map"},
+       true,
+       StartFailure::None,
+       {wine, folder + "D3WSetup.EXE", "/x", "-map", "My Map.map"}},
+      {"D3WSetup.exe", {}, false, StartFailure::NeedsWine, {}},
+      {"run.bat", {"a b"}, true, StartFailure::None, {wine, "cmd", "/c", "Run.Bat", "a b"}},
       {folder + "Batch/Other.bat",
-       "",
+       {},
        true,
        StartFailure::None,
        {wine, "cmd", "/c", "Z:" + folder + "Batch/Other.bat"}},
-      {folder + "run.bat", "", false, StartFailure::NeedsWine, {}},
-      {"readme.txt", "-map x.map", true, StartFailure::None, {opener, folder + "readme.txt"}},
-      {"readme.txt", "", false, StartFailure::NoOpener, {}},
-      {"missing.exe", "", true, StartFailure::NotFound, {}},
-      {"Folder.exe", "", true, StartFailure::NotFound, {}},
-      {"", "", true, StartFailure::NotFound, {}},
+      {folder + "run.bat", {}, false, StartFailure::NeedsWine, {}},
+      {"readme.txt", {"-map", "x.map"}, true, StartFailure::None, {opener, folder + "readme.txt"}},
+      {"readme.txt", {}, false, StartFailure::NoOpener, {}},
+      {"missing.exe", {}, true, StartFailure::NotFound, {}},
+      {"Folder.exe", {}, true, StartFailure::NotFound, {}},
+      {"", {}, true, StartFailure::NotFound, {}},
   };
   for (const auto& c : cases) {
     fixture::ScopedEnv path("PATH", c.toolsOnPath ? tools.Path() : bare.Path());
-    StartPlan plan = PlanStart(fs, c.program, c.parameters, folder);
-    std::vector<std::string> expected = c.argv;
+    StartPlan plan = PlanStart(fs, c.program, c.arguments, folder);
+    Args expected = c.argv;
     // Wine sees the Unix tree on drive Z:, with its own separators.
     for (std::string& a : expected)
       if (a.rfind("Z:", 0) == 0)
         for (char& ch : a) ch = ch == '/' ? '\\' : ch;
-    EXPECT_EQ(plan.failure, c.failure) << c.program << " " << c.parameters;
-    EXPECT_EQ(plan.argv, expected) << c.program << " " << c.parameters;
+    EXPECT_EQ(plan.failure, c.failure) << c.program;
+    EXPECT_EQ(plan.argv, expected) << c.program;
+  }
+}
+
+// "wine" on the PATH, else "wine64" on the PATH, else Debian's own place.
+TEST_F(PlanStartTest, WineIsLookedForInItsOrder) {
+  fixture::TempFolder both, only64;
+  for (const std::string& f : {both.Path() + "wine", both.Path() + "wine64", only64.Path() + "wine64"})
+    fixture::WriteRecordingProgram(f, f + ".log");
+  const std::string debian = bare.Path() + "lib/wine64";
+  const struct {
+    std::string path;
+    bool debianThere;
+    std::string wine;
+  } cases[] = {
+      {both.Path(), true, both.Path() + "wine"},
+      {bare.Path() + ":" + only64.Path(), true, only64.Path() + "wine64"},
+      {bare.Path(), true, debian},
+      {bare.Path(), false, ""},
+  };
+  for (const auto& c : cases) {
+    if (c.debianThere) fixture::WriteRecordingProgram(debian, debian + ".log");
+    fixture::ScopedEnv path("PATH", c.path);
+    EXPECT_EQ(FindWine(), c.wine) << c.path;
+    const StartPlan plan = PlanStart(fs, "D3WSetup.exe", {}, folder);
+    EXPECT_EQ(plan.argv.empty() ? "" : plan.argv[0], c.wine) << c.path;
+    std::filesystem::remove(debian);
   }
 }
 
@@ -112,7 +146,7 @@ TEST_F(PlanStartTest, AnEmptyPathEntryNeverMeansTheCurrentFolder) {
   fixture::ScopedEnv path("PATH", ":" + bare.Path() + ":");
   fixture::WriteRecordingProgram(folder + "wine", folder + "x.log");
   FileSystem inFolder(folder);
-  EXPECT_EQ(PlanStart(inFolder, "D3WSetup.exe", "", folder).failure, StartFailure::NeedsWine);
+  EXPECT_EQ(PlanStart(inFolder, "D3WSetup.exe", {}, folder).failure, StartFailure::NeedsWine);
 }
 
 class StartDetachedTest : public ::testing::Test {

@@ -25,7 +25,8 @@ class CommandLineTest : public ::testing::Test {
 TEST_F(CommandLineTest, PiecesAreWrittenExactlyWithTheirSpaces) {
   const std::string pf = programFolder;
   const struct {
-    std::string piece, expected;
+    GameLine piece;
+    std::string expected;
   } cases[] = {
       {MapFolderSwitch(pf, "Maps3"), "-j" + pf + "Maps3 "},
       {TcFolderSwitch(pf), "-j" + pf + "Games "},
@@ -37,7 +38,7 @@ TEST_F(CommandLineTest, PiecesAreWrittenExactlyWithTheirSpaces) {
       {SavedGameSlotSwitch(7), " /7"},
       {TcMapSwitch("E1L1.map"), " -map E1L1.map"},
   };
-  for (const auto& c : cases) EXPECT_EQ(c.piece, c.expected);
+  for (const auto& c : cases) EXPECT_EQ(c.piece.Text(), c.expected);
 }
 
 TEST_F(CommandLineTest, SkillBoxTextGivesItsDigitAndAnythingElseThree) {
@@ -90,7 +91,8 @@ TEST_F(CommandLineTest, MapExtrasComeFromTheFilesBesideTheMap) {
     const std::string pf = folder.Path() + "Duke 3D/";
     fixture::MakeFolder(pf + "Maps");
     for (const std::string& f : c.beside) fixture::WriteFile(pf + "Maps/" + f, "x");
-    EXPECT_EQ(BuildMapExtras(fs, pf, "Maps", c.map), c.extras) << c.map << " with " << c.beside.size() << " files";
+    EXPECT_EQ(BuildMapExtras(fs, pf, "Maps", c.map).Text(), c.extras)
+        << c.map << " with " << c.beside.size() << " files";
   }
 }
 
@@ -98,7 +100,7 @@ TEST_F(CommandLineTest, MapExtrasLookOnlyInTheMapFolder) {
   Put("Foo.con");
   Put("Maps1/Foo.grp");
   Put("Games/Foo.def");
-  EXPECT_EQ(BuildMapExtras(fs, programFolder, "Maps", "Foo.map"), "");
+  EXPECT_TRUE(BuildMapExtras(fs, programFolder, "Maps", "Foo.map").Empty());
 }
 
 TEST_F(CommandLineTest, TcLineIsMadeFromTheFirstNamedEntryWithAGroupFile) {
@@ -131,7 +133,7 @@ TEST_F(CommandLineTest, TcLineIsMadeFromTheFirstNamedEntryWithAGroupFile) {
   };
   const std::string games = programFolder + "Games";
   for (const auto& c : cases)
-    EXPECT_EQ(BuildTCCommandLine(fs, programFolder, games, tcs, c.tc, c.map), c.line) << c.tc << " " << c.map;
+    EXPECT_EQ(BuildTCCommandLine(fs, programFolder, games, tcs, c.tc, c.map).Text(), c.line) << c.tc << " " << c.map;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@ namespace {
 
 TEST(NetworkTail, EachRowComposesOrKeepsThePreviousTail) {
   const std::string old = " /name Old /net /n1 1.1.1.1";
+  const GameLine previous = GameLine::OwnSwitches(old);
   const struct {
     bool dedicated;
     GameRole role;
@@ -32,7 +33,7 @@ TEST(NetworkTail, EachRowComposesOrKeepsThePreviousTail) {
       {false, GameRole::Single, "Ann", "10.0.0.2", 2, old},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(ComposeNetworkTail(old, c.dedicated, c.role, c.nick, c.addr, c.players), c.tail)
+    EXPECT_EQ(ComposeNetworkTail(previous, c.dedicated, c.role, c.nick, c.addr, c.players).Text(), c.tail)
         << c.dedicated << " " << int(c.role) << " '" << c.nick << "' '" << c.addr << "' " << c.players;
 }
 

@@ -34,7 +34,7 @@ void ExpectResult(const PlayResult& r, const Expected& e, int savedCalls, const 
   }
   if (e.kind != Kind::Launch) return;
   EXPECT_EQ(r.program, "Duke3dw.exe");
-  EXPECT_EQ(r.parameters, e.parameters);
+  EXPECT_EQ(r.parameters.Text(), e.parameters);
   EXPECT_EQ(r.minimise, e.minimise);
   EXPECT_EQ(r.untickAssociation, e.untick);
   EXPECT_EQ(r.historyCommand, e.history);
@@ -56,15 +56,15 @@ class PlayPathsTest : public ::testing::Test {
     c.programFolder = pf;
     c.nickname = "Ann";
     c.opponentIp = "10.0.0.2";
-    c.networkTail = kTail;
+    c.networkTail = GameLine::OwnSwitches(kTail);
     return c;
   }
   TcChoice Tcs() { return {"Foo TC", tcs, pf + "Games"}; }
   // A saved-game switch that counts how often it is taken.
-  std::function<std::string()> Saved(std::string slot) {
+  std::function<GameLine()> Saved(std::string slot) {
     return [this, slot] {
       ++savedCalls;
-      return slot;
+      return GameLine::OwnSwitches(slot);
     };
   }
 
@@ -144,7 +144,7 @@ TEST_F(PlayPathsTest, UserMap) {
       {"join before the network window was closed: neither tail nor no monsters",
        [](UserMapInputs& in) {
          in.play.role = GameRole::Join;
-         in.play.networkTail = "";
+         in.play.networkTail = {};
        },
        {.parameters = maps + " -xFoo.con -map Foo.map", .history = "-map Foo.map"}},
       {"saved game drops map, skill and no monsters, and wins over the TC",
@@ -203,7 +203,7 @@ TEST_F(PlayPathsTest, AssociatedTcKeepsAProgramFolderThatContainsDashMap) {
   UserMapInputs in{Context(), "Maps", "Foo.map", "3", false, "", true, Tcs()};
   in.play.programFolder = odd;
   const PlayResult r = ComposeUserMap(fs, in);
-  EXPECT_EQ(r.parameters, "-j" + odd + "Games -xFoo.con -gFoo.grp  -j" + odd + "Maps -map Foo.map /s3");
+  EXPECT_EQ(r.parameters.Text(), "-j" + odd + "Games -xFoo.con -gFoo.grp  -j" + odd + "Maps -map Foo.map /s3");
 }
 
 TEST_F(PlayPathsTest, Tc) {

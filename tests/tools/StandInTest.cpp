@@ -77,28 +77,27 @@ TEST_F(StandIn, StartedByTheLauncherItAppendsWhatItGotToItsLog) {
   Install({"Duke3dw.exe", "EDuke32.exe", "D3WSetup.exe"});
   const struct {
     const char* program;
-    const char* parameters;
-    const char* received;  // the launcher splits the text on runs of spaces
+    std::vector<std::string> arguments;
   } cases[] = {
-      {"Duke3dw.exe", "-j/games/Maps  -xTowers.con -map Towers.map /s3",
-       "-j/games/Maps -xTowers.con -map Towers.map /s3"},
-      {"EDuke32.exe", " -v2 -l05 /s3", "-v2 -l05 /s3"},
-      {"D3WSetup.exe", "", ""},
+      {"Duke3dw.exe", {"-j/games/Duke 3D/Maps", "-xTowers.con", "-map", "Towers.map", "/s3"}},
+      {"EDuke32.exe", {"-v2", "-l05", "/s3"}},
+      {"D3WSetup.exe", {}},
   };
   const std::string folder = std::filesystem::canonical(dir.Path()).string();
   for (std::size_t i = 0; i < std::size(cases); ++i) {
-    ASSERT_TRUE(OpenProgram(fs, cases[i].program, cases[i].parameters, dir.Path())) << cases[i].program;
+    ASSERT_TRUE(OpenProgram(fs, cases[i].program, cases[i].arguments, dir.Path())) << cases[i].program;
     // One at a time, so that the log's order is the order of the starts.
     ASSERT_EQ(Records(i + 1).size(), i + 1) << cases[i].program;
   }
   const std::vector<std::string> records = Records(std::size(cases));
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     const std::vector<std::string> lines = Lines(records[i]);
-    ASSERT_EQ(lines.size(), 4u) << records[i];
+    ASSERT_EQ(lines.size(), 3 + cases[i].arguments.size()) << records[i];
     EXPECT_EQ(lines[0], std::string("program=") + cases[i].program);
     EXPECT_TRUE(lines[1].starts_with("pid=")) << lines[1];
     EXPECT_EQ(lines[2], "folder=" + folder);
-    EXPECT_EQ(lines[3], std::string("parameters=") + cases[i].received);
+    for (std::size_t a = 0; a < cases[i].arguments.size(); ++a)
+      EXPECT_EQ(lines[3 + a], "argument=" + cases[i].arguments[a]);
   }
 }
 

@@ -10,12 +10,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QStringList>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -46,9 +49,11 @@ extern const VersionTexts kVersionTexts;
 
 namespace {
 
-std::string Record(const std::string& program, const std::string& folder, const std::string& parameters) {
-  return "program=" + program + "\npid=" + std::to_string(::getpid()) + "\nfolder=" + folder +
-         "\nparameters=" + parameters + "\n\n";
+// Each argument on a line of its own, so that one holding spaces shows as one.
+std::string Record(const std::string& program, const std::string& folder, const std::vector<std::string>& arguments) {
+  std::string record = "program=" + program + "\npid=" + std::to_string(::getpid()) + "\nfolder=" + folder + "\n";
+  for (const std::string& a : arguments) record += "argument=" + a + "\n";
+  return record + "\n";
 }
 
 // One write in append mode, so that records of two stand-ins started at once
@@ -69,25 +74,30 @@ QString VersionText(const QString& program) {
   return "a setup program";
 }
 
+// The arguments for the window, one a line.
+QString Shown(const std::vector<std::string>& arguments) {
+  QStringList lines;
+  for (const std::string& a : arguments) lines << QString::fromLocal8Bit(a.c_str()).toHtmlEscaped();
+  return lines.join("<br>");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::string program = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName().toStdString();
-  std::string parameters;
-  for (int i = 1; i < argc; ++i) parameters += (i > 1 ? " " : "") + std::string(argv[i]);
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
   const std::string folder = QDir::currentPath().toStdString();
-  AppendToLog(Record(program, folder, parameters));
+  AppendToLog(Record(program, folder, arguments));
 
   QApplication app(argc, argv);
   QWidget window;
   window.setWindowTitle(QString::fromStdString("Stand-in for " + program));
   auto* layout = new QVBoxLayout(&window);
   const QString text = QString(
-                           "<b>%1</b> (%2) was started<br><br>with the parameters:<br><tt>%3</tt><br><br>"
+                           "<b>%1</b> (%2) was started<br><br>with the arguments, one a line:<br><tt>%3</tt><br><br>"
                            "in the working folder:<br><tt>%4</tt>")
                            .arg(QString::fromStdString(program).toHtmlEscaped(),
-                                VersionText(QString::fromStdString(program)).toHtmlEscaped(),
-                                QString::fromLocal8Bit(parameters.c_str()).toHtmlEscaped(),
+                                VersionText(QString::fromStdString(program)).toHtmlEscaped(), Shown(arguments),
                                 QString::fromLocal8Bit(folder.c_str()).toHtmlEscaped());
   auto* label = new QLabel(text, &window);
   label->setWordWrap(true);
@@ -95,7 +105,8 @@ int main(int argc, char** argv) {
   layout->addWidget(label);
   // The top left corner keeps it clear of the launcher's window, which sits
   // in the middle of the screen.
-  window.setGeometry(0, 0, 480, 170);
+  // Tall enough for every argument line.
+  window.setGeometry(0, 0, 480, std::max(170, layout->heightForWidth(480)));
   window.show();
   if (const char* seconds = std::getenv("STANDIN_CLOSE_AFTER"))
     QTimer::singleShot(std::atoi(seconds) * 1000, &app, &QApplication::quit);
