@@ -95,10 +95,16 @@ bool ParseInteger(std::string_view s, long& out) {
 
 IniFile::IniFile(FileSystem& fs, std::string path, Writes writes) : m_fs(fs), m_path(std::move(path)), m_writes(writes) {
   const FileReader file(m_fs, m_path);
-  if (!file.IsOpen()) return;
-  m_existed = true;
+  if (!file.IsOpen()) {
+    m_unreadable = !file.Missing();
+    return;
+  }
   std::string bytes(std::size_t(file.Size()), '\0');
   bytes.resize(file.ReadAt(0, bytes.data(), bytes.size()));
+  // A read cut short would write back a cut file.
+  m_existed = bytes.size() == file.Size();
+  m_unreadable = !m_existed;
+  if (m_unreadable) return;
   // find_first_of would call memchr once per byte of the file.
   const auto lineEnd = [](char c) { return c == '\r' || c == '\n'; };
   std::size_t start = 0;
@@ -202,7 +208,7 @@ void IniFile::Flush() {
   if (!m_dirty) return;
   std::string bytes;
   for (const Line& l : m_lines) bytes += l.text + l.end;
-  if (!m_fs.ReplaceFile(m_path, bytes)) throw UnableToWrite(m_path);
+  if (m_unreadable || !m_fs.ReplaceFile(m_path, bytes)) throw UnableToWrite(m_path);
   m_dirty = false;
   m_existed = true;
 }
