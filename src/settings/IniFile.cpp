@@ -12,6 +12,7 @@ namespace {
 
 constexpr std::size_t kMaxText = 2047;
 constexpr const char* kNewLine = "\r\n";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view Trim(std::string_view s) {
   const auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -105,6 +106,15 @@ IniFile::IniFile(FileSystem& fs, std::string path, Writes writes) : m_fs(fs), m_
   m_existed = bytes.size() == file.Size();
   m_unreadable = !m_existed;
   if (m_unreadable) return;
+  if (bytes.starts_with(kByteOrderMark)) {
+    m_head = kByteOrderMark;
+    bytes.erase(0, m_head.size());
+  }
+  const std::size_t text = bytes.find_last_not_of(" \t\r\n\x1A") + 1;  // npos + 1 == 0
+  if (const std::size_t mark = bytes.find('\x1A', text); mark != std::string::npos) {
+    m_tail = bytes.substr(mark);
+    bytes.resize(mark);
+  }
   // find_first_of would call memchr once per byte of the file.
   const auto lineEnd = [](char c) { return c == '\r' || c == '\n'; };
   std::size_t start = 0;
@@ -206,8 +216,9 @@ void IniFile::Changed() {
 
 void IniFile::Flush() {
   if (!m_dirty) return;
-  std::string bytes;
+  std::string bytes = m_head;
   for (const Line& l : m_lines) bytes += l.text + l.end;
+  bytes += m_tail;
   if (m_unreadable || !m_fs.ReplaceFile(m_path, bytes)) throw UnableToWrite(m_path);
   m_dirty = false;
   m_existed = true;

@@ -58,7 +58,9 @@ class IniFile {
   bool m_existed = false;
   bool m_unreadable = false;
   bool m_dirty = false;
+  std::string m_head;  // a byte-order mark, kept but never read as text
   std::vector<Line> m_lines;
+  std::string m_tail;  // an end-of-file mark (^Z) after the last line, kept the same way
 };
 
 }  // namespace tv

@@ -157,7 +157,7 @@ TEST(SettingsFileKept, WhenItCannotBeReadOrWritten) {
   constexpr uid_t kNobody = 65534;
   const bool root = ::geteuid() == 0;
   const std::string original =
-      "[Tarvolin]\r\nInitialized=True\r\nSkinColor=Teal\r\nSkillLevel=4\r\n"
+      "\xEF\xBB\xBF[Tarvolin]\r\nInitialized=True\r\nSkinColor=Teal\r\nSkillLevel=4\r\n"
       "[History]\r\nPlayedMaps[0]=A.map\r\n[Network_Game]\r\nNickname=Ann\r\n";
   const struct {
     const char* what;
