@@ -13,6 +13,7 @@ namespace {
 constexpr std::size_t kMaxText = 2047;
 constexpr const char* kNewLine = "\r\n";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr char kEndMark = '\x1A';  // ^Z: the bytes at the very end of the file
 
 std::string_view Trim(std::string_view s) {
   const auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -110,11 +111,9 @@ IniFile::IniFile(FileSystem& fs, std::string path, Writes writes) : m_fs(fs), m_
     m_head = kByteOrderMark;
     bytes.erase(0, m_head.size());
   }
-  const std::size_t text = bytes.find_last_not_of(" \t\r\n\x1A") + 1;  // npos + 1 == 0
-  if (const std::size_t mark = bytes.find('\x1A', text); mark != std::string::npos) {
-    m_tail = bytes.substr(mark);
-    bytes.resize(mark);
-  }
+  const std::size_t mark = bytes.find_last_not_of(kEndMark) + 1;  // npos + 1 == 0
+  m_tail = bytes.substr(mark);
+  bytes.resize(mark);
   // find_first_of would call memchr once per byte of the file.
   const auto lineEnd = [](char c) { return c == '\r' || c == '\n'; };
   std::size_t start = 0;
@@ -216,6 +215,10 @@ void IniFile::Changed() {
 
 void IniFile::Flush() {
   if (!m_dirty) return;
+  // A value written last that ends in ^Z is ended by a line end, so that it
+  // is not read back as an end mark.
+  if (!m_lines.empty() && m_lines.back().end.empty() && m_lines.back().text.ends_with(kEndMark))
+    m_lines.back().end = kNewLine;
   std::string bytes = m_head;
   for (const Line& l : m_lines) bytes += l.text + l.end;
   bytes += m_tail;

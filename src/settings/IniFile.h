@@ -60,7 +60,7 @@ class IniFile {
   bool m_dirty = false;
   std::string m_head;  // a byte-order mark, kept but never read as text
   std::vector<Line> m_lines;
-  std::string m_tail;  // an end-of-file mark (^Z) after the last line, kept the same way
+  std::string m_tail;  // the end-of-file marks (^Z) that end the file, kept the same way
 };
 
 }  // namespace tv

@@ -108,9 +108,10 @@ TEST_F(IniFileTest, ReadsTheWayWindowsDoes) {
       {"a byte-order mark is no part of the first line", "\xEF\xBB\xBF[S]\r\nK=x\r\n", "S", "K", "x"},
       {"a byte-order mark only at the start", "[S]\r\n\xEF\xBB\xBFK=1\r\n", "S", "K", kDef},
       {"^Z ends the file", "[S]\r\nK=x\x1A", "S", "K", "x"},
-      {"^Z ends the file", "[S]\r\nK=x \x1A\r\n\x1A", "S", "K", "x"},
+      {"^Z ends the file", "[S]\r\nK=x \x1A\x1A", "S", "K", "x"},
       {"^Z ends the file", "[S]\r\nK=x\r\n\x1A", "S", "K", "x"},
       {"^Z before more text is a byte", "[S]\r\nK=x\x1Ay\r\n", "S", "K", "x\x1Ay"},
+      {"^Z before more text is a byte", "[S]\r\nK=x\x1A\r\n", "S", "K", "x\x1A"},
   };
   for (const ReadCase& c : cases) {
     IniFile ini = Open(c.file);
@@ -289,7 +290,7 @@ TEST_F(IniFileTest, ReplacingAValueRewritesOnlyItsLine) {
       {"[S]\r\nA=1\r\n", "S", "A", "\xE9 ;#=\"", "[S]\r\nA=\xE9 ;#=\"\r\n"},
       {"\xEF\xBB\xBF[S]\r\nA=1\r\n", "S", "A", "2", "\xEF\xBB\xBF[S]\r\nA=2\r\n"},
       {"[S]\r\nA=1\x1A", "S", "A", "2", "[S]\r\nA=2\x1A"},
-      {"[S]\nA=1\n\x1A\r\n", "S", "A", "2", "[S]\nA=2\n\x1A\r\n"},
+      {"[S]\r\nA=1\r\n\x1A", "S", "A", "2", "[S]\r\nA=2\r\n\x1A"},
   };
   ExpectWrites("replace", cases);
 }
