@@ -13,9 +13,8 @@ namespace tv::test {
 namespace {
 
 void PutTc(PlayFolder& f, const std::string& folder) {
-  f.Put(folder + "/Mytc.grp", fixture::GroupFileBytes({{"MYTC.CON", "c"},
-                                                       {"MYTC.DEF", "d"},
-                                                       {"MYTC.MAP", fixture::FillerBytes(600)}}));
+  f.Put(folder + "/Mytc.grp",
+        fixture::GroupFileBytes({{"MYTC.CON", "c"}, {"MYTC.DEF", "d"}, {"MYTC.MAP", fixture::FillerBytes(600)}}));
 }
 
 std::string PlayedTc(PlayFolder& f, Program& p) {
@@ -71,8 +70,7 @@ TEST(LetterCase, EveryFolderAndFileIsFoundWhateverItsCase) {
          f.Put("text/Pool.txt", "In Text");
        },
        ReadMeShown, "In Text"},
-      {"DUKE3D.GRP",
-       [](PlayFolder& f) { std::filesystem::rename(f.Path("Duke3d.grp"), f.Path("DUKE3D.GRP")); },
+      {"DUKE3D.GRP", [](PlayFolder& f) { std::filesystem::rename(f.Path("Duke3d.grp"), f.Path("DUKE3D.GRP")); },
        [](PlayFolder&, Program& p) { return std::string(p.Edition() == GameEdition::Full ? "full" : "not full"); },
        "full"},
       {"Game0.SAV", [](PlayFolder& f) { fixture::WriteSavedGame(f.Path("Game0.SAV"), "Hollywood"); },

@@ -162,15 +162,17 @@ TEST(SettingsFileKept, WhenItCannotBeReadOrWritten) {
   const struct {
     const char* what;
     std::function<void(FileSystem&)> inject;
-    mode_t mode;            // for the refused user
-    bool runnerOwnsIt;      // else root does (when the test runs as root)
+    mode_t mode;             // for the refused user
+    bool runnerOwnsIt;       // else root does (when the test runs as root)
     std::size_t passErrors;  // the start-up pass: a file not read is written anew
   } cases[] = {
       {"cannot be read",
        [](FileSystem& fs) { fs.SetReadFaultHook([](const std::string& p) { return p.ends_with("/Tarvolin.ini"); }); },
        mode_t(root ? 0600 : 0000), !root, 1},
       {"read-only",
-       [](FileSystem& fs) { fs.SetWriteFaultHook([](WriteStage at, const std::string&) { return at == WriteStage::Access; }); },
+       [](FileSystem& fs) {
+         fs.SetWriteFaultHook([](WriteStage at, const std::string&) { return at == WriteStage::Access; });
+       },
        0444, true, 0},
   };
   // The start-up pass, a skin chosen and Quit; the texts the user was shown.
