@@ -7,7 +7,8 @@ void Program::LoadSettings() {
   const IniFile ini(m_fs, SettingsPath());
   if (!ini.FileExisted()) {
     // The first start: the file is made from what memory holds, and nothing
-    // else is read in this pass.
+    // else is read in this pass. A file that is there but cannot be read is
+    // not replaced: the save fails with the error.
     SaveSettings();
     return;
   }

@@ -92,7 +92,7 @@ void Program::ListTCLevels(int row) {
   } else if (m_fs.FileExists(stem + ".zip")) {
     names = LevelNamesInZipFile(m_fs, stem + ".zip");
   }
-  if (names.empty()) return;
+  // A TC without level names gets none, never the maps of the TC listed before.
   m_tcLevelNames = std::move(names);
   m_tcLevelsName = name;
 }

@@ -101,8 +101,9 @@ bool GroupScanCache::StampOf(const std::string& path, Stamp& stamp) {
   return true;
 }
 
-std::vector<bool> GroupScanCache::Contains(FileSystem& fs, const std::string& path, ScanKind kind,
+std::vector<bool> GroupScanCache::Contains(FileSystem& fs, const std::string& given, ScanKind kind,
                                            const std::vector<std::string>& targets) {
+  const std::string path = fs.Resolve(given);  // the stamps are taken beside the file layer
   Stamp stamp;
   if (!StampOf(path, stamp)) return std::vector<bool>(targets.size(), false);
 

@@ -21,10 +21,11 @@ std::string StockLevelSwitches(int position) {
 void LevelChooser::PrepareStock() { m_tcMode = false; }
 
 void LevelChooser::PrepareTc(const std::vector<std::string>& levelNames) {
-  if (!levelNames.empty()) {
-    m_rows.clear();
-    for (const std::string& name : levelNames) m_rows.push_back({name, ""});
-  }
+  m_rows.clear();
+  for (const std::string& name : levelNames) m_rows.push_back({name, ""});
+  // A TC with no maps of its own plays the stock levels.
+  if (m_rows.empty())
+    for (const StockLevel& s : kStockLevels) m_rows.push_back({std::string(s.level), std::string(s.title)});
   m_tcMode = true;
   std::stable_sort(m_rows.begin(), m_rows.end(),
                    [](const LevelRow& a, const LevelRow& b) { return LessNoCase(a.level, b.level); });

@@ -80,7 +80,7 @@ class LevelChooser {
   // "Play Level": the stock table in its own order.
   void PrepareStock();
   // "Play TC Level": the TC's level names (upper case, without ".map") become
-  // the rows, sorted by their Level text. No names: the rows stay as they were.
+  // the rows, sorted by their Level text. No names: the stock table, sorted.
   void PrepareTc(const std::vector<std::string>& levelNames);
 
   void FormShow();

@@ -1,8 +1,5 @@
 #include "catalog/OpinionTime.h"
 
-#include <cctype>
-#include <string>
-
 namespace tv {
 
 std::time_t OpinionFileTime(int code, std::time_t now, const DateTimeFormats& formats) {
@@ -28,14 +25,9 @@ std::time_t OpinionFileTime(int code, std::time_t now, const DateTimeFormats& fo
 }
 
 int OpinionFromFileTime(std::time_t fileTime, const DateTimeFormats& formats) {
-  const std::string text = FormatDateTime(LocalTime(fileTime), formats.longTime);
-  const std::size_t colon = text.find(':');
-  if (colon == std::string::npos) return 0;
-  std::size_t start = colon;
-  while (start > 0 && std::isdigit(static_cast<unsigned char>(text[start - 1]))) --start;
-  int hour = 0;
-  for (std::size_t i = start; i < colon && hour < 100; ++i) hour = hour * 10 + (text[i] - '0');
-  return hour;
+  // The hour itself, not the printed time: many locales print no ":" at all.
+  const int hour = LocalTime(fileTime).tm_hour;
+  return ShowsTwelveHourClock(formats.longTime) ? (hour + 11) % 12 + 1 : hour;
 }
 
 }  // namespace tv

@@ -12,8 +12,8 @@ namespace tv {
 // short date format prints today in exactly 8 characters (a two-digit year).
 std::time_t OpinionFileTime(int code, std::time_t now, const DateTimeFormats& formats);
 
-// The number before the first ":" of the time printed with the long time
-// format: the hour 0..23 on a 24-hour clock, 1..12 on a 12-hour one.
+// The local hour of the time: 0..23, or 1..12 when the long time format shows
+// a 12-hour clock, so that 14:30 reads as 2 there.
 int OpinionFromFileTime(std::time_t fileTime, const DateTimeFormats& formats);
 
 }  // namespace tv

@@ -4,7 +4,9 @@
 
 namespace tv {
 
-TcFolder::TcFolder(FileSystem& fs, std::string path) : m_path(std::move(path)) {
+// The folder as it is on disk ("games" for "Games"): every path made from it
+// then names a file that exists.
+TcFolder::TcFolder(FileSystem& fs, std::string path) : m_path(fs.Resolve(path)) {
   m_exists = fs.FolderExists(m_path);
   if (!m_exists) return;
   for (const std::string& name : fs.List(m_path, "*")) {

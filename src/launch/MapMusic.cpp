@@ -3,7 +3,8 @@
 namespace tv {
 
 std::string MusicDialogFolder(FileSystem& fs, const std::string& programFolder) {
-  const std::string music = programFolder + "Music";
+  // The dialog opens the folder as it is on disk, "music" for "Music".
+  const std::string music = fs.Resolve(programFolder + "Music");
   return fs.FolderExists(music) ? music : programFolder;
 }
 

@@ -34,6 +34,15 @@ bool IsTwelveHour(std::string_view pattern) {
   return false;
 }
 
+bool ShowsTwelveHourClock(std::string_view pattern) {
+  bool quoted = false;
+  for (char c : pattern) {
+    if (c == '\'') quoted = !quoted;
+    else if (!quoted && (c == 'h' || c == 'H')) return c == 'h' && IsTwelveHour(pattern);
+  }
+  return false;
+}
+
 std::tm LocalTime(std::time_t t) {
   std::tm tm{};
   ::localtime_r(&t, &tm);

@@ -20,6 +20,9 @@ std::string FormatDateTime(const std::tm& local, std::string_view pattern);
 
 // True when the pattern shows a 12-hour clock (it has an AM/PM field).
 bool IsTwelveHour(std::string_view pattern);
+// True when the pattern's hour is shown on a 12-hour clock: its first hour
+// field is "h" and it has an AM/PM field ("H" stays 0..23 even then).
+bool ShowsTwelveHourClock(std::string_view pattern);
 
 std::tm LocalTime(std::time_t t);
 

@@ -33,14 +33,20 @@ struct Fd {
 // Opens a regular file for reading without ever blocking on a FIFO or device.
 // Only a regular file is opened at all: opening a FIFO would release a writer
 // waiting on it, and opening a device can have effects of its own.
+// On failure errno tells why; EINVAL for something that is no regular file.
 int OpenRegular(const std::string& path) {
   struct stat before {};
-  if (::stat(path.c_str(), &before) != 0 || !S_ISREG(before.st_mode)) return -1;
+  if (::stat(path.c_str(), &before) != 0) return -1;
+  if (!S_ISREG(before.st_mode)) {
+    errno = EINVAL;
+    return -1;
+  }
   int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return -1;
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
+    errno = EINVAL;
     return -1;
   }
   return fd;
@@ -202,7 +208,11 @@ std::string FileSystem::ReadBytes(const std::string& path, std::uint64_t offset,
   return out;
 }
 
-FileReader::FileReader(FileSystem& fs, const std::string& path) : m_fd(OpenRegular(fs.Resolve(path))) {
+FileReader::FileReader(FileSystem& fs, const std::string& path) {
+  const std::string real = fs.Resolve(path);
+  errno = EACCES;
+  if (!fs.m_readFault || !fs.m_readFault(real)) m_fd = OpenRegular(real);
+  m_missing = m_fd < 0 && (errno == ENOENT || errno == ELOOP);
   struct stat st {};
   if (m_fd >= 0 && ::fstat(m_fd, &st) == 0) m_size = std::uint64_t(st.st_size);
 }
@@ -258,8 +268,10 @@ bool FileSystem::ReplaceFile(const std::string& path, std::string_view bytes) {
   const std::string base = cut == std::string::npos ? real : real.substr(cut + 1);
   struct stat st {};
   mode_t mode = 0644;
-  if (::stat(real.c_str(), &st) == 0) {
+  const bool existed = ::stat(real.c_str(), &st) == 0;
+  if (existed) {
     if (!S_ISREG(st.st_mode)) return false;
+    if (Fails(WriteStage::Access, real) || ::faccessat(AT_FDCWD, real.c_str(), W_OK, AT_EACCESS) != 0) return false;
     mode = st.st_mode & 07777;
   }
   Forget();
@@ -269,6 +281,11 @@ bool FileSystem::ReplaceFile(const std::string& path, std::string_view bytes) {
   if (Fails(WriteStage::Open, real)) return false;
   Fd f(::mkostemp(temp.data(), O_CLOEXEC));
   if (f.fd < 0) return false;
+  // Another user's file stays theirs when this process may hand it back (an
+  // administrator's run); otherwise the owner changes as with any editor.
+  if (existed && (st.st_uid != ::geteuid() || st.st_gid != ::getegid())) {
+    [[maybe_unused]] const int kept = ::fchown(f.fd, st.st_uid, st.st_gid);
+  }
   bool ok = ::fchmod(f.fd, mode) == 0 && !Fails(WriteStage::Write, real);
   for (std::size_t done = 0; ok && done < bytes.size();) {
     const ssize_t n = ::write(f.fd, bytes.data() + done, bytes.size() - done);

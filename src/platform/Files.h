@@ -22,9 +22,13 @@ std::string ProgramFolderOfExecutable();
 // The process's current folder, ending with the separator.
 std::string ProcessFolder();
 
-enum class WriteStage { Open, Write, Sync, Rename };
+// Access: the file being replaced may be written by this process.
+enum class WriteStage { Access, Open, Write, Sync, Rename };
 // Returning true makes that stage of a file replacement fail (tests only).
 using WriteFaultHook = std::function<bool(WriteStage, const std::string& path)>;
+// Returning true makes opening that file for reading fail as if permission
+// were denied (tests only).
+using ReadFaultHook = std::function<bool(const std::string& path)>;
 
 class FileSystem {
  public:
@@ -47,7 +51,9 @@ class FileSystem {
   bool Delete(const std::string& path);
   bool Rename(const std::string& from, const std::string& to);
   // Replaces the whole file so that a crash leaves the old or the new bytes:
-  // a temporary file in the same folder, flushed to disk, renamed over it.
+  // a temporary file in the same folder, flushed to disk, renamed over it,
+  // with the old file's mode and owner. A file this process may not write is
+  // refused, though the folder would allow the rename.
   bool ReplaceFile(const std::string& path, std::string_view bytes);
 
   // The regular, non-hidden files of folder whose names match one of the
@@ -69,6 +75,7 @@ class FileSystem {
   };
 
   void SetWriteFaultHook(WriteFaultHook hook) { m_fault = std::move(hook); }
+  void SetReadFaultHook(ReadFaultHook hook) { m_readFault = std::move(hook); }
 
  private:
   struct Entry {
@@ -87,6 +94,8 @@ class FileSystem {
   std::unordered_map<std::string, std::vector<Entry>> m_views;
   std::vector<Entry> m_scratch;
   WriteFaultHook m_fault;
+  ReadFaultHook m_readFault;
+  friend class FileReader;
 };
 
 bool MatchesPattern(std::string_view name, std::string_view pattern);
@@ -100,12 +109,17 @@ class FileReader {
   FileReader& operator=(const FileReader&) = delete;
 
   bool IsOpen() const { return m_fd >= 0; }
+  // Not open because nothing is there: no such file, or a link that leads
+  // nowhere. Anything else (no permission, no regular file) is there but
+  // cannot be read.
+  bool Missing() const { return m_missing; }
   std::uint64_t Size() const { return m_size; }
   // Reads up to count bytes from offset into `into`; returns how many were read.
   std::size_t ReadAt(std::uint64_t offset, char* into, std::size_t count) const;
 
  private:
   int m_fd = -1;
+  bool m_missing = false;
   std::uint64_t m_size = 0;
 };
 

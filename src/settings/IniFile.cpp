@@ -12,6 +12,8 @@ namespace {
 
 constexpr std::size_t kMaxText = 2047;
 constexpr const char* kNewLine = "\r\n";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr char kEndMark = '\x1A';  // ^Z: the bytes at the very end of the file
 
 std::string_view Trim(std::string_view s) {
   const auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -95,10 +97,23 @@ bool ParseInteger(std::string_view s, long& out) {
 
 IniFile::IniFile(FileSystem& fs, std::string path, Writes writes) : m_fs(fs), m_path(std::move(path)), m_writes(writes) {
   const FileReader file(m_fs, m_path);
-  if (!file.IsOpen()) return;
-  m_existed = true;
+  if (!file.IsOpen()) {
+    m_unreadable = !file.Missing();
+    return;
+  }
   std::string bytes(std::size_t(file.Size()), '\0');
   bytes.resize(file.ReadAt(0, bytes.data(), bytes.size()));
+  // A read cut short would write back a cut file.
+  m_existed = bytes.size() == file.Size();
+  m_unreadable = !m_existed;
+  if (m_unreadable) return;
+  if (bytes.starts_with(kByteOrderMark)) {
+    m_head = kByteOrderMark;
+    bytes.erase(0, m_head.size());
+  }
+  const std::size_t mark = bytes.find_last_not_of(kEndMark) + 1;  // npos + 1 == 0
+  m_tail = bytes.substr(mark);
+  bytes.resize(mark);
   // find_first_of would call memchr once per byte of the file.
   const auto lineEnd = [](char c) { return c == '\r' || c == '\n'; };
   std::size_t start = 0;
@@ -200,9 +215,14 @@ void IniFile::Changed() {
 
 void IniFile::Flush() {
   if (!m_dirty) return;
-  std::string bytes;
+  // A value written last that ends in ^Z is ended by a line end, so that it
+  // is not read back as an end mark.
+  if (!m_lines.empty() && m_lines.back().end.empty() && m_lines.back().text.ends_with(kEndMark))
+    m_lines.back().end = kNewLine;
+  std::string bytes = m_head;
   for (const Line& l : m_lines) bytes += l.text + l.end;
-  if (!m_fs.ReplaceFile(m_path, bytes)) throw UnableToWrite(m_path);
+  bytes += m_tail;
+  if (m_unreadable || !m_fs.ReplaceFile(m_path, bytes)) throw UnableToWrite(m_path);
   m_dirty = false;
   m_existed = true;
 }

@@ -16,9 +16,12 @@ class IniFile {
  public:
   enum class Writes { Immediate, Deferred };
 
-  // Reads path now; a missing file reads as empty and is not created.
+  // Reads path now; a missing file reads as empty and is not created. A file
+  // that is there but cannot be read (no permission, no regular file) reads
+  // as empty too, and is never written: every write is the error below.
   IniFile(FileSystem& fs, std::string path, Writes writes = Writes::Immediate);
 
+  // The file was there and was read.
   bool FileExisted() const { return m_existed; }
   const std::string& Path() const { return m_path; }
 
@@ -53,8 +56,11 @@ class IniFile {
   std::string m_path;
   Writes m_writes;
   bool m_existed = false;
+  bool m_unreadable = false;
   bool m_dirty = false;
+  std::string m_head;  // a byte-order mark, kept but never read as text
   std::vector<Line> m_lines;
+  std::string m_tail;  // the end-of-file marks (^Z) that end the file, kept the same way
 };
 
 }  // namespace tv

@@ -93,6 +93,24 @@ TEST_F(PlayTCLevel, TheChosenMapReplacesTheTcsOwnStartMap) {
   EXPECT_GT(f.ui.minimized, 0);
 }
 
+// Listed after Foo's maps, a TC without maps of its own shows the stock
+// levels and starts on the one chosen.
+TEST_F(PlayTCLevel, ATcWithoutMapsOffersTheStockLevels) {
+  f.Put("Games/Plain.grp", fixture::GroupFileBytes({{"PLAIN.CON", "c"}}));
+  Program& p = f.Start();
+  p.ListBox1Click(1);
+  AnswerLevels(f, {});
+  p.PlayTCLevel1Click();
+  p.ListBox1Click(2);
+  std::vector<LevelRow> rows;
+  AnswerLevels(f, {3}, &rows);
+  p.PlayTCLevel1Click();
+  ASSERT_EQ(rows.size(), 47u);
+  EXPECT_EQ(rows[3].level, "E1L1");
+  EXPECT_EQ(rows[3].title, "Hollywood Holocaust");
+  EXPECT_EQ(f.CommandLine(), f.Fill("Duke3dw.exe -j{pf}Games -xPlain.con -gPlain.grp  -map E1L1.map"));
+}
+
 TEST_F(PlayTCLevel, NothingStartsWithoutAChoice) {
   const struct {
     const char* name;

@@ -1,4 +1,12 @@
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <iterator>
 
 #include "support/ProgramFixture.h"
 
@@ -138,6 +146,109 @@ TEST_F(SettingsFile, AFileThatCannotBeWrittenStopsThePassWithTheErrorShown) {
   p.btnQuitClick();
   EXPECT_FALSE(ui.quit);
   EXPECT_EQ(ui.shown.size(), 2u);
+}
+
+// A settings file that is there but cannot be read, or that may not be
+// written, is never replaced: every write the run would make is the error
+// instead, and the file keeps its bytes, owner and mode. Shown once with
+// faults injected into the file layer, once in a process of a user whom the
+// system refuses (a root test drops to nobody, as after a run with sudo).
+TEST(SettingsFileKept, WhenItCannotBeReadOrWritten) {
+  constexpr uid_t kNobody = 65534;
+  const bool root = ::geteuid() == 0;
+  const std::string original =
+      "\xEF\xBB\xBF[Tarvolin]\r\nInitialized=True\r\nSkinColor=Teal\r\nSkillLevel=4\r\n"
+      "[History]\r\nPlayedMaps[0]=A.map\r\n[Network_Game]\r\nNickname=Ann\r\n";
+  const struct {
+    const char* what;
+    std::function<void(FileSystem&)> inject;
+    mode_t mode;             // for the refused user
+    bool runnerOwnsIt;       // else root does (when the test runs as root)
+    std::size_t passErrors;  // the start-up pass: a file not read is written anew
+  } cases[] = {
+      {"cannot be read",
+       [](FileSystem& fs) { fs.SetReadFaultHook([](const std::string& p) { return p.ends_with("/Tarvolin.ini"); }); },
+       mode_t(root ? 0600 : 0000), !root, 1},
+      {"read-only",
+       [](FileSystem& fs) {
+         fs.SetWriteFaultHook([](WriteStage at, const std::string&) { return at == WriteStage::Access; });
+       },
+       0444, true, 0},
+  };
+  // The start-up pass, a skin chosen and Quit; the texts the user was shown.
+  const auto run = [](FileSystem& fs, const std::string& folder) {
+    RecordingUi ui;
+    Environment env;
+    env.programFolder = folder;
+    Program p(fs, ui, env);
+    p.FormActivate();
+    p.SkinClick(2);
+    p.btnQuitClick();
+    std::string shown;
+    for (const auto& s : ui.shown) shown += s.kind + ": " + s.text + "\n";
+    return shown + (ui.quit ? "quit\n" : "");
+  };
+  for (const auto& c : cases) {
+    for (const bool real : {false, true}) {
+      SCOPED_TRACE(std::string(c.what) + (real ? ", refused by the system" : ", injected"));
+      fixture::TempHome home;
+      fixture::TempFolder base;
+      const std::string folder = base.Path() + "Duke 3D/";
+      const std::string path = folder + "Tarvolin.ini";
+      fixture::WriteFile(path, original);
+      if (real) {
+        ASSERT_EQ(::chmod(base.Path().c_str(), 0755), 0);
+        ASSERT_EQ(::chmod(folder.c_str(), 0777), 0);  // the folder would allow replacing the file
+        ASSERT_EQ(::chmod(path.c_str(), c.mode), 0);
+        if (root && c.runnerOwnsIt) {
+          ASSERT_EQ(::chown(path.c_str(), kNobody, kNobody), 0);
+        }
+      }
+      struct stat before {};
+      ASSERT_EQ(::stat(path.c_str(), &before), 0);
+
+      std::string shown;
+      if (!real) {
+        FileSystem fs(folder);
+        c.inject(fs);
+        shown = run(fs, folder);
+      } else {
+        int fds[2];
+        ASSERT_EQ(::pipe(fds), 0);
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+          ::close(fds[0]);
+          if (root && (::setgroups(0, nullptr) != 0 || ::setresgid(kNobody, kNobody, kNobody) != 0 ||
+                       ::setresuid(kNobody, kNobody, kNobody) != 0))
+            ::_exit(2);
+          FileSystem fs(folder);
+          const std::string text = run(fs, folder);
+          ::_exit(::write(fds[1], text.data(), text.size()) == ssize_t(text.size()) ? 0 : 3);
+        }
+        ::close(fds[1]);
+        char buffer[4096];
+        for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;) shown.append(buffer, std::size_t(n));
+        ::close(fds[0]);
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+      }
+
+      const std::string error = "error: Unable to write to " + path + ".\n";
+      std::string expected;
+      for (std::size_t i = 0; i < c.passErrors + 2; ++i) expected += error;
+      EXPECT_EQ(shown, expected);
+      struct stat after {};
+      ASSERT_EQ(::stat(path.c_str(), &after), 0);
+      EXPECT_EQ(after.st_ino, before.st_ino);
+      EXPECT_EQ(after.st_uid, before.st_uid);
+      EXPECT_EQ(after.st_mode, before.st_mode);
+      EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1) << "nothing beside it";
+      if (!root) ::chmod(path.c_str(), 0600);  // to read it back
+      EXPECT_EQ(fixture::ReadFile(path), original);
+    }
+  }
 }
 
 }  // namespace

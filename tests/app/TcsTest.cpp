@@ -149,10 +149,10 @@ TEST_F(Tcs, TheMapsOfATCAreNamedByItsRowText) {
   p.ListTCLevels(0);
   EXPECT_EQ(p.TcLevelNames(), (std::vector<std::string>{"E1L1", "BOSS"}));
   EXPECT_EQ(p.TcLevelsName(), "Mytc");
-  // No file is named after the row: the level table keeps what it had.
+  // No file is named after the row: no level names, never the last TC's.
   p.ListTCLevels(1);
-  EXPECT_EQ(p.TcLevelNames(), (std::vector<std::string>{"E1L1", "BOSS"}));
-  EXPECT_EQ(p.TcLevelsName(), "Mytc");
+  EXPECT_EQ(p.TcLevelNames(), std::vector<std::string>{});
+  EXPECT_EQ(p.TcLevelsName(), "Its Real Name");
   p.ListTCLevels(2);
   EXPECT_EQ(p.TcLevelNames(), std::vector<std::string>{"LEVEL1"});
   EXPECT_EQ(p.TcLevelsName(), "Zipped");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "catalog/LevelTable.h"
 #include "launch/PlayPaths.h"
 
@@ -105,25 +107,27 @@ TEST(LevelChooser, TcModeShowsTheLevelNamesSortedAndReturnsTheMapFile) {
   EXPECT_EQ(w.MapFile(), "FOO.map");
 }
 
-TEST(LevelChooser, TcWithoutLevelNamesKeepsTheRowsItHad) {
+// A TC with no maps of its own shows the stock table, sorted (the separators
+// first), whatever was shown before.
+TEST(LevelChooser, TcWithoutLevelNamesShowsTheStockTableSorted) {
   LevelChooser w;
-  w.PrepareTc({"E1L2", "E1L1"});
-  w.FormShow();
-  w.PrepareTc({});
-  w.FormShow();
-  ASSERT_EQ(w.Rows().size(), 2u);
-  EXPECT_EQ(w.Rows()[0].level, "E1L1");
-
-  // After a stock opening the stock rows stay, sorted: the separators come first.
-  w.PrepareStock();
-  w.FormShow();
-  w.PrepareTc({});
-  w.FormShow();
-  ASSERT_EQ(w.Rows().size(), 47u);
-  EXPECT_EQ(w.Rows()[0].level, "  ");
-  EXPECT_EQ(w.Rows()[3].level, "E1L1");
-  EXPECT_FALSE(w.btnSelectClick(0));
-  EXPECT_EQ(w.MapFile(), "");
+  const std::function<void(LevelChooser&)> shownBefore[] = {[](LevelChooser& c) { c.PrepareStock(); },
+                                                           [](LevelChooser& c) { c.PrepareTc({"E1L2", "E1L1"}); }};
+  for (const auto& before : shownBefore) {
+    before(w);
+    w.FormShow();
+    w.PrepareTc({});
+    w.FormShow();
+    ASSERT_EQ(w.Rows().size(), 47u);
+    EXPECT_EQ(w.Rows()[0].level, "  ");
+    EXPECT_EQ(w.Rows()[3].level, "E1L1");
+    EXPECT_EQ(w.Rows()[3].title, "Hollywood Holocaust");
+    EXPECT_EQ(w.Rows()[46].level, "E4L9");
+    EXPECT_FALSE(w.btnSelectClick(0));
+    EXPECT_EQ(w.MapFile(), "");
+    EXPECT_TRUE(w.btnSelectClick(3));
+    EXPECT_EQ(w.MapFile(), "E1L1.map");
+  }
 }
 
 TEST(LevelChooser, StockOpeningAfterATcRebuildsTheTableInItsOwnOrder) {

@@ -41,11 +41,15 @@ class ZoneScope {
   std::optional<std::string> m_old;
 };
 
+// The long time formats are the system's own (Qt's data for each locale).
 const DateTimeFormats kFormats[] = {
-    {"dd/MM/yyyy", "HH:mm:ss t"},   // 24-hour with a zone, today's date
-    {"M/d/yy", "h:mm:ss AP t"},     // 12-hour, seven characters today
-    {"dd.MM.yy", "HH:mm:ss"},       // two-digit year: 1 January 2001
-    {"yyyy-MM-dd", "hh:mm:ss ap"},  // 12-hour with a leading zero
+    {"dd/MM/yyyy", "HH:mm:ss t"},       // en_GB: 24-hour with a zone, today's date
+    {"M/d/yy", "h:mm:ss AP t"},         // en_US: 12-hour, seven characters today
+    {"dd.MM.yy", "HH:mm:ss t"},         // de_DE: two-digit year, 1 January 2001
+    {"dd.MM.yyyy", "HH.mm.ss t"},       // da_DK: no colon
+    {"yyyy/MM/dd", "H時mm分ss秒 t"},    // ja_JP: no colon, one-digit hour
+    {"yy. M. d.", "AP h시 m분 s초 t"},  // ko_KR: 12-hour without a colon, AM/PM first
+    {"yyyy-MM-dd", "hh:mm:ss ap"},      // 12-hour with a leading zero
 };
 
 void ExpectRoundTrips(std::time_t now, const char* where) {
@@ -83,17 +87,20 @@ TEST(OpinionFileTime, TheDateIsTodayUnlessTheShortDateHasEightCharacters) {
   }
 }
 
-TEST(OpinionFromFileTime, ReadsTheNumberBeforeTheFirstColon) {
+TEST(OpinionFromFileTime, ReadsTheHourOnTheClockTheLongTimeFormatShows) {
   const struct {
     int hour, minute;
     const char* longTime;
     int read;
   } cases[] = {
       {14, 30, "h:mm:ss AP t", 2},  // another program changed it in the afternoon
-      {14, 30, "HH:mm:ss t", 14},   // the zone at the end plays no part
-      {0, 30, "h:mm:ss AP", 12},   {0, 30, "HH:mm:ss", 0},
-      {8, 59, "H:mm:ss", 8},       {20, 0, "AP h:mm:ss", 8},  // the AM/PM field first
-      {9, 0, "HH'h'mm", 0},                                   // no colon: no hour to read
+      {14, 30, "HH:mm:ss t", 14},   {14, 30, "HH.mm.ss t", 14},     {14, 0, "H時mm分ss秒 t", 14},
+      {14, 0, "AP h시 m분 s초 t", 2},  {0, 30, "h:mm:ss AP", 12},     {0, 30, "HH:mm:ss", 0},
+      {8, 59, "H:mm:ss", 8},        {20, 0, "AP h:mm:ss", 8},       {9, 0, "HH'h'mm", 9},
+      {20, 0, "HH:mm AP", 20},      // "H" prints 0..23 even beside AM/PM
+      {20, 0, "h:mm", 20},          // "h" without AM/PM prints 0..23
+      {20, 0, "'h' H:mm ap", 20},   // quoted letters are no field
+      {7, 0, "t HH:mm:ss", 7},      // a zone first, as in zh_CN
   };
   for (const auto& c : cases)
     EXPECT_EQ(OpinionFromFileTime(At(2020, 6, 15, c.hour, c.minute), {"dd/MM/yyyy", c.longTime}), c.read)

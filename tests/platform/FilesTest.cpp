@@ -241,6 +241,14 @@ TEST(Files, ReplaceFileReplacesTheFileOnDisk) {
   struct stat st {};
   ASSERT_EQ(::stat(path.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
+  // An administrator's run leaves another user's file theirs.
+  if (::geteuid() == 0) {
+    ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+    ASSERT_TRUE(fs.ReplaceFile(path, "by root"));
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+  }
   ASSERT_TRUE(fs.ReplaceFile(path, ""));
   EXPECT_EQ(ReadFile(path), "");
   EXPECT_EQ(fs.List(dir.Path(), "*"), Names{"Tarvolin.ini"});

@@ -105,6 +105,13 @@ TEST_F(IniFileTest, ReadsTheWayWindowsDoes) {
       {"[ without ] is no header", "[broken\r\nB=2\r\n", "broken", "B", kDef},
       {"bytes are not re-encoded", "[S]\r\nK=\xE9\x80\xFF\r\n", "S", "K", "\xE9\x80\xFF"},
       {"a NUL byte is a byte", "[S]\r\nK=a\0b\r\n"s, "S", "K", "a\0b"s},
+      {"a byte-order mark is no part of the first line", "\xEF\xBB\xBF[S]\r\nK=x\r\n", "S", "K", "x"},
+      {"a byte-order mark only at the start", "[S]\r\n\xEF\xBB\xBFK=1\r\n", "S", "K", kDef},
+      {"^Z ends the file", "[S]\r\nK=x\x1A", "S", "K", "x"},
+      {"^Z ends the file", "[S]\r\nK=x \x1A\x1A", "S", "K", "x"},
+      {"^Z ends the file", "[S]\r\nK=x\r\n\x1A", "S", "K", "x"},
+      {"^Z before more text is a byte", "[S]\r\nK=x\x1Ay\r\n", "S", "K", "x\x1Ay"},
+      {"^Z before more text is a byte", "[S]\r\nK=x\x1A\r\n", "S", "K", "x\x1A"},
   };
   for (const ReadCase& c : cases) {
     IniFile ini = Open(c.file);
@@ -281,6 +288,9 @@ TEST_F(IniFileTest, ReplacingAValueRewritesOnlyItsLine) {
       {"[S]\r\nA=1\r\n", "S", "A", "", "[S]\r\nA=\r\n"},
       {"[S]\r\nA=\"x\"\r\n", "S", "A", "y", "[S]\r\nA=y\r\n"},
       {"[S]\r\nA=1\r\n", "S", "A", "\xE9 ;#=\"", "[S]\r\nA=\xE9 ;#=\"\r\n"},
+      {"\xEF\xBB\xBF[S]\r\nA=1\r\n", "S", "A", "2", "\xEF\xBB\xBF[S]\r\nA=2\r\n"},
+      {"[S]\r\nA=1\x1A", "S", "A", "2", "[S]\r\nA=2\x1A"},
+      {"[S]\r\nA=1\r\n\x1A", "S", "A", "2", "[S]\r\nA=2\r\n\x1A"},
   };
   ExpectWrites("replace", cases);
 }
@@ -323,6 +333,7 @@ TEST_F(IniFileTest, NewKeysGoAfterTheSectionsLastKeyOrComment) {
       {"[ s ]\r\n", "S", " C ", "3", "[ s ]\r\nC=3\r\n"},
       {"[S]\r\n;K=1\r\n", "S", "K", "2", "[S]\r\n;K=1\r\nK=2\r\n"},
       {"[S]\r\nA=1\r\n", "S", "E", "", "[S]\r\nA=1\r\nE=\r\n"},
+      {"\xEF\xBB\xBF[S]\r\nA=1\x1A", "S", "C", "3", "\xEF\xBB\xBF[S]\r\nA=1\r\nC=3\r\n\x1A"},
   };
   ExpectWrites("new key", cases);
 }
@@ -336,6 +347,8 @@ TEST_F(IniFileTest, NewSectionsGoAtTheEnd) {
       {"[S]\nA=1\n\n", "T", "B", "2", "[S]\nA=1\n\n[T]\r\nB=2\r\n"},
       {"[broken\n", "broken", "B", "2", "[broken\n[broken]\r\nB=2\r\n"},
       {"[S]\r\n", "  T ", "B", "", "[S]\r\n[T]\r\nB=\r\n"},
+      {"\xEF\xBB\xBF", "T", "B", "2", "\xEF\xBB\xBF[T]\r\nB=2\r\n"},
+      {"[S]\r\nA=1\r\n\x1A", "T", "B", "2", "[S]\r\nA=1\r\n[T]\r\nB=2\r\n\x1A"},
   };
   ExpectWrites("new section", cases);
 }
