@@ -77,7 +77,7 @@ TEST(LetterCase, EveryFolderAndFileIsFoundWhateverItsCase) {
        [](PlayFolder&, Program& p) {
          p.ComboBox2Enter();
          p.ComboBox2Change(0);
-         return p.View().savedEntries.at(0) + ":" + p.SavedGameSwitch();
+         return p.View().savedEntries.at(0) + ":" + p.SavedGameSwitch().Text();
        },
        "Hollywood ***: /0"},
   };
