@@ -1,5 +1,6 @@
 #include "launch/CommandLine.h"
 
+#include "platform/Process.h"
 #include "platform/Text.h"
 
 namespace tv {
@@ -13,13 +14,10 @@ GameLine GameLine::Argument(std::string value, int spacesBefore, int spacesAfter
 GameLine GameLine::OwnSwitches(std::string_view text) {
   GameLine line;
   std::size_t pos = 0;
-  while (pos < text.size()) {
-    const std::size_t start = text.find_first_not_of(' ', pos);
-    if (start == std::string_view::npos) break;
-    std::size_t end = text.find(' ', start);
-    if (end == std::string_view::npos) end = text.size();
-    line.m_pieces.push_back({std::string(text.substr(start, end - start)), int(start - pos), 0});
-    pos = end;
+  for (std::string& part : SplitParameters(text)) {
+    const std::size_t start = text.find(part, pos);
+    line.m_pieces.push_back({std::move(part), int(start - pos), 0});
+    pos = start + line.m_pieces.back().value.size();
   }
   const int trailing = int(text.size() - pos);
   if (trailing > 0) {
