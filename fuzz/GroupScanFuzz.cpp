@@ -1,8 +1,12 @@
 // The text scans of batch files and group archives against the plain reading
-// of their rules, for files of any bytes and size; a second ask is answered
-// from memory with the same result.
+// of their rules (every byte translated, then searched: the scans' first
+// form, kept here as the reference), for files of any bytes and size; a
+// second ask is answered from memory, and a restart from the cache file, with
+// the same result.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <cstdio>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -60,12 +64,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string path = tv::fuzz::WriteInput("Mytc.zip", file);
 
   tv::FileSystem fs(tv::fuzz::Folder());
+  // Kept in a cache file for the restart below; no file is recent then.
+  const auto later = [] { return std::time(nullptr) + 3600; };
   tv::GroupScanCache cache;
+  cache.KeepIn(tv::fuzz::Folder() + "cache/", tv::fuzz::Folder(), later);
   const std::vector<bool> found = cache.Contains(fs, path, kind, targets);
   tv::fuzz::Check(found.size() == targets.size(), "one answer per target");
   for (std::size_t i = 0; i < targets.size(); ++i)
     tv::fuzz::Check(found[i] == Expected(file, kind, targets[i]), "the scan finds what the rule finds");
   tv::fuzz::Check(cache.Contains(fs, path, kind, targets) == found, "an unchanged file gives the same answers");
   tv::fuzz::Check(cache.FilesRead() == 1, "an unchanged file is read once");
+
+  // The same file at a restart, answered from the cache file the first start left.
+  cache.Store();
+  tv::GroupScanCache restart;
+  restart.KeepIn(tv::fuzz::Folder() + "cache/", tv::fuzz::Folder(), later);
+  tv::fuzz::Check(restart.Contains(fs, path, kind, targets) == found, "a restart gives the same answers");
+  tv::fuzz::Check(restart.FilesRead() == 0, "a restart reads no unchanged file");
+  std::remove(restart.CacheFile().c_str());
   return 0;
 }

@@ -40,7 +40,9 @@ const Program::PassStep Program::kPass[] = {
 };
 
 Program::Program(FileSystem& fs, UserInterface& ui, Environment env)
-    : m_fs(fs), m_ui(ui), m_env(std::move(env)), m_programFolder(m_env.programFolder) {}
+    : m_fs(fs), m_ui(ui), m_env(std::move(env)), m_programFolder(m_env.programFolder) {
+  m_groupScans.KeepIn(m_env.cacheFolder, m_env.programFolder, m_env.now);
+}
 
 void Program::FormActivate() {
   // A message raised inside a pass (the map limit warning) would otherwise

@@ -38,6 +38,7 @@ struct Environment {
   std::string programFolder;  // ends with the separator
   DateTimeFormats formats;
   std::function<std::time_t()> now = [] { return std::time(nullptr); };
+  std::string cacheFolder = {};  // where scan results outlive the run; none when empty
 };
 
 class Program {
@@ -257,7 +258,7 @@ class Program {
   std::vector<std::string> m_groupListing;        // "*.grp;*.zip" of the Games folder
   std::vector<TcRecord> m_tcs;                    // at most kMaxTcs
   std::array<std::string, kMaxTcs> m_tcOpinions;  // opinion code per row, as text
-  GroupScanCache m_groupScans;                    // kept for the whole run
+  GroupScanCache m_groupScans;                    // read once a run, stored when changed
   std::vector<std::string> m_tcLevelNames;
   std::string m_tcLevelsName;
 

@@ -20,6 +20,7 @@ void Program::ListGroupFiles() {
 void Program::DiscoverTCs() {
   m_tcs = tv::DiscoverTCs(m_fs, m_groupScans, m_gamesFolder, m_groupListing);
   m_groupScans.Sweep();
+  m_groupScans.Store();
 }
 
 void Program::FillTCList() {

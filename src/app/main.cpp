@@ -2,6 +2,7 @@
 // windows, the event loop. The exit code is 0 in every case.
 #include <QApplication>
 #include <QLocale>
+#include <cstdlib>
 
 #include "app/Program.h"
 #include "platform/InstanceLock.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
   tv::FileSystem fs;
   tv::Environment env;
   env.programFolder = tv::ProgramFolderOfExecutable();
+  env.cacheFolder = tv::CacheFolderOf(std::getenv("XDG_CACHE_HOME"), std::getenv("HOME"));
   const QLocale locale = QLocale::system();
   env.formats.shortDate = locale.dateFormat(QLocale::ShortFormat).toStdString();
   env.formats.longTime = locale.timeFormat(QLocale::LongFormat).toStdString();

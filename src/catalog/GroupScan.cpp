@@ -165,6 +165,7 @@ bool GroupScanCache::StampOf(const std::string& path, Stamp& stamp) {
 
 std::vector<bool> GroupScanCache::Contains(FileSystem& fs, const std::string& path, ScanKind kind,
                                            const std::vector<std::string>& targets) {
+  if (!m_loaded) Load();
   Stamp stamp;
   if (!StampOf(path, stamp)) return std::vector<bool>(targets.size(), false);
 
@@ -184,6 +185,7 @@ std::vector<bool> GroupScanCache::Contains(FileSystem& fs, const std::string& pa
     const bool steady = StampOf(path, after) && after == stamp;
     for (std::size_t i = 0; i < unknown.size(); ++i) known.found[unknown[i]] = found[i];
     if (!steady) known.stamp = Stamp{};
+    m_changed = true;
   }
 
   std::vector<bool> result;
@@ -192,7 +194,7 @@ std::vector<bool> GroupScanCache::Contains(FileSystem& fs, const std::string& pa
 }
 
 void GroupScanCache::Sweep() {
-  std::erase_if(m_known, [](auto& item) { return !item.second.asked; });
+  if (std::erase_if(m_known, [](auto& item) { return !item.second.asked; }) > 0) m_changed = true;
   for (auto& [key, known] : m_known) known.asked = false;
 }
 

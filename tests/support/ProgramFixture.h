@@ -21,6 +21,7 @@ class ProgramTest : public ::testing::Test {
     env.programFolder = dir.Path();
     env.formats = std::move(formats);
     env.now = [this] { return now; };
+    env.cacheFolder = cacheFolder;
     program = std::make_unique<Program>(fs, ui, env);
     return *program;
   }
@@ -33,6 +34,7 @@ class ProgramTest : public ::testing::Test {
   FileSystem fs;
   RecordingUi ui;
   std::time_t now = 1796520000;  // 2026-12-06 02:40 UTC
+  std::string cacheFolder;       // no scan cache unless a test asks
   std::unique_ptr<Program> program;
 };
 
