@@ -4,6 +4,9 @@
 // shortcut: anything in it that is not exactly what was written (foreign,
 // truncated, damaged, an older format, another folder's) is dropped whole,
 // and every entry is still checked against its file's identity and times.
+// Sizes are bounded: a file holds the group files of its Games folder's last
+// pass, and the folder at most 32 files.
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -110,6 +113,26 @@ bool ReadCacheFile(const std::string& path, std::string& bytes) {
   }
   ::close(fd);
   return ok;
+}
+
+// Installations come and go: the files of the folders not started for the
+// longest time are dropped beyond a number no player reaches.
+void DropOldestCaches(const std::string& folder, const std::string& kept) {
+  constexpr std::size_t kMaxFiles = 32;
+  std::vector<std::pair<std::time_t, std::string>> files;
+  if (DIR* dir = ::opendir(folder.c_str())) {
+    while (const dirent* d = ::readdir(dir)) {
+      const std::string name = d->d_name;
+      struct stat st {};
+      if (name.starts_with("scans-") && name.ends_with(".cache") && folder + name != kept &&
+          ::lstat((folder + name).c_str(), &st) == 0)
+        files.emplace_back(st.st_mtim.tv_sec, folder + name);
+    }
+    ::closedir(dir);
+  }
+  if (files.size() < kMaxFiles) return;
+  std::sort(files.begin(), files.end());
+  for (std::size_t i = 0; i + kMaxFiles - 1 < files.size(); ++i) ::unlink(files[i].second.c_str());
 }
 
 }  // namespace
@@ -227,11 +250,13 @@ void GroupScanCache::Store() {
   if (::lstat(m_cacheFile.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) ::unlink(m_cacheFile.c_str());
   FileSystem fs(folder);
   fs.SetWriteFaultHook(m_writeFault);
-  if (!MakeFolders(folder) || !fs.ReplaceFile(m_cacheFile, Serialized())) {
+  // Not flushed to disk: a file cut short by a crash fails its checksum.
+  if (!MakeFolders(folder) || !fs.ReplaceFile(m_cacheFile, Serialized(), FileSystem::Flush::Skip)) {
     m_cacheFile.clear();
     return;
   }
   m_changed = false;
+  DropOldestCaches(folder, m_cacheFile);
 }
 
 }  // namespace tv
