@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -55,12 +56,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<std::string> targets;
   for (int n = in.ConsumeIntegralInRange(1, 3); n > 0; --n)
     targets.push_back(tv::Lower(in.ConsumeRandomLengthString(14)));
+  // And a name as the file reads at a chosen place, often around a block
+  // boundary: found, or lost across it, far more often than a random one.
+  const std::size_t span = in.ConsumeIntegralInRange<std::size_t>(1, 12);
+  const std::size_t at = in.ConsumeBool() ? in.ConsumeIntegral<std::size_t>()
+                                          : in.ConsumeIntegralInRange<std::size_t>(1, 3) * tv::kScanBlock -
+                                                in.ConsumeIntegralInRange<std::size_t>(0, span);
+  // Noise instead of a repeated pattern: a name then occurs once, where it was cut.
+  const bool noise = in.ConsumeBool();
+  std::minstd_rand random(in.ConsumeIntegral<std::uint32_t>());
   // The rest of the input, repeated up to the length: a large file with a
   // pattern the fuzzer chose.
   const std::string pattern = in.ConsumeRemainingBytesAsString();
   std::string file = pattern;
   while (!pattern.empty() && file.size() < length) file += pattern;
+  if (noise) {
+    file.resize(length);
+    for (char& c : file) c = char(random());
+  }
   if (file.size() < length) file.resize(length, '\0');
+  if (!file.empty()) targets.push_back(AsText(file.substr(at % file.size(), span), FoldLower));
   const std::string path = tv::fuzz::WriteInput("Mytc.zip", file);
 
   tv::FileSystem fs(tv::fuzz::Folder());

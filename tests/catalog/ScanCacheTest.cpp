@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -236,6 +237,26 @@ TEST(ScanCache, ADamagedOrUnusableCacheIsNeverTrusted) {
       EXPECT_TRUE(::lstat(starts.CacheFile().c_str(), &st) == 0 && S_ISREG(st.st_mode)) << c.damage;
     }
   }
+}
+
+TEST(ScanCache, TheFolderKeepsTheCachesOfTheInstallationsStartedLast) {
+  fixture::TempFolder dir;
+  fixture::WriteFile(dir.Path() + "Games/Mytc.grp", "mytc.con");
+  Starts starts(dir.Path());
+  for (int i = 0; i < 40; ++i) {
+    fixture::WriteFile(starts.cache + "scans-" + std::to_string(100 + i) + ".cache", "x");
+    fixture::SetFileTime(starts.cache + "scans-" + std::to_string(100 + i) + ".cache", 1600000000 + i);
+  }
+  fixture::WriteFile(starts.cache + "notes.txt", "not a cache");
+  starts.Cached();
+  std::vector<std::string> left;
+  for (const auto& entry : std::filesystem::directory_iterator(starts.cache)) left.push_back(entry.path().filename());
+  std::sort(left.begin(), left.end());
+  std::vector<std::string> expected = {"notes.txt"};
+  for (int i = 9; i < 40; ++i) expected.push_back("scans-" + std::to_string(100 + i) + ".cache");
+  expected.push_back(starts.CacheFile().substr(starts.cache.size()));
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(left, expected);
 }
 
 TEST(ScanCache, LivesInTheUsersCacheFolder) {
