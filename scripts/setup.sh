@@ -8,6 +8,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev libjpeg-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick fonts-dejavu-core fonts-liberation
+  libxcb1-dev
   clang libclang-rt-14-dev llvm-14
 )
 missing=()
