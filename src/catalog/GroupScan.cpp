@@ -171,7 +171,7 @@ std::vector<bool> GroupScanCache::Contains(FileSystem& fs, const std::string& pa
 
   Known& known = m_known[std::to_string(int(kind)) + path];
   known.asked = true;
-  if (!(known.stamp == stamp)) known = {stamp, {}, true};
+  if (!(known.stamp == stamp)) known = {stamp, {}, {}, true};
 
   std::vector<std::string> unknown;
   for (const std::string& t : targets)
@@ -193,8 +193,29 @@ std::vector<bool> GroupScanCache::Contains(FileSystem& fs, const std::string& pa
   return result;
 }
 
+std::vector<std::string> GroupScanCache::LevelNames(const std::string& path,
+                                                    const std::function<std::vector<std::string>()>& read) {
+  if (!m_loaded) Load();
+  Stamp stamp;
+  if (!StampOf(path, stamp)) return read();
+  Known& known = m_known[kLevelsKind + path];
+  known.asked = true;
+  if (known.stamp == stamp) return known.levels;
+  ++m_filesRead;
+  known.levels = read();
+  Stamp after;
+  known.stamp = StampOf(path, after) && after == stamp ? stamp : Stamp{};
+  m_changed = true;
+  return known.levels;
+}
+
 void GroupScanCache::Sweep() {
-  if (std::erase_if(m_known, [](auto& item) { return !item.second.asked; }) > 0) m_changed = true;
+  const auto drop = [](auto& item) {
+    Stamp stamp;
+    return !item.second.asked &&
+           !(item.first.starts_with(kLevelsKind) && StampOf(item.first.substr(1), stamp));
+  };
+  if (std::erase_if(m_known, drop) > 0) m_changed = true;
   for (auto& [key, known] : m_known) known.asked = false;
 }
 

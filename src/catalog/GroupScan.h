@@ -43,7 +43,12 @@ class GroupScanCache {
   // that is missing or cannot be read contains nothing.
   std::vector<bool> Contains(FileSystem& fs, const std::string& path, ScanKind kind,
                              const std::vector<std::string>& targets);
-  // Forgets the files not asked about since the last sweep.
+  // The level names of the group file at path (its name as on disk), as
+  // read() finds them; read() runs at most once while the file is unchanged.
+  std::vector<std::string> LevelNames(const std::string& path,
+                                      const std::function<std::vector<std::string>()>& read);
+  // Forgets the files not asked about since the last sweep; level names are
+  // kept while their file is there (they are asked for outside the passes).
   void Sweep();
   // How often a file was read; tests and benchmarks watch the reuse with it.
   std::size_t FilesRead() const { return m_filesRead; }
@@ -70,8 +75,10 @@ class GroupScanCache {
   struct Known {
     Stamp stamp;
     std::map<std::string, bool> found;  // target -> contained
+    std::vector<std::string> levels;    // for the level names' entries
     bool asked = true;
   };
+  static constexpr char kLevelsKind = 'L';  // keys are a kind (a ScanKind's digit or this) and a path
   static bool StampOf(const std::string& path, Stamp& stamp);
   void Load();
   std::string Serialized() const;

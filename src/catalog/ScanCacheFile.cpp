@@ -22,7 +22,7 @@ namespace tv {
 namespace {
 
 constexpr char kMagic[8] = {'T', 'V', 'S', 'C', 'A', 'N', '\r', '\n'};
-constexpr std::uint32_t kVersion = 1;
+constexpr std::uint32_t kVersion = 2;
 // Far above what 300 TCs need; a larger file is not ours.
 constexpr std::size_t kMaxBytes = 16u << 20;
 constexpr std::size_t kHeaderBytes = sizeof kMagic + 4 + 8 + 8;
@@ -196,6 +196,8 @@ std::string GroupScanCache::Serialized() const {
       PutText(payload, target);
       payload += contained ? '\1' : '\0';
     }
+    PutU32(payload, std::uint32_t(item->second.levels.size()));
+    for (const std::string& level : item->second.levels) PutText(payload, level);
   }
   std::string out(kMagic, sizeof kMagic);
   PutU32(out, kVersion);
@@ -235,6 +237,7 @@ bool GroupScanCache::Deserialize(std::string_view bytes) {
       if (contained > 1) return false;
       entry.found[std::move(target)] = contained == 1;
     }
+    for (std::uint32_t l = in.U32(); in.Ok() && l > 0; --l) entry.levels.push_back(in.Text());
     known[key] = std::move(entry);
   }
   if (!in.AtEnd()) return false;

@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "catalog/TcDiscovery.h"
+#include "catalog/TcLevels.h"
 #include "fixture/Fixture.h"
 #include "fixture/Groups.h"
 #include "fixture/Installation.h"
@@ -237,6 +238,35 @@ TEST(ScanCache, ADamagedOrUnusableCacheIsNeverTrusted) {
       EXPECT_TRUE(::lstat(starts.CacheFile().c_str(), &st) == 0 && S_ISREG(st.st_mode)) << c.damage;
     }
   }
+}
+
+TEST(ScanCache, LevelNamesAreReadOnceWhileTheirFileIsUnchanged) {
+  fixture::TempFolder dir;
+  const std::string zip = dir.Path() + "Games/Mytc.zip";
+  fixture::WriteFile(zip, "a E1L1.map E1L2.map");
+  const std::string cache = dir.Path() + "cache/";
+  int reads = 0;
+  const auto start = [&](bool pass) {
+    GroupScanCache scans;
+    scans.KeepIn(cache, dir.Path(), Later);
+    const std::vector<std::string> names = scans.LevelNames(zip, [&] {
+      ++reads;
+      return LevelNamesInZip(fixture::ReadFile(zip));
+    });
+    if (pass) scans.Sweep();  // a pass that did not ask for them keeps them
+    scans.Sweep();
+    scans.Store();
+    return names;
+  };
+  const std::vector<std::string> levels = {"E1L1", "E1L2"};
+  EXPECT_EQ(start(false), levels);
+  EXPECT_EQ(start(true), levels);
+  EXPECT_EQ(start(false), levels);
+  EXPECT_EQ(reads, 1);
+  fixture::WriteFile(zip, "a E2L1.map");
+  fixture::SetFileTime(zip, 1600000000);
+  EXPECT_EQ(start(false), std::vector<std::string>{"E2L1"});
+  EXPECT_EQ(reads, 2);
 }
 
 TEST(ScanCache, TheFolderKeepsTheCachesOfTheInstallationsStartedLast) {
