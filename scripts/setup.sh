@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev libcanberra-dev libjpeg-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick fonts-dejavu-core fonts-liberation
   desktop-file-utils appstream
+  libxcb1-dev
   clang libclang-rt-14-dev llvm-14
   wine wine64 gcc-mingw-w64-x86-64
 )

@@ -45,6 +45,7 @@ Program::Program(FileSystem& fs, UserInterface& ui, Environment env)
   // Until a settings file is read (never on the first start) the box shows
   // the skill the game would be started with.
   m_view.skillText = SkillBoxText(m_settings.skillLevel);
+  m_groupScans.KeepIn(m_env.cacheFolder, m_env.programFolder, m_env.now);
 }
 
 void Program::FormActivate() {

@@ -41,6 +41,7 @@ struct Environment {
   // The running program's file when it is known; a copy outside the program
   // folder makes shortcuts that name the program folder.
   std::string executable = {};
+  std::string cacheFolder = {};  // where scan results outlive the run; none when empty
 };
 
 class Program {
@@ -260,7 +261,7 @@ class Program {
   std::vector<std::string> m_groupListing;        // "*.grp;*.zip" of the Games folder
   std::vector<TcRecord> m_tcs;                    // at most kMaxTcs
   std::array<std::string, kMaxTcs> m_tcOpinions;  // opinion code per row, as text
-  GroupScanCache m_groupScans;                    // kept for the whole run
+  GroupScanCache m_groupScans;                    // read once a run, stored when changed
   std::vector<std::string> m_tcLevelNames;
   std::string m_tcLevelsName;
 

@@ -20,6 +20,7 @@ void Program::ListGroupFiles() {
 void Program::DiscoverTCs() {
   m_tcs = tv::DiscoverTCs(m_fs, m_groupScans, m_gamesFolder, m_groupListing);
   m_groupScans.Sweep();
+  m_groupScans.Store();
 }
 
 void Program::FillTCList() {
@@ -88,10 +89,13 @@ void Program::ListTCLevels(int row) {
   const std::string stem = m_gamesFolder + kSep + name;
   std::vector<std::string> names;
   if (m_fs.FileExists(stem + ".grp")) {
-    names = LevelNamesInGrp(m_fs.ReadBytes(stem + ".grp", 0, kGrpLevelBytes));
+    const std::string grp = m_fs.Resolve(stem + ".grp");
+    names = m_groupScans.LevelNames(grp, [&] { return LevelNamesInGrp(m_fs.ReadBytes(grp, 0, kGrpLevelBytes)); });
   } else if (m_fs.FileExists(stem + ".zip")) {
-    names = LevelNamesInZipFile(m_fs, stem + ".zip");
+    const std::string zip = m_fs.Resolve(stem + ".zip");
+    names = m_groupScans.LevelNames(zip, [&] { return LevelNamesInZipFile(m_fs, zip); });
   }
+  m_groupScans.Store();
   // A TC without level names gets none, never the maps of the TC listed before.
   m_tcLevelNames = std::move(names);
   m_tcLevelsName = name;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 #include "app/Program.h"
@@ -62,6 +63,7 @@ int main(int argc, char** argv) {
   tv::Environment env;
   env.programFolder = start.folder;
   env.executable = tv::RunningExecutable();
+  env.cacheFolder = tv::CacheFolderOf(std::getenv("XDG_CACHE_HOME"), std::getenv("HOME"));
   const QLocale locale = QLocale::system();
   env.formats.shortDate = locale.dateFormat(QLocale::ShortFormat).toStdString();
   env.formats.longTime = locale.timeFormat(QLocale::LongFormat).toStdString();

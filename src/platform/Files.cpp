@@ -261,7 +261,7 @@ bool FileSystem::Rename(const std::string& from, const std::string& to) {
   return ::rename(realFrom.c_str(), realTo.c_str()) == 0;
 }
 
-bool FileSystem::ReplaceFile(const std::string& path, std::string_view bytes) {
+bool FileSystem::ReplaceFile(const std::string& path, std::string_view bytes, Flush flush) {
   const std::string real = Resolve(path);
   const std::size_t cut = real.rfind(kSep);
   const std::string folder = cut == std::string::npos ? m_current : real.substr(0, cut + 1);
@@ -293,12 +293,13 @@ bool FileSystem::ReplaceFile(const std::string& path, std::string_view bytes) {
     ok = n > 0;
     if (ok) done += std::size_t(n);
   }
-  ok = ok && !Fails(WriteStage::Sync, real) && ::fsync(f.fd) == 0;
+  ok = ok && !Fails(WriteStage::Sync, real) && (flush == Flush::Skip || ::fsync(f.fd) == 0);
   ok = ok && !Fails(WriteStage::Rename, real) && ::rename(temp.c_str(), real.c_str()) == 0;
   if (!ok) {
     ::unlink(temp.c_str());
     return false;
   }
+  if (flush == Flush::Skip) return true;
   Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (dir.fd >= 0) ::fsync(dir.fd);
   return true;

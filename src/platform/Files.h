@@ -53,8 +53,11 @@ class FileSystem {
   // Replaces the whole file so that a crash leaves the old or the new bytes:
   // a temporary file in the same folder, flushed to disk, renamed over it,
   // with the old file's mode and owner. A file this process may not write is
-  // refused, though the folder would allow the rename.
-  bool ReplaceFile(const std::string& path, std::string_view bytes);
+  // refused, though the folder would allow the rename. A file that can tell
+  // its own damage (a cache with a checksum) may skip the flushes, which can
+  // cost a loaded disk a tenth of a second.
+  enum class Flush { ToDisk, Skip };
+  bool ReplaceFile(const std::string& path, std::string_view bytes, Flush flush = Flush::ToDisk);
 
   // The regular, non-hidden files of folder whose names match one of the
   // patterns ("*.grp;*.zip"), letter case ignored, sorted without regard to

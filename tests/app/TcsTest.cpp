@@ -2,6 +2,8 @@
 // its selection and opinions, the right click and the maps of a TC.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "fixture/Groups.h"
 #include "support/ProgramFixture.h"
 
@@ -185,6 +187,22 @@ TEST_F(Tcs, ARepeatedPassWritesNoTCFile) {
   p.FormActivate();
   for (const char* f : {"Games/Mytc.ini", "Games/Other.ini"}) EXPECT_EQ(fixture::FileTime(Path(f)), 1600000000) << f;
   EXPECT_EQ(p.Tcs().at(1).mapFile, "other.map");
+}
+
+TEST_F(Tcs, TheScansAreKeptInTheCacheFolderWhenOneCanBeMade) {
+  Game("Mytc.grp", fixture::GroupFileBytes({{"MYTC.MAP", "m"}}));
+  now = std::time(nullptr) + 3600;  // the group file is not new then
+  for (const char* folder : {"cache/tarvolin/", "Games/Mytc.grp/tarvolin/"}) {
+    cacheFolder = Path(folder);
+    Program& p = Start();
+    p.FormActivate();
+    EXPECT_EQ(p.Tcs().at(0).mapFile, "mytc.map") << folder;
+    EXPECT_TRUE(ui.shown.empty()) << folder;
+  }
+  std::string kept;
+  for (const auto& entry : std::filesystem::directory_iterator(Path("cache/tarvolin")))
+    kept += fixture::ReadFile(entry.path());
+  EXPECT_NE(kept.find(Path("Games/Mytc.grp")), std::string::npos);
 }
 
 }  // namespace

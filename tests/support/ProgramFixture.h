@@ -22,6 +22,7 @@ class ProgramTest : public ::testing::Test {
     env.executable = executable;
     env.formats = std::move(formats);
     env.now = [this] { return now; };
+    env.cacheFolder = cacheFolder;
     program = std::make_unique<Program>(fs, ui, env);
     return *program;
   }
@@ -35,6 +36,7 @@ class ProgramTest : public ::testing::Test {
   RecordingUi ui;
   std::string executable;  // the running program's file; "" for the copy in the folder
   std::time_t now = 1796520000;  // 2026-12-06 02:40 UTC
+  std::string cacheFolder;       // no scan cache unless a test asks
   std::unique_ptr<Program> program;
 };
 
