@@ -8,7 +8,7 @@
 #include <string>
 
 #include "NullUi.h"
-#include "app/Program.h"
+#include "session/Program.h"
 #include "fixture/Fixture.h"
 #include "fixture/Maps.h"
 
@@ -69,8 +69,8 @@ void BM_LoadFolder(benchmark::State& state) {
   tv::FileSystem fs(ProgramFolder());
   NullUi ui;
   tv::Program program(fs, ui, {ProgramFolder(), {}});
-  program.FormActivate();
-  AgainstFloor(state, [&] { program.MenuMapFolderClick(0); });
+  program.Activate();
+  AgainstFloor(state, [&] { program.OpenMapFolder(0); });
 }
 BENCHMARK(BM_LoadFolder)->UseManualTime()->Unit(benchmark::kMillisecond);
 
@@ -78,10 +78,10 @@ void BM_LoadFolderAndSwitchOrders(benchmark::State& state) {
   tv::FileSystem fs(ProgramFolder());
   NullUi ui;
   tv::Program program(fs, ui, {ProgramFolder(), {}});
-  program.FormActivate();
+  program.Activate();
   AgainstFloor(state, [&] {
-    program.MenuMapFolderClick(0);
-    for (int entry : {2, 3, 4, 1}) program.MapSortClick(entry);
+    program.OpenMapFolder(0);
+    for (int entry : {2, 3, 4, 1}) program.SortMaps(entry);
   });
 }
 BENCHMARK(BM_LoadFolderAndSwitchOrders)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -91,9 +91,9 @@ void BM_SwitchOrdersAfterLoad(benchmark::State& state) {
   tv::FileSystem fs(ProgramFolder());
   NullUi ui;
   tv::Program program(fs, ui, {ProgramFolder(), {}});
-  program.FormActivate();
+  program.Activate();
   for (auto _ : state)
-    for (int entry : {2, 3, 4, 1}) program.MapSortClick(entry);
+    for (int entry : {2, 3, 4, 1}) program.SortMaps(entry);
 }
 BENCHMARK(BM_SwitchOrdersAfterLoad)->Unit(benchmark::kMillisecond);
 

@@ -1,7 +1,7 @@
 #pragma once
 // A user interface that shows nothing and answers OK: the benchmarks time the
 // core alone.
-#include "app/UserInterface.h"
+#include "session/UserInterface.h"
 
 namespace tv::bench {
 
@@ -12,7 +12,7 @@ class NullUi : public UserInterface {
   int MessageShow(const std::string&, const std::string&, const std::string&, int, int) override { return kOk; }
   void ShowRunTimeError(const std::string&) override {}
   void ShowModal(Window) override {}
-  void ShowRiteMessage(const std::string&, Rgb) override {}
+  void ShowOpinionMessage(const std::string&, Rgb) override {}
   std::string OpenFileDialog(const std::string&, const std::string&) override { return ""; }
   void Minimize() override {}
   void Restore() override {}

@@ -25,7 +25,7 @@
 #include "NullUi.h"
 #include "ProcessMemory.h"
 #include "WindowStart.h"
-#include "app/Program.h"
+#include "session/Program.h"
 #include "demo/DemoInstallation.h"
 #include "fixture/Fixture.h"
 #include "fixture/Installation.h"
@@ -93,7 +93,7 @@ const std::string& DataFolder() {
     // The first start of all writes the TCs' settings files.
     FileSystem fs(root);
     bench::NullUi ui;
-    Program(fs, ui, {root, {"dd/MM/yyyy", "HH:mm:ss"}}).FormActivate();
+    Program(fs, ui, {root, {"dd/MM/yyyy", "HH:mm:ss"}}).Activate();
     fixture::WriteFile(root + "ready", "");
     return root;
   }();
@@ -202,7 +202,7 @@ void AgainstFloor(benchmark::State& state, bool first, Pass pass, Prepare prepar
 void StartProgram() {
   bench::NullUi ui;
   FileSystem fs(DataFolder());
-  Program(fs, ui, BenchEnvironment()).FormActivate();
+  Program(fs, ui, BenchEnvironment()).Activate();
 }
 
 // The first start of all: every archive is read, and the cache written.
@@ -220,8 +220,9 @@ void RepeatedPass(benchmark::State& state) {
   bench::NullUi ui;
   FileSystem fs(DataFolder());
   Program program(fs, ui, BenchEnvironment());
-  program.FormActivate();
-  AgainstFloor(state, false, [&] { program.FormActivate(); }, [] {});
+  program.Activate();
+  AgainstFloor(
+      state, false, [&] { program.Activate(); }, [] {});
 }
 
 void Configure(benchmark::internal::Benchmark* b) {
@@ -249,11 +250,11 @@ void PrintSteps(const char* title, bool first, bool emptyCache = false) {
     if (emptyCache) EmptyCache();
     if (first || !program) {
       program = std::make_unique<Program>(fs, ui, BenchEnvironment());
-      if (!first) program->FormActivate();
+      if (!first) program->Activate();
     }
     std::vector<std::pair<std::string, Clock::time_point>> marks;
     program->SetPassObserver([&](const char* step) { marks.emplace_back(step, Clock::now()); });
-    program->FormActivate();
+    program->Activate();
     marks.emplace_back("", Clock::now());
     for (std::size_t i = 0; i + 1 < marks.size(); ++i)
       times[marks[i].first].push_back(Ms(marks[i + 1].second - marks[i].second));

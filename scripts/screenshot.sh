@@ -70,13 +70,13 @@ sleep 0.5
 xdotool mousemove --window "$window" 400 69 click 1
 sleep 0.3
 xdotool click 3
-rite=$(timeout 20 xdotool search --sync --onlyvisible --name '^Select Option' | head -1)
+opinions=$(timeout 20 xdotool search --sync --onlyvisible --name '^Select Option' | head -1)
 sleep 0.5
-read -r rx ry rw rh < <(geometry "$rite")
-shot "${rw}x${rh}+${rx}+${ry}" rite.png
+read -r rx ry rw rh < <(geometry "$opinions")
+shot "${rw}x${rh}+${rx}+${ry}" opinions.png
 # Sent to the window with the focus: a key sent to the window itself would
 # have its release sent to a window the press has closed, an X error.
-xdotool windowfocus "$rite"
+xdotool windowfocus "$opinions"
 xdotool key Escape
 for _ in $(seq 50); do
   xdotool search --onlyvisible --name '^Select Option' >/dev/null 2>&1 || break
@@ -90,4 +90,4 @@ INNER
 cd "$program"
 HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/home/.config" \
   xvfb-run -a -s '-screen 0 1024x768x24 -noreset' bash "$work/shoot.sh" "$program" "$out" "$root"
-ls "$out"/main.png "$out"/menu1.png "$out"/menu2.png "$out"/dropdown.png "$out"/rite.png
+ls "$out"/main.png "$out"/menu1.png "$out"/menu2.png "$out"/dropdown.png "$out"/opinions.png

@@ -115,7 +115,7 @@ shoot "$win" tour-main.png
 
 # Client coordinates of the main window: the map list starts at x 334, y 29
 # with rows 16 high; the TC list at x 0, y 29 with rows 13 high; the bottom
-# bar's buttons sit at y 329, btnStart at x 24, btnQuit at 220, btnMaps at 352.
+# bar's buttons sit at y 329, the TC button at x 24, Quit at 220, the map button at 352.
 say "A user map: select Towers.map (it has a script, group and definition file beside it), press \" Play User Map\""
 n=$(records)
 click 400 $((29 + 11 * 16 + 8))
@@ -145,7 +145,7 @@ if [ -n "$levels" ]; then
   xdotool mousemove --window "$levels" 40 60 click 1
   xdotool key Home
   sleep 0.3
-  xdotool mousemove --window "$levels" 71 248 click 1  # btnSelect in the bottom bar
+  xdotool mousemove --window "$levels" 71 248 click 1  # Select in the bottom bar
   show_record "$n"
 else
   echo "   (the level window did not open)"
@@ -154,10 +154,10 @@ fi
 say "The opinion window: right click on a map"
 sleep 0.5
 click 400 $((29 + 8)) 3
-rite=$(find_window '^Select Option$' 5)
-if [ -n "$rite" ]; then
+opinions=$(find_window '^Select Option$' 5)
+if [ -n "$opinions" ]; then
   sleep 0.5
-  shoot "$rite" tour-opinion.png
+  shoot "$opinions" tour-opinion.png
   # The window has the keyboard focus; Escape closes it like its frame would.
   xdotool key Escape
   sleep 0.5

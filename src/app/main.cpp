@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <optional>
 
-#include "app/Program.h"
-#include "app/StartArguments.h"
+#include "session/Program.h"
+#include "session/StartArguments.h"
 #include "platform/Files.h"
 #include "platform/InstanceLock.h"
 #include "ui/Appearance.h"
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
   env.formats.longTime = locale.timeFormat(QLocale::LongFormat).toStdString();
   tv::Program program(fs, ui, env);
   tv::ShowWaitCursorDuringPasses(program);
-  windows.Attach(&program);
+  windows.SetProgram(&program);
   windows.main.show();
   QApplication::exec();
   return 0;

@@ -8,7 +8,7 @@ void BatchChooser::Show(FileSystem& fs, const std::string& programFolder) {
   m_result.clear();
 }
 
-bool BatchChooser::btnSelectClick(int selectedRow) {
+bool BatchChooser::Select(int selectedRow) {
   if (m_files.empty()) return false;
   const bool chosen = selectedRow >= 0 && selectedRow < int(m_files.size());
   m_result = chosen ? m_folder + m_files[std::size_t(selectedRow)] : "";

@@ -14,8 +14,8 @@ class BatchChooser {
   void Show(FileSystem& fs, const std::string& programFolder);
   // selectedRow -1 for none. An empty list ignores the button (returns false);
   // otherwise the result is set and the window closes (returns true).
-  bool btnSelectClick(int selectedRow);
-  void btnCancelClick() { m_result.clear(); }
+  bool Select(int selectedRow);
+  void Cancel() { m_result.clear(); }
 
   const std::vector<std::string>& Files() const { return m_files; }
   // The chosen file's full path, empty when none was chosen.

@@ -31,7 +31,7 @@ void LevelChooser::PrepareTc(const std::vector<std::string>& levelNames) {
                    [](const LevelRow& a, const LevelRow& b) { return LessNoCase(a.level, b.level); });
 }
 
-void LevelChooser::FormShow() {
+void LevelChooser::Prepare() {
   m_levelSwitches.clear();
   m_mapFile.clear();
   if (m_tcMode) return;
@@ -39,7 +39,7 @@ void LevelChooser::FormShow() {
   for (const StockLevel& s : kStockLevels) m_rows.push_back({std::string(s.level), std::string(s.title)});
 }
 
-bool LevelChooser::btnSelectClick(int shownRow) {
+bool LevelChooser::Select(int shownRow) {
   if (shownRow < 0 || shownRow >= int(m_rows.size())) return false;
   const std::string& level = m_rows[std::size_t(shownRow)].level;
   // A separator leaves both results alone, so that closing the window after it
@@ -50,6 +50,6 @@ bool LevelChooser::btnSelectClick(int shownRow) {
   return true;
 }
 
-void LevelChooser::btnCancelClick() { m_levelSwitches.clear(); }
+void LevelChooser::Cancel() { m_levelSwitches.clear(); }
 
 }  // namespace tv

@@ -83,11 +83,11 @@ class LevelChooser {
   // the rows, sorted by their Level text. No names: the stock table, sorted.
   void PrepareTc(const std::vector<std::string>& levelNames);
 
-  void FormShow();
+  void Prepare();
   // shownRow is the selected row's position as shown, -1 for none. Returns
   // true when the window closes.
-  bool btnSelectClick(int shownRow);
-  void btnCancelClick();
+  bool Select(int shownRow);
+  void Cancel();
 
   bool TcMode() const { return m_tcMode; }
   const std::vector<LevelRow>& Rows() const { return m_rows; }

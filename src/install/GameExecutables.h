@@ -10,7 +10,7 @@
 namespace tv {
 
 inline constexpr std::size_t kMaxGameExecutables = 10;
-inline constexpr std::size_t kDukeMenuEntries = 5;  // Duke1..Duke5
+inline constexpr std::size_t kDukeMenuEntries = 5;  // the entries of "Select Duke Game"
 
 // "*.exe" files whose name holds "duke", except the launcher's own
 // "Tarvolin.exe", in listing order, each lower-cased with its first letter

@@ -22,40 +22,40 @@ GameLine ComposeNetworkTail(const GameLine& previousTail, bool dedicated, GameRo
 }
 
 void NetworkConfig::Open(GameRole role, const NetworkSettings& memory) {
-  label2 = role == GameRole::Host ? "Hosting a Game" : "Joining a Game";
+  heading = role == GameRole::Host ? "Hosting a Game" : "Joining a Game";
   Fill(memory);
 }
 
-void NetworkConfig::FormActivate(FileSystem& fs, const std::string& settingsPath) {
+void NetworkConfig::Activate(FileSystem& fs, const std::string& settingsPath) {
   const IniFile ini(fs, settingsPath);
   if (ini.FileExisted()) {
     NetworkSettings read;
     ReadNetworkSettings(ini, read);
     Fill(read);
   }
-  CheckBoxDediClick(checkBoxDedi);
+  SetDedicated(dedicated);
 }
 
-void NetworkConfig::CheckBoxDediClick(bool ticked) {
-  checkBoxDedi = ticked;
-  labelIp = ticked ? "Server IP Address" : "Opponents IP  Address";
+void NetworkConfig::SetDedicated(bool ticked) {
+  dedicated = ticked;
+  addressLabel = ticked ? "Server IP Address" : "Opponents IP  Address";
 }
 
-void NetworkConfig::btnAcceptClick(FileSystem& fs, const std::string& settingsPath) const {
+void NetworkConfig::Accept(FileSystem& fs, const std::string& settingsPath) const {
   IniFile ini(fs, settingsPath, IniFile::Writes::Deferred);
   if (!ini.FileExisted()) return;
   WriteNetworkSettings(ini, Values());
   ini.Flush();
 }
 
-NetworkSettings NetworkConfig::Values() const { return {editNick, editAddr, checkBoxDedi, cSpinPlayers}; }
+NetworkSettings NetworkConfig::Values() const { return {nickname, address, dedicated, numPlayers}; }
 
 void NetworkConfig::Fill(const NetworkSettings& values) {
-  editNick = values.nickname;
-  editAddr = values.opponentIp;
-  checkBoxDedi = values.dedicated;
+  nickname = values.nickname;
+  address = values.opponentIp;
+  dedicated = values.dedicated;
   // The spin box holds 2 to 8 whatever it is given.
-  cSpinPlayers = std::clamp(values.numPlayers, kMinPlayers, kMaxPlayers);
+  numPlayers = std::clamp(values.numPlayers, kMinPlayers, kMaxPlayers);
 }
 
 }  // namespace tv

@@ -20,23 +20,23 @@ GameLine ComposeNetworkTail(const GameLine& previousTail, bool dedicated, GameRo
 
 // The window "General Configurations": its controls as the dialog shows them.
 struct NetworkConfig {
-  std::string label2;   // "Hosting a Game" or "Joining a Game"
-  std::string labelIp;  // follows checkBoxDedi
-  std::string editNick;
-  std::string editAddr;
-  bool checkBoxDedi = false;
-  long cSpinPlayers = kMinPlayers;
+  std::string heading;       // "Hosting a Game" or "Joining a Game"
+  std::string addressLabel;  // follows dedicated
+  std::string nickname;
+  std::string address;
+  bool dedicated = false;
+  long numPlayers = kMinPlayers;
 
   // The heading for a host or join game and the controls filled from memory.
   // A single game never opens the window: the button only beeps.
   void Open(GameRole role, const NetworkSettings& memory);
   // Every activation: the file's values replace the controls when the
   // settings file exists; the address label follows the check box either way.
-  void FormActivate(FileSystem& fs, const std::string& settingsPath);
-  void CheckBoxDediClick(bool ticked);
+  void Activate(FileSystem& fs, const std::string& settingsPath);
+  void SetDedicated(bool ticked);
   // Writes the four keys when the settings file exists, nothing otherwise;
   // the window then closes.
-  void btnAcceptClick(FileSystem& fs, const std::string& settingsPath) const;
+  void Accept(FileSystem& fs, const std::string& settingsPath) const;
   // What memory takes over when the window closes, whichever button closed it.
   NetworkSettings Values() const;
 

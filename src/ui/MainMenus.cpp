@@ -1,6 +1,6 @@
 #include "ui/MainMenus.h"
 
-#include "app/Program.h"
+#include "session/Program.h"
 #include "ui/Appearance.h"
 #include "ui/widgets/CaptionMenu.h"
 
@@ -39,58 +39,58 @@ QAction* MainMenus::Add(CaptionMenu* menu, const QString& name, const QString& c
 
 void MainMenus::BuildOptions1() {
   CaptionMenu* m = m_options1;
-  Add(m, "PlayBatchFile1", "Play Batch File", Glyph::Batch, [](Program& p) { p.PlayBatchFile1Click(); });
-  Add(m, "PlayTCLevel1", "Play TC Level", Glyph::Level, [](Program& p) { p.PlayTCLevel1Click(); });
+  Add(m, "playBatchFile", "Play Batch File", Glyph::Batch, [](Program& p) { p.PlayBatchFile(); });
+  Add(m, "playTcLevel", "Play TC Level", Glyph::Level, [](Program& p) { p.PlayTcLevel(); });
   m->addSeparator();
-  CaptionMenu* games = m->AddSubmenu("SelectGame1", "Select Duke Game", GlyphIcon(Glyph::Game));
+  CaptionMenu* games = m->AddSubmenu("executables", "Select Duke Game", GlyphIcon(Glyph::Game));
   for (int i = 1; i <= 5; ++i) {
-    QAction* duke = Add(games, Numbered("Duke", i), QString(), Glyph::Game, [i](Program& p) { p.DukeClick(i); });
+    QAction* duke =
+        Add(games, Numbered("executable", i), QString(), Glyph::Game, [i](Program& p) { p.ChooseExecutable(i); });
     duke->setCheckable(true);
     m_duke[std::size_t(i - 1)] = duke;
   }
-  Add(m, "DukeSetup1", "Duke Game Setup", Glyph::Setup, [](Program& p) { p.DukeSetup1Click(); });
-  m_commandLine = Add(m, "CommandLine1", "Command line", Glyph::CommandLine, [](Program& p) { p.CommandLine1Click(); });
+  Add(m, "gameSetup", "Duke Game Setup", Glyph::Setup, [](Program& p) { p.StartGameSetup(); });
+  m_commandLine = Add(m, "commandLine", "Command line", Glyph::CommandLine, [](Program& p) { p.ToggleCommandLine(); });
   m_commandLine->setCheckable(true);
   m->addSeparator();
-  Add(m, "DesktopIcon2", "Desktop Icon", Glyph::Desktop, [](Program& p) { p.DesktopIcon2Click(); });
-  CaptionMenu* skins = m->AddSubmenu("SkinColor1", "GUI Skin Color", GlyphIcon(Glyph::Skin));
+  Add(m, "desktopIcon", "Desktop Icon", Glyph::Desktop, [](Program& p) { p.AddDesktopIcon(); });
+  CaptionMenu* skins = m->AddSubmenu("skins", "GUI Skin Color", GlyphIcon(Glyph::Skin));
   for (int i = 0; i < int(kSkins.size()); ++i) {
     const QString name = QString::fromLatin1(kSkins[std::size_t(i)].name);
-    Add(skins, name + "1", name, Glyph::Skin, [i](Program& p) { p.SkinClick(i); });
+    Add(skins, name + "1", name, Glyph::Skin, [i](Program& p) { p.ChooseSkin(i); });
   }
-  Add(m, "AboutTarvolin2", "About Tarvolin", Glyph::About, [](Program& p) { p.AboutTarvolin2Click(); });
+  Add(m, "about", "About Tarvolin", Glyph::About, [](Program& p) { p.ShowAbout(); });
   m->addSeparator();
-  Add(m, "Cancel2", "Cancel", Glyph::Cancel, nullptr);
+  Add(m, "cancelOptions1", "Cancel", Glyph::Cancel, nullptr);
 }
 
 void MainMenus::BuildOptions2() {
   CaptionMenu* m = m_options2;
-  CaptionMenu* folders = m->AddSubmenu("MapFolders1", "Map Folders", GlyphIcon(Glyph::Folder));
+  CaptionMenu* folders = m->AddSubmenu("mapFolders", "Map Folders", GlyphIcon(Glyph::Folder));
   for (int slot = 0; slot <= 6; ++slot) {
-    QAction* folder = Add(folders, Numbered("MenuMapFolder", slot), QString(), Glyph::Folder,
-                          [slot](Program& p) { p.MenuMapFolderClick(slot); });
+    QAction* folder = Add(folders, Numbered("mapFolder", slot), QString(), Glyph::Folder,
+                          [slot](Program& p) { p.OpenMapFolder(slot); });
     folder->setCheckable(true);
     m_mapFolders[std::size_t(slot)] = folder;
   }
-  CaptionMenu* sorting = m->AddSubmenu("SortAlpha1", "Map Sorting", GlyphIcon(Glyph::Sort));
+  CaptionMenu* sorting = m->AddSubmenu("mapSorting", "Map Sorting", GlyphIcon(Glyph::Sort));
   const std::array<const char*, 4> orders = {"Alphabetical", "Map Colors", "Map Sizing", "Best Maps"};
   for (int entry = 1; entry <= 4; ++entry) {
-    QAction* order = Add(sorting, Numbered("MapSort", entry), orders[std::size_t(entry - 1)], Glyph::Sort,
-                         [entry](Program& p) { p.MapSortClick(entry); });
+    QAction* order = Add(sorting, Numbered("mapSort", entry), orders[std::size_t(entry - 1)], Glyph::Sort,
+                         [entry](Program& p) { p.SortMaps(entry); });
     order->setCheckable(true);
     m_mapSort[std::size_t(entry - 1)] = order;
   }
-  Add(m, "MapMusic1", "Map Music", Glyph::Music, [](Program& p) { p.MapMusic1Click(); });
+  Add(m, "mapMusic", "Map Music", Glyph::Music, [](Program& p) { p.ChooseMapMusic(); });
   m->addSeparator();
-  QAction* save =
-      Add(m, "SaveMapsOpinions1", "Save Opinions", Glyph::Save, [](Program& p) { p.SaveMapsOpinions1Click(); });
+  QAction* save = Add(m, "saveOpinions", "Save Opinions", Glyph::Save, [](Program& p) { p.ExportMapOpinions(); });
   save->setToolTip("Save to VedaDezi.txt");
-  Add(m, "ShowHistory1", "Show History", Glyph::History, [](Program& p) { p.ShowHistory1Click(); });
-  Add(m, "PlayLevel1", "Play Level", Glyph::Level, [](Program& p) { p.PlayLevel1Click(); });
-  m_multiSelect = Add(m, "MultiSelect1", "Multi Select", Glyph::Multi, [](Program& p) { p.MultiSelect1Click(); });
+  Add(m, "showHistory", "Show History", Glyph::History, [](Program& p) { p.ShowHistory(); });
+  Add(m, "playLevel", "Play Level", Glyph::Level, [](Program& p) { p.PlayLevel(); });
+  m_multiSelect = Add(m, "multiSelect", "Multi Select", Glyph::Multi, [](Program& p) { p.ToggleMultiSelect(); });
   m_multiSelect->setCheckable(true);
   m->addSeparator();
-  Add(m, "Cancel1", "Cancel", Glyph::Cancel, nullptr);
+  Add(m, "cancelOptions2", "Cancel", Glyph::Cancel, nullptr);
 }
 
 void MainMenus::Render(const MainView& view) {

@@ -5,7 +5,7 @@
 #include <array>
 #include <functional>
 
-#include "app/MainView.h"
+#include "session/MainView.h"
 #include "ui/Glyphs.h"
 #include "ui/SkinColors.h"
 

@@ -30,8 +30,8 @@ void QtUserInterface::ShowRunTimeError(const std::string& text) {
 
 void QtUserInterface::ShowModal(Window window) { m_windows.Of(window).exec(); }
 
-void QtUserInterface::ShowRiteMessage(const std::string& text, Rgb colour) {
-  m_windows.rite.ShowRiteMessage(Shown(text), ToQColor(colour));
+void QtUserInterface::ShowOpinionMessage(const std::string& text, Rgb colour) {
+  m_windows.opinions.ShowOpinionMessage(Shown(text), ToQColor(colour));
 }
 
 std::string QtUserInterface::OpenFileDialog(const std::string& initialFolder, const std::string& filter) {

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/UserInterface.h"
+#include "session/UserInterface.h"
 #include "ui/SystemSounds.h"
 
 namespace tv {
@@ -16,7 +16,7 @@ class QtUserInterface : public UserInterface {
   int MessageShow(const std::string& text, const std::string& title, const std::string& buttons, int x, int y) override;
   void ShowRunTimeError(const std::string& text) override;
   void ShowModal(Window window) override;
-  void ShowRiteMessage(const std::string& text, Rgb colour) override;
+  void ShowOpinionMessage(const std::string& text, Rgb colour) override;
   std::string OpenFileDialog(const std::string& initialFolder, const std::string& filter) override;
   void Minimize() override;
   void Restore() override;

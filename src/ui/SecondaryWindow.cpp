@@ -2,7 +2,7 @@
 
 #include <QShowEvent>
 
-#include "app/Program.h"
+#include "session/Program.h"
 #include "catalog/ReadMe.h"
 #include "ui/Appearance.h"
 #include "ui/widgets/FlatButton.h"
@@ -56,12 +56,12 @@ void SecondaryWindow::DropFocus() {
 
 void SecondaryWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!event->spontaneous()) Run([this](Program& p) { FormShow(p); });
+  if (!event->spontaneous()) Run([this](Program& p) { Prepare(p); });
 }
 
 void SecondaryWindow::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) Run([this](Program& p) { FormActivate(p); });
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) Run([this](Program& p) { Activate(p); });
 }
 
 }  // namespace tv

@@ -26,7 +26,7 @@ class SecondaryWindow : public QDialog {
   void ApplySkin(const SkinColors& colors);
   // The core whose model this window shows; without one the window only
   // shows its frame and closes.
-  void Attach(Program* program) { m_program = program; }
+  void SetProgram(Program* program) { m_program = program; }
 
  protected:
   GradientPanel* AddBar(int x, int y, int width, int height);
@@ -36,8 +36,8 @@ class SecondaryWindow : public QDialog {
 
   // Each showing, and each time the window becomes the active one (also when
   // the user comes back to it from another window).
-  virtual void FormShow(Program&) {}
-  virtual void FormActivate(Program&) {}
+  virtual void Prepare(Program&) {}
+  virtual void Activate(Program&) {}
   // Runs an event's operation the way every event does: a run-time error
   // ends it and is shown. Returns false when no core is attached.
   bool Run(const std::function<void(Program&)>& operation);

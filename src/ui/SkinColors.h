@@ -2,7 +2,7 @@
 // A skin as the windows paint it.
 #include <QColor>
 
-#include "app/Skins.h"
+#include "session/Skins.h"
 
 namespace tv {
 

@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "app/Program.h"
+#include "session/Program.h"
 
 namespace tv {
 

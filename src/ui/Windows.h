@@ -2,36 +2,36 @@
 // The program's seven windows, created once, in this order, for the whole run.
 #include <array>
 
-#include "app/UserInterface.h"
-#include "ui/TfrmBatch.h"
-#include "ui/TfrmConfig.h"
-#include "ui/TfrmHistory.h"
-#include "ui/TfrmInfo.h"
-#include "ui/TfrmLevels.h"
-#include "ui/TfrmMain.h"
-#include "ui/TfrmRite.h"
+#include "session/UserInterface.h"
+#include "ui/BatchFileDialog.h"
+#include "ui/NetworkDialog.h"
+#include "ui/HistoryDialog.h"
+#include "ui/ReadMeViewer.h"
+#include "ui/LevelDialog.h"
+#include "ui/MainWindow.h"
+#include "ui/OpinionDialog.h"
 
 namespace tv {
 
 struct Windows {
-  TfrmMain main;
-  TfrmRite rite{&main};
-  TfrmHistory history{&main};
-  TfrmConfig config{&main};
-  TfrmInfo info{&main};
-  TfrmLevels levels{&main};
-  TfrmBatch batch{&main};
+  MainWindow main;
+  OpinionDialog opinions{&main};
+  HistoryDialog history{&main};
+  NetworkDialog network{&main};
+  ReadMeViewer readMe{&main};
+  LevelDialog levels{&main};
+  BatchFileDialog batch{&main};
 
   SecondaryWindow& Of(Window window) {
-    const std::array<SecondaryWindow*, 6> byPort = {&rite, &history, &config, &info, &levels, &batch};
+    const std::array<SecondaryWindow*, 6> byPort = {&opinions, &history, &network, &readMe, &levels, &batch};
     return *byPort[std::size_t(window)];
   }
   // The order in which a skin reaches the secondary windows.
-  std::vector<SecondaryWindow*> InSkinOrder() { return {&batch, &config, &history, &info, &levels, &rite}; }
+  std::vector<SecondaryWindow*> InSkinOrder() { return {&batch, &network, &history, &readMe, &levels, &opinions}; }
   // Every window works on this core from now on.
-  void Attach(Program* program) {
-    main.Attach(program, InSkinOrder());
-    for (SecondaryWindow* window : InSkinOrder()) window->Attach(program);
+  void SetProgram(Program* program) {
+    main.SetProgram(program, InSkinOrder());
+    for (SecondaryWindow* window : InSkinOrder()) window->SetProgram(program);
   }
 };
 

@@ -42,9 +42,9 @@ TEST_F(BatchFilesTest, SelectAndCancel) {
     w.Show(fs, folder.Path());
     bool closes = true;
     if (c.row == -2)
-      w.btnCancelClick();
+      w.Cancel();
     else
-      closes = w.btnSelectClick(c.row);
+      closes = w.Select(c.row);
     EXPECT_EQ(closes, c.closes) << c.withFiles << " " << c.row;
     EXPECT_EQ(w.Result(), *c.result ? folder.Path() + c.result : "") << c.withFiles << " " << c.row;
   }
@@ -54,7 +54,7 @@ TEST_F(BatchFilesTest, EveryShowingStartsWithAnEmptyResult) {
   fixture::WriteFile(pf + "start.bat", "@echo off");
   BatchChooser w;
   w.Show(fs, pf);
-  ASSERT_TRUE(w.btnSelectClick(0));
+  ASSERT_TRUE(w.Select(0));
   EXPECT_EQ(w.Result(), pf + "start.bat");
   w.Show(fs, pf);  // closed through the system menu afterwards: nothing chosen
   EXPECT_EQ(w.Result(), "");

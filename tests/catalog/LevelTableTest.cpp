@@ -64,9 +64,9 @@ TEST(LevelChooser, SelectReturnsTheChosenRowsSwitchesOrStaysOpen) {
   for (const auto& c : cases) {
     LevelChooser w;
     w.PrepareStock();
-    w.FormShow();
+    w.Prepare();
     ASSERT_EQ(w.Rows().size(), 47u);
-    EXPECT_EQ(w.btnSelectClick(c.row), c.closes) << c.row;
+    EXPECT_EQ(w.Select(c.row), c.closes) << c.row;
     EXPECT_EQ(w.LevelSwitches(), c.switches) << c.row;
     EXPECT_EQ(w.MapFile(), c.mapFile) << c.row;
   }
@@ -74,20 +74,20 @@ TEST(LevelChooser, SelectReturnsTheChosenRowsSwitchesOrStaysOpen) {
 
 TEST(LevelChooser, ChosenLevelAtSkillThreeMakesTheStockLevelLine) {
   LevelChooser w;
-  w.FormShow();
-  ASSERT_TRUE(w.btnSelectClick(16));
+  w.Prepare();
+  ASSERT_TRUE(w.Select(16));
   EXPECT_EQ(ComposeLevel("Duke3dw.exe", w.LevelSwitches(), "3", false).parameters.Text(), " -v2 -l05 /s3");
 }
 
 TEST(LevelChooser, SeparatorThenCancelLeavesBothResultsEmpty) {
   LevelChooser w;
-  w.FormShow();
-  ASSERT_TRUE(w.btnSelectClick(3));
-  w.FormShow();  // the next opening starts afresh
+  w.Prepare();
+  ASSERT_TRUE(w.Select(3));
+  w.Prepare();  // the next opening starts afresh
   EXPECT_EQ(w.LevelSwitches(), "");
   EXPECT_EQ(w.MapFile(), "");
-  EXPECT_FALSE(w.btnSelectClick(23));
-  w.btnCancelClick();
+  EXPECT_FALSE(w.Select(23));
+  w.Cancel();
   EXPECT_EQ(w.LevelSwitches(), "");
   EXPECT_EQ(w.MapFile(), "");
 }
@@ -95,7 +95,7 @@ TEST(LevelChooser, SeparatorThenCancelLeavesBothResultsEmpty) {
 TEST(LevelChooser, TcModeShowsTheLevelNamesSortedAndReturnsTheMapFile) {
   LevelChooser w;
   w.PrepareTc({"E2L1", "E1L10", "FOO", "E1L2", "ABC"});
-  w.FormShow();
+  w.Prepare();
   ASSERT_TRUE(w.TcMode());
   std::vector<std::string> shown;
   for (const LevelRow& r : w.Rows()) {
@@ -103,7 +103,7 @@ TEST(LevelChooser, TcModeShowsTheLevelNamesSortedAndReturnsTheMapFile) {
     EXPECT_EQ(r.title, "");
   }
   EXPECT_EQ(shown, (std::vector<std::string>{"ABC", "E1L10", "E1L2", "E2L1", "FOO"}));
-  EXPECT_TRUE(w.btnSelectClick(4));
+  EXPECT_TRUE(w.Select(4));
   EXPECT_EQ(w.MapFile(), "FOO.map");
 }
 
@@ -115,17 +115,17 @@ TEST(LevelChooser, TcWithoutLevelNamesShowsTheStockTableSorted) {
                                                            [](LevelChooser& c) { c.PrepareTc({"E1L2", "E1L1"}); }};
   for (const auto& before : shownBefore) {
     before(w);
-    w.FormShow();
+    w.Prepare();
     w.PrepareTc({});
-    w.FormShow();
+    w.Prepare();
     ASSERT_EQ(w.Rows().size(), 47u);
     EXPECT_EQ(w.Rows()[0].level, "  ");
     EXPECT_EQ(w.Rows()[3].level, "E1L1");
     EXPECT_EQ(w.Rows()[3].title, "Hollywood Holocaust");
     EXPECT_EQ(w.Rows()[46].level, "E4L9");
-    EXPECT_FALSE(w.btnSelectClick(0));
+    EXPECT_FALSE(w.Select(0));
     EXPECT_EQ(w.MapFile(), "");
-    EXPECT_TRUE(w.btnSelectClick(3));
+    EXPECT_TRUE(w.Select(3));
     EXPECT_EQ(w.MapFile(), "E1L1.map");
   }
 }
@@ -133,9 +133,9 @@ TEST(LevelChooser, TcWithoutLevelNamesShowsTheStockTableSorted) {
 TEST(LevelChooser, StockOpeningAfterATcRebuildsTheTableInItsOwnOrder) {
   LevelChooser w;
   w.PrepareTc({"ZZZ"});
-  w.FormShow();
+  w.Prepare();
   w.PrepareStock();
-  w.FormShow();
+  w.Prepare();
   ASSERT_EQ(w.Rows().size(), 47u);
   EXPECT_EQ(w.Rows()[0].level, "E1L1");
   EXPECT_EQ(w.Rows()[46].title, "Area 51");

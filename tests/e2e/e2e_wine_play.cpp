@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/Program.h"
+#include "session/Program.h"
 #include "fixture/Fixture.h"
 #include "fixture/Maps.h"
 #include "support/RecordingUi.h"
@@ -38,8 +38,8 @@ int main(int argc, char** argv) {
     env.programFolder = folder;
     env.formats = {"dd/MM/yyyy", "HH:mm:ss"};
     tv::Program program(fs, ui, env);
-    program.FormActivate();
-    program.btnMapsClick();
+    program.Activate();
+    program.StartUserMap();
     for (const auto& shown : ui.shown) std::fprintf(stderr, "%s: %s\n", shown.kind.c_str(), shown.text.c_str());
     return ui.shown.empty() ? 0 : 1;
   } catch (const std::exception& e) {

@@ -24,13 +24,13 @@ log="$work/game.log"
 # the bottom bar 35; the columns start at x 0, 197 and 334.
 readonly MENU1=(20 14) MENU2=(352 14)
 readonly PLAY_USER_ADDON=(104 329) QUIT=(268 329) PLAY_USER_MAP=(432 329)
-readonly PLAY=(263 181)        # btnPlay: x 4, y 139 of the middle column, 125 x 26
+readonly PLAY=(263 181)        # the Play button: x 4, y 139 of the middle column, 125 x 26
 readonly PLAY_BODY=(210 181)   # left of its caption
-readonly SAVED_GAMES=(87 299)  # ComboBox2: x 1, y 260 of the left column, 172 x 21
+readonly SAVED_GAMES=(87 299)  # the saved-game box: x 1, y 260 of the left column, 172 x 21
 readonly AWAY=(100 200)        # a place of the TC list below its rows
-ClickTcRow() { Click "$main" 60 $((29 + 13 * $1 + 6)); }              # ListBox1 rows are 13 high
-ClickMapRow() { Click "$main" 394 $((29 + 16 * $1 + 8)) "${2:-1}"; }  # ListBox2 rows are 16 high
-ClickRiteRow() { Click "$1" 142 $((25 * $2 + 12)); }                  # opinion window rows are 25 high
+PressTcRow() { Press "$main" 60 $((29 + 13 * $1 + 6)); }              # TC list rows are 13 high
+PressMapRow() { Press "$main" 394 $((29 + 16 * $1 + 8)) "${2:-1}"; }  # map list rows are 16 high
+PressOpinionRow() { Press "$1" 142 $((25 * $2 + 12)); }                  # opinion window rows are 25 high
 
 # The programs this script started that still run (an ended one's id may
 # belong to another process by now).
@@ -81,7 +81,7 @@ Start() {
 HasFocus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 AwaitFocus() { WaitUntil 10 HasFocus "$1" || Fail "window $1 did not get the keyboard focus"; }
 
-Click() { xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"; }
+Press() { xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"; }
 Keys() { xdotool key --delay 30 "$@"; }
 
 # A pop-up window of the main window (a menu, a drop-down's list), once one
@@ -97,7 +97,7 @@ NoPopup() { [ -z "$(Popups)" ]; }
 
 # A pop-up menu opened by a click on its button; the keys then go to it.
 OpenMenu() {
-  Click "$main" "$@"
+  Press "$main" "$@"
   FindPopup >/dev/null
 }
 
@@ -182,15 +182,15 @@ Hour() { date -u -r "$1" +%H:%M:%S; }
 
 ScenarioUserMap() {
   Start
-  ClickMapRow 1  # Bravo.map, with Bravo.con beside it
-  Click "$main" "${PLAY_USER_MAP[@]}"
+  PressMapRow 1  # Bravo.map, with Bravo.con beside it
+  Press "$main" "${PLAY_USER_MAP[@]}"
   ExpectPlayed "-j{pf}Maps  -xBravo.con -map Bravo.map /s3"
 }
 
 ScenarioTc() {
   Start
-  ClickTcRow 0  # Bar, the zip TC: its script and start map are named inside it
-  Click "$main" "${PLAY_USER_ADDON[@]}"
+  PressTcRow 0  # Bar, the zip TC: its script and start map are named inside it
+  Press "$main" "${PLAY_USER_ADDON[@]}"
   ExpectPlayed "-j{pf}Games -xBar.con -gBar.zip -map bar.map"
 }
 
@@ -210,25 +210,25 @@ ScenarioLevel() {
   # A click into the list, then the first row and sixteen down: E2L5, past
   # the separator row after E1L11.
   AwaitFocus "$levels"
-  Click "$levels" 40 60
+  Press "$levels" 40 60
   Keys Home Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down
-  Click "$levels" 71 248  # " &Select" at x 30 of the bar
+  Press "$levels" 71 248  # " &Select" at x 30 of the bar
   ExpectPlayed " -v2 -l05 /s3"
   WaitUntil 10 NoWindow '^Select level$' || Fail "the level window stayed open"
 }
 
 ScenarioSavedGame() {
   Start
-  Click "$main" "${SAVED_GAMES[@]}"
+  Press "$main" "${SAVED_GAMES[@]}"
   local list
   list=$(FindPopup)
   local size
   size=$(Geometry "$list")
   size=${size%%+*}
   # The second of its two entries: "Red Light ***", slot 1.
-  Click "$list" $((${size%x*} / 2)) $((${size#*x} * 3 / 4))
+  Press "$list" $((${size%x*} / 2)) $((${size#*x} * 3 / 4))
   WaitUntil 10 NoPopup || Fail "the saved-game list stayed open"
-  Click "$main" "${PLAY[@]}"
+  Press "$main" "${PLAY[@]}"
   ExpectPlayed " /1"
 }
 
@@ -236,11 +236,11 @@ ScenarioOpinion() {
   local map="${program}Maps/Echo.map"
   [ "$(Hour "$map")" = 12:30:00 ] || Fail "Echo.map starts at $(Hour "$map")"
   Start
-  ClickMapRow 4  # Echo.map, no opinion yet
-  ClickMapRow 4 3
-  local rite
-  rite=$(FindWindow '^Select Option$')
-  ClickRiteRow "$rite" 2  # "Played and was Good": code 1
+  PressMapRow 4  # Echo.map, no opinion yet
+  PressMapRow 4 3
+  local opinions
+  opinions=$(FindWindow '^Select Option$')
+  PressOpinionRow "$opinions" 2  # "Played and was Good": code 1
   HourIsOne() { [ "$(Hour "$map")" = 01:00:00 ]; }
   WaitUntil 10 HourIsOne || Fail "Echo.map was changed at $(Hour "$map"), expected 01:00:00"
   WaitUntil 10 NoWindow '^Select Option$' || Fail "the opinion window stayed open"
@@ -257,7 +257,7 @@ ScenarioSkin() {
   WaitUntil 10 SkinIsGreen || Fail "SkinColor is '$(Setting SkinColor)', expected Green"
   ExpectBar 00C000 005000
 
-  Click "$main" "${QUIT[@]}"
+  Press "$main" "${QUIT[@]}"
   Ended() { [ -z "$(jobs -pr)" ]; }
   WaitUntil 10 Ended || Fail "Quit did not end the program"
   Start

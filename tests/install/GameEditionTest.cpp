@@ -28,7 +28,7 @@ TEST_F(GameEditionTest, FollowsTheGroupFileSizeWithStrictThresholdsAndDisablesTh
     fs.Delete(Path("Duke3d.grp"));
     if (c.size >= 0) fixture::WriteSparseFile(Path("Duke3d.grp"), std::uint64_t(c.size));
     Program& p = Start();
-    p.FormActivate();
+    p.Activate();
     EXPECT_EQ(p.Edition(), c.edition) << c.what;
     EXPECT_EQ(p.View().skillEnabled, c.skillEnabled) << c.what;
   }
@@ -37,7 +37,7 @@ TEST_F(GameEditionTest, FollowsTheGroupFileSizeWithStrictThresholdsAndDisablesTh
 TEST_F(GameEditionTest, FindsTheGroupFileWhateverItsLetterCase) {
   fixture::WriteSparseFile(Path("DUKE3D.GRP"), 44'000'000);
   Program& p = Start();
-  p.FormActivate();
+  p.Activate();
   EXPECT_EQ(p.Edition(), GameEdition::Full);
   EXPECT_TRUE(p.View().skillEnabled);
 }
@@ -45,17 +45,17 @@ TEST_F(GameEditionTest, FindsTheGroupFileWhateverItsLetterCase) {
 TEST_F(GameEditionTest, AFolderOfThatNameIsNoData) {
   fixture::MakeFolder(Path("Duke3d.grp"));
   Program& p = Start();
-  p.FormActivate();
+  p.Activate();
   EXPECT_EQ(p.Edition(), GameEdition::NoData);
   EXPECT_FALSE(p.View().skillEnabled);
 }
 
 TEST_F(GameEditionTest, TheSkillBoxIsNeverEnabledAgainDuringTheRun) {
   Program& p = Start();
-  p.FormActivate();
+  p.Activate();
   ASSERT_FALSE(p.View().skillEnabled);
   fixture::WriteSparseFile(Path("Duke3d.grp"), 44'000'000);
-  p.FormActivate();
+  p.Activate();
   EXPECT_EQ(p.Edition(), GameEdition::Full);
   EXPECT_FALSE(p.View().skillEnabled);
 }

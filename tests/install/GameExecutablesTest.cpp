@@ -33,7 +33,7 @@ TEST_F(GameExecutablesTest, OffersTheDukeExecutablesButTheLaunchersOwn) {
   Executable("Duke.txt");
   fixture::MakeFolder(Path("DukeFolder.exe"));
   Program& p = Start();
-  p.FormActivate();
+  p.Activate();
   EXPECT_EQ(Menu(), (std::vector<std::string>{"Duke3dw", "Eduke32"}));
 }
 
@@ -42,20 +42,20 @@ TEST_F(GameExecutablesTest, ChoosingAnEntrySwitchesTitleButtonEngineAndPattern) 
   Executable("EDUKE32.EXE", "EDuke32 2.0.0devel");
   Executable("TARVOLIN.EXE");
   Program& p = Start();
-  p.FormActivate();
+  p.Activate();
 
-  p.DukeClick(2);
+  p.ChooseExecutable(2);
   EXPECT_EQ(p.CurrentSettings().dukeFilename, "Eduke32.exe");
   EXPECT_EQ(p.View().caption, std::string(kTitle) + "Eduke32 v2.0.0");
-  EXPECT_EQ(p.View().btnPlayCaption, "Play Eduke32");
-  EXPECT_EQ(p.View().btnPlayHint, "Play Eduke32");
+  EXPECT_EQ(p.View().playCaption, "Play Eduke32");
+  EXPECT_EQ(p.View().playHint, "Play Eduke32");
   EXPECT_TRUE(p.EDuke32Engine());
   EXPECT_EQ(p.SavedGamePattern(), "egam*.sav");
 
-  p.DukeClick(1);
+  p.ChooseExecutable(1);
   EXPECT_EQ(p.CurrentSettings().dukeFilename, "Duke3dw.exe");
   EXPECT_EQ(p.View().caption, std::string(kTitle) + "Duke3dw v1.4 ");
-  EXPECT_EQ(p.View().btnPlayCaption, "Play Duke3dw");
+  EXPECT_EQ(p.View().playCaption, "Play Duke3dw");
   EXPECT_FALSE(p.EDuke32Engine());
   EXPECT_EQ(p.SavedGamePattern(), "game*.sav");
   // The choice is only in memory until the next settings save.
@@ -66,23 +66,23 @@ TEST_F(GameExecutablesTest, OffersOnlyTheFirstFiveAndNeverHidesAnEntryAgain) {
   for (const char* name : {"duke1.exe", "duke2.exe", "duke3.exe", "duke4.exe", "duke5.exe", "duke6.exe"})
     Executable(name);
   Program& p = Start();
-  p.FormActivate();
+  p.Activate();
   EXPECT_EQ(Menu(), (std::vector<std::string>{"Duke1", "Duke2", "Duke3", "Duke4", "Duke5"}));
 
   for (const char* name : {"duke1.exe", "duke2.exe", "duke3.exe", "duke4.exe", "duke5.exe"}) fs.Delete(Path(name));
-  p.FormActivate();
+  p.Activate();
   EXPECT_EQ(Menu(), (std::vector<std::string>{"Duke6", "Duke2", "Duke3", "Duke4", "Duke5"}));
-  p.DukeClick(3);  // its list entry is gone: nothing happens
+  p.ChooseExecutable(3);  // its list entry is gone: nothing happens
   EXPECT_EQ(p.CurrentSettings().dukeFilename, "Duke3dw.exe");
-  p.DukeClick(1);
+  p.ChooseExecutable(1);
   EXPECT_EQ(p.CurrentSettings().dukeFilename, "Duke6.exe");
 }
 
 TEST_F(GameExecutablesTest, WithNoExecutableTheFirstEntryShowsEmptyAndDoesNothing) {
   Program& p = Start();
-  p.FormActivate();
+  p.Activate();
   EXPECT_EQ(Menu(), std::vector<std::string>{""});
-  p.DukeClick(1);
+  p.ChooseExecutable(1);
   EXPECT_EQ(p.CurrentSettings().dukeFilename, "Duke3dw.exe");
   EXPECT_EQ(p.View().caption, std::string(kTitle) + "Duke3dw");
 }
@@ -109,10 +109,10 @@ TEST_F(GameExecutablesTest, TitleAndPlayButtonNameTheExecutable) {
   for (const auto& c : cases) {
     UseExecutable(c.dukeFilename);
     Program& p = Start();
-    p.FormActivate();
+    p.Activate();
     EXPECT_EQ(p.View().caption, std::string(kTitle) + c.title) << c.dukeFilename;
-    EXPECT_EQ(p.View().btnPlayCaption, c.button) << c.dukeFilename;
-    EXPECT_EQ(p.View().btnPlayHint, c.button) << c.dukeFilename;
+    EXPECT_EQ(p.View().playCaption, c.button) << c.dukeFilename;
+    EXPECT_EQ(p.View().playHint, c.button) << c.dukeFilename;
     EXPECT_EQ(p.EDuke32Engine(), c.eduke32) << c.dukeFilename;
     EXPECT_EQ(p.SavedGamePattern(), c.eduke32 ? "egam*.sav" : "game*.sav") << c.dukeFilename;
   }
@@ -121,7 +121,7 @@ TEST_F(GameExecutablesTest, TitleAndPlayButtonNameTheExecutable) {
 TEST_F(GameExecutablesTest, AMissingExecutableShowsTheNameAlone) {
   UseExecutable("EDuke32.exe");
   Program& p = Start();
-  p.FormActivate();
+  p.Activate();
   EXPECT_EQ(p.View().caption, std::string(kTitle) + "EDuke32");
   EXPECT_TRUE(p.EDuke32Engine());
 }

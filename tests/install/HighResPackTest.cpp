@@ -72,16 +72,16 @@ TEST_F(HighResPackSwitch, EveryPassSetsAsideADefinitionPutBackAndNothingBringsIt
   fixture::WriteFile(Path("Duke3d.def"), "d");
   fixture::WriteFile(Path("Duke3d_hrp.zip"), "z");
   Program& p = Start();
-  p.FormActivate();
+  p.Activate();
   EXPECT_FALSE(fixture::Exists(Path("Duke3d.def")));
   EXPECT_EQ(fixture::ReadFile(Path("Duke3d.def.bak")), "d");
 
   fixture::WriteFile(Path("Duke3d.def"), "again");
-  p.FormActivate();
+  p.Activate();
   EXPECT_EQ(fixture::ReadFile(Path("Duke3d.def.bak")), "again");
 
   fs.Delete(Path("Duke3d_hrp.zip"));
-  p.FormActivate();
+  p.Activate();
   EXPECT_FALSE(fixture::Exists(Path("Duke3d.def")));
   EXPECT_TRUE(fixture::Exists(Path("Duke3d.def.bak")));
 }

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "app/Program.h"
+#include "session/Program.h"
 #include "fixture/Executables.h"
 #include "fixture/Home.h"
 #include "launch/Network.h"
@@ -107,8 +107,8 @@ TEST_F(LaunchGameTest, SavesTheSettingsBeforeTheStart) {
   fixture::WriteRecordingProgram(Path("Duke3dw.exe"), Path("game.log"));
   fixture::WriteFile(Path("Tarvolin.ini"), "[Tarvolin]\r\nInitialized=True\r\nSkillLevel=3\r\n");
   fixture::WriteRecordingProgram(Path("EDuke32.exe"), Path("eduke.log"));
-  program->FormActivate();
-  program->DukeClick(2);  // Duke3dw.exe, EDuke32.exe: the second entry
+  program->Activate();
+  program->ChooseExecutable(2);  // Duke3dw.exe, EDuke32.exe: the second entry
   program->LaunchGame("Duke3dw.exe", {});
   EXPECT_EQ(IniFile(fs, Path("Tarvolin.ini")).ReadString("Tarvolin", "DukeFilename", ""), "Eduke32.exe");
   EXPECT_EQ(CommandLine(), "Duke3dw.exe ");
@@ -121,7 +121,7 @@ TEST_F(LaunchGameTest, TheConfirmationShowsTheLineAndOnlyNoStops) {
     bool started;
   } cases[] = {{kYes, true}, {kNo, false}, {kCancel, true}, {kOk, true}};
   fixture::WriteRecordingProgram(Path("Duke3dw.exe"), Path("game.log"));
-  program->CommandLine1Click();
+  program->ToggleCommandLine();
   for (const auto& c : cases) {
     fixture::WriteFile(Path("Tarvolin.ini"), "[Tarvolin]\r\nInitialized=True\r\nCommandLine=before\r\n");
     fs.Delete(Path("game.log"));
@@ -196,13 +196,13 @@ TEST_F(LaunchGameTest, AnUnwritableSettingsFileIsReportedAndTheGameStillStarts) 
 }
 
 TEST_F(LaunchGameTest, TheSetupProgramStartsWhenPresentElseABeep) {
-  program->DukeSetup1Click();
+  program->StartGameSetup();
   EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Default});
   EXPECT_EQ(CommandLine(), "<none>");
 
   fixture::WriteRecordingProgram(Path("d3wsetup.exe"), Path("setup.log"));
   ui.beeps.clear();
-  program->DukeSetup1Click();
+  program->StartGameSetup();
   EXPECT_EQ(fixture::WaitForRecord(Path("setup.log")), std::vector<std::string>{Here()});
   EXPECT_EQ(CommandLine(), "D3WSetup.exe ");
   EXPECT_TRUE(ui.beeps.empty());

@@ -20,7 +20,7 @@ class ToolsMenuTest : public ProgramTest {
 
 TEST_F(ToolsMenuTest, AboutShowsTheVersionAndTheUsageNotesAfterTheExclamationBeep) {
   Program& p = Start();
-  p.AboutTarvolin2Click();
+  p.ShowAbout();
   EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Exclamation});
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].kind, "message");
@@ -48,21 +48,21 @@ TEST_F(ToolsMenuTest, AboutShowsTheVersionAndTheUsageNotesAfterTheExclamationBee
 TEST_F(ToolsMenuTest, CommandLineTogglesAndStartsUncheckedEveryRun) {
   Program& p = Start();
   EXPECT_FALSE(p.View().commandLineChecked);
-  p.CommandLine1Click();
+  p.ToggleCommandLine();
   EXPECT_TRUE(p.View().commandLineChecked);
-  p.FormActivate();  // not a setting: a pass keeps it
+  p.Activate();  // not a setting: a pass keeps it
   EXPECT_TRUE(p.View().commandLineChecked);
-  p.CommandLine1Click();
+  p.ToggleCommandLine();
   EXPECT_FALSE(p.View().commandLineChecked);
-  p.CommandLine1Click();
+  p.ToggleCommandLine();
   EXPECT_FALSE(Start().View().commandLineChecked);
 }
 
 TEST_F(ToolsMenuTest, DesktopIconPutsOneLauncherOfTheProgramOnTheDesktop) {
   fixture::MakeFolder(Desktop());
   Program& p = Start();
-  p.DesktopIcon2Click();
-  p.DesktopIcon2Click();
+  p.AddDesktopIcon();
+  p.AddDesktopIcon();
   EXPECT_EQ(ui.beeps, (std::vector<BeepKind>{BeepKind::Information, BeepKind::Information}));
   EXPECT_EQ(DesktopFiles(), std::vector<std::string>{"Tarvolin.desktop"});
   EXPECT_EQ(fixture::ReadFile(Desktop() + "Tarvolin.desktop"),
@@ -88,11 +88,11 @@ TEST_F(ToolsMenuTest, ShortcutsOfAProgramElsewhereNameTheGameFolder) {
                                  "\nPath=" + dir.Path() + "\nTerminal=false\n";
     executable = c.executable;
     Program& p = Start();
-    p.FormActivate();
-    p.FormActivate();  // the first pass that finds the settings file
+    p.Activate();
+    p.Activate();  // the first pass that finds the settings file
     EXPECT_EQ(fixture::ReadFile(shortcut), expected) << c.executable;
     fs.Delete(shortcut);
-    p.DesktopIcon2Click();
+    p.AddDesktopIcon();
     EXPECT_EQ(fixture::ReadFile(shortcut), expected) << c.executable;
     fs.Delete(dir.Path() + "Tarvolin.ini");
   }
@@ -100,7 +100,7 @@ TEST_F(ToolsMenuTest, ShortcutsOfAProgramElsewhereNameTheGameFolder) {
 
 TEST_F(ToolsMenuTest, WithoutADesktopOnlyTheBeepRemains) {
   Program& p = Start();
-  p.DesktopIcon2Click();
+  p.AddDesktopIcon();
   EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Information});
   EXPECT_FALSE(fixture::Exists(Desktop()));
 }
@@ -108,14 +108,14 @@ TEST_F(ToolsMenuTest, WithoutADesktopOnlyTheBeepRemains) {
 TEST_F(ToolsMenuTest, TheFirstPassThatFindsTheSettingsFileMakesTheShortcutSilently) {
   fixture::MakeFolder(Desktop());
   Program& p = Start();
-  p.FormActivate();  // makes the settings file only
+  p.Activate();  // makes the settings file only
   EXPECT_TRUE(DesktopFiles().empty());
-  p.FormActivate();
+  p.Activate();
   EXPECT_EQ(DesktopFiles(), std::vector<std::string>{"Tarvolin.desktop"});
   EXPECT_TRUE(ui.beeps.empty());
 
   fs.Delete(Desktop() + "Tarvolin.desktop");
-  p.FormActivate();  // Initialized is set now
+  p.Activate();  // Initialized is set now
   EXPECT_TRUE(DesktopFiles().empty());
 }
 

@@ -50,37 +50,37 @@ class NetworkConfigTest : public ::testing::Test {
 TEST_F(NetworkConfigTest, HeadingFollowsTheGameType) {
   NetworkConfig w;
   w.Open(GameRole::Host, memory);
-  EXPECT_EQ(w.label2, "Hosting a Game");
+  EXPECT_EQ(w.heading, "Hosting a Game");
   w.Open(GameRole::Join, memory);
-  EXPECT_EQ(w.label2, "Joining a Game");
+  EXPECT_EQ(w.heading, "Joining a Game");
 }
 
 TEST_F(NetworkConfigTest, AddressLabelFollowsTheDedicatedBox) {
   NetworkConfig w;
   w.Open(GameRole::Host, memory);
-  w.FormActivate(fs, ini);
-  EXPECT_EQ(w.labelIp, "Opponents IP  Address");
-  w.CheckBoxDediClick(true);
-  EXPECT_EQ(w.labelIp, "Server IP Address");
+  w.Activate(fs, ini);
+  EXPECT_EQ(w.addressLabel, "Opponents IP  Address");
+  w.SetDedicated(true);
+  EXPECT_EQ(w.addressLabel, "Server IP Address");
   EXPECT_TRUE(w.Values().dedicated);
-  w.CheckBoxDediClick(false);
-  EXPECT_EQ(w.labelIp, "Opponents IP  Address");
+  w.SetDedicated(false);
+  EXPECT_EQ(w.addressLabel, "Opponents IP  Address");
 
   memory.dedicated = true;
   w.Open(GameRole::Join, memory);
-  w.FormActivate(fs, ini);
-  EXPECT_EQ(w.labelIp, "Server IP Address");
+  w.Activate(fs, ini);
+  EXPECT_EQ(w.addressLabel, "Server IP Address");
 }
 
 TEST_F(NetworkConfigTest, WithoutTheSettingsFileTheWindowShowsMemoryAndAcceptWritesNothing) {
   NetworkConfig w;
   w.Open(GameRole::Host, memory);
-  w.FormActivate(fs, ini);
-  EXPECT_EQ(w.editNick, "Bob");
-  EXPECT_EQ(w.editAddr, "10.0.0.9");
-  EXPECT_EQ(w.cSpinPlayers, 3);
-  w.editNick = "Ann";
-  w.btnAcceptClick(fs, ini);
+  w.Activate(fs, ini);
+  EXPECT_EQ(w.nickname, "Bob");
+  EXPECT_EQ(w.address, "10.0.0.9");
+  EXPECT_EQ(w.numPlayers, 3);
+  w.nickname = "Ann";
+  w.Accept(fs, ini);
   EXPECT_FALSE(fixture::Exists(ini));
   EXPECT_EQ(w.Values().nickname, "Ann");
 }
@@ -89,16 +89,16 @@ TEST_F(NetworkConfigTest, EveryActivationReplacesTheControlsWithTheFilesValues) 
   fixture::WriteFile(ini, "[Network_Game]\r\nNickname=Cy\r\nNumPlayers=5\r\n");
   NetworkConfig w;
   w.Open(GameRole::Join, {"Bob", "10.0.0.9", true, 3});
-  w.FormActivate(fs, ini);
-  EXPECT_EQ(w.editNick, "Cy");
-  EXPECT_EQ(w.editAddr, "");  // missing keys read their defaults
-  EXPECT_FALSE(w.checkBoxDedi);
-  EXPECT_EQ(w.labelIp, "Opponents IP  Address");
-  EXPECT_EQ(w.cSpinPlayers, 5);
+  w.Activate(fs, ini);
+  EXPECT_EQ(w.nickname, "Cy");
+  EXPECT_EQ(w.address, "");  // missing keys read their defaults
+  EXPECT_FALSE(w.dedicated);
+  EXPECT_EQ(w.addressLabel, "Opponents IP  Address");
+  EXPECT_EQ(w.numPlayers, 5);
 
-  w.editNick = "typed";  // the user went to another window and came back
-  w.FormActivate(fs, ini);
-  EXPECT_EQ(w.editNick, "Cy");
+  w.nickname = "typed";  // the user went to another window and came back
+  w.Activate(fs, ini);
+  EXPECT_EQ(w.nickname, "Cy");
 }
 
 TEST_F(NetworkConfigTest, PlayersStayWithinTwoToEight) {
@@ -113,8 +113,8 @@ TEST_F(NetworkConfigTest, PlayersStayWithinTwoToEight) {
     if (*c.file) fixture::WriteFile(ini, std::string("[Network_Game]\r\n") + c.file + "\r\n");
     NetworkConfig w;
     w.Open(GameRole::Host, {"", "", false, c.memory});
-    w.FormActivate(fs, ini);
-    EXPECT_EQ(w.cSpinPlayers, c.shown) << c.file << " " << c.memory;
+    w.Activate(fs, ini);
+    EXPECT_EQ(w.numPlayers, c.shown) << c.file << " " << c.memory;
     EXPECT_EQ(w.Values().numPlayers, c.shown);
   }
 }
@@ -123,12 +123,12 @@ TEST_F(NetworkConfigTest, AcceptWritesTheFourKeysAndKeepsTheRestOfTheFile) {
   fixture::WriteFile(ini, "[Tarvolin]\r\nSkillLevel=2\r\n");
   NetworkConfig w;
   w.Open(GameRole::Host, memory);
-  w.FormActivate(fs, ini);
-  w.editNick = "Ann";
-  w.editAddr = "10.0.0.2";
-  w.CheckBoxDediClick(true);
-  w.cSpinPlayers = 6;
-  w.btnAcceptClick(fs, ini);
+  w.Activate(fs, ini);
+  w.nickname = "Ann";
+  w.address = "10.0.0.2";
+  w.SetDedicated(true);
+  w.numPlayers = 6;
+  w.Accept(fs, ini);
 
   const IniFile written(fs, ini);
   EXPECT_EQ(written.ReadString("Tarvolin", "SkillLevel", ""), "2");

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "app/Program.h"
+#include "session/Program.h"
 #include "fixture/Fixture.h"
 #include "fixture/Home.h"
 #include "support/RecordingUi.h"

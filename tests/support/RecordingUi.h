@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/UserInterface.h"
+#include "session/UserInterface.h"
 
 namespace tv::test {
 
@@ -33,9 +33,9 @@ class RecordingUi : public UserInterface {
     modals.push_back(window);
     if (onModal) onModal(window);
   }
-  void ShowRiteMessage(const std::string& text, Rgb colour) override {
-    shown.push_back({"rite", text, "", ""});
-    riteColours.push_back(colour);
+  void ShowOpinionMessage(const std::string& text, Rgb colour) override {
+    shown.push_back({"opinions", text, "", ""});
+    opinionColours.push_back(colour);
   }
   std::string OpenFileDialog(const std::string& folder, const std::string& filter) override {
     fileDialogs.push_back({folder, filter});
@@ -51,7 +51,7 @@ class RecordingUi : public UserInterface {
   std::vector<Window> modals;
   std::deque<int> answers;                  // answers to MessageShow, in order
   std::function<void(Window)> onModal;      // plays the user's part in a modal window
-  std::vector<Rgb> riteColours;
+  std::vector<Rgb> opinionColours;
   std::vector<std::pair<std::string, std::string>> fileDialogs;  // folder, filter
   std::string chosenFile;                                        // "" cancels
   int minimized = 0;

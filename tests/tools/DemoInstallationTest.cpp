@@ -19,7 +19,7 @@ class DemoInstallation : public ProgramTest {
 
   Program& Started() {
     Program& p = Start();
-    p.FormActivate();
+    p.Activate();
     return p;
   }
   const fixture::MapFolder& Folder(const std::string& name) const {
@@ -35,7 +35,7 @@ TEST_F(DemoInstallation, EachMapShowsTheOpinionItWasMadeWith) {
   Program& p = Started();
   std::set<int> codes;
   for (int slot = 0; slot < 3; ++slot) {
-    p.MenuMapFolderClick(slot);
+    p.OpenMapFolder(slot);
     const fixture::MapFolder& folder = Folder(p.View().mapFolders[std::size_t(slot)].caption);
     ASSERT_EQ(p.View().mapRows.size(), folder.maps.size()) << folder.name;
     for (const fixture::MapFile& map : folder.maps) {
@@ -98,12 +98,12 @@ TEST_F(DemoInstallation, ReadMesLieWhereTheViewerLooksForThem) {
                {1, "Bonus1.map", "Maps1/"},
                {2, "Dmarena.map", "Mapsdm/"}};
   for (const auto& c : cases) {
-    p.MenuMapFolderClick(c.slot);
+    p.OpenMapFolder(c.slot);
     const std::vector<ListRow>& rows = p.View().mapRows;
     const auto row = std::find_if(rows.begin(), rows.end(), [&](const ListRow& r) { return r.text == c.map; });
     ASSERT_NE(row, rows.end()) << c.map;
-    p.ListBox2Click({int(row - rows.begin())});
-    p.ListBox2DblClick();
+    p.SelectMaps({int(row - rows.begin())});
+    p.OpenMapReadMe();
     EXPECT_EQ(p.InfoFile().first, Path(c.folder)) << c.map;
     EXPECT_TRUE(fs.FileExists(p.InfoFile().first + p.InfoFile().second)) << c.map;
   }

@@ -23,7 +23,7 @@ class DialogTest : public ProgramTest {
   // Makes the core on the folder prepared so far and hands it to the windows.
   Program& StartWindows() {
     Start();
-    windows.Attach(program.get());
+    windows.SetProgram(program.get());
     ui.onModal = [this](Window w) { windows.Of(w).exec(); };
     return *program;
   }

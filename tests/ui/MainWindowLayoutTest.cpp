@@ -9,7 +9,7 @@
 #include <QMouseEvent>
 
 #include "UiTestHelpers.h"
-#include "ui/TfrmMain.h"
+#include "ui/MainWindow.h"
 
 namespace tv::test {
 namespace {
@@ -33,30 +33,30 @@ struct Place {
 };
 
 const Place kPlaces[] = {
-    {"PanelTop", 0, 0, 532, 29, nullptr, nullptr},
-    {"btnMenu1", 8, kAny, kAny, kAny, "", nullptr},
-    {"LabelTCs", 44, kAny, kAny, kAny, "Total Conversions", nullptr},
-    {"LabelNick", 188, kAny, 341 - 188, kAny, "Nickname", nullptr},
-    {"btnMenu2", 340, kAny, kAny, kAny, "", nullptr},
-    {"LabelMaps", 388, kAny, kAny, kAny, "Maps from Maps", nullptr},
-    {"PanelBottom", 0, 347 - 35, 532, 35, nullptr, nullptr},
-    {"btnStart", 24, kAny, 160, kAny, " Play User Addon ", "Start a Total Converstion"},
-    {"btnQuit", 220, kAny, 97, kAny, " &Quit", "Quit to Destop"},
-    {"btnMaps", 352, kAny, 160, kAny, " Play User Map", "Start a user Map"},
-    {"ListBox1", 0, 29, 197, kAny, nullptr, "Rightclick for Options"},
-    {"ComboBox2", kAny, kAny, kAny, kAny, "Start a saved game", "*** = Last saved."},
-    {"btnDelete", kAny, kAny, kAny, kAny, "", "Delete saved game"},
-    {"Image2", 197, 29, 137, 283, nullptr, nullptr},
-    {"btnPlay", 197 + 4, 29 + 139, 125, 26, nullptr, nullptr},
-    {"GroupBox1", kAny, kAny, kAny, kAny, "      GameType       ", nullptr},
-    {"btnConfig", kAny, kAny, kAny, kAny, "Config", "Setup video, sound and controls."},
-    {"ComboBox1", kAny, kAny, kAny, kAny, "", "Set game Skill Level"},  // what the program says
-    {"ListBox2", 197 + 137, 29, 198, kAny, nullptr, "Rightclick for Options"},
-    {"CheckBox1", kAny, kAny, kAny, kAny, "Associate Map with TC", nullptr},
+    {"topBar", 0, 0, 532, 29, nullptr, nullptr},
+    {"options1Button", 8, kAny, kAny, kAny, "", nullptr},
+    {"tcHeading", 44, kAny, kAny, kAny, "Total Conversions", nullptr},
+    {"nicknameHeading", 188, kAny, 341 - 188, kAny, "Nickname", nullptr},
+    {"options2Button", 340, kAny, kAny, kAny, "", nullptr},
+    {"mapHeading", 388, kAny, kAny, kAny, "Maps from Maps", nullptr},
+    {"bottomBar", 0, 347 - 35, 532, 35, nullptr, nullptr},
+    {"tcButton", 24, kAny, 160, kAny, " Play User Addon ", "Start a Total Converstion"},
+    {"quitButton", 220, kAny, 97, kAny, " &Quit", "Quit to Destop"},
+    {"mapButton", 352, kAny, 160, kAny, " Play User Map", "Start a user Map"},
+    {"tcList", 0, 29, 197, kAny, nullptr, "Rightclick for Options"},
+    {"savedGameBox", kAny, kAny, kAny, kAny, "Start a saved game", "*** = Last saved."},
+    {"deleteButton", kAny, kAny, kAny, kAny, "", "Delete saved game"},
+    {"picture", 197, 29, 137, 283, nullptr, nullptr},
+    {"playButton", 197 + 4, 29 + 139, 125, 26, nullptr, nullptr},
+    {"gameTypeBox", kAny, kAny, kAny, kAny, "      GameType       ", nullptr},
+    {"networkButton", kAny, kAny, kAny, kAny, "Config", "Setup video, sound and controls."},
+    {"skillBox", kAny, kAny, kAny, kAny, "", "Set game Skill Level"},  // what the program says
+    {"mapList", 197 + 137, 29, 198, kAny, nullptr, "Rightclick for Options"},
+    {"associateBox", kAny, kAny, kAny, kAny, "Associate Map with TC", nullptr},
 };
 
 TEST(MainWindowLayout, ControlsSitWhereTheLayoutPutsThemWithTheirTextsAndHints) {
-  TfrmMain window;
+  MainWindow window;
   window.Render(MainView{});
   for (const Place& p : kPlaces) {
     SCOPED_TRACE(p.name);
@@ -86,19 +86,19 @@ TEST(MainWindowLayout, ControlsSitWhereTheLayoutPutsThemWithTheirTextsAndHints) 
 }
 
 TEST(MainWindowLayout, ColumnsFillTheHeightBetweenTheBars) {
-  TfrmMain window;
-  for (const char* name : {"ListBox1", "Image2", "ListBox2"}) {
+  MainWindow window;
+  for (const char* name : {"tcList", "picture", "mapList"}) {
     SCOPED_TRACE(name);
     const QWidget* column = Child(window, name)->parentWidget();
     EXPECT_EQ(InWindow(*column), QRect(InWindow(*column).x(), 29, column->width(), 347 - 29 - 35));
   }
-  EXPECT_EQ(Child(window, "ListBox1")->parentWidget()->width() + Child(window, "Image2")->parentWidget()->width() +
-                Child(window, "ListBox2")->parentWidget()->width(),
+  EXPECT_EQ(Child(window, "tcList")->parentWidget()->width() + Child(window, "picture")->parentWidget()->width() +
+                Child(window, "mapList")->parentWidget()->width(),
             532);
 }
 
 TEST(MainWindowLayout, FixedClientAreaWithSystemMenuAndMinimiseOnly) {
-  TfrmMain window;
+  MainWindow window;
   EXPECT_EQ(window.minimumSize(), QSize(532, 347));
   EXPECT_EQ(window.maximumSize(), QSize(532, 347));
   const Qt::WindowFlags flags = window.windowFlags();
@@ -116,16 +116,16 @@ struct Font {
 };
 
 const Font kFonts[] = {
-    {nullptr, "MS Sans Serif", 11, false},   {"LabelTCs", "Arial", 12, true},
-    {"LabelNick", "Arial", 12, true},        {"LabelMaps", "Arial", 12, true},
-    {"btnPlay", "MS Sans Serif", 13, true},  {"btnStart", "MS Sans Serif", 11, true},
-    {"ListBox1", "MS Sans Serif", 11, true}, {"ListBox2", "MS Sans Serif", 11, true},
+    {nullptr, "MS Sans Serif", 11, false},     {"tcHeading", "Arial", 12, true},
+    {"nicknameHeading", "Arial", 12, true},    {"mapHeading", "Arial", 12, true},
+    {"playButton", "MS Sans Serif", 13, true}, {"tcButton", "MS Sans Serif", 11, true},
+    {"tcList", "MS Sans Serif", 11, true},     {"mapList", "MS Sans Serif", 11, true},
 };
 
 TEST(MainWindowLayout, FontsAreAskedForByFamilyAndPixelSize) {
-  TfrmMain window;
+  MainWindow window;
   for (const Font& f : kFonts) {
-    SCOPED_TRACE(f.name ? f.name : "TfrmMain");
+    SCOPED_TRACE(f.name ? f.name : "MainWindow");
     const QFont font = f.name ? Child(window, f.name)->font() : window.font();
     EXPECT_EQ(font.family().toStdString(), f.family);
     EXPECT_EQ(font.pixelSize(), f.pixels);
@@ -135,24 +135,24 @@ TEST(MainWindowLayout, FontsAreAskedForByFamilyAndPixelSize) {
 }
 
 TEST(MainWindowLayout, ListsStayHiddenUntilTheViewShowsThem) {
-  TfrmMain window;
+  MainWindow window;
   window.show();
   MainView view;
   window.Render(view);
-  EXPECT_FALSE(Child(window, "ListBox1")->isVisible());
-  EXPECT_FALSE(Child(window, "ListBox2")->isVisible());
+  EXPECT_FALSE(Child(window, "tcList")->isVisible());
+  EXPECT_FALSE(Child(window, "mapList")->isVisible());
   view.listsVisible = true;
   window.Render(view);
-  EXPECT_TRUE(Child(window, "ListBox1")->isVisible());
-  EXPECT_TRUE(Child(window, "ListBox2")->isVisible());
+  EXPECT_TRUE(Child(window, "tcList")->isVisible());
+  EXPECT_TRUE(Child(window, "mapList")->isVisible());
 }
 
 TEST(MainWindowLayout, PlayButtonIsBlackWithYellowTextAndRedUnderThePointer) {
-  TfrmMain window;
+  MainWindow window;
   MainView view;
-  view.btnPlayCaption = "Play Duke3dw";
+  view.playCaption = "Play Duke3dw";
   window.Render(view);
-  QWidget* play = Child(window, "btnPlay");
+  QWidget* play = Child(window, "playButton");
   const QPoint body(14, 4);  // inside the rounded body, clear of the text
   QImage image = play->grab().toImage();
   EXPECT_EQ(image.pixelColor(body), QColor(Qt::black));
@@ -173,11 +173,11 @@ int LightPixels(const QImage& image, const QRect& area) {
 }
 
 TEST(MainWindowLayout, TheDisabledSavedGameBoxStillShowsItsText) {
-  TfrmMain window;
+  MainWindow window;
   MainView view;
   view.savedEnabled = false;
   window.Render(view);
-  auto* box = Child<QComboBox>(window, "ComboBox2");
+  auto* box = Child<QComboBox>(window, "savedGameBox");
   ASSERT_FALSE(box->isEnabled());
   EXPECT_EQ(TextOf(*box).toStdString(), "Start a saved game");
   const QImage image = box->grab().toImage();
@@ -187,14 +187,14 @@ TEST(MainWindowLayout, TheDisabledSavedGameBoxStillShowsItsText) {
 }
 
 TEST(MainWindowLayout, DropDownListsOpenBlackWithWhiteText) {
-  TfrmMain window;
+  MainWindow window;
   MainView view;
   view.skillText = "Skill Level 4";
   view.savedEntries = {"Hollywood Holocaust", "Red Light District"};
   view.savedSelected = 1;
   window.Render(view);
   window.show();
-  for (const char* name : {"ComboBox1", "ComboBox2"}) {
+  for (const char* name : {"skillBox", "savedGameBox"}) {
     SCOPED_TRACE(name);
     auto* box = Child<QComboBox>(window, name);
     box->showPopup();
@@ -213,16 +213,16 @@ struct Hover {
   bool dropsFocus;
 };
 
-const Hover kHovers[] = {{"PanelBottom", true}, {"Image2", true}, {"ListBox1", true}, {"ListBox2", false}};
+const Hover kHovers[] = {{"bottomBar", true}, {"picture", true}, {"tcList", true}, {"mapList", false}};
 
 TEST(MainWindowLayout, PointerOverBottomBarPictureOrTcListTakesTheFocusAway) {
-  TfrmMain window;
+  MainWindow window;
   MainView view;
   view.listsVisible = true;
   window.Render(view);
   window.show();
   QApplication::setActiveWindow(&window);
-  auto* skill = Child<QComboBox>(window, "ComboBox1");
+  auto* skill = Child<QComboBox>(window, "skillBox");
   for (const Hover& h : kHovers) {
     SCOPED_TRACE(h.area);
     skill->setFocus();
@@ -237,10 +237,10 @@ TEST(MainWindowLayout, PointerOverBottomBarPictureOrTcListTakesTheFocusAway) {
 }
 
 TEST(MainWindowLayout, DropFocusRequestActsOnceAndIsCleared) {
-  TfrmMain window;
+  MainWindow window;
   window.show();
   QApplication::setActiveWindow(&window);
-  auto* skill = Child<QComboBox>(window, "ComboBox1");
+  auto* skill = Child<QComboBox>(window, "skillBox");
   skill->setFocus();
   MainView view;
   view.dropFocus = true;

@@ -5,7 +5,7 @@
 
 #include "UiTestHelpers.h"
 #include "ui/MainMenus.h"
-#include "ui/TfrmMain.h"
+#include "ui/MainWindow.h"
 #include "ui/widgets/CaptionMenu.h"
 #include "ui/widgets/CaptionMenuStyle.h"
 
@@ -44,64 +44,67 @@ const QMenu& Submenu(const QMenu& menu, const char* name) {
 }
 
 TEST(Menus, Options1HoldsItsEntriesInOrder) {
-  TfrmMain window;
+  MainWindow window;
   const CaptionMenu& menu = window.Menus().Options1();
   EXPECT_EQ(menu.Caption().toStdString(), "Options 1");
-  ExpectEntries(menu, {{"PlayBatchFile1", "Play Batch File"},
-                       {"PlayTCLevel1", "Play TC Level"},
+  ExpectEntries(menu, {{"playBatchFile", "Play Batch File"},
+                       {"playTcLevel", "Play TC Level"},
                        {"-", nullptr},
-                       {"SelectGame1", "Select Duke Game"},
-                       {"DukeSetup1", "Duke Game Setup"},
-                       {"CommandLine1", "Command line"},
+                       {"executables", "Select Duke Game"},
+                       {"gameSetup", "Duke Game Setup"},
+                       {"commandLine", "Command line"},
                        {"-", nullptr},
-                       {"DesktopIcon2", "Desktop Icon"},
-                       {"SkinColor1", "GUI Skin Color"},
-                       {"AboutTarvolin2", "About Tarvolin"},
+                       {"desktopIcon", "Desktop Icon"},
+                       {"skins", "GUI Skin Color"},
+                       {"about", "About Tarvolin"},
                        {"-", nullptr},
-                       {"Cancel2", "Cancel"}});
-  ExpectEntries(Submenu(menu, "SelectGame1"),
-                {{"Duke1", nullptr}, {"Duke2", nullptr}, {"Duke3", nullptr}, {"Duke4", nullptr}, {"Duke5", nullptr}});
-  ExpectEntries(Submenu(menu, "SkinColor1"), {{"Black1", "Black"},
-                                              {"Silver1", "Silver"},
-                                              {"Blue1", "Blue"},
-                                              {"Green1", "Green"},
-                                              {"Teal1", "Teal"},
-                                              {"Purple1", "Purple"},
-                                              {"Red1", "Red"},
-                                              {"Gold1", "Gold"},
-                                              {"None1", "None"}});
+                       {"cancelOptions1", "Cancel"}});
+  ExpectEntries(Submenu(menu, "executables"), {{"executable1", nullptr},
+                                               {"executable2", nullptr},
+                                               {"executable3", nullptr},
+                                               {"executable4", nullptr},
+                                               {"executable5", nullptr}});
+  ExpectEntries(Submenu(menu, "skins"), {{"Black1", "Black"},
+                                         {"Silver1", "Silver"},
+                                         {"Blue1", "Blue"},
+                                         {"Green1", "Green"},
+                                         {"Teal1", "Teal"},
+                                         {"Purple1", "Purple"},
+                                         {"Red1", "Red"},
+                                         {"Gold1", "Gold"},
+                                         {"None1", "None"}});
 }
 
 TEST(Menus, Options2HoldsItsEntriesInOrder) {
-  TfrmMain window;
+  MainWindow window;
   const CaptionMenu& menu = window.Menus().Options2();
   EXPECT_EQ(menu.Caption().toStdString(), "Options 2");
-  ExpectEntries(menu, {{"MapFolders1", "Map Folders"},
-                       {"SortAlpha1", "Map Sorting"},
-                       {"MapMusic1", "Map Music"},
+  ExpectEntries(menu, {{"mapFolders", "Map Folders"},
+                       {"mapSorting", "Map Sorting"},
+                       {"mapMusic", "Map Music"},
                        {"-", nullptr},
-                       {"SaveMapsOpinions1", "Save Opinions"},
-                       {"ShowHistory1", "Show History"},
-                       {"PlayLevel1", "Play Level"},
-                       {"MultiSelect1", "Multi Select"},
+                       {"saveOpinions", "Save Opinions"},
+                       {"showHistory", "Show History"},
+                       {"playLevel", "Play Level"},
+                       {"multiSelect", "Multi Select"},
                        {"-", nullptr},
-                       {"Cancel1", "Cancel"}});
-  ExpectEntries(Submenu(menu, "MapFolders1"), {{"MenuMapFolder0", nullptr},
-                                               {"MenuMapFolder1", nullptr},
-                                               {"MenuMapFolder2", nullptr},
-                                               {"MenuMapFolder3", nullptr},
-                                               {"MenuMapFolder4", nullptr},
-                                               {"MenuMapFolder5", nullptr},
-                                               {"MenuMapFolder6", nullptr}});
-  ExpectEntries(Submenu(menu, "SortAlpha1"), {{"MapSort1", "Alphabetical"},
-                                              {"MapSort2", "Map Colors"},
-                                              {"MapSort3", "Map Sizing"},
-                                              {"MapSort4", "Best Maps"}});
-  EXPECT_EQ(Child<QAction>(menu, "SaveMapsOpinions1")->toolTip().toStdString(), "Save to VedaDezi.txt");
+                       {"cancelOptions2", "Cancel"}});
+  ExpectEntries(Submenu(menu, "mapFolders"), {{"mapFolder0", nullptr},
+                                              {"mapFolder1", nullptr},
+                                              {"mapFolder2", nullptr},
+                                              {"mapFolder3", nullptr},
+                                              {"mapFolder4", nullptr},
+                                              {"mapFolder5", nullptr},
+                                              {"mapFolder6", nullptr}});
+  ExpectEntries(Submenu(menu, "mapSorting"), {{"mapSort1", "Alphabetical"},
+                                              {"mapSort2", "Map Colors"},
+                                              {"mapSort3", "Map Sizing"},
+                                              {"mapSort4", "Best Maps"}});
+  EXPECT_EQ(Child<QAction>(menu, "saveOpinions")->toolTip().toStdString(), "Save to VedaDezi.txt");
 }
 
 TEST(Menus, EntriesFollowTheView) {
-  TfrmMain window;
+  MainWindow window;
   MainView view;
   view.duke[0] = {"Duke3dw.exe", true, true};
   view.duke[1] = {"EDuke32.exe", true, false};
@@ -121,12 +124,12 @@ TEST(Menus, EntriesFollowTheView) {
     bool checked;
   };
   const Shown cases[] = {
-      {options1, "Duke1", "Duke3dw.exe", true, true},    {options1, "Duke2", "EDuke32.exe", true, false},
-      {options1, "Duke3", nullptr, false, false},        {options1, "Duke5", nullptr, false, false},
-      {options2, "MenuMapFolder0", "Maps", true, false}, {options2, "MenuMapFolder1", nullptr, false, false},
-      {options2, "MenuMapFolder3", "Maps3", true, true}, {options2, "MenuMapFolder6", nullptr, false, false},
-      {options2, "MapSort1", nullptr, true, false},      {options2, "MapSort3", nullptr, true, true},
-      {options1, "CommandLine1", nullptr, true, true},   {options2, "MultiSelect1", nullptr, true, true},
+      {options1, "executable1", "Duke3dw.exe", true, true}, {options1, "executable2", "EDuke32.exe", true, false},
+      {options1, "executable3", nullptr, false, false},     {options1, "executable5", nullptr, false, false},
+      {options2, "mapFolder0", "Maps", true, false},        {options2, "mapFolder1", nullptr, false, false},
+      {options2, "mapFolder3", "Maps3", true, true},        {options2, "mapFolder6", nullptr, false, false},
+      {options2, "mapSort1", nullptr, true, false},         {options2, "mapSort3", nullptr, true, true},
+      {options1, "commandLine", nullptr, true, true},       {options2, "multiSelect", nullptr, true, true},
   };
   for (const Shown& s : cases) {
     SCOPED_TRACE(s.name);
@@ -141,16 +144,16 @@ TEST(Menus, EntriesFollowTheView) {
   view.multiSelect = false;
   view.mapFolders[3].visible = false;
   window.Render(view);
-  EXPECT_FALSE(Child<QAction>(options1, "CommandLine1")->isChecked());
-  EXPECT_FALSE(Child<QAction>(options2, "MultiSelect1")->isChecked());
-  EXPECT_FALSE(Child<QAction>(options2, "MenuMapFolder3")->isVisible());
+  EXPECT_FALSE(Child<QAction>(options1, "commandLine")->isChecked());
+  EXPECT_FALSE(Child<QAction>(options2, "multiSelect")->isChecked());
+  EXPECT_FALSE(Child<QAction>(options2, "mapFolder3")->isVisible());
 }
 
 TEST(Menus, ItemsAre22PixelsHighRightOfTheCaptionBar) {
-  TfrmMain window;
+  MainWindow window;
   CaptionMenu& menu = window.Menus().Options1();
   EXPECT_GT(menu.BarWidth(), 0);
-  for (const char* name : {"PlayBatchFile1", "SelectGame1", "Cancel2"}) {
+  for (const char* name : {"playBatchFile", "executables", "cancelOptions1"}) {
     const QRect item = menu.actionGeometry(Child<QAction>(menu, name));
     EXPECT_EQ(item.height(), CaptionMenuStyle::kItemHeight) << name;
     EXPECT_GE(item.left(), menu.BarWidth()) << name;
@@ -158,7 +161,7 @@ TEST(Menus, ItemsAre22PixelsHighRightOfTheCaptionBar) {
 }
 
 TEST(Menus, Options1OpensRightOfThePointerAndOptions2CentredOnIt) {
-  TfrmMain window;
+  MainWindow window;
   const QPoint pointer(300, 100);
   CaptionMenu& options1 = window.Menus().Options1();
   options1.PopupAt(pointer);
@@ -172,14 +175,14 @@ TEST(Menus, Options1OpensRightOfThePointerAndOptions2CentredOnIt) {
 }
 
 TEST(Menus, KeyboardChoosesAnEntry) {
-  TfrmMain window;
+  MainWindow window;
   CaptionMenu& menu = window.Menus().Options2();
-  QAction* music = Child<QAction>(menu, "MapMusic1");
+  QAction* music = Child<QAction>(menu, "mapMusic");
   bool triggered = false;
   QObject::connect(music, &QAction::triggered, [&] { triggered = true; });
   menu.PopupAt(QPoint(300, 100));
-  for (int i = 0; i < 3; ++i) QTest::keyClick(&menu, Qt::Key_Down);
-  QTest::keyClick(&menu, Qt::Key_Return);
+  for (int i = 0; i < 3; ++i) PressKey(&menu, Qt::Key_Down);
+  PressKey(&menu, Qt::Key_Return);
   EXPECT_TRUE(triggered);
   EXPECT_FALSE(menu.isVisible());
 }

@@ -5,7 +5,7 @@
 
 #include "UiTestHelpers.h"
 #include "catalog/OpinionColors.h"
-#include "ui/TfrmMain.h"
+#include "ui/MainWindow.h"
 #include "ui/widgets/OpinionList.h"
 
 namespace tv::test {
@@ -44,13 +44,13 @@ MainView ViewWithEveryCode(bool selected) {
 }
 
 void ExpectRowsDrawnByTheRule(const char* listName, int rowHeight, bool selected) {
-  TfrmMain window;
+  MainWindow window;
   MainView view = ViewWithEveryCode(selected);
   window.Render(view);
   window.show();
   QApplication::processEvents();  // lays the rows out
   auto* list = Child<OpinionList>(window, listName);
-  if (selected && std::string(listName) == "ListBox1") return;  // one row at most; covered by ListBox2
+  if (selected && std::string(listName) == "tcList") return;  // one row at most; covered by m_mapList
   const QImage image = list->viewport()->grab().toImage();
   const QColor highlightedText = list->palette().color(QPalette::Active, QPalette::HighlightedText);
   for (int i = 0; i < int(std::size(kCodes)); ++i) {
@@ -68,20 +68,20 @@ void ExpectRowsDrawnByTheRule(const char* listName, int rowHeight, bool selected
 }
 
 TEST(OpinionList, UnselectedRowsShowTheirColourOnBlack) {
-  ExpectRowsDrawnByTheRule("ListBox1", 13, false);
-  ExpectRowsDrawnByTheRule("ListBox2", 16, false);
+  ExpectRowsDrawnByTheRule("tcList", 13, false);
+  ExpectRowsDrawnByTheRule("mapList", 16, false);
 }
 
-TEST(OpinionList, SelectedRowsAreFilledWithTheirColour) { ExpectRowsDrawnByTheRule("ListBox2", 16, true); }
+TEST(OpinionList, SelectedRowsAreFilledWithTheirColour) { ExpectRowsDrawnByTheRule("mapList", 16, true); }
 
 TEST(OpinionList, SelectedTcRowIsFilledWithItsColour) {
-  TfrmMain window;
+  MainWindow window;
   MainView view = ViewWithEveryCode(false);
   view.tcSelected = 5;  // yellow: black text
   window.Render(view);
   window.show();
   QApplication::processEvents();
-  auto* list = Child<OpinionList>(window, "ListBox1");
+  auto* list = Child<OpinionList>(window, "tcList");
   const QImage image = list->viewport()->grab().toImage();
   const QRect row = list->visualItemRect(list->item(5));
   EXPECT_EQ(image.pixelColor(row.right() - 2, row.center().y()), QColor(255, 255, 0));
@@ -89,9 +89,9 @@ TEST(OpinionList, SelectedTcRowIsFilledWithItsColour) {
 }
 
 TEST(OpinionList, MapListTakesSeveralRowsOnlyInMultiSelect) {
-  TfrmMain window;
+  MainWindow window;
   MainView view = ViewWithEveryCode(false);
-  auto* list = Child<OpinionList>(window, "ListBox2");
+  auto* list = Child<OpinionList>(window, "mapList");
   view.multiSelect = false;
   window.Render(view);
   EXPECT_EQ(list->selectionMode(), QAbstractItemView::SingleSelection);
@@ -100,7 +100,7 @@ TEST(OpinionList, MapListTakesSeveralRowsOnlyInMultiSelect) {
   window.Render(view);
   EXPECT_NE(list->selectionMode(), QAbstractItemView::SingleSelection);
   EXPECT_EQ(list->SelectedRows(), (std::vector<int>{2, 4}));
-  EXPECT_EQ(Child<OpinionList>(window, "ListBox1")->selectionMode(), QAbstractItemView::SingleSelection);
+  EXPECT_EQ(Child<OpinionList>(window, "tcList")->selectionMode(), QAbstractItemView::SingleSelection);
 }
 
 std::vector<ListRow> FiveRows() { return {{"a.map", 0}, {"b.map", 1}, {"c.map", 2}, {"d.map", 3}, {"e.map", 4}}; }
@@ -127,7 +127,7 @@ TEST(OpinionList, RightButtonReportsItselfAndLeavesTheSelection) {
   EXPECT_EQ(right.count(), 1);
   EXPECT_EQ(released.count(), 1) << "a release of any button is reported";
   EXPECT_EQ(list.SelectedRows(), std::vector<int>{1});
-  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row3);
+  Press(list.viewport(), Qt::LeftButton, {}, row3);
   EXPECT_EQ(list.SelectedRows(), std::vector<int>{3}) << "the left button does select";
   EXPECT_EQ(released.count(), 2);
 }
@@ -137,9 +137,9 @@ TEST(OpinionList, DoubleClickAnywhereInTheListIsReported) {
   list.resize(198, 200);
   list.show();
   list.Show(FiveRows(), {});
-  QSignalSpy doubled(&list, &OpinionList::doubleClick);
-  QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(0)).center());
-  QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, QPoint(10, 190));  // below the last row
+  QSignalSpy doubled(&list, &OpinionList::doubleClicked);
+  DoublePress(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(0)).center());
+  DoublePress(list.viewport(), Qt::LeftButton, {}, QPoint(10, 190));  // below the last row
   EXPECT_EQ(doubled.count(), 2);
 }
 

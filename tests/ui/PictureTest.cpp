@@ -5,7 +5,7 @@
 
 #include "UiTestHelpers.h"
 #include "ui/JpegImage.h"
-#include "ui/TfrmMain.h"
+#include "ui/MainWindow.h"
 
 namespace tv::test {
 namespace {
@@ -46,8 +46,8 @@ TEST(Picture, DamagedDataGivesNoImageAndAMessage) {
 }
 
 TEST(Picture, FillsTheMiddleColumn) {
-  TfrmMain window;
-  auto* picture = Child<QLabel>(window, "Image2");
+  MainWindow window;
+  auto* picture = Child<QLabel>(window, "picture");
   EXPECT_TRUE(picture->hasScaledContents());
   EXPECT_FALSE(picture->pixmap().isNull());
   EXPECT_EQ(picture->size(), picture->parentWidget()->size());

@@ -50,7 +50,7 @@ TEST(QtUserInterface, OpinionMessageShadesFromWhiteIntoTheColour) {
   QtUserInterface ui(windows);
   WhenModal([&](QWidget& modal) {
     auto& dialog = static_cast<MessageDialog&>(modal);
-    EXPECT_EQ(&dialog, &windows.rite.Messages());
+    EXPECT_EQ(&dialog, &windows.opinions.Messages());
     EXPECT_EQ(dialog.Left(), QColor(Qt::white));
     EXPECT_EQ(dialog.Right(), QColor(128, 128, 0));
     EXPECT_EQ(dialog.TextColour(), QColor(Qt::black));
@@ -59,7 +59,7 @@ TEST(QtUserInterface, OpinionMessageShadesFromWhiteIntoTheColour) {
     EXPECT_EQ(font.pixelSize(), 13);
     Press(modal, "mbOk");
   });
-  ui.ShowRiteMessage("foo.map\n\nMap not played yet.", {128, 128, 0});
+  ui.ShowOpinionMessage("foo.map\n\nMap not played yet.", {128, 128, 0});
 }
 
 TEST(SystemSounds, EachKindPlaysItsThemeEventAndTheBellWhenItCannotBePlayed) {
@@ -104,8 +104,8 @@ TEST(QtUserInterface, ModalWindowsAreTheSecondaryWindows) {
   Windows windows;
   QtUserInterface ui(windows);
   WhenModal([](QWidget& modal) {
-    EXPECT_EQ(modal.objectName().toStdString(), "TfrmLevels");
-    Press(modal, "btnCancel");
+    EXPECT_EQ(modal.objectName().toStdString(), "LevelDialog");
+    Press(modal, "cancelButton");
   });
   ui.ShowModal(Window::Levels);
 }
@@ -139,7 +139,7 @@ class MainWindowEvents : public ProgramTest {
  protected:
   void SetUp() override {
     Start();
-    windows.main.Attach(program.get(), windows.InSkinOrder());
+    windows.main.SetProgram(program.get(), windows.InSkinOrder());
   }
   Windows windows;
 };
@@ -147,18 +147,18 @@ class MainWindowEvents : public ProgramTest {
 TEST_F(MainWindowEvents, SkinEntryAppliesTheSkinEverywhereAndStoresIt) {
   Child<QAction>(windows.main, "Silver1")->trigger();
   EXPECT_STREQ(program->View().skin->name, "Silver");
-  EXPECT_EQ(Child<GradientPanel>(windows.main, "PanelTop")->Left(), QColor(255, 255, 255));
+  EXPECT_EQ(Child<GradientPanel>(windows.main, "topBar")->Left(), QColor(255, 255, 255));
   EXPECT_EQ(windows.batch.findChild<GradientPanel*>()->Right(), QColor(96, 96, 96));
   EXPECT_NE(Ini().find("SkinColor=Silver"), std::string::npos);
 }
 
 TEST_F(MainWindowEvents, PlayButtonActsOnThePressOfAnyMouseButton) {
-  program->FormActivate();
-  program->btnPlayMouseDown();  // here: no game data, so a beep and a message
+  program->Activate();
+  program->StartFromTitle();  // here: no game data, so a beep and a message
   const auto beeps = ui.beeps;
   const auto shown = ui.shown.size();
   ASSERT_FALSE(beeps.empty());
-  QWidget* play = Child(windows.main, "btnPlay");
+  QWidget* play = Child(windows.main, "playButton");
   for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
     SCOPED_TRACE(int(button));
     ui.beeps.clear();
@@ -173,16 +173,16 @@ TEST_F(MainWindowEvents, PlayButtonActsOnThePressOfAnyMouseButton) {
 }
 
 TEST_F(MainWindowEvents, QuitSavesTheSettingsAndEndsTheProgram) {
-  Child<QAbstractButton>(windows.main, "btnQuit")->click();
+  Child<QAbstractButton>(windows.main, "quitButton")->click();
   EXPECT_TRUE(ui.quit);
   EXPECT_TRUE(fixture::Exists(Path("Tarvolin.ini")));
 }
 
 TEST_F(MainWindowEvents, AssociationBoxTellsTheCore) {
   windows.main.Render();
-  Child<QCheckBox>(windows.main, "CheckBox1")->click();
+  Child<QCheckBox>(windows.main, "associateBox")->click();
   EXPECT_TRUE(program->View().assocChecked);
-  EXPECT_TRUE(Child<QCheckBox>(windows.main, "CheckBox1")->isChecked());
+  EXPECT_TRUE(Child<QCheckBox>(windows.main, "associateBox")->isChecked());
 }
 
 TEST_F(MainWindowEvents, AFailingOperationShowsItsErrorAndTheWindowGoesOn) {

@@ -6,7 +6,7 @@
 #include <QRadioButton>
 
 #include "UiTestHelpers.h"
-#include "ui/TfrmMain.h"
+#include "ui/MainWindow.h"
 
 namespace tv::test {
 namespace {
@@ -14,17 +14,17 @@ namespace {
 MainView SampleView() {
   MainView v;
   v.caption = "Tarvolin - v6.2 - EDuke32 2.0";
-  v.labelNick = "Ann";
-  v.labelMaps = "Maps from Maps3";
+  v.nicknameHeading = "Ann";
+  v.mapHeading = "Maps from Maps3";
   v.listsVisible = true;
   v.mapHint = "Foo.map  -  Size: 12K\nRightclick for Options.";
-  v.btnPlayCaption = "Play EDuke32";
-  v.btnPlayHint = "Start Duke3d Saved Game";
-  v.btnStartHint = "Start a Total Converstion Saved Game";
-  v.btnMapsHint = "Start a user Map Saved Game";
-  v.btnStartEnabled = false;
-  v.btnMapsEnabled = false;
-  v.btnPlayEnabled = false;
+  v.playCaption = "Play EDuke32";
+  v.playHint = "Start Duke3d Saved Game";
+  v.tcButtonHint = "Start a Total Converstion Saved Game";
+  v.mapButtonHint = "Start a user Map Saved Game";
+  v.tcButtonEnabled = false;
+  v.mapButtonEnabled = false;
+  v.playEnabled = false;
   v.skillText = "Skill Level 4";
   v.skillEnabled = false;
   v.savedEntries = {"Hollywood ***", "Red light"};
@@ -54,19 +54,19 @@ struct Shown {
 };
 
 const Shown kShown[] = {
-    {"LabelNick", "Ann", nullptr, true, true},
-    {"LabelMaps", "Maps from Maps3", nullptr, true, true},
-    {"ListBox2", nullptr, "Foo.map  -  Size: 12K\nRightclick for Options.", true, true},
-    {"btnPlay", "Play EDuke32", "Start Duke3d Saved Game", false, true},
-    {"btnStart", nullptr, "Start a Total Converstion Saved Game", false, true},
-    {"btnMaps", nullptr, "Start a user Map Saved Game", false, true},
-    {"ComboBox1", "Skill Level 4", nullptr, false, true},
-    {"ComboBox2", "Red light", nullptr, false, true},
-    {"CheckBox1", nullptr, "Play the selected map with\nthe selected Total Conversion", true, false},
+    {"nicknameHeading", "Ann", nullptr, true, true},
+    {"mapHeading", "Maps from Maps3", nullptr, true, true},
+    {"mapList", nullptr, "Foo.map  -  Size: 12K\nRightclick for Options.", true, true},
+    {"playButton", "Play EDuke32", "Start Duke3d Saved Game", false, true},
+    {"tcButton", nullptr, "Start a Total Converstion Saved Game", false, true},
+    {"mapButton", nullptr, "Start a user Map Saved Game", false, true},
+    {"skillBox", "Skill Level 4", nullptr, false, true},
+    {"savedGameBox", "Red light", nullptr, false, true},
+    {"associateBox", nullptr, "Play the selected map with\nthe selected Total Conversion", true, false},
 };
 
 TEST(Render, EveryControlShowsWhatTheViewHolds) {
-  TfrmMain window;
+  MainWindow window;
   window.show();
   const MainView view = SampleView();
   window.Render(view);
@@ -84,30 +84,30 @@ TEST(Render, EveryControlShowsWhatTheViewHolds) {
     EXPECT_EQ(w->isEnabled(), s.enabled);
     EXPECT_EQ(w->isVisible(), s.visible);
   }
-  EXPECT_TRUE(Child<QRadioButton>(window, "rbtnJoin")->isChecked());
-  EXPECT_FALSE(Child<QRadioButton>(window, "rbtnSingle")->isChecked());
-  EXPECT_TRUE(Child<QAbstractButton>(window, "CheckBox1")->isChecked());
-  EXPECT_EQ(Child<QComboBox>(window, "ComboBox2")->count(), 2);
+  EXPECT_TRUE(Child<QRadioButton>(window, "joinButton")->isChecked());
+  EXPECT_FALSE(Child<QRadioButton>(window, "singleButton")->isChecked());
+  EXPECT_TRUE(Child<QAbstractButton>(window, "associateBox")->isChecked());
+  EXPECT_EQ(Child<QComboBox>(window, "savedGameBox")->count(), 2);
 }
 
 TEST(Render, TextsThatAreNoItemShowInTheDropDowns) {
-  TfrmMain window;
+  MainWindow window;
   MainView view;
   view.skillText = "Skill Level ";  // an empty stored skill
   view.savedText = "Start a saved game";
   view.savedEntries = {"Hollywood ***"};
   window.Render(view);
-  EXPECT_EQ(TextOf(*Child(window, "ComboBox1")).toStdString(), "Skill Level ");
-  EXPECT_EQ(TextOf(*Child(window, "ComboBox2")).toStdString(), "Start a saved game");
-  EXPECT_EQ(Child<QComboBox>(window, "ComboBox1")->count(), 4) << "the four skill levels stay on offer";
+  EXPECT_EQ(TextOf(*Child(window, "skillBox")).toStdString(), "Skill Level ");
+  EXPECT_EQ(TextOf(*Child(window, "savedGameBox")).toStdString(), "Start a saved game");
+  EXPECT_EQ(Child<QComboBox>(window, "skillBox")->count(), 4) << "the four skill levels stay on offer";
 }
 
 TEST(Render, BytesThatAreNoUtf8StillShow) {
-  TfrmMain window;
+  MainWindow window;
   MainView view;
-  view.labelMaps = "Maps from Caf\xe9";  // a Latin-1 name from an old archive
+  view.mapHeading = "Maps from Caf\xe9";  // a Latin-1 name from an old archive
   window.Render(view);
-  EXPECT_EQ(Child<QLabel>(window, "LabelMaps")->text(), QString::fromUtf8("Maps from Caf\xc3\xa9"));
+  EXPECT_EQ(Child<QLabel>(window, "mapHeading")->text(), QString::fromUtf8("Maps from Caf\xc3\xa9"));
 }
 
 }  // namespace

@@ -30,56 +30,61 @@ struct Frame {
 };
 
 const Frame kFrames[] = {
-    {Window::Rite,
-     "TfrmRite",
+    {Window::Opinion,
+     "OpinionDialog",
      "Select Option",
      {284, 263},
-     {{"PanelA", ""},
-      {"PanelB", "Played and was Excellent"},
-      {"PanelC", "Played and was Good"},
-      {"PanelD", "Played and was Fair"},
-      {"PanelE", "Played and was Bad"},
-      {"PanelF", "Confusing or  stuck"},
-      {"PanelG", "Crashes or Hangs"},
-      {"PanelH", "Multiplayer Only"},
-      {"PanelI", "Clear Color Indexing"},
-      {"btnCompare", "", 17},
-      {"btnCancel", " &Cancel", 93, 100}},
-     "btnCancel"},
+     {{"topLine", ""},
+      {"excellentRow", "Played and was Excellent"},
+      {"goodRow", "Played and was Good"},
+      {"fairRow", "Played and was Fair"},
+      {"badRow", "Played and was Bad"},
+      {"confusingRow", "Confusing or  stuck"},
+      {"crashesRow", "Crashes or Hangs"},
+      {"multiplayerRow", "Multiplayer Only"},
+      {"clearRow", "Clear Color Indexing"},
+      {"compareButton", "", 17},
+      {"cancelButton", " &Cancel", 93, 100}},
+     "cancelButton"},
     {Window::History,
-     "TfrmHistory",
+     "HistoryDialog",
      "Map History",
      {135, 231},
-     {{"ListBox1", nullptr}, {"btnClose", " &Close"}},
-     "btnClose"},
-    {Window::Config,
-     "TfrmConfig",
+     {{"historyList", nullptr}, {"closeButton", " &Close"}},
+     "closeButton"},
+    {Window::Network,
+     "NetworkDialog",
      "General Configurations",
      {241, 271},
-     {{"Label1", "Nickname"},
-      {"EditNick", nullptr},
-      {"Label2", "Hosting a Game"},
-      {"LabelIP", "Opponents IP  Address"},
-      {"EditAddr", nullptr},
-      {"CheckBoxDedi", "  Dedicated Master / Slave"},
-      {"Label3", "Number of  Players"},
-      {"CSpinPlayers", nullptr},
-      {"btnAccept", " &Accept"},
-      {"btnCancel", " &Cancel"}},
-     "btnCancel"},
-    {Window::Info, "TfrmInfo", "", {532, 351}, {{"Memo1", nullptr}, {"btnExit", " &Exit", 428, 83}}, "btnExit"},
+     {{"nicknameLabel", "Nickname"},
+      {"nicknameEdit", nullptr},
+      {"headingLabel", "Hosting a Game"},
+      {"addressLabel", "Opponents IP  Address"},
+      {"addressEdit", nullptr},
+      {"dedicatedBox", "  Dedicated Master / Slave"},
+      {"playersLabel", "Number of  Players"},
+      {"playersBox", nullptr},
+      {"acceptButton", " &Accept"},
+      {"cancelButton", " &Cancel"}},
+     "cancelButton"},
+    {Window::ReadMe,
+     "ReadMeViewer",
+     "",
+     {532, 351},
+     {{"text", nullptr}, {"exitButton", " &Exit", 428, 83}},
+     "exitButton"},
     {Window::Levels,
-     "TfrmLevels",
+     "LevelDialog",
      "Select level",
      {250, 266},
-     {{"ListView1", nullptr}, {"btnSelect", " &Select"}, {"btnCancel", " &Cancel"}},
-     "btnCancel"},
+     {{"levelList", nullptr}, {"selectButton", " &Select"}, {"cancelButton", " &Cancel"}},
+     "cancelButton"},
     {Window::Batch,
-     "TfrmBatch",
+     "BatchFileDialog",
      "Play Batch File",
      {185, 243},
-     {{"btnSelect", " &Select", 2, 83}, {"btnCancel", " &Cancel", 98, 83}},
-     "btnCancel"},
+     {{"selectButton", " &Select", 2, 83}, {"cancelButton", " &Cancel", 98, 83}},
+     "cancelButton"},
 };
 
 QString TextOf(const QWidget& w) {
@@ -138,33 +143,33 @@ TEST(SecondaryWindows, OpinionRowsShowTheOpinionColours) {
   const struct {
     const char* name;
     QColor colour;
-  } rows[] = {{"PanelA", Qt::black},
-              {"PanelB", {255, 255, 0}},
-              {"PanelC", {0, 255, 0}},
-              {"PanelD", {0, 0, 255}},
-              {"PanelE", {255, 0, 0}},
-              {"PanelF", {255, 0, 255}},
-              {"PanelG", {0, 255, 255}},
-              {"PanelH", {0, 128, 128}},
-              {"PanelI", QApplication::palette().color(QPalette::Window)}};
+  } rows[] = {{"topLine", Qt::black},
+              {"excellentRow", {255, 255, 0}},
+              {"goodRow", {0, 255, 0}},
+              {"fairRow", {0, 0, 255}},
+              {"badRow", {255, 0, 0}},
+              {"confusingRow", {255, 0, 255}},
+              {"crashesRow", {0, 255, 255}},
+              {"multiplayerRow", {0, 128, 128}},
+              {"clearRow", QApplication::palette().color(QPalette::Window)}};
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
-    EXPECT_EQ(Child(windows.rite, r.name)->palette().color(QPalette::Window), r.colour);
+    EXPECT_EQ(Child(windows.opinions, r.name)->palette().color(QPalette::Window), r.colour);
   }
-  EXPECT_FALSE(Child(windows.rite, "btnCompare")->isVisibleTo(&windows.rite));
-  EXPECT_EQ(Child(windows.rite, "PanelH")->toolTip().toStdString(), "Map has no monsters");
-  EXPECT_EQ(Child(windows.rite, "PanelA")->toolTip().toStdString(), "Your selected map");
+  EXPECT_FALSE(Child(windows.opinions, "compareButton")->isVisibleTo(&windows.opinions));
+  EXPECT_EQ(Child(windows.opinions, "multiplayerRow")->toolTip().toStdString(), "Map has no monsters");
+  EXPECT_EQ(Child(windows.opinions, "topLine")->toolTip().toStdString(), "Your selected map");
 }
 
 TEST(SecondaryWindows, LevelListHasItsTwoColumns) {
   Windows windows;
-  auto* list = Child<QTreeWidget>(windows.levels, "ListView1");
+  auto* list = Child<QTreeWidget>(windows.levels, "levelList");
   ASSERT_EQ(list->columnCount(), 2);
   EXPECT_EQ(list->headerItem()->text(0).toStdString(), "Level");
   EXPECT_EQ(list->headerItem()->text(1).toStdString(), "Title");
   EXPECT_EQ(list->columnWidth(0), 80);
   EXPECT_EQ(list->columnWidth(1), 150);
-  auto* players = Child<QSpinBox>(windows.config, "CSpinPlayers");
+  auto* players = Child<QSpinBox>(windows.network, "playersBox");
   EXPECT_EQ(players->minimum(), 2);
   EXPECT_EQ(players->maximum(), 8);
   EXPECT_EQ(players->value(), 2);

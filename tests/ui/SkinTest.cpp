@@ -44,12 +44,13 @@ struct Skinned {
 };
 
 const Skinned kSecondary[] = {
-    {"TfrmBatch", {"btnSelect", "btnCancel"}},
-    {"TfrmConfig", {"btnAccept", "btnCancel", "Label1", "Label2", "LabelIP", "Label3", "CheckBoxDedi"}},
-    {"TfrmHistory", {"btnClose"}},
-    {"TfrmInfo", {"btnExit"}},
-    {"TfrmLevels", {"btnSelect", "btnCancel"}},
-    {"TfrmRite", {"btnCancel"}},
+    {"BatchFileDialog", {"selectButton", "cancelButton"}},
+    {"NetworkDialog",
+     {"acceptButton", "cancelButton", "nicknameLabel", "headingLabel", "addressLabel", "playersLabel", "dedicatedBox"}},
+    {"HistoryDialog", {"closeButton"}},
+    {"ReadMeViewer", {"exitButton"}},
+    {"LevelDialog", {"selectButton", "cancelButton"}},
+    {"OpinionDialog", {"cancelButton"}},
 };
 
 class SkinTest : public ::testing::TestWithParam<SkinCase> {};
@@ -58,7 +59,7 @@ TEST_P(SkinTest, ReachesEveryWindow) {
   const SkinCase& c = GetParam();
   const QColor dark = c.dark.isValid() ? c.dark : QApplication::palette().color(QPalette::Button);
   Windows windows;
-  windows.main.Attach(nullptr, windows.InSkinOrder());
+  windows.main.SetProgram(nullptr, windows.InSkinOrder());
   const Skin& skin = SkinForStoredName(c.name);
   ASSERT_EQ(std::string(skin.name), c.name);
   MainView view;
@@ -67,7 +68,7 @@ TEST_P(SkinTest, ReachesEveryWindow) {
   view.skin = &skin;
   windows.main.Render(view);
 
-  for (const char* bar : {"PanelTop", "PanelBottom"}) {
+  for (const char* bar : {"topBar", "bottomBar"}) {
     SCOPED_TRACE(bar);
     const QImage image = Child(windows.main, bar)->grab().toImage();
     const int y = image.height() / 2;
@@ -75,8 +76,8 @@ TEST_P(SkinTest, ReachesEveryWindow) {
     EXPECT_TRUE(Near(image.pixelColor(image.width() - 1, y), dark)) << Describe(image.pixelColor(image.width() - 1, y));
   }
   // The menu buttons' glyph stands out from its place on the bar.
-  const QImage top = Child(windows.main, "PanelTop")->grab().toImage();
-  for (const char* name : {"btnMenu1", "btnMenu2"}) {
+  const QImage top = Child(windows.main, "topBar")->grab().toImage();
+  for (const char* name : {"options1Button", "options2Button"}) {
     const QRect button = Child(windows.main, name)->geometry();
     const QColor bar = top.pixelColor(button.left() - 1, button.center().y());
     int inked = 0;
@@ -85,7 +86,7 @@ TEST_P(SkinTest, ReachesEveryWindow) {
         if (!Near(top.pixelColor(x, y), bar, 80)) ++inked;
     EXPECT_GE(inked, 3 * 12 * 2) << name << ": three bars of 12 x 2";
   }
-  for (const char* name : {"btnStart", "btnQuit", "btnMaps", "LabelTCs", "LabelNick", "LabelMaps"}) {
+  for (const char* name : {"tcButton", "quitButton", "mapButton", "tcHeading", "nicknameHeading", "mapHeading"}) {
     SCOPED_TRACE(name);
     EXPECT_EQ(Describe(TextColour(*Child(windows.main, name))), Describe(c.text));
   }
@@ -112,15 +113,15 @@ TEST_P(SkinTest, ReachesEveryWindow) {
     for (const char* name : s.texts) EXPECT_EQ(Describe(TextColour(*Child(*window, name))), Describe(c.text)) << name;
   }
   // The opinion window's own message dialog keeps its colours.
-  EXPECT_EQ(windows.rite.Messages().Left(), QColor(Qt::white));
-  EXPECT_EQ(windows.rite.Messages().TextColour(), QColor(Qt::black));
+  EXPECT_EQ(windows.opinions.Messages().Left(), QColor(Qt::white));
+  EXPECT_EQ(windows.opinions.Messages().TextColour(), QColor(Qt::black));
 }
 
 INSTANTIATE_TEST_SUITE_P(EverySkin, SkinTest, ::testing::ValuesIn(kSkinCases),
                          [](const auto& p) { return std::string(p.param.name); });
 
 TEST(Skin, TheMenuEntriesCarryNoCheckMarks) {
-  TfrmMain window;
+  MainWindow window;
   for (const Skin& s : kSkins) {
     const QString name = QString::fromLatin1(s.name) + "1";
     EXPECT_FALSE(Child<QAction>(window.Menus().Options1(), name.toLatin1().constData())->isCheckable());

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QImage>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -37,6 +38,16 @@ inline int CountColour(const QImage& image, const QRect& area, const QColor& col
       if (image.pixelColor(x, y).rgb() == colour.rgb()) ++n;
   return n;
 }
+
+// A press and release of a mouse button or a key, as QTest makes them.
+inline void Press(QWidget* widget, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {}, QPoint pos = {}) {
+  QTest::mouseEvent(QTest::MouseClick, widget, button, modifiers, pos);
+}
+inline void DoublePress(QWidget* widget, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {},
+                        QPoint pos = {}) {
+  QTest::mouseEvent(QTest::MouseDClick, widget, button, modifiers, pos);
+}
+inline void PressKey(QWidget* widget, Qt::Key key) { QTest::keyEvent(QTest::Click, widget, key); }
 
 // Plays the user's part in the next modal dialog once it is up.
 inline void WhenModal(std::function<void(QWidget&)> act) {

@@ -7,7 +7,7 @@
 #include <QGuiApplication>
 #include <QTimer>
 
-#include "app/Program.h"
+#include "session/Program.h"
 #include "fixture/Home.h"
 #include "fixture/Installation.h"
 #include "support/RecordingUi.h"
@@ -53,7 +53,7 @@ TEST(WaitCursor, ShownWhilePassesRunAndLiftedForWindowsAndAfterwards) {
   ShowWaitCursorDuringPasses(program);
 
   for (int pass = 0; pass < 2; ++pass) {
-    program.FormActivate();
+    program.Activate();
     EXPECT_TRUE(Waiting()) << "pass " << pass << " ended, no event loop ran yet";
     QCoreApplication::processEvents();
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "pass " << pass << ", back in the event loop";

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/UserInterface.h"
+#include "session/UserInterface.h"
 
 namespace tv {
 

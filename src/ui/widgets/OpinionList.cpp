@@ -76,7 +76,7 @@ void OpinionList::mouseDoubleClickEvent(QMouseEvent* event) {
     return;
   }
   QListWidget::mouseDoubleClickEvent(event);
-  if (event->button() == Qt::LeftButton) emit doubleClick();
+  if (event->button() == Qt::LeftButton) emit doubleClicked();
 }
 
 }  // namespace tv

@@ -5,7 +5,7 @@
 #include <QListWidget>
 #include <vector>
 
-#include "app/MainView.h"
+#include "session/MainView.h"
 
 namespace tv {
 
@@ -22,7 +22,7 @@ class OpinionList : public QListWidget {
  signals:
   void rightButtonDown();
   void mouseUp();
-  void doubleClick();
+  void doubleClicked();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

@@ -1,0 +1,336 @@
+// Whatever lies in the program folder, the start-up pass finishes, shows no
+// error, lists what can be played and leaves every other thing as it was.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "MapsTest.h"
+#include "catalog/History.h"
+#include "fixture/Groups.h"
+#include "fixture/Home.h"
+#include "fixture/SavedGames.h"
+#include "platform/Text.h"
+
+namespace tv::test {
+namespace {
+
+// A pass that blocks ends the test program instead of hanging CI.
+class NoHang {
+ public:
+  NoHang() { ::alarm(60); }
+  ~NoHang() { ::alarm(0); }
+};
+
+std::vector<std::string> TcRows(const Program& p) {
+  std::vector<std::string> rows;
+  for (const ListRow& row : p.View().tcRows) rows.push_back(row.text);
+  return rows;
+}
+
+std::vector<std::string> Errors(const RecordingUi& ui) {
+  std::vector<std::string> errors;
+  for (const auto& s : ui.shown)
+    if (s.kind == "error") errors.push_back(s.text);
+  return errors;
+}
+
+class BadInput : public MapsTest {
+ protected:
+  void Game(const std::string& name, const std::string& bytes) { fixture::WriteFile(Path("Games/" + name), bytes); }
+  // The program on another folder than the fixture's.
+  std::unique_ptr<Program> StartIn(FileSystem& folderFs, const std::string& folder) {
+    Environment env;
+    env.programFolder = folder;
+    env.formats = {"dd/MM/yyyy", "HH:mm:ss"};
+    env.now = [this] { return now; };
+    return std::make_unique<Program>(folderFs, ui, env);
+  }
+  NoHang noHang;
+};
+
+// FIFOs, a device and symlink loops under the names of files and folders the
+// program looks at: none is opened, listed or changed, and nothing blocks.
+TEST_F(BadInput, FifosDevicesAndLinkLoopsAreSkipped) {
+  struct Trap {
+    const char* name;
+    enum { Fifo, Device, Loop } kind;
+  };
+  const Trap traps[] = {
+      {"Duke3d.grp", Trap::Fifo},
+      {"Duke3dw.exe", Trap::Device},
+      {"EDuke32.exe", Trap::Fifo},
+      {"Maps/fifo.map", Trap::Fifo},
+      {"Maps/zero.map", Trap::Device},
+      {"Maps/loop.map", Trap::Loop},
+      {"Maps1", Trap::Loop},
+      {"Maps2", Trap::Fifo},
+      {"Maps3", Trap::Device},
+      {"Games/Trap.grp", Trap::Fifo},
+      {"Games/Zero.zip", Trap::Device},
+      {"Games/Loop.grp", Trap::Loop},
+      {"Games/Real.con", Trap::Fifo},
+      {"game0.sav", Trap::Fifo},
+      {"game1.sav", Trap::Device},
+      {"game2.sav", Trap::Loop},
+      {"Duke3d.def", Trap::Fifo},
+      {"Duke3d_hrp.zip", Trap::Device},
+      {"Autoload", Trap::Loop},
+      {"Maps/a.txt", Trap::Fifo},
+  };
+  Map("Maps/a.map");
+  fixture::WriteGroupFile(Path("Games/Real.grp"), {{"REAL.MAP", fixture::FillerBytes(400)}});
+  Settings("");
+  for (const Trap& t : traps) {
+    const std::string path = Path(t.name);
+    const std::string name = path.substr(path.rfind('/') + 1);
+    const int made = t.kind == Trap::Fifo     ? ::mkfifo(path.c_str(), 0600)
+                     : t.kind == Trap::Device ? ::symlink("/dev/zero", path.c_str())
+                                              : ::symlink(name.c_str(), path.c_str());
+    ASSERT_EQ(made, 0) << t.name;
+  }
+  Program& p = Start();
+  p.Activate();
+  p.SelectMaps({0});
+  p.OpenMapReadMe();  // looks for the read-me beside the map
+  p.ListTCLevels(0);
+  p.RefillSavedGames();
+  p.Activate();
+
+  EXPECT_EQ(Rows(), std::vector<std::string>{"A.map"});
+  EXPECT_EQ(TcRows(p), std::vector<std::string>{"Real"});
+  EXPECT_EQ(p.TcLevelNames(), std::vector<std::string>{"REAL"});
+  EXPECT_TRUE(p.View().savedEntries.empty());
+  EXPECT_EQ(Errors(ui), std::vector<std::string>{});
+  for (const Trap& t : traps) {
+    struct stat st {};
+    ASSERT_EQ(::lstat(Path(t.name).c_str(), &st), 0) << t.name;
+    EXPECT_EQ(t.kind == Trap::Fifo ? S_ISFIFO(st.st_mode) : S_ISLNK(st.st_mode), true) << t.name;
+  }
+}
+
+// Names as users and old archives make them: listed as they are, rated, and
+// exported; the history keeps them whole except a line break, which a
+// settings value cannot hold.
+TEST_F(BadInput, MapNamesWithAnyCharacterAreListedRatedAndRemembered) {
+  const std::vector<std::string> names = {
+      "a b.map",       "it's \"q\".map",   "$(touch pwned).map",           "x;y.map", "100%.map", "`id`.map",
+      "new\nline.map", "\xff\xfe\xe9.map", std::string(251, 'l') + ".map",
+  };
+  for (const std::string& n : names) Map("Maps/" + n);
+  Settings("");
+  Program& p = Start();
+  p.Activate();
+  std::vector<std::string> expected;
+  for (const std::string& n : names) expected.push_back(Capitalized(n));
+  std::vector<std::string> rows = Rows();
+  std::sort(rows.begin(), rows.end());
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(rows, expected);
+
+  std::vector<std::string> bytes;
+  for (const std::string& n : names) bytes.push_back(fixture::ReadFile(Path("Maps/" + n)));
+  p.ToggleMultiSelect();
+  std::vector<int> all(names.size());
+  for (std::size_t i = 0; i < all.size(); ++i) all[i] = int(i);
+  p.SelectMaps(all);
+  p.SetMapOpinion(3);
+  EXPECT_EQ(Codes(), std::vector<int>(names.size(), 3));
+  for (std::size_t i = 0; i < names.size(); ++i)
+    EXPECT_EQ(fixture::ReadFile(Path("Maps/" + names[i])), bytes[i]) << names[i];
+  p.SaveMapOpinions(true);
+  EXPECT_TRUE(fixture::Exists(Path("TarvolinMaps0.txt")));
+  EXPECT_FALSE(fixture::Exists(Path("pwned")));
+  EXPECT_FALSE(fixture::Exists(Path("Maps/pwned")));
+
+  for (const std::string& n : names) AddToHistory(fs, Path("Tarvolin.ini"), "-map " + n + " /s3");
+  std::vector<std::string> remembered;
+  for (std::string n : names) {
+    std::erase(n, '\n');
+    remembered.push_back(n);
+  }
+  EXPECT_EQ(ReadHistory(fs, Path("Tarvolin.ini")), remembered);
+  EXPECT_EQ(Errors(ui), std::vector<std::string>{});
+}
+
+// A folder of 10,000 maps lists the first thousand and warns.
+TEST_F(BadInput, AFolderOfTenThousandMaps) {
+  // In memory where the system has it: ten thousand files cost seconds on some disks.
+  std::optional<fixture::ScopedEnv> inMemory;
+  if (fixture::Exists("/dev/shm/")) inMemory.emplace("TMPDIR", "/dev/shm");
+  fixture::TempFolder big;
+  fixture::MakeFolder(big.Path() + "Maps");
+  for (int i = 0; i < 10000; ++i) {
+    const int fd =
+        ::open((big.Path() + "Maps/m" + std::to_string(10000 + i) + ".map").c_str(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+  }
+  fixture::WriteFile(big.Path() + "Tarvolin.ini", "[Tarvolin]\r\nInitialized=True\r\n");
+  FileSystem bigFs(big.Path());
+  const auto started = StartIn(bigFs, big.Path());
+  Program& p = *started;
+  p.Activate();
+  EXPECT_EQ(p.View().mapRows.size(), 1000u);
+  EXPECT_EQ(p.View().mapRows.back().text, "M10999.map");
+  EXPECT_EQ(Shown(kLimitWarning), 1);
+}
+
+// Empty and cut-off group files are TCs by their names, with nothing found
+// inside; each gets its settings file once.
+TEST_F(BadInput, EmptyOrTruncatedGroupFiles) {
+  const std::string grp = fixture::GroupFileBytes({{"TRUNC.CON", "c"}, {"E1L1.MAP", std::string(300, 'm')}});
+  const std::string zip = fixture::ZipBytes({{"CUT.CON", std::string(20000, 'c')}, {"CUT.MAP", "m"}});
+  Game("Empty.grp", "");
+  Game("Short.grp", "KenSil");
+  Game("Trunc.grp", grp.substr(0, 40));  // the directory breaks off
+  Game("Empty.zip", "");
+  Game("Cut.zip", zip.substr(0, 12000));  // the central directory is gone
+  Settings("");
+  Program& p = Start();
+  p.Activate();
+  EXPECT_EQ(TcRows(p), (std::vector<std::string>{"Cut", "Empty", "Empty", "Short", "Trunc"}));
+  for (const TcRecord& tc : p.Tcs()) {
+    EXPECT_EQ(tc.mapFile, "") << tc.groupFile;
+    // The scans read what is there: a name in the first bytes still counts.
+    const bool named = tc.groupFile == "Cut.zip" || tc.groupFile == "Trunc.grp";
+    EXPECT_EQ(tc.scriptFile, named ? tc.groupFile.substr(0, tc.groupFile.size() - 4) + ".con" : "") << tc.groupFile;
+  }
+  for (int row = 0; row < 5; ++row) p.ListTCLevels(row);
+  EXPECT_EQ(Errors(ui), std::vector<std::string>{});
+  std::vector<std::string> inis = fs.List(Path("Games"), "*.ini");
+  EXPECT_EQ(inis, (std::vector<std::string>{"Cut.ini", "Empty.ini", "Short.ini", "Trunc.ini"}));
+}
+
+// Regression: a TC whose name fills the 255 bytes of a file name could not
+// get its settings file, and the run-time error stopped every pass; a line
+// break in a TC's name wrote a header of two lines.
+TEST_F(BadInput, TcNamesAtTheLengthLimitOrWithALineBreak) {
+  const std::string longName = std::string(251, 'T');
+  Game(longName + ".grp", fixture::GroupFileBytes({{"X.CON", "c"}}));
+  Game("Two\nLines.grp", fixture::GroupFileBytes({{"X.CON", "c"}}));
+  Settings("");
+  Program& p = Start();
+  p.Activate();
+  EXPECT_EQ(Errors(ui), std::vector<std::string>{});
+  EXPECT_EQ(p.View().tcRows.size(), 2u);
+  EXPECT_FALSE(p.View().mapRows.empty() && p.View().mapHeading.empty()) << "the pass went on";
+  // The settings files are named after the group files as listed: first
+  // letter upper case, the rest lower case.
+  const std::string longIni = Path("Games/" + Capitalized(longName) + ".ini");
+  const std::string twoIni = Path("Games/Two\nlines.ini");
+  EXPECT_EQ(fixture::ReadFile(longIni).rfind("[" + Capitalized(longName) + ".Options]\r\n", 0), 0u);
+  EXPECT_EQ(fixture::ReadFile(twoIni).rfind("[Twolines.Options]\r\nGameName=Twolines\r\n", 0), 0u)
+      << fixture::ReadFile(twoIni);
+  for (const std::string& ini : {longIni, twoIni}) fixture::SetFileTime(ini, 1600000000);
+  p.Activate();
+  for (const std::string& ini : {longIni, twoIni}) EXPECT_EQ(fixture::FileTime(ini), 1600000000) << "not rewritten";
+}
+
+// Regression: the level listing read a whole ".zip" at once, and a zip larger
+// than memory ended the program. It is read a piece at a time, no further
+// than its 72nd map; the scans for the TC's files stop once all are found.
+TEST_F(BadInput, AZipLargerThanMemory) {
+  const std::string path = Path("Games/Huge.zip");
+  fixture::WriteSparseFile(path, std::uint64_t(64) << 30);
+  std::string head = " huge.con huge.def huge.map";
+  for (int i = 0; i < 80; ++i) head += " L" + std::to_string(i) + ".map";
+  const int fd = ::open(path.c_str(), O_WRONLY);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(::pwrite(fd, head.data(), head.size(), 0), ssize_t(head.size()));
+  ::close(fd);
+  Settings("");
+  Program& p = Start();
+  p.Activate();
+  ASSERT_EQ(TcRows(p), std::vector<std::string>{"Huge"});
+  p.ListTCLevels(0);
+  ASSERT_EQ(p.TcLevelNames().size(), 72u);
+  EXPECT_EQ(p.TcLevelNames()[0], "HUGE");
+  EXPECT_EQ(p.TcLevelNames()[71], "L70");
+}
+
+// Links planted under the names of every file the program writes, pointing
+// at files elsewhere: each write puts the program's file in the link's place,
+// and nothing elsewhere is changed or made.
+TEST_F(BadInput, PlantedLinksAreReplacedNeverFollowed) {
+  fixture::TempFolder elsewhere;
+  const std::string settings = "[Tarvolin]\r\nInitialized=True\r\n";
+  fixture::WriteFile(elsewhere.Path() + "settings", settings);
+  fixture::WriteFile(elsewhere.Path() + "export", "precious");
+  fixture::WriteFile(elsewhere.Path() + "desktop", "precious");
+  const struct {
+    const char* name;
+    const char* target;
+  } links[] = {
+      {"Tarvolin.ini", "settings"},
+      {"TarvolinMaps0.txt", "export"},
+      {"Games/Mytc.ini", "new.ini"},  // no such file yet: the TC gets its settings file written
+  };
+  Map("Maps/a.map");
+  fixture::WriteGroupFile(Path("Games/Mytc.grp"), {{"MYTC.CON", "c"}});
+  fixture::MakeFolder(home.Path() + "Desktop");
+  ASSERT_EQ(::symlink((elsewhere.Path() + "desktop").c_str(), (home.Path() + "Desktop/Tarvolin.desktop").c_str()), 0);
+  for (const auto& l : links) ASSERT_EQ(::symlink((elsewhere.Path() + l.target).c_str(), Path(l.name).c_str()), 0);
+
+  Program& p = Start();
+  p.Activate();
+  p.SelectMaps({0});
+  p.SetMapOpinion(3);
+  p.SaveMapOpinions(true);
+  p.AddDesktopIcon();
+  p.Quit();
+
+  EXPECT_EQ(Errors(ui), std::vector<std::string>{});
+  EXPECT_EQ(fixture::ReadFile(elsewhere.Path() + "settings"), settings);
+  EXPECT_EQ(fixture::ReadFile(elsewhere.Path() + "export"), "precious");
+  EXPECT_EQ(fixture::ReadFile(elsewhere.Path() + "desktop"), "precious");
+  EXPECT_FALSE(fixture::Exists(elsewhere.Path() + "new.ini"));
+  for (const std::string& written : {Path("Tarvolin.ini"), Path("TarvolinMaps0.txt"), Path("Games/Mytc.ini"),
+                                     home.Path() + "Desktop/Tarvolin.desktop"}) {
+    struct stat st {};
+    ASSERT_EQ(::lstat(written.c_str(), &st), 0) << written;
+    EXPECT_TRUE(S_ISREG(st.st_mode)) << written;
+  }
+  EXPECT_NE(fixture::ReadFile(Path("Tarvolin.ini")).find("SkillLevel="), std::string::npos);
+  EXPECT_NE(fixture::ReadFile(Path("TarvolinMaps0.txt")).find("A.map"), std::string::npos);
+  EXPECT_NE(fixture::ReadFile(Path("Games/Mytc.ini")).find("[Mytc.Options]"), std::string::npos);
+}
+
+// A program folder whose path holds spaces, quotes, "%" and shell syntax
+// works as any other.
+TEST_F(BadInput, AProgramFolderPathWithShellCharacters) {
+  const std::string folder = Path("Duke \"3D\" 100% $(touch pwned) `id`;'x'/");
+  fixture::WriteMap(folder + "Maps/a.map");
+  fixture::WriteGroupFile(folder + "Games/Mytc.grp", {{"MYTC.CON", "c"}});
+  fixture::WriteSavedGame(folder + "game0.sav", "Hollywood", 1600000000);
+  fixture::MakeFolder(home.Path() + "Desktop");
+  FileSystem folderFs(folder);
+  const auto started = StartIn(folderFs, folder);
+  Program& p = *started;
+  p.Activate();
+  p.Activate();  // the second pass of a first run makes the shortcut
+  p.SelectMaps({0});
+  p.SetMapOpinion(4);
+  p.Quit();
+
+  EXPECT_EQ(p.View().mapRows.size(), 1u);
+  EXPECT_EQ(p.View().mapRows[0].code, 4);
+  EXPECT_EQ(TcRows(p), std::vector<std::string>{"Mytc"});
+  EXPECT_EQ(p.View().savedEntries, std::vector<std::string>{"Hollywood ***"});
+  EXPECT_TRUE(fixture::Exists(folder + "Tarvolin.ini"));
+  EXPECT_TRUE(fixture::Exists(folder + "Games/Mytc.ini"));
+  EXPECT_NE(fixture::ReadFile(home.Path() + "Desktop/Tarvolin.desktop").find("\nPath=" + folder + "\n"),
+            std::string::npos);
+  EXPECT_EQ(Errors(ui), std::vector<std::string>{});
+  EXPECT_FALSE(fixture::Exists(Path("pwned")));
+  EXPECT_FALSE(fixture::Exists(folder + "pwned"));
+}
+
+}  // namespace
+}  // namespace tv::test

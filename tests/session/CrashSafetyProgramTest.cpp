@@ -1,0 +1,205 @@
+// The player's own files are touched only where an action names them, as the
+// file system itself reports it: opinions change map times and nothing else,
+// per-TC settings files are written once, the high-resolution switch and the
+// deletion of a save touch exactly the files they name.
+#include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "MapsTest.h"
+#include "session/OpinionChooser.h"
+#include "fixture/Groups.h"
+#include "fixture/SavedGames.h"
+
+namespace tv::test {
+namespace {
+
+using Events = std::vector<std::string>;
+
+// What happens to the entries of one folder, as "kind name" in order: writes,
+// creations, deletions, renames and changes of times or modes.
+class FolderWatch {
+ public:
+  static constexpr std::uint32_t kAll =
+      IN_MODIFY | IN_CLOSE_WRITE | IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_ATTRIB;
+  // Everything but the changes of times and modes, which a write of bytes
+  // never comes without: an open for writing shows when it closes.
+  static constexpr std::uint32_t kContent = IN_CLOSE_WRITE | IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO;
+
+  explicit FolderWatch(const std::string& folder, std::uint32_t mask = kAll)
+      : m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+    ::inotify_add_watch(m_fd, folder.c_str(), mask);
+  }
+  ~FolderWatch() { ::close(m_fd); }
+  FolderWatch(const FolderWatch&) = delete;
+  FolderWatch& operator=(const FolderWatch&) = delete;
+
+  bool Watching() const { return m_fd >= 0; }
+
+  // The events since the last call; a temporary file of a replacement shows
+  // as "temporary".
+  Events Take() {
+    Events events;
+    alignas(inotify_event) std::array<char, 65536> buffer{};
+    for (ssize_t n; (n = ::read(m_fd, buffer.data(), buffer.size())) > 0;) {
+      for (char* at = buffer.data(); at < buffer.data() + n;) {
+        const auto* e = reinterpret_cast<const inotify_event*>(at);
+        std::string name = e->len ? e->name : "";
+        if (name.find(".tmp-") != std::string::npos) name = "temporary";
+        events.push_back(Kind(e->mask) + " " + name);
+        at += sizeof(inotify_event) + e->len;
+      }
+    }
+    return events;
+  }
+
+  // The names the events since the last call touched, each once, sorted,
+  // without the temporary files of replacements.
+  Events Touched() {
+    Events names;
+    for (const std::string& e : Take()) {
+      const std::string name = e.substr(e.find(' ') + 1);
+      if (name != "temporary" && std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+ private:
+  static std::string Kind(std::uint32_t mask) {
+    if (mask & IN_MODIFY) return "modify";
+    if (mask & IN_CLOSE_WRITE) return "written";
+    if (mask & IN_CREATE) return "create";
+    if (mask & IN_DELETE) return "delete";
+    if (mask & IN_MOVED_FROM) return "moved-from";
+    if (mask & IN_MOVED_TO) return "moved-to";
+    return "attrib";
+  }
+  int m_fd;
+};
+
+class CrashSafety : public MapsTest {
+ protected:
+  void Game(const std::string& name, const std::string& bytes) { fixture::WriteFile(Path("Games/" + name), bytes); }
+  // The opinion window answers with the row of that code.
+  void AnswerOpinion(int code) {
+    ui.onModal = [this, code](Window) {
+      OpinionChooser& opinions = program->Opinions();
+      opinions.Prepare();
+      for (std::size_t row = 0; row < kOpinionRows.size(); ++row)
+        if (kOpinionRows[row].code == code) opinions.ChooseOpinion(row);
+    };
+  }
+};
+
+// Every opinion, on one map or several, sets file times: no map file is
+// opened for writing, made, renamed or removed.
+TEST_F(CrashSafety, OpinionsChangeOnlyTheTimesOfMapFiles) {
+  Map("Maps/a.map");
+  Map("Maps/b.map");
+  Map("Maps/c.map");
+  Settings("");
+  const std::array<std::string, 3> bytes = {fixture::ReadFile(Path("Maps/a.map")),
+                                            fixture::ReadFile(Path("Maps/b.map")),
+                                            fixture::ReadFile(Path("Maps/c.map"))};
+  Program& p = Start();
+  p.Activate();
+  FolderWatch watch(Path("Maps"), FolderWatch::kContent);
+  ASSERT_TRUE(watch.Watching());
+  for (const bool multi : {false, true}) {
+    if (multi) p.ToggleMultiSelect();
+    for (const OpinionRow& row : kOpinionRows) {
+      p.SelectMaps({0, 2});
+      AnswerOpinion(row.code);
+      p.OpenMapOpinion();
+      EXPECT_EQ(Codes(), (std::vector<int>{row.code, 0, multi ? row.code : 0})) << "the times were set";
+      EXPECT_EQ(watch.Take(), Events{}) << "code " << row.code << (multi ? ", several maps" : ", one map");
+    }
+  }
+  EXPECT_EQ(fixture::ReadFile(Path("Maps/a.map")), bytes[0]);
+  EXPECT_EQ(fixture::ReadFile(Path("Maps/b.map")), bytes[1]);
+  EXPECT_EQ(fixture::ReadFile(Path("Maps/c.map")), bytes[2]);
+}
+
+// A TC without a settings file gets one at the first pass; after that, no
+// pass, opinion, level listing or quit writes to the Games folder again, not
+// even over a file that is damaged or lacks every key.
+TEST_F(CrashSafety, PerTcSettingsFilesAreWrittenOnceAndNeverRewritten) {
+  Game("Damaged.grp", fixture::GroupFileBytes({{"DAMAGED.CON", "c"}}));
+  Game("Damaged.ini", std::string("\0\xff[Damaged.Options\r\nGameName", 27));
+  Game("Keyless.grp", fixture::GroupFileBytes({{"KEYLESS.MAP", fixture::FillerBytes(400)}}));
+  Game("Keyless.ini", "[Keyless.Options]\r\n");
+  Game("New.zip", fixture::ZipBytes({{"NEW.MAP", fixture::FillerBytes(20000)}}));
+  Settings("");
+  FolderWatch watch(Path("Games"));
+  ASSERT_TRUE(watch.Watching());
+  Program& p = Start();
+  p.Activate();
+  EXPECT_EQ(watch.Touched(), Events{"New.ini"});
+  p.Activate();
+  for (int row = 0; row < 3; ++row) {
+    p.SelectTc(row);
+    AnswerOpinion(row + 2);
+    p.OpenTcOpinion();
+    p.ListTCLevels(row);
+  }
+  p.Quit();
+  EXPECT_EQ(watch.Touched(), Events{});
+  EXPECT_EQ(fixture::ReadFile(Path("Games/Damaged.ini")), std::string("\0\xff[Damaged.Options\r\nGameName", 27));
+  EXPECT_EQ(fixture::ReadFile(Path("Games/Keyless.ini")), "[Keyless.Options]\r\n");
+}
+
+// The switch renames the loose definition files it names, and only those:
+// not a folder of that name, a near name, or the same name in other folders.
+TEST_F(CrashSafety, TheHighResolutionSwitchTouchesOnlyTheFilesItNames) {
+  fixture::WriteFile(Path("Duke3d_hrp.zip"), "z");
+  fixture::MakeFolder(Path("Duke3d.def"));
+  fixture::WriteFile(Path("DUKE3D_HRP.DEF"), "h");
+  for (const char* near : {"Duke3d.def.txt", "Duke3d.deff", "Duke3d_hrp.de", "Maps/Duke3d.def", "Autoload/Duke3d.def",
+                           "Games/Duke3d_hrp.def"})
+    fixture::WriteFile(Path(near), near);
+  Settings("");
+  FolderWatch watch(Path(""));
+  ASSERT_TRUE(watch.Watching());
+  Program& p = Start();
+  p.Activate();
+  p.Activate();
+  // The settings file is the program's own.
+  EXPECT_EQ(watch.Touched(), (Events{"DUKE3D_HRP.DEF", "Duke3d_hrp.def.bak", "Tarvolin.ini"}));
+  for (const char* near : {"Duke3d.def.txt", "Duke3d.deff", "Duke3d_hrp.de", "Maps/Duke3d.def", "Autoload/Duke3d.def",
+                           "Games/Duke3d_hrp.def"})
+    EXPECT_EQ(fixture::ReadFile(Path(near)), near);
+  EXPECT_TRUE(fs.FolderExists(Path("Duke3d.def")));
+}
+
+// Deleting a saved game removes the file of its entry and nothing else: not
+// its twin in another letter case, the other engine's save of the slot, a
+// longer slot or a copy.
+TEST_F(CrashSafety, DeletingASavedGameRemovesOnlyItsFile) {
+  for (const char* name : {"game2.sav", "egam2.sav", "game20.sav", "game2.sav.bak", "Maps/game2.sav"})
+    fixture::WriteSavedGame(Path(name), name, 1600000000);
+  fixture::WriteSavedGame(Path("GAME2.SAV"), "twin", 1600000000);
+  Settings("");
+  Program& p = Start();
+  p.Activate();
+  const std::vector<std::string> entries = p.View().savedEntries;
+  const auto chosen = std::find_if(entries.begin(), entries.end(),
+                                   [](const std::string& e) { return e == "game2.sav" || e == "game2.sav ***"; });
+  ASSERT_NE(chosen, entries.end()) << ::testing::PrintToString(entries);
+  FolderWatch watch(Path(""));
+  ASSERT_TRUE(watch.Watching());
+  p.ChooseSavedGame(int(chosen - entries.begin()));
+  ui.answers = {kYes};
+  p.DeleteSavedGame();
+  EXPECT_EQ(watch.Take(), Events{"delete game2.sav"});
+  for (const char* name : {"GAME2.SAV", "egam2.sav", "game20.sav", "game2.sav.bak", "Maps/game2.sav"})
+    EXPECT_TRUE(fixture::Exists(Path(name))) << name;
+}
+
+}  // namespace
+}  // namespace tv::test

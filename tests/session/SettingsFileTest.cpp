@@ -1,0 +1,255 @@
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <iterator>
+
+#include "support/ProgramFixture.h"
+
+namespace tv::test {
+namespace {
+
+using SettingsFile = ProgramTest;
+
+constexpr const char* kFirstStartFile =
+    "[Tarvolin]\r\n"
+    "DukeFilename=Duke3dw.exe\r\n"
+    "LastPlayedTC=\r\n"
+    "LastPlayedMap=\r\n"
+    "LastMapFolder=0\r\n"
+    "SkillLevel=3\r\n"
+    "NoMonsters=0\r\n"
+    "MapSetupDone=0\r\n"
+    "SkinColor=Black\r\n"
+    "SortedMaps=0\r\n"
+    "FolderMap0=\r\n"
+    "FolderMap1=\r\n"
+    "FolderMap2=\r\n"
+    "FolderMap3=\r\n"
+    "FolderMap4=\r\n"
+    "FolderMap5=\r\n"
+    "FolderMap6=\r\n";
+
+TEST_F(SettingsFile, FirstStartWritesTheDefaultsAndTheNextPassMarksTheRun) {
+  Program& p = Start();
+  p.Activate();
+  EXPECT_EQ(Ini(), kFirstStartFile);
+  EXPECT_EQ(p.View().skillText, "Skill Level 3") << "the skill held, which the file now holds too";
+
+  p.Activate();
+  EXPECT_EQ(Ini(), std::string(kFirstStartFile) + "Initialized=True\r\n");
+  EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(SettingsFile, InitializedIsRewrittenOnlyWhenItIsNotTrue) {
+  const struct {
+    const char* stored;
+    const char* after;
+  } cases[] = {{"true", "true"}, {"TRUE", "TRUE"}, {"True", "True"}, {"yes", "True"}, {"", "True"}};
+  for (const auto& c : cases) {
+    WriteIni(std::string("[Tarvolin]\r\nInitialized=") + c.stored + "\r\n");
+    Start().Activate();
+    IniFile ini(fs, Path("Tarvolin.ini"));
+    EXPECT_EQ(ini.ReadString("Tarvolin", "Initialized", "?"), c.after) << c.stored;
+  }
+}
+
+TEST_F(SettingsFile, ValuesAreReadByTheProgramsRules) {
+  WriteIni(
+      "[tarvolin]\r\n"
+      "dukefilename=EDuke32.exe\r\n"
+      "SortedMaps=0x2\r\n"
+      "LastMapFolder=\r\n"
+      "SkillLevel=\r\n"
+      "NoMonsters=yes\r\n"
+      "SkinColor=gray\r\n"
+      "Initialized=True\r\n"
+      "FolderMap3=E1l1.map\r\n"
+      "[Network_Game]\r\n"
+      "NumPlayers=9\r\n"
+      "Nickname=Ann\r\n");
+  Program& p = Start();
+  p.Activate();
+  const Settings& s = p.CurrentSettings();
+  EXPECT_EQ(s.dukeFilename, "EDuke32.exe");
+  EXPECT_EQ(s.sortedMaps, 2);
+  EXPECT_EQ(s.lastMapFolder, 0);
+  EXPECT_EQ(s.skillLevel, "");
+  EXPECT_EQ(p.View().skillText, "Skill Level ");
+  EXPECT_FALSE(s.noMonsters);
+  EXPECT_EQ(s.folderMap[3], "E1l1.map");
+  EXPECT_EQ(s.network.numPlayers, 9);
+  EXPECT_EQ(p.View().nicknameHeading, "Ann");
+  EXPECT_STREQ(p.View().skin->name, "Silver");
+  EXPECT_NE(Ini().find("SkinColor=Silver\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsFile, SkinNamesAreMatchedInAnyCaseAndUnknownOnesBecomeBlack) {
+  const struct {
+    const char* stored;
+    const char* applied;
+  } cases[] = {{"GRAY", "Silver"}, {"silver", "Silver"}, {"teal", "Teal"}, {"NONE", "None"},
+               {"Pink", "Black"},  {"", "Black"},         {"Gold", "Gold"}};
+  for (const auto& c : cases) {
+    WriteIni(std::string("[Tarvolin]\r\nInitialized=True\r\nSkinColor=") + c.stored + "\r\n");
+    Program& p = Start();
+    p.Activate();
+    EXPECT_STREQ(p.View().skin->name, c.applied) << c.stored;
+    EXPECT_NE(Ini().find(std::string("SkinColor=") + c.applied + "\r\n"), std::string::npos) << c.stored;
+  }
+}
+
+TEST_F(SettingsFile, NonNumbersReadAsTheirDefaults) {
+  WriteIni("[Tarvolin]\r\nInitialized=True\r\nSortedMaps=two\r\nLastMapFolder=x\r\n[Network_Game]\r\nNumPlayers=abc\r\n");
+  Program& p = Start();
+  p.Activate();
+  EXPECT_EQ(p.CurrentSettings().sortedMaps, 0);
+  EXPECT_EQ(p.CurrentSettings().lastMapFolder, 0);
+  EXPECT_EQ(p.CurrentSettings().network.numPlayers, 2);
+}
+
+TEST_F(SettingsFile, SaveKeepsOtherSectionsAndKeysAndNeverWritesReadOnlyKeys) {
+  WriteIni("; mine\r\n[Tarvolin]\r\nOpinionPath=/other/\r\nInitialized=True\r\nCustom=1\r\n[History]\r\nPlayedMaps[0]=A.map\r\n");
+  Program& p = Start();
+  p.Activate();
+  p.Quit();
+  const std::string ini = Ini();
+  EXPECT_EQ(ini.rfind("; mine\r\n[Tarvolin]\r\nOpinionPath=/other/\r\nInitialized=True\r\nCustom=1\r\n", 0), 0u);
+  EXPECT_NE(ini.find("[History]\r\nPlayedMaps[0]=A.map\r\n"), std::string::npos);
+  EXPECT_EQ(ini.find("CommandLine"), std::string::npos);
+  EXPECT_TRUE(ui.quit);
+}
+
+TEST_F(SettingsFile, CommandLineIsRecordedInTheMainSection) {
+  Program& p = Start();
+  p.Activate();
+  p.SaveCommandLine("Duke3dw.exe ");
+  EXPECT_NE(Ini().find("[Tarvolin]\r\n"), std::string::npos);
+  EXPECT_NE(Ini().find("CommandLine=Duke3dw.exe \r\n"), std::string::npos) << "the space is kept in the file";
+}
+
+TEST_F(SettingsFile, AFileThatCannotBeWrittenStopsThePassWithTheErrorShown) {
+  fixture::MakeFolder(Path("Tarvolin.ini"));  // a folder where the file should be
+  Program& p = Start();
+  p.Activate();
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].kind, "error");
+  EXPECT_EQ(ui.shown[0].text, "Unable to write to " + Path("Tarvolin.ini") + ".");
+  EXPECT_FALSE(p.View().listsVisible);
+  EXPECT_EQ(p.View().caption, "Tarvolin - vx.x");
+
+  // The program stays up, and Quit does not end it while the save fails.
+  p.Quit();
+  EXPECT_FALSE(ui.quit);
+  EXPECT_EQ(ui.shown.size(), 2u);
+}
+
+// A settings file that is there but cannot be read, or that may not be
+// written, is never replaced: every write the run would make is the error
+// instead, and the file keeps its bytes, owner and mode. Shown once with
+// faults injected into the file layer, once in a process of a user whom the
+// system refuses (a root test drops to nobody, as after a run with sudo).
+TEST(SettingsFileKept, WhenItCannotBeReadOrWritten) {
+  constexpr uid_t kNobody = 65534;
+  const bool root = ::geteuid() == 0;
+  const std::string original =
+      "\xEF\xBB\xBF[Tarvolin]\r\nInitialized=True\r\nSkinColor=Teal\r\nSkillLevel=4\r\n"
+      "[History]\r\nPlayedMaps[0]=A.map\r\n[Network_Game]\r\nNickname=Ann\r\n";
+  const struct {
+    const char* what;
+    std::function<void(FileSystem&)> inject;
+    mode_t mode;             // for the refused user
+    bool runnerOwnsIt;       // else root does (when the test runs as root)
+    std::size_t passErrors;  // the start-up pass: a file not read is written anew
+  } cases[] = {
+      {"cannot be read",
+       [](FileSystem& fs) { fs.SetReadFaultHook([](const std::string& p) { return p.ends_with("/Tarvolin.ini"); }); },
+       mode_t(root ? 0600 : 0000), !root, 1},
+      {"read-only",
+       [](FileSystem& fs) {
+         fs.SetWriteFaultHook([](WriteStage at, const std::string&) { return at == WriteStage::Access; });
+       },
+       0444, true, 0},
+  };
+  // The start-up pass, a skin chosen and Quit; the texts the user was shown.
+  const auto run = [](FileSystem& fs, const std::string& folder) {
+    RecordingUi ui;
+    Environment env;
+    env.programFolder = folder;
+    Program p(fs, ui, env);
+    p.Activate();
+    p.ChooseSkin(2);
+    p.Quit();
+    std::string shown;
+    for (const auto& s : ui.shown) shown += s.kind + ": " + s.text + "\n";
+    return shown + (ui.quit ? "quit\n" : "");
+  };
+  for (const auto& c : cases) {
+    for (const bool real : {false, true}) {
+      SCOPED_TRACE(std::string(c.what) + (real ? ", refused by the system" : ", injected"));
+      fixture::TempHome home;
+      fixture::TempFolder base;
+      const std::string folder = base.Path() + "Duke 3D/";
+      const std::string path = folder + "Tarvolin.ini";
+      fixture::WriteFile(path, original);
+      if (real) {
+        ASSERT_EQ(::chmod(base.Path().c_str(), 0755), 0);
+        ASSERT_EQ(::chmod(folder.c_str(), 0777), 0);  // the folder would allow replacing the file
+        ASSERT_EQ(::chmod(path.c_str(), c.mode), 0);
+        if (root && c.runnerOwnsIt) {
+          ASSERT_EQ(::chown(path.c_str(), kNobody, kNobody), 0);
+        }
+      }
+      struct stat before {};
+      ASSERT_EQ(::stat(path.c_str(), &before), 0);
+
+      std::string shown;
+      if (!real) {
+        FileSystem fs(folder);
+        c.inject(fs);
+        shown = run(fs, folder);
+      } else {
+        int fds[2];
+        ASSERT_EQ(::pipe(fds), 0);
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+          ::close(fds[0]);
+          if (root && (::setgroups(0, nullptr) != 0 || ::setresgid(kNobody, kNobody, kNobody) != 0 ||
+                       ::setresuid(kNobody, kNobody, kNobody) != 0))
+            ::_exit(2);
+          FileSystem fs(folder);
+          const std::string text = run(fs, folder);
+          ::_exit(::write(fds[1], text.data(), text.size()) == ssize_t(text.size()) ? 0 : 3);
+        }
+        ::close(fds[1]);
+        char buffer[4096];
+        for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;) shown.append(buffer, std::size_t(n));
+        ::close(fds[0]);
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+      }
+
+      const std::string error = "error: Unable to write to " + path + ".\n";
+      std::string expected;
+      for (std::size_t i = 0; i < c.passErrors + 2; ++i) expected += error;
+      EXPECT_EQ(shown, expected);
+      struct stat after {};
+      ASSERT_EQ(::stat(path.c_str(), &after), 0);
+      EXPECT_EQ(after.st_ino, before.st_ino);
+      EXPECT_EQ(after.st_uid, before.st_uid);
+      EXPECT_EQ(after.st_mode, before.st_mode);
+      EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1) << "nothing beside it";
+      if (!root) ::chmod(path.c_str(), 0600);  // to read it back
+      EXPECT_EQ(fixture::ReadFile(path), original);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tv::test
