@@ -88,6 +88,6 @@ trap - EXIT
 INNER
 
 cd "$program"
-HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/home/.config" \
+HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/home/.config" XDG_CACHE_HOME="$work/home/.cache" \
   xvfb-run -a -s '-screen 0 1024x768x24 -noreset' bash "$work/shoot.sh" "$program" "$out" "$root"
 ls "$out"/main.png "$out"/menu1.png "$out"/menu2.png "$out"/dropdown.png "$out"/opinions.png

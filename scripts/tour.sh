@@ -30,7 +30,7 @@ pid=""
 # The program's own files stay out of the user's home and runtime folders.
 mkdir -p "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
-export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/home/.config"
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/home/.config" XDG_CACHE_HOME="$work/home/.cache"
 # The stand-in game closes its window by itself.
 export STANDIN_CLOSE_AFTER=3
 

@@ -33,7 +33,7 @@ mkdir -p "$work/home/.config" "$work/runtime"
 chmod 700 "$work/runtime"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime"
 export TZ=UTC LANG=C.UTF-8
-unset LC_ALL LANGUAGE XDG_DATA_HOME XDG_DESKTOP_DIR XDG_DOCUMENTS_DIR DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+unset LC_ALL LANGUAGE XDG_CACHE_HOME XDG_DATA_HOME XDG_DESKTOP_DIR XDG_DOCUMENTS_DIR DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 "$maker" "$work" >/dev/null
 cp "$built" "$work/Duke Nukem 3D/Tarvolin"
