@@ -106,7 +106,9 @@ std::string CacheFolder() { return ProgramFolderOfExecutable() + "startup-bench-
 void EmptyCache() { std::filesystem::remove_all(CacheFolder()); }
 
 Environment BenchEnvironment() {
-  return {DataFolder(), {"dd/MM/yyyy", "HH:mm:ss"}, [] { return std::time(nullptr); }, CacheFolder()};
+  Environment env{DataFolder(), {"dd/MM/yyyy", "HH:mm:ss"}};
+  env.cacheFolder = CacheFolder();
+  return env;
 }
 
 using Clock = std::chrono::steady_clock;
