@@ -9,20 +9,12 @@
 #include "catalog/GroupScan.h"
 #include "catalog/TcFolder.h"
 #include "platform/Files.h"
+#include "settings/GameData.h"
 
 namespace tv {
 
 inline constexpr std::size_t kMaxTcs = 300;
 inline constexpr const char* kGroupFilePatterns = "*.grp;*.zip";
-
-struct TcRecord {
-  std::string displayName;  // the TC list's row text
-  std::string groupFile;    // Mytc.grp, Mytc.zip
-  std::string scriptFile;
-  std::string hrpFile;
-  std::string defFile;
-  std::string mapFile;
-};
 
 // What a TC holds or names: for each extension (".con", ".def", ".map"),
 // the lower-case base name of the group file + ext when the batch file beside

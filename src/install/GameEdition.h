@@ -4,15 +4,9 @@
 #include <string>
 
 #include "platform/Files.h"
+#include "settings/GameData.h"
 
 namespace tv {
-
-enum class GameEdition {
-  Full,         // more than 40,000,000 bytes
-  SmallerFull,  // more than 25,000,000, up to 40,000,000
-  Shareware,    // 1 to 25,000,000 bytes, or a file that cannot be opened (-1)
-  NoData,       // missing, or 0 bytes
-};
 
 GameEdition EditionOfLength(std::int64_t length);
 

@@ -104,9 +104,9 @@ GameLine BuildMapExtras(FileSystem& fs, const std::string& programFolder, const 
 }
 
 GameLine BuildTCCommandLine(FileSystem& fs, const std::string& programFolder, const std::string& gamesFolder,
-                            std::span<const TcLine> tcs, const std::string& tc, const std::string& map) {
-  const TcLine* entry = nullptr;
-  for (const TcLine& t : tcs) {
+                            std::span<const TcRecord> tcs, const std::string& tc, const std::string& map) {
+  const TcRecord* entry = nullptr;
+  for (const TcRecord& t : tcs) {
     if (t.displayName == tc && !t.groupFile.empty()) {
       entry = &t;
       break;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/Files.h"
+#include "settings/GameData.h"
 
 namespace tv {
 
@@ -72,15 +73,10 @@ std::string SkillBoxText(const std::string& skillLevel);
 GameLine BuildMapExtras(FileSystem& fs, const std::string& programFolder, const std::string& mapFolder,
                         const std::string& map);
 
-// What the TC line needs of a TC table entry; empty fields are empty texts.
-struct TcLine {
-  std::string displayName, groupFile, scriptFile, defFile, mapFile;
-};
-
 // The TC part of the line for the first entry named tc (exact) that has a
 // group file; empty when there is none. The entry's own start map is added
 // only when no map is given. gamesFolder has no separator at its end.
 GameLine BuildTCCommandLine(FileSystem& fs, const std::string& programFolder, const std::string& gamesFolder,
-                            std::span<const TcLine> tcs, const std::string& tc, const std::string& map);
+                            std::span<const TcRecord> tcs, const std::string& tc, const std::string& map);
 
 }  // namespace tv

@@ -1,20 +1,19 @@
 #pragma once
 // Each play path of the main window as one composition: from the user's choice
 // and the program's state to either the program and its arguments to launch
-// or a refusal. The caller plays the beep, shows the message, minimises, launches
-// and records the history as the result says.
-#include <functional>
+// or a refusal. A composition only reads its inputs: the caller plays the beep,
+// shows the message, resets the saved game, minimises, launches and records
+// the history as the result says.
+#include <optional>
 #include <span>
 #include <string>
 
 #include "launch/CommandLine.h"
 #include "launch/GameRole.h"
 #include "platform/Beep.h"
+#include "settings/GameData.h"
 
 namespace tv {
-
-// The game data found beside the program, as far as playing is concerned.
-enum class PlayEdition { Full, SmallerFull, Shareware, None };
 
 inline constexpr const char* kNoDataMessage = "Duke3d files not found!";
 inline constexpr const char* kSharewareMapsMessage = "Maps cannot be played using the\nShareware Version of Duke3D.";
@@ -30,11 +29,13 @@ struct PlayResult {
   BeepKind beep = BeepKind::Default;
   std::string message;
 
-  // Launch: LaunchGame(program, parameters), minimising the launcher first
-  // when asked; afterwards untick the association box when asked and hand
-  // historyCommand (the text of the map's switches) to the play history.
+  // Launch: back to no saved game when asked, then LaunchGame(program,
+  // parameters), minimising the launcher first when asked; afterwards untick
+  // the association box when asked and hand historyCommand (the text of the
+  // map's switches) to the play history.
   std::string program;
   GameLine parameters;
+  bool clearSavedGame = false;  // the chosen saved game is being loaded
   bool minimise = false;
   bool untickAssociation = false;
   std::string historyCommand;
@@ -49,23 +50,23 @@ struct PlayResult {
 
 // What every path may read.
 struct PlayContext {
-  PlayEdition edition = PlayEdition::None;
+  GameEdition edition = GameEdition::NoData;
   std::string dukeFilename;
   std::string programFolder;  // ends with the separator
   GameRole role = GameRole::Single;
   std::string nickname;
   std::string opponentIp;
   GameLine networkTail;
-  // Set while a saved game is chosen. Taking the switch resets the saved-game
-  // box and minimises the launcher, so a path calls it at most once, and only
-  // once nothing can refuse any more.
-  std::function<GameLine()> savedGameSwitch;
+  // Set while a saved game is chosen: its load switch, empty when the chosen
+  // file is no longer listed. A launch that loads it asks for the saved-game
+  // box to be reset and the launcher minimised.
+  std::optional<GameLine> savedGame;
 };
 
 // The TC list and table, for the paths that play a TC.
 struct TcChoice {
   std::string selectedRow;  // text of the selected TC list row, "" when none
-  std::span<const TcLine> tcs;
+  std::span<const TcRecord> tcs;
   std::string gamesFolder;  // no separator at its end
 };
 

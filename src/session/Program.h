@@ -122,9 +122,9 @@ class Program {
   void DeleteSavedGame();
   // On while a saved game is chosen: the start buttons then load it.
   bool SavedGameMode() const { return m_savedGameMode; }
-  // The load switch for the chosen saved game (" /" + slot), or nothing. Leaves
-  // saved-game mode and minimises the program when it gives one.
-  GameLine SavedGameSwitch();
+  // The load switch for the chosen saved game (" /" + slot), or nothing when
+  // the chosen file is no longer listed under the text shown.
+  GameLine SavedGameSwitch() const;
   void ClearSavedGame();  // back to "Start a saved game"
 
   // Playing.
@@ -275,8 +275,8 @@ class Program {
   bool m_savedGameMode = false;
 
   // Playing (ProgramPlay.cpp).
-  PlayContext PlayState();
-  TcChoice TcState(const std::vector<TcLine>& tcs) const;
+  PlayContext PlayState() const;
+  TcChoice TcState() const;
   void Carry(const PlayResult& result);
   void ChooseNetworkGame(GameRole role);  // ChooseHostGame and ChooseJoinGame
   NetworkConfig m_config;

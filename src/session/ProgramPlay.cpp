@@ -6,48 +6,24 @@
 #include "launch/MapMusic.h"
 
 namespace tv {
-namespace {
 
-PlayEdition PlayEditionOf(GameEdition edition) {
-  switch (edition) {
-    case GameEdition::Full:
-      return PlayEdition::Full;
-    case GameEdition::SmallerFull:
-      return PlayEdition::SmallerFull;
-    case GameEdition::Shareware:
-      return PlayEdition::Shareware;
-    case GameEdition::NoData:
-      break;
-  }
-  return PlayEdition::None;
-}
-
-std::vector<TcLine> TcLines(const std::vector<TcRecord>& tcs) {
-  std::vector<TcLine> lines;
-  lines.reserve(tcs.size());
-  for (const TcRecord& t : tcs) lines.push_back({t.displayName, t.groupFile, t.scriptFile, t.defFile, t.mapFile});
-  return lines;
-}
-
-}  // namespace
-
-PlayContext Program::PlayState() {
+PlayContext Program::PlayState() const {
   PlayContext play;
-  play.edition = PlayEditionOf(m_edition);
+  play.edition = m_edition;
   play.dukeFilename = m_settings.dukeFilename;
   play.programFolder = m_programFolder;
   play.role = m_view.gameType;
   play.nickname = m_settings.network.nickname;
   play.opponentIp = m_settings.network.opponentIp;
   play.networkTail = m_networkTail;
-  if (m_savedGameMode) play.savedGameSwitch = [this] { return SavedGameSwitch(); };
+  if (m_savedGameMode) play.savedGame = SavedGameSwitch();
   return play;
 }
 
-TcChoice Program::TcState(const std::vector<TcLine>& tcs) const {
+TcChoice Program::TcState() const {
   const int row = m_view.tcSelected;
   const bool chosen = row >= 0 && std::size_t(row) < m_view.tcRows.size();
-  return {chosen ? m_view.tcRows[std::size_t(row)].text : "", tcs, m_gamesFolder};
+  return {chosen ? m_view.tcRows[std::size_t(row)].text : "", m_tcs, m_gamesFolder};
 }
 
 void Program::Carry(const PlayResult& result) {
@@ -61,6 +37,7 @@ void Program::Carry(const PlayResult& result) {
     case PlayResult::Kind::Launch:
       break;
   }
+  if (result.clearSavedGame) ClearSavedGame();
   if (result.minimise) m_ui.Minimize();
   LaunchGame(result.program, result.parameters);
   if (result.untickAssociation) m_view.assocChecked = false;
@@ -68,7 +45,6 @@ void Program::Carry(const PlayResult& result) {
 }
 
 void Program::PlayUserMap() {
-  const std::vector<TcLine> tcs = TcLines(m_tcs);
   UserMapInputs in;
   in.play = PlayState();
   in.mapFolder = m_mapFolder;
@@ -77,13 +53,12 @@ void Program::PlayUserMap() {
   in.noMonsters = m_settings.noMonsters;
   in.musicFile = m_mapMusic;
   in.associate = m_view.assocChecked;
-  in.tc = TcState(tcs);
+  in.tc = TcState();
   Carry(ComposeUserMap(m_fs, in));
 }
 
 void Program::PlayTC(const std::string& map) {
-  const std::vector<TcLine> tcs = TcLines(m_tcs);
-  Carry(ComposeTc(m_fs, PlayState(), TcState(tcs), map));
+  Carry(ComposeTc(m_fs, PlayState(), TcState(), map));
 }
 
 void Program::StartFromTitle() {

@@ -52,16 +52,11 @@ void Program::ChooseSavedGame(int selectedEntry) {
 
 void Program::ClearSavedGame() { ChooseSavedGame(-1); }
 
-GameLine Program::SavedGameSwitch() {
+GameLine Program::SavedGameSwitch() const {
   // The entries may have been refilled since the choice: the chosen file
   // must still be listed under the text shown.
-  for (const SavedGameEntry& entry : m_savedGames) {
-    if (entry.file != m_savedChosenFile || entry.text != m_view.savedText) continue;
-    const int slot = entry.slot;
-    ClearSavedGame();
-    m_ui.Minimize();
-    return SavedGameSlotSwitch(slot);
-  }
+  for (const SavedGameEntry& entry : m_savedGames)
+    if (entry.file == m_savedChosenFile && entry.text == m_view.savedText) return SavedGameSlotSwitch(entry.slot);
   return {};
 }
 

@@ -61,9 +61,9 @@ TEST_F(LaunchGameTest, EachSwitchReachesTheGameWholeAndTheLineIsRecorded) {
   fixture::WriteRecordingProgram(Path("Duke3dw.exe"), Path("game.log"));
   for (const char* file : {"Maps/My Map.map", "Maps/My Map.con", "Maps/a\"b'c%d e.map", "Games/Big TC_hrp.zip"})
     fixture::WriteFile(Path(file), "x");
-  const std::vector<TcLine> tcs = {{"Big TC", "Big TC.grp", "Big TC.con", "", "Big Start.map"}};
+  const std::vector<TcRecord> tcs = {{"Big TC", "Big TC.grp", "Big TC.con", "", "", "Big Start.map"}};
   PlayContext play;
-  play.edition = PlayEdition::Full;
+  play.edition = GameEdition::Full;
   play.dukeFilename = "Duke3dw.exe";
   play.programFolder = folder;
   const auto userMap = [&](const std::string& map, const PlayContext& p) {

@@ -104,13 +104,14 @@ TEST_F(CommandLineTest, MapExtrasLookOnlyInTheMapFolder) {
 }
 
 TEST_F(CommandLineTest, TcLineIsMadeFromTheFirstNamedEntryWithAGroupFile) {
-  const std::vector<TcLine> tcs = {
-      {"Foo", "Foo.grp", "Foo.con", "", ""},
-      {"Bar", "", "Other.con", "", ""},
-      {"Bar", "Bar.zip", "BarGame.con", "Bar.def", "E1L1.map"},
-      {"Bar", "Late.grp", "", "", ""},
-      {"Hrp", "Hrp.grp", "", "Hrp.def", ""},
-      {"NoDot", "NODOT", "", "", ""},
+  // Name, group file, script, high-resolution pack, definitions, start map.
+  const std::vector<TcRecord> tcs = {
+      {"Foo", "Foo.grp", "Foo.con", "", "", ""},
+      {"Bar", "", "Other.con", "", "", ""},
+      {"Bar", "Bar.zip", "BarGame.con", "", "Bar.def", "E1L1.map"},
+      {"Bar", "Late.grp", "", "", "", ""},
+      {"Hrp", "Hrp.grp", "", "", "Hrp.def", ""},
+      {"NoDot", "NODOT", "", "", "", ""},
   };
   Put("Games/Hrp_hrp.zip");
   Put("Games/Foo_hrp.zip/inside");  // a folder of that name is no pack

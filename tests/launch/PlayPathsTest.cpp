@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "fixture/Fixture.h"
@@ -21,13 +22,13 @@ struct Expected {
   bool minimise = true;
   bool untick = false;
   std::string history{};
-  int savedCalls = 0;
+  bool clearSaved = false;
 };
 
-void ExpectResult(const PlayResult& r, const Expected& e, int savedCalls, const std::string& name) {
+void ExpectResult(const PlayResult& r, const Expected& e, const std::string& name) {
   SCOPED_TRACE(name);
   EXPECT_EQ(r.kind, e.kind);
-  EXPECT_EQ(savedCalls, e.savedCalls);
+  EXPECT_EQ(r.clearSavedGame, e.clearSaved);
   if (e.kind == Kind::Refused) {
     EXPECT_EQ(r.beep, BeepKind::Default);
     EXPECT_EQ(r.message, e.message);
@@ -51,7 +52,7 @@ class PlayPathsTest : public ::testing::Test {
 
   PlayContext Context() {
     PlayContext c;
-    c.edition = PlayEdition::Full;
+    c.edition = GameEdition::Full;
     c.dukeFilename = "Duke3dw.exe";
     c.programFolder = pf;
     c.nickname = "Ann";
@@ -60,22 +61,16 @@ class PlayPathsTest : public ::testing::Test {
     return c;
   }
   TcChoice Tcs() { return {"Foo TC", tcs, pf + "Games"}; }
-  // A saved-game switch that counts how often it is taken.
-  std::function<GameLine()> Saved(std::string slot) {
-    return [this, slot] {
-      ++savedCalls;
-      return GameLine::OwnSwitches(slot);
-    };
-  }
+  // The chosen saved game's switch, "" when it is no longer listed.
+  static std::optional<GameLine> Saved(const char* slot) { return GameLine::OwnSwitches(slot); }
 
   fixture::TempFolder dir;
   std::string pf;
   FileSystem fs;
-  std::vector<TcLine> tcs = {
-      {"Foo TC", "Foo.grp", "Foo.con", "", "E1L1.map"},
-      {"Plain", "Plain.grp", "", "", ""},
+  std::vector<TcRecord> tcs = {
+      {"Foo TC", "Foo.grp", "Foo.con", "", "", "E1L1.map"},
+      {"Plain", "Plain.grp", "", "", "", ""},
   };
-  int savedCalls = 0;
 };
 
 TEST_F(PlayPathsTest, UserMap) {
@@ -100,27 +95,27 @@ TEST_F(PlayPathsTest, UserMap) {
        [](UserMapInputs& in) { in.skillLevel = "1"; },
        {.parameters = maps + " -xFoo.con -map Foo.map /s1 -m", .history = "-map Foo.map /s1"}},
       {"smaller full data plays maps",
-       [](UserMapInputs& in) { in.play.edition = PlayEdition::SmallerFull; },
+       [](UserMapInputs& in) { in.play.edition = GameEdition::SmallerFull; },
        {.parameters = maps + " -xFoo.con -map Foo.map /s3 -m", .history = "-map Foo.map /s3"}},
       {"a row without .map",
        [](UserMapInputs& in) { in.map = "Foo"; },
        {.parameters = maps + " -xfoo.con -map Foo /s3 -m", .history = "-map Foo /s3"}},
       {"shareware",
-       [](UserMapInputs& in) { in.play.edition = PlayEdition::Shareware; },
+       [](UserMapInputs& in) { in.play.edition = GameEdition::Shareware; },
        {.kind = Kind::Refused, .message = "Maps cannot be played using the\nShareware Version of Duke3D."}},
       {"shareware before the map test",
        [](UserMapInputs& in) {
-         in.play.edition = PlayEdition::Shareware;
+         in.play.edition = GameEdition::Shareware;
          in.map = "";
        },
        {.kind = Kind::Refused, .message = "Maps cannot be played using the\nShareware Version of Duke3D."}},
       {"no data",
-       [](UserMapInputs& in) { in.play.edition = PlayEdition::None; },
+       [](UserMapInputs& in) { in.play.edition = GameEdition::NoData; },
        {.kind = Kind::Refused, .message = "Duke3d files not found!"}},
       {"no map, and the saved game is left alone",
-       [this](UserMapInputs& in) {
+       [](UserMapInputs& in) {
          in.map = "";
-         in.play.savedGameSwitch = Saved(" /3");
+         in.play.savedGame = Saved(" /3");
        },
        {.kind = Kind::Refused, .message = "Map not found!"}},
       {"host: no skill, no music, the tail instead of no monsters",
@@ -148,15 +143,15 @@ TEST_F(PlayPathsTest, UserMap) {
        },
        {.parameters = maps + " -xFoo.con -map Foo.map", .history = "-map Foo.map"}},
       {"saved game drops map, skill and no monsters, and wins over the TC",
-       [this](UserMapInputs& in) {
-         in.play.savedGameSwitch = Saved(" /3");
+       [](UserMapInputs& in) {
+         in.play.savedGame = Saved(" /3");
          in.associate = true;
          in.musicFile = "/m/x.mid";
        },
-       {.parameters = maps + " /3", .savedCalls = 1}},
+       {.parameters = maps + " /3", .clearSaved = true}},
       {"unmatched saved game drops only the extras",
-       [this](UserMapInputs& in) { in.play.savedGameSwitch = Saved(""); },
-       {.parameters = maps + "-map Foo.map /s3 -m", .history = "-map Foo.map /s3", .savedCalls = 1}},
+       [](UserMapInputs& in) { in.play.savedGame = Saved(""); },
+       {.parameters = maps + "-map Foo.map /s3 -m", .history = "-map Foo.map /s3"}},
       {"associated TC loses its own start map",
        [](UserMapInputs& in) { in.associate = true; },
        {.parameters = games + "-xFoo.con -gFoo.grp  " + maps + "-map Foo.map /s3", .untick = true}},
@@ -187,11 +182,10 @@ TEST_F(PlayPathsTest, UserMap) {
        {.kind = Kind::Nothing}},
   };
   for (const auto& c : cases) {
-    savedCalls = 0;
     UserMapInputs in{Context(), "Maps", "Foo.map", "3", true, "", false, Tcs()};
     c.change(in);
     const PlayResult r = ComposeUserMap(fs, in);
-    ExpectResult(r, c.expected, savedCalls, c.name);
+    ExpectResult(r, c.expected, c.name);
   }
 }
 
@@ -227,23 +221,23 @@ TEST_F(PlayPathsTest, Tc) {
        "E1L1.map",
        {.parameters = " -map E1L1.map"}},
       {"not in the table without a map: nothing, and no saved game taken",
-       [this](PlayContext& p, TcChoice& tc) {
+       [](PlayContext& p, TcChoice& tc) {
          tc.selectedRow = "Nope";
-         p.savedGameSwitch = Saved(" /1");
+         p.savedGame = Saved(" /1");
        },
        "",
        {.kind = Kind::Nothing}},
       {"no data",
-       [](PlayContext& p, TcChoice&) { p.edition = PlayEdition::None; },
+       [](PlayContext& p, TcChoice&) { p.edition = GameEdition::NoData; },
        "",
        {.kind = Kind::Refused, .message = "Duke3d files not found!"}},
       {"smaller full data",
-       [](PlayContext& p, TcChoice&) { p.edition = PlayEdition::SmallerFull; },
+       [](PlayContext& p, TcChoice&) { p.edition = GameEdition::SmallerFull; },
        "",
        {.kind = Kind::Refused,
         .message = "Total Conversions can only be played when\nusing the full version of Duke3D."}},
       {"shareware",
-       [](PlayContext& p, TcChoice&) { p.edition = PlayEdition::Shareware; },
+       [](PlayContext& p, TcChoice&) { p.edition = GameEdition::Shareware; },
        "",
        {.kind = Kind::Refused,
         .message = "Total Conversions can only be played when\nusing the full version of Duke3D."}},
@@ -253,13 +247,13 @@ TEST_F(PlayPathsTest, Tc) {
        "",
        {.kind = Kind::Refused}},
       {"saved game appended",
-       [this](PlayContext& p, TcChoice&) { p.savedGameSwitch = Saved(" /2"); },
+       [](PlayContext& p, TcChoice&) { p.savedGame = Saved(" /2"); },
        "",
-       {.parameters = games + "-xFoo.con -gFoo.grp -map E1L1.map /2", .savedCalls = 1}},
+       {.parameters = games + "-xFoo.con -gFoo.grp -map E1L1.map /2", .clearSaved = true}},
       {"unmatched saved game",
-       [this](PlayContext& p, TcChoice&) { p.savedGameSwitch = Saved(""); },
+       [](PlayContext& p, TcChoice&) { p.savedGame = Saved(""); },
        "",
-       {.parameters = games + "-xFoo.con -gFoo.grp -map E1L1.map", .savedCalls = 1}},
+       {.parameters = games + "-xFoo.con -gFoo.grp -map E1L1.map"}},
       {"host gets the tail",
        [](PlayContext& p, TcChoice&) { p.role = GameRole::Host; },
        "",
@@ -277,12 +271,11 @@ TEST_F(PlayPathsTest, Tc) {
        {.parameters = games + "-xFoo.con -gFoo.grp  -map E1L2.map"}},
   };
   for (const auto& c : cases) {
-    savedCalls = 0;
     PlayContext play = Context();
     TcChoice tc = Tcs();
     c.change(play, tc);
     const PlayResult r = ComposeTc(fs, play, tc, c.map);
-    ExpectResult(r, c.expected, savedCalls, c.name);
+    ExpectResult(r, c.expected, c.name);
   }
 }
 
@@ -294,23 +287,23 @@ TEST_F(PlayPathsTest, Title) {
   } cases[] = {
       {"plain", [](PlayContext&) {}, {.parameters = "", .minimise = false}},
       {"shareware plays the title",
-       [](PlayContext& p) { p.edition = PlayEdition::Shareware; },
+       [](PlayContext& p) { p.edition = GameEdition::Shareware; },
        {.parameters = "", .minimise = false}},
       {"no data",
-       [](PlayContext& p) { p.edition = PlayEdition::None; },
+       [](PlayContext& p) { p.edition = GameEdition::NoData; },
        {.kind = Kind::Refused, .message = "Duke3d files not found!"}},
       {"saved game",
-       [this](PlayContext& p) { p.savedGameSwitch = Saved(" /4"); },
-       {.parameters = " /4", .minimise = false, .savedCalls = 1}},
+       [](PlayContext& p) { p.savedGame = Saved(" /4"); },
+       {.parameters = " /4", .clearSaved = true}},
       {"unmatched saved game",
-       [this](PlayContext& p) { p.savedGameSwitch = Saved(""); },
-       {.parameters = "", .minimise = false, .savedCalls = 1}},
+       [](PlayContext& p) { p.savedGame = Saved(""); },
+       {.parameters = "", .minimise = false}},
       {"saved game before the tail",
-       [this](PlayContext& p) {
+       [](PlayContext& p) {
          p.role = GameRole::Host;
-         p.savedGameSwitch = Saved(" /4");
+         p.savedGame = Saved(" /4");
        },
-       {.parameters = " /4", .minimise = false, .savedCalls = 1}},
+       {.parameters = " /4", .clearSaved = true}},
       {"host", [](PlayContext& p) { p.role = GameRole::Host; }, {.parameters = kTail, .minimise = false}},
       {"join without a nickname",
        [](PlayContext& p) {
@@ -320,11 +313,10 @@ TEST_F(PlayPathsTest, Title) {
        {.parameters = "", .minimise = false}},
   };
   for (const auto& c : cases) {
-    savedCalls = 0;
     PlayContext play = Context();
     c.change(play);
     const PlayResult r = ComposeTitle(play);
-    ExpectResult(r, c.expected, savedCalls, c.name);
+    ExpectResult(r, c.expected, c.name);
   }
 }
 
@@ -340,7 +332,7 @@ TEST_F(PlayPathsTest, StockLevel) {
       {"", "3", false, {.kind = Kind::Nothing}},
   };
   for (const auto& c : cases)
-    ExpectResult(ComposeLevel("Duke3dw.exe", c.switches, c.skill, c.noMonsters), c.expected, 0, c.switches);
+    ExpectResult(ComposeLevel("Duke3dw.exe", c.switches, c.skill, c.noMonsters), c.expected, c.switches);
 }
 
 }  // namespace

@@ -93,16 +93,18 @@ TEST_F(SavedGames, ChoosingSwitchesTheModeAndTheHints) {
   }
 }
 
-TEST_F(SavedGames, TheSwitchResetsTheBoxAndMinimises) {
+// Reading the switch changes nothing: only a play that loads the saved game
+// resets the box and minimises (see the play tests).
+TEST_F(SavedGames, TheSwitchIsReadWithoutTouchingTheChoice) {
   Save(0, "Hollywood", kT);
   Program& p = Started();
   p.ChooseSavedGame(0);
   p.Activate();  // a refill keeps the text and the choice
   EXPECT_EQ(p.View().savedText, "Hollywood ***");
   EXPECT_EQ(p.SavedGameSwitch().Text(), " /0");
-  EXPECT_EQ(ui.minimized, 1);
-  EXPECT_EQ(p.View().savedText, "Start a saved game");
-  EXPECT_FALSE(p.SavedGameMode());
+  EXPECT_EQ(ui.minimized, 0);
+  EXPECT_EQ(p.View().savedText, "Hollywood ***");
+  EXPECT_TRUE(p.SavedGameMode());
 }
 
 TEST_F(SavedGames, AChoiceNoLongerListedGivesNoSwitch) {
