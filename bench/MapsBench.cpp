@@ -70,7 +70,7 @@ void BM_LoadFolder(benchmark::State& state) {
   NullUi ui;
   tv::Program program(fs, ui, {ProgramFolder(), {}});
   program.Activate();
-  AgainstFloor(state, [&] { program.OpenMapFolder(0); });
+  AgainstFloor(state, [&] { program.Maps().OpenFolder(0); });
 }
 BENCHMARK(BM_LoadFolder)->UseManualTime()->Unit(benchmark::kMillisecond);
 
@@ -80,8 +80,8 @@ void BM_LoadFolderAndSwitchOrders(benchmark::State& state) {
   tv::Program program(fs, ui, {ProgramFolder(), {}});
   program.Activate();
   AgainstFloor(state, [&] {
-    program.OpenMapFolder(0);
-    for (int entry : {2, 3, 4, 1}) program.SortMaps(entry);
+    program.Maps().OpenFolder(0);
+    for (int entry : {2, 3, 4, 1}) program.Maps().Sort(entry);
   });
 }
 BENCHMARK(BM_LoadFolderAndSwitchOrders)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -93,7 +93,7 @@ void BM_SwitchOrdersAfterLoad(benchmark::State& state) {
   tv::Program program(fs, ui, {ProgramFolder(), {}});
   program.Activate();
   for (auto _ : state)
-    for (int entry : {2, 3, 4, 1}) program.SortMaps(entry);
+    for (int entry : {2, 3, 4, 1}) program.Maps().Sort(entry);
 }
 BENCHMARK(BM_SwitchOrdersAfterLoad)->Unit(benchmark::kMillisecond);
 

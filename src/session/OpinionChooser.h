@@ -34,6 +34,9 @@ inline constexpr std::array<OpinionRow, 8> kOpinionRows = {{
 }};
 inline constexpr const char* kOpinionTopHint = "Your selected map";
 
+// Which list opened the window: its choice rates the selected TC or map(s).
+enum class OpinionTarget { Tcs, Maps };
+
 class OpinionChooser {
  public:
   OpinionChooser(FileSystem& fs, UserInterface& ui, const DateTimeFormats& formats,
@@ -45,6 +48,7 @@ class OpinionChooser {
   std::string mapName;      // empty when opened for a TC
   std::string opinionPath;  // the folder of another installation
   bool exportFlag = false;  // read by the main window after the window closed
+  OpinionTarget target = OpinionTarget::Maps;
 
   bool CompareVisible() const { return m_compareVisible; }
 

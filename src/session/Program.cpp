@@ -1,5 +1,6 @@
 #include "session/Program.h"
 
+#include "install/Messages.h"
 #include "launch/CommandLine.h"
 #include "platform/Text.h"
 
@@ -10,42 +11,49 @@ namespace tv {
 // before the lists are filled; the window title, and with it the engine, is
 // settled last but one.
 const Program::PassStep Program::kPass[] = {
-    {"FindProgramFolder", &Program::FindProgramFolder},
-    {"FindGamesFolder", &Program::FindGamesFolder},
-    {"DeleteStrayGame10", &Program::DeleteStrayGame10},
-    {"BlackenLists", &Program::BlackenLists},
-    {"ClearExecutableList", &Program::ClearExecutableList},
-    {"ClearTcTable", &Program::ClearTcTable},
-    {"CheckDateStyle", &Program::CheckDateStyle},
-    {"ClearMapTables", &Program::ClearMapTables},
-    {"ClearTcOpinions", &Program::ClearTcOpinions},
-    {"DetectGameEdition", &Program::DetectGameEdition},
-    {"ListSavedGames", &Program::ListSavedGames},
-    {"ListGroupFiles", &Program::ListGroupFiles},
-    {"FindMapFolders", &Program::FindMapFolders},
-    {"DiscoverTCs", &Program::DiscoverTCs},
-    {"LoadSettings", &Program::LoadSettings},
-    {"FillTCList", &Program::FillTCList},
-    {"FindGameExecutables", &Program::FindGameExecutables},
-    {"LoadFirstMapFolder", &Program::LoadFirstMapFolder},
-    {"PackAndLoadTCOpinions", &Program::PackAndLoadTCOpinions},
-    {"UpdatePlayButton", &Program::UpdatePlayButton},
-    {"FillSavedGames", &Program::FillSavedGames},
-    {"ApplySavedSortMode", &Program::ApplySavedSortMode},
-    {"ResetSavedGamePattern", &Program::ResetSavedGamePattern},
-    {"UpdateWindowTitle", &Program::UpdateWindowTitle},
-    {"DropFocus", &Program::DropFocus},
-    {"ShowLists", &Program::ShowLists},
-    {"SetAssociationHint", &Program::SetAssociationHint},
-    {"SwitchHighResPack", &Program::SwitchHighResPack},
+    {"FindProgramFolder", [](Program& p) { p.m_s.programFolder = p.m_s.env.programFolder; }},
+    {"FindGamesFolder", [](Program& p) { p.m_tcs.FindGamesFolder(); }},
+    {"DeleteStrayGame10", [](Program& p) { p.m_saves.DeleteStrayGame10(); }},
+    {"BlackenLists", [](Program&) {}},  // the lists are always drawn on black here
+    {"ClearExecutableList", [](Program& p) { p.m_install.ClearExecutableList(); }},
+    {"ClearTcTable", [](Program& p) { p.m_tcs.ClearTable(); }},
+    {"CheckDateStyle", [](Program& p) { p.CheckDateStyle(); }},
+    {"ClearMapTables", [](Program& p) { p.m_maps.ClearTables(); }},
+    {"ClearTcOpinions", [](Program& p) { p.m_tcs.ClearOpinions(); }},
+    {"DetectGameEdition", [](Program& p) { p.m_install.DetectGameEdition(); }},
+    {"ListSavedGames", [](Program& p) { p.m_saves.List(); }},
+    {"ListGroupFiles", [](Program& p) { p.m_tcs.ListGroupFiles(); }},
+    {"FindMapFolders", [](Program& p) { p.m_maps.FindFolders(); }},
+    {"DiscoverTCs", [](Program& p) { p.m_tcs.Discover(); }},
+    {"LoadSettings", [](Program& p) { p.LoadSettings(); }},
+    {"FillTCList", [](Program& p) { p.m_tcs.FillList(); }},
+    {"FindGameExecutables", [](Program& p) { p.m_install.FindGameExecutables(); }},
+    {"LoadFirstMapFolder", [](Program& p) { p.m_maps.LoadFirstFolder(); }},
+    {"PackAndLoadTCOpinions", [](Program& p) { p.m_tcs.PackAndLoadOpinions(); }},
+    {"UpdatePlayButton", [](Program& p) { p.m_install.UpdatePlayButton(); }},
+    {"FillSavedGames", [](Program& p) { p.m_saves.Fill(); }},
+    {"ApplySavedSortMode", [](Program& p) { p.m_maps.ApplySavedSortMode(); }},
+    {"ResetSavedGamePattern", [](Program& p) { p.m_install.ResetSavedGamePattern(); }},
+    {"UpdateWindowTitle", [](Program& p) { p.m_install.UpdateWindowTitle(); }},
+    {"DropFocus", [](Program& p) { p.m_s.view.dropFocus = true; }},
+    {"ShowLists", [](Program& p) { p.m_s.view.listsVisible = true; }},
+    {"SetAssociationHint",
+     [](Program& p) { p.m_s.view.assocHint = "Play the selected map with\nthe selected Total Conversion"; }},
+    {"SwitchHighResPack", [](Program& p) { p.m_install.SwitchHighResPack(); }},
 };
 
 Program::Program(FileSystem& fs, UserInterface& ui, Environment env)
-    : m_fs(fs), m_ui(ui), m_env(std::move(env)), m_programFolder(m_env.programFolder) {
+    : m_s(fs, ui, std::move(env)),
+      m_opinions(fs, ui, m_s.env.formats, [this](int code) { SetOpinion(code); }),
+      m_install(m_s),
+      m_maps(m_s, m_opinions),
+      m_tcs(m_s, m_opinions),
+      m_saves(m_s, m_install),
+      m_play(m_s, m_install, m_maps, m_tcs, m_saves) {
   // Until a settings file is read (never on the first start) the box shows
   // the skill the game would be started with.
-  m_view.skillText = SkillBoxText(m_settings.skillLevel);
-  m_groupScans.KeepIn(m_env.cacheFolder, m_env.programFolder, m_env.now);
+  m_s.view.skillText = SkillBoxText(m_s.settings.skillLevel);
+  m_s.SetReactivation([this] { Activate(); });
 }
 
 void Program::Activate() {
@@ -53,71 +61,72 @@ void Program::Activate() {
   // start a further pass when it closes, and show itself again, for ever.
   if (m_inPass) return;
   m_inPass = true;
-  Guarded([this] { RunPass(); });
+  m_s.Guarded([this] { RunPass(); });
   m_inPass = false;
-  m_ui.Refresh();
 }
 
 void Program::RunPass() {
-  FileSystem::PassScope scope(m_fs);
+  FileSystem::PassScope scope(m_s.fs);
   for (const PassStep& step : kPass) {
     if (m_passObserver) m_passObserver(step.name);
-    (this->*step.run)();
+    step.run(*this);
   }
 }
 
-void Program::ReportRunTimeError(const std::string& message) {
-  std::string text = message;
-  if (text.empty() || text.back() != '.') text += '.';
-  m_ui.ShowRunTimeError(text);
-}
-
 void Program::Quit() {
-  Guarded([this] {
-    SaveSettings();
-    m_ui.Quit();
-  });
+  m_s.SaveSettings();
+  m_s.ui.Quit();
 }
-
-void Program::ShowModal(Window window) {
-  m_ui.ShowModal(window);
-  Activate();
-}
-
-void Program::ShowMessage(const std::string& text) {
-  m_ui.ShowMessage(text);
-  Activate();
-}
-
-int Program::MessageShow(const std::string& text, const std::string& title, const std::string& buttons) {
-  const int result = m_ui.MessageShow(text, title, buttons, -1, -1);
-  Activate();
-  return result;
-}
-
-void Program::FindProgramFolder() { m_programFolder = m_env.programFolder; }
-
-void Program::FindGamesFolder() { m_gamesFolder = m_programFolder + "Games"; }
-
-void Program::DeleteStrayGame10() {
-  // The name is taken relative to the current folder, not the program folder.
-  const std::string stray = m_fs.CurrentFolder() + "game10.sav";
-  if (m_fs.FileExists(stray)) m_fs.Delete(stray);
-}
-
-void Program::BlackenLists() {}  // the lists are always drawn on black here
 
 void Program::CheckDateStyle() {
-  const std::string today = FormatDateTime(LocalTime(m_env.now()), m_env.formats.shortDate);
+  const std::string today = FormatDateTime(LocalTime(m_s.env.now()), m_s.env.formats.shortDate);
   if (Contains(today, ".")) m_dateStyleDot = true;
 }
 
-void Program::DropFocus() { m_view.dropFocus = true; }
+void Program::LoadSettings() {
+  const IniFile ini(m_s.fs, m_s.SettingsPath());
+  if (!ini.FileExisted()) {
+    // The first start: the file is made from what memory holds, and nothing
+    // else is read in this pass. A file that is there but cannot be read is
+    // not replaced: the save fails with the error.
+    m_s.SaveSettings();
+    return;
+  }
+  Settings& settings = m_s.settings;
+  ReadNetworkSettings(ini, settings.network);
+  m_s.view.nicknameHeading = settings.network.nickname;
+  const MainKeysRead read = ReadMainSettings(ini, settings);
+  ApplySkin(SkinForStoredName(read.skinColor));
+  m_s.view.skillText = "Skill Level " + settings.skillLevel;
+  ReadFolderMaps(ini, settings);
+  if (Upper(read.initialized) != "TRUE") {
+    IniFile(m_s.fs, m_s.SettingsPath()).WriteString(kMainSection, "Initialized", "True");
+    m_install.CreateDesktopShortcut();
+  }
+}
 
-void Program::ShowLists() { m_view.listsVisible = true; }
+void Program::ApplySkin(const Skin& skin) {
+  m_s.view.skin = &skin;
+  m_s.settings.skinColor = skin.name;
+  IniFile(m_s.fs, m_s.SettingsPath()).WriteString(kMainSection, "SkinColor", skin.name);
+}
 
-void Program::SetAssociationHint() {
-  m_view.assocHint = "Play the selected map with\nthe selected Total Conversion";
+void Program::ChooseSkin(int index) { ApplySkin(kSkins.at(std::size_t(index))); }
+
+void Program::ShowAbout() {
+  m_s.ui.Beep(BeepKind::Exclamation);
+  m_s.ShowMessage(AboutText(kProgramVersion));
+}
+
+void Program::SetOpinion(int code) {
+  // A choice that cannot be kept is shown; the window closes all the same.
+  m_s.Guarded([&] {
+    if (m_opinions.target == OpinionTarget::Tcs)
+      m_tcs.SetOpinion(code);
+    else
+      m_maps.SetOpinion(code);
+    m_s.SaveSettings();
+  });
 }
 
 }  // namespace tv

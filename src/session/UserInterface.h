@@ -1,6 +1,7 @@
 #pragma once
 // What the core asks of the windows. The Qt layer implements it; tests use a
-// recorder that answers from a script.
+// recorder that answers from a script. The core never asks for a redraw: the
+// window renders after each event it hands over.
 #include <string>
 
 #include "platform/Beep.h"
@@ -37,8 +38,6 @@ class UserInterface {
   virtual std::string OpenFileDialog(const std::string& initialFolder, const std::string& filter) = 0;
   virtual void Minimize() = 0;
   virtual void Restore() = 0;
-  // The main window re-reads MainView.
-  virtual void Refresh() = 0;
   // Ends the event loop.
   virtual void Quit() = 0;
 };

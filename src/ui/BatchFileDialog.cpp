@@ -25,21 +25,21 @@ BatchFileDialog::BatchFileDialog(QWidget* parent)
 }
 
 void BatchFileDialog::Prepare(Program& program) {
-  program.ListBatchFiles();
+  program.Play().ListBatchFiles();
   m_batchList->clear();
-  for (const std::string& file : program.Batch().Files()) m_batchList->addItem(Shown(file));
+  for (const std::string& file : program.Play().Batch().Files()) m_batchList->addItem(Shown(file));
 }
 
 void BatchFileDialog::Select() {
   const QList<QListWidgetItem*> selected = m_batchList->selectedItems();
   const int row = selected.isEmpty() ? -1 : m_batchList->row(selected.front());
   bool closes = false;
-  Run([&](Program& p) { closes = p.Batch().Select(row); });
+  Run([&](Program& p) { closes = p.Play().Batch().Select(row); });
   if (closes) accept();
 }
 
 void BatchFileDialog::Cancel() {
-  Run([](Program& p) { p.Batch().Cancel(); });
+  Run([](Program& p) { p.Play().Batch().Cancel(); });
   reject();
 }
 

@@ -60,7 +60,7 @@ HistoryDialog::HistoryDialog(QWidget* parent) : SecondaryWindow("HistoryDialog",
 void HistoryDialog::Activate(Program& program) {
   m_historyList->clear();
   if (QWidget* main = parentWidget()) move(main->pos() + QPoint(198, 58));
-  for (const Program::HistoryRow& row : program.HistoryRows()) {
+  for (const MapBrowser::HistoryRow& row : program.Maps().HistoryRows()) {
     auto* item = new QListWidgetItem(Shown(row.name), m_historyList);
     item->setData(kOpinionRole, qlonglong(row.opinion));
   }

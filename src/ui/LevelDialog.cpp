@@ -34,7 +34,7 @@ LevelDialog::LevelDialog(QWidget* parent) : SecondaryWindow("LevelDialog", "Sele
 }
 
 void LevelDialog::Prepare(Program& program) {
-  LevelChooser& levels = program.Levels();
+  LevelChooser& levels = program.Play().Levels();
   levels.Prepare();
   m_levelList->clear();
   for (const LevelRow& row : levels.Rows()) new QTreeWidgetItem(m_levelList, {Shown(row.level), Shown(row.title)});
@@ -44,12 +44,12 @@ void LevelDialog::Select() {
   const QList<QTreeWidgetItem*> selected = m_levelList->selectedItems();
   const int row = selected.isEmpty() ? -1 : m_levelList->indexOfTopLevelItem(selected.front());
   bool closes = false;
-  Run([&](Program& p) { closes = p.Levels().Select(row); });
+  Run([&](Program& p) { closes = p.Play().Levels().Select(row); });
   if (closes) accept();
 }
 
 void LevelDialog::reject() {
-  Run([](Program& p) { p.Levels().Cancel(); });
+  Run([](Program& p) { p.Play().Levels().Cancel(); });
   SecondaryWindow::reject();
 }
 

@@ -39,21 +39,21 @@ QAction* MainMenus::Add(CaptionMenu* menu, const QString& name, const QString& c
 
 void MainMenus::BuildOptions1() {
   CaptionMenu* m = m_options1;
-  Add(m, "playBatchFile", "Play Batch File", Glyph::Batch, [](Program& p) { p.PlayBatchFile(); });
-  Add(m, "playTcLevel", "Play TC Level", Glyph::Level, [](Program& p) { p.PlayTcLevel(); });
+  Add(m, "playBatchFile", "Play Batch File", Glyph::Batch, [](Program& p) { p.Play().PlayBatchFile(); });
+  Add(m, "playTcLevel", "Play TC Level", Glyph::Level, [](Program& p) { p.Play().PlayTcLevel(); });
   m->addSeparator();
   CaptionMenu* games = m->AddSubmenu("executables", "Select Duke Game", GlyphIcon(Glyph::Game));
   for (int i = 1; i <= 5; ++i) {
     QAction* duke =
-        Add(games, Numbered("executable", i), QString(), Glyph::Game, [i](Program& p) { p.ChooseExecutable(i); });
+        Add(games, Numbered("executable", i), QString(), Glyph::Game, [i](Program& p) { p.Install().ChooseExecutable(i); });
     duke->setCheckable(true);
     m_duke[std::size_t(i - 1)] = duke;
   }
-  Add(m, "gameSetup", "Duke Game Setup", Glyph::Setup, [](Program& p) { p.StartGameSetup(); });
-  m_commandLine = Add(m, "commandLine", "Command line", Glyph::CommandLine, [](Program& p) { p.ToggleCommandLine(); });
+  Add(m, "gameSetup", "Duke Game Setup", Glyph::Setup, [](Program& p) { p.Play().StartGameSetup(); });
+  m_commandLine = Add(m, "commandLine", "Command line", Glyph::CommandLine, [](Program& p) { p.Play().ToggleCommandLine(); });
   m_commandLine->setCheckable(true);
   m->addSeparator();
-  Add(m, "desktopIcon", "Desktop Icon", Glyph::Desktop, [](Program& p) { p.AddDesktopIcon(); });
+  Add(m, "desktopIcon", "Desktop Icon", Glyph::Desktop, [](Program& p) { p.Install().AddDesktopIcon(); });
   CaptionMenu* skins = m->AddSubmenu("skins", "GUI Skin Color", GlyphIcon(Glyph::Skin));
   for (int i = 0; i < int(kSkins.size()); ++i) {
     const QString name = QString::fromLatin1(kSkins[std::size_t(i)].name);
@@ -69,7 +69,7 @@ void MainMenus::BuildOptions2() {
   CaptionMenu* folders = m->AddSubmenu("mapFolders", "Map Folders", GlyphIcon(Glyph::Folder));
   for (int slot = 0; slot <= 6; ++slot) {
     QAction* folder = Add(folders, Numbered("mapFolder", slot), QString(), Glyph::Folder,
-                          [slot](Program& p) { p.OpenMapFolder(slot); });
+                          [slot](Program& p) { p.Maps().OpenFolder(slot); });
     folder->setCheckable(true);
     m_mapFolders[std::size_t(slot)] = folder;
   }
@@ -77,17 +77,17 @@ void MainMenus::BuildOptions2() {
   const std::array<const char*, 4> orders = {"Alphabetical", "Map Colors", "Map Sizing", "Best Maps"};
   for (int entry = 1; entry <= 4; ++entry) {
     QAction* order = Add(sorting, Numbered("mapSort", entry), orders[std::size_t(entry - 1)], Glyph::Sort,
-                         [entry](Program& p) { p.SortMaps(entry); });
+                         [entry](Program& p) { p.Maps().Sort(entry); });
     order->setCheckable(true);
     m_mapSort[std::size_t(entry - 1)] = order;
   }
-  Add(m, "mapMusic", "Map Music", Glyph::Music, [](Program& p) { p.ChooseMapMusic(); });
+  Add(m, "mapMusic", "Map Music", Glyph::Music, [](Program& p) { p.Play().ChooseMapMusic(); });
   m->addSeparator();
-  QAction* save = Add(m, "saveOpinions", "Save Opinions", Glyph::Save, [](Program& p) { p.ExportMapOpinions(); });
+  QAction* save = Add(m, "saveOpinions", "Save Opinions", Glyph::Save, [](Program& p) { p.Maps().ExportOpinions(); });
   save->setToolTip("Save to VedaDezi.txt");
-  Add(m, "showHistory", "Show History", Glyph::History, [](Program& p) { p.ShowHistory(); });
-  Add(m, "playLevel", "Play Level", Glyph::Level, [](Program& p) { p.PlayLevel(); });
-  m_multiSelect = Add(m, "multiSelect", "Multi Select", Glyph::Multi, [](Program& p) { p.ToggleMultiSelect(); });
+  Add(m, "showHistory", "Show History", Glyph::History, [](Program& p) { p.Maps().ShowHistory(); });
+  Add(m, "playLevel", "Play Level", Glyph::Level, [](Program& p) { p.Play().PlayLevel(); });
+  m_multiSelect = Add(m, "multiSelect", "Multi Select", Glyph::Multi, [](Program& p) { p.Maps().ToggleMultiSelect(); });
   m_multiSelect->setCheckable(true);
   m->addSeparator();
   Add(m, "cancelOptions2", "Cancel", Glyph::Cancel, nullptr);

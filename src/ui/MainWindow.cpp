@@ -69,7 +69,7 @@ void MainWindow::SetProgram(Program* program, std::vector<SecondaryWindow*> skin
 
 void MainWindow::Run(const Operation& operation) {
   if (!m_program) return;
-  m_program->Guarded([&] { operation(*m_program); });
+  m_program->Handle([&] { operation(*m_program); });
   Render();
 }
 
@@ -131,74 +131,74 @@ void MainWindow::DropFocus() {
 void MainWindow::ShowOptions1() { m_menus->Options1().PopupAt(QCursor::pos()); }
 void MainWindow::ShowOptions2() { m_menus->Options2().PopupAt(QCursor::pos()); }
 void MainWindow::StartTc() {
-  Run([](Program& p) { p.StartTc(); });
+  Run([](Program& p) { p.Play().StartTc(); });
 }
 void MainWindow::Quit() {
   Run([](Program& p) { p.Quit(); });
 }
 void MainWindow::StartUserMap() {
-  Run([](Program& p) { p.StartUserMap(); });
+  Run([](Program& p) { p.Play().StartUserMap(); });
 }
 void MainWindow::StartFromTitle() {
-  Run([](Program& p) { p.StartFromTitle(); });
+  Run([](Program& p) { p.Play().StartFromTitle(); });
 }
 void MainWindow::ConfigureNetwork() {
-  Run([](Program& p) { p.ConfigureNetwork(); });
+  Run([](Program& p) { p.Play().ConfigureNetwork(); });
 }
 void MainWindow::DeleteSavedGame() {
-  Run([](Program& p) { p.DeleteSavedGame(); });
+  Run([](Program& p) { p.Saves().Delete(); });
 }
 void MainWindow::RefillSavedGames() {
-  Run([](Program& p) { p.RefillSavedGames(); });
+  Run([](Program& p) { p.Saves().Fill(); });
 }
 void MainWindow::ChooseSavedGame(int index) {
-  Run([index](Program& p) { p.ChooseSavedGame(index); });
+  Run([index](Program& p) { p.Saves().Choose(index); });
 }
 void MainWindow::ChooseSingleGame() {
-  Run([](Program& p) { p.ChooseSingleGame(); });
+  Run([](Program& p) { p.Play().ChooseSingleGame(); });
 }
 void MainWindow::ChooseHostGame() {
-  Run([](Program& p) { p.ChooseHostGame(); });
+  Run([](Program& p) { p.Play().ChooseHostGame(); });
 }
 void MainWindow::ChooseJoinGame() {
-  Run([](Program& p) { p.ChooseJoinGame(); });
+  Run([](Program& p) { p.Play().ChooseJoinGame(); });
 }
 void MainWindow::SetAssociation(bool checked) {
-  Run([checked](Program& p) { p.SetAssociation(checked); });
+  Run([checked](Program& p) { p.Play().SetAssociation(checked); });
 }
 void MainWindow::RememberTc() {
-  Run([](Program& p) { p.RememberTc(); });
+  Run([](Program& p) { p.Catalog().Remember(); });
 }
 void MainWindow::OpenTcOpinion() {
-  Run([](Program& p) { p.OpenTcOpinion(); });
+  Run([](Program& p) { p.Catalog().OpenOpinion(); });
 }
 void MainWindow::StartListedTc() {
-  Run([](Program& p) { p.StartListedTc(); });
+  Run([](Program& p) { p.Play().StartListedTc(); });
 }
 void MainWindow::RememberMap() {
-  Run([](Program& p) { p.RememberMap(); });
+  Run([](Program& p) { p.Maps().Remember(); });
 }
 void MainWindow::OpenMapOpinion() {
-  Run([](Program& p) { p.OpenMapOpinion(); });
+  Run([](Program& p) { p.Maps().OpenOpinion(); });
 }
 void MainWindow::OpenMapReadMe() {
-  Run([](Program& p) { p.OpenMapReadMe(); });
+  Run([](Program& p) { p.Maps().OpenReadMe(); });
 }
 
 void MainWindow::ChooseSkill() {
   const std::string text = m_skillBox->currentText().toStdString();
-  Run([&text](Program& p) { p.ChooseSkill(text); });
+  Run([&text](Program& p) { p.Play().ChooseSkill(text); });
 }
 
 void MainWindow::SelectTc() {
   const std::vector<int> rows = m_tcList->SelectedRows();
   const int row = rows.empty() ? -1 : rows.front();
-  Run([row](Program& p) { p.SelectTc(row); });
+  Run([row](Program& p) { p.Catalog().Select(row); });
 }
 
 void MainWindow::SelectMaps() {
   const std::vector<int> rows = m_mapList->SelectedRows();
-  Run([&rows](Program& p) { p.SelectMaps(rows); });
+  Run([&rows](Program& p) { p.Maps().Select(rows); });
 }
 
 void MainWindow::Render() {

@@ -56,20 +56,20 @@ NetworkDialog::NetworkDialog(QWidget* parent)
 
   // Only what the user does goes back to the core; rendering sends nothing.
   connect(m_nicknameEdit, &QLineEdit::textEdited, this,
-          [this](const QString& text) { Run([&](Program& p) { p.Config().nickname = text.toStdString(); }); });
+          [this](const QString& text) { Run([&](Program& p) { p.Play().Config().nickname = text.toStdString(); }); });
   connect(m_addressEdit, &QLineEdit::textEdited, this,
-          [this](const QString& text) { Run([&](Program& p) { p.Config().address = text.toStdString(); }); });
+          [this](const QString& text) { Run([&](Program& p) { p.Play().Config().address = text.toStdString(); }); });
   connect(m_playersBox, &QSpinBox::valueChanged, this,
-          [this](int value) { Run([&](Program& p) { p.Config().numPlayers = value; }); });
+          [this](int value) { Run([&](Program& p) { p.Play().Config().numPlayers = value; }); });
   connect(m_dedicatedBox, &QCheckBox::clicked, this, &NetworkDialog::SetDedicated);
   connect(m_acceptButton, &QPushButton::clicked, this, &NetworkDialog::Accept);
 }
 
-void NetworkDialog::Prepare(Program& program) { Render(program.Config()); }
+void NetworkDialog::Prepare(Program& program) { Render(program.Play().Config()); }
 
 void NetworkDialog::Activate(Program& program) {
-  program.ReloadNetworkSettings();
-  Render(program.Config());
+  program.Play().ReloadNetworkSettings();
+  Render(program.Play().Config());
 }
 
 void NetworkDialog::Render(const NetworkConfig& config) {
@@ -84,13 +84,13 @@ void NetworkDialog::Render(const NetworkConfig& config) {
 
 void NetworkDialog::SetDedicated(bool checked) {
   Run([&](Program& p) {
-    p.Config().SetDedicated(checked);
-    m_addressLabel->setText(Shown(p.Config().addressLabel));
+    p.Play().Config().SetDedicated(checked);
+    m_addressLabel->setText(Shown(p.Play().Config().addressLabel));
   });
 }
 
 void NetworkDialog::Accept() {
-  Run([](Program& p) { p.AcceptNetworkSettings(); });
+  Run([](Program& p) { p.Play().AcceptNetworkSettings(); });
   accept();
 }
 

@@ -16,19 +16,29 @@ QtUserInterface::QtUserInterface(Windows& windows) : m_windows(windows), m_sound
 
 void QtUserInterface::Beep(BeepKind kind) { m_sounds.Beep(kind); }
 
-void QtUserInterface::ShowMessage(const std::string& text) { m_windows.main.Messages().ShowMessage(Shown(text)); }
+// Each window or message shown in the middle of an event first brings the main
+// window up to date: it stays visible behind them.
+void QtUserInterface::ShowMessage(const std::string& text) {
+  m_windows.main.Render();
+  m_windows.main.Messages().ShowMessage(Shown(text));
+}
 
 int QtUserInterface::MessageShow(const std::string& text, const std::string& title, const std::string& buttons, int x,
                                  int y) {
+  m_windows.main.Render();
   return m_windows.main.Messages().MessageShow(Shown(text), Shown(title), buttons, x, y);
 }
 
 void QtUserInterface::ShowRunTimeError(const std::string& text) {
+  m_windows.main.Render();
   QMessageBox box(QMessageBox::Critical, "Tarvolin", Shown(text), QMessageBox::Ok, &m_windows.main);
   box.exec();
 }
 
-void QtUserInterface::ShowModal(Window window) { m_windows.Of(window).exec(); }
+void QtUserInterface::ShowModal(Window window) {
+  m_windows.main.Render();
+  m_windows.Of(window).exec();
+}
 
 void QtUserInterface::ShowOpinionMessage(const std::string& text, Rgb colour) {
   m_windows.opinions.ShowOpinionMessage(Shown(text), ToQColor(colour));
@@ -49,8 +59,6 @@ std::string QtUserInterface::OpenFileDialog(const std::string& initialFolder, co
 void QtUserInterface::Minimize() { m_windows.main.showMinimized(); }
 
 void QtUserInterface::Restore() { m_windows.main.showNormal(); }
-
-void QtUserInterface::Refresh() { m_windows.main.Render(); }
 
 void QtUserInterface::Quit() { QApplication::quit(); }
 

@@ -20,7 +20,6 @@ class QtUserInterface : public UserInterface {
   std::string OpenFileDialog(const std::string& initialFolder, const std::string& filter) override;
   void Minimize() override;
   void Restore() override;
-  void Refresh() override;
   void Quit() override;
 
  private:

@@ -25,7 +25,7 @@ ReadMeViewer::ReadMeViewer(QWidget* parent) : SecondaryWindow("ReadMeViewer", QS
 }
 
 void ReadMeViewer::Prepare(Program& program) {
-  const ReadMeView view = program.ReadMeToShow();
+  const ReadMeView view = program.Maps().ReadMeToShow();
   setWindowTitle(QString::fromStdString(view.caption));
   m_text->setPlainText(QString::fromStdString(view.text));
 }

@@ -44,7 +44,7 @@ void SecondaryWindow::AddSkinnedText(QWidget* widget) { m_skinnedTexts.push_back
 
 bool SecondaryWindow::Run(const std::function<void(Program&)>& operation) {
   if (!m_program) return false;
-  m_program->Guarded([&] { operation(*m_program); });
+  m_program->Handle([&] { operation(*m_program); });
   return true;
 }
 

@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
     env.formats = {"dd/MM/yyyy", "HH:mm:ss"};
     tv::Program program(fs, ui, env);
     program.Activate();
-    program.StartUserMap();
+    program.Play().StartUserMap();
     for (const auto& shown : ui.shown) std::fprintf(stderr, "%s: %s\n", shown.kind.c_str(), shown.text.c_str());
     return ui.shown.empty() ? 0 : 1;
   } catch (const std::exception& e) {

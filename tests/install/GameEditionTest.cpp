@@ -29,7 +29,7 @@ TEST_F(GameEditionTest, FollowsTheGroupFileSizeWithStrictThresholdsAndDisablesTh
     if (c.size >= 0) fixture::WriteSparseFile(Path("Duke3d.grp"), std::uint64_t(c.size));
     Program& p = Start();
     p.Activate();
-    EXPECT_EQ(p.Edition(), c.edition) << c.what;
+    EXPECT_EQ(p.Install().Edition(), c.edition) << c.what;
     EXPECT_EQ(p.View().skillEnabled, c.skillEnabled) << c.what;
   }
 }
@@ -38,7 +38,7 @@ TEST_F(GameEditionTest, FindsTheGroupFileWhateverItsLetterCase) {
   fixture::WriteSparseFile(Path("DUKE3D.GRP"), 44'000'000);
   Program& p = Start();
   p.Activate();
-  EXPECT_EQ(p.Edition(), GameEdition::Full);
+  EXPECT_EQ(p.Install().Edition(), GameEdition::Full);
   EXPECT_TRUE(p.View().skillEnabled);
 }
 
@@ -46,7 +46,7 @@ TEST_F(GameEditionTest, AFolderOfThatNameIsNoData) {
   fixture::MakeFolder(Path("Duke3d.grp"));
   Program& p = Start();
   p.Activate();
-  EXPECT_EQ(p.Edition(), GameEdition::NoData);
+  EXPECT_EQ(p.Install().Edition(), GameEdition::NoData);
   EXPECT_FALSE(p.View().skillEnabled);
 }
 
@@ -56,7 +56,7 @@ TEST_F(GameEditionTest, TheSkillBoxIsNeverEnabledAgainDuringTheRun) {
   ASSERT_FALSE(p.View().skillEnabled);
   fixture::WriteSparseFile(Path("Duke3d.grp"), 44'000'000);
   p.Activate();
-  EXPECT_EQ(p.Edition(), GameEdition::Full);
+  EXPECT_EQ(p.Install().Edition(), GameEdition::Full);
   EXPECT_FALSE(p.View().skillEnabled);
 }
 

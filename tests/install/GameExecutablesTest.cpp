@@ -44,20 +44,20 @@ TEST_F(GameExecutablesTest, ChoosingAnEntrySwitchesTitleButtonEngineAndPattern) 
   Program& p = Start();
   p.Activate();
 
-  p.ChooseExecutable(2);
+  p.Install().ChooseExecutable(2);
   EXPECT_EQ(p.CurrentSettings().dukeFilename, "Eduke32.exe");
   EXPECT_EQ(p.View().caption, std::string(kTitle) + "Eduke32 v2.0.0");
   EXPECT_EQ(p.View().playCaption, "Play Eduke32");
   EXPECT_EQ(p.View().playHint, "Play Eduke32");
-  EXPECT_TRUE(p.EDuke32Engine());
-  EXPECT_EQ(p.SavedGamePattern(), "egam*.sav");
+  EXPECT_TRUE(p.Install().EDuke32Engine());
+  EXPECT_EQ(p.Install().SavedGamePattern(), "egam*.sav");
 
-  p.ChooseExecutable(1);
+  p.Install().ChooseExecutable(1);
   EXPECT_EQ(p.CurrentSettings().dukeFilename, "Duke3dw.exe");
   EXPECT_EQ(p.View().caption, std::string(kTitle) + "Duke3dw v1.4 ");
   EXPECT_EQ(p.View().playCaption, "Play Duke3dw");
-  EXPECT_FALSE(p.EDuke32Engine());
-  EXPECT_EQ(p.SavedGamePattern(), "game*.sav");
+  EXPECT_FALSE(p.Install().EDuke32Engine());
+  EXPECT_EQ(p.Install().SavedGamePattern(), "game*.sav");
   // The choice is only in memory until the next settings save.
   EXPECT_EQ(Ini().find("Eduke32"), std::string::npos);
 }
@@ -72,9 +72,9 @@ TEST_F(GameExecutablesTest, OffersOnlyTheFirstFiveAndNeverHidesAnEntryAgain) {
   for (const char* name : {"duke1.exe", "duke2.exe", "duke3.exe", "duke4.exe", "duke5.exe"}) fs.Delete(Path(name));
   p.Activate();
   EXPECT_EQ(Menu(), (std::vector<std::string>{"Duke6", "Duke2", "Duke3", "Duke4", "Duke5"}));
-  p.ChooseExecutable(3);  // its list entry is gone: nothing happens
+  p.Install().ChooseExecutable(3);  // its list entry is gone: nothing happens
   EXPECT_EQ(p.CurrentSettings().dukeFilename, "Duke3dw.exe");
-  p.ChooseExecutable(1);
+  p.Install().ChooseExecutable(1);
   EXPECT_EQ(p.CurrentSettings().dukeFilename, "Duke6.exe");
 }
 
@@ -82,7 +82,7 @@ TEST_F(GameExecutablesTest, WithNoExecutableTheFirstEntryShowsEmptyAndDoesNothin
   Program& p = Start();
   p.Activate();
   EXPECT_EQ(Menu(), std::vector<std::string>{""});
-  p.ChooseExecutable(1);
+  p.Install().ChooseExecutable(1);
   EXPECT_EQ(p.CurrentSettings().dukeFilename, "Duke3dw.exe");
   EXPECT_EQ(p.View().caption, std::string(kTitle) + "Duke3dw");
 }
@@ -113,8 +113,8 @@ TEST_F(GameExecutablesTest, TitleAndPlayButtonNameTheExecutable) {
     EXPECT_EQ(p.View().caption, std::string(kTitle) + c.title) << c.dukeFilename;
     EXPECT_EQ(p.View().playCaption, c.button) << c.dukeFilename;
     EXPECT_EQ(p.View().playHint, c.button) << c.dukeFilename;
-    EXPECT_EQ(p.EDuke32Engine(), c.eduke32) << c.dukeFilename;
-    EXPECT_EQ(p.SavedGamePattern(), c.eduke32 ? "egam*.sav" : "game*.sav") << c.dukeFilename;
+    EXPECT_EQ(p.Install().EDuke32Engine(), c.eduke32) << c.dukeFilename;
+    EXPECT_EQ(p.Install().SavedGamePattern(), c.eduke32 ? "egam*.sav" : "game*.sav") << c.dukeFilename;
   }
 }
 
@@ -123,7 +123,7 @@ TEST_F(GameExecutablesTest, AMissingExecutableShowsTheNameAlone) {
   Program& p = Start();
   p.Activate();
   EXPECT_EQ(p.View().caption, std::string(kTitle) + "EDuke32");
-  EXPECT_TRUE(p.EDuke32Engine());
+  EXPECT_TRUE(p.Install().EDuke32Engine());
 }
 
 }  // namespace

@@ -93,7 +93,7 @@ TEST_F(LaunchGameTest, EachSwitchReachesTheGameWholeAndTheLineIsRecorded) {
   };
   for (const auto& c : cases) {
     fs.Delete(Path("game.log"));
-    program->LaunchGame("Duke3dw.exe", c.parameters);
+    program->Play().LaunchGame("Duke3dw.exe", c.parameters);
     std::vector<std::string> expected = {Here()};
     expected.insert(expected.end(), c.received.begin(), c.received.end());
     EXPECT_EQ(fixture::WaitForRecord(Path("game.log")), expected) << c.line;
@@ -108,8 +108,8 @@ TEST_F(LaunchGameTest, SavesTheSettingsBeforeTheStart) {
   fixture::WriteFile(Path("Tarvolin.ini"), "[Tarvolin]\r\nInitialized=True\r\nSkillLevel=3\r\n");
   fixture::WriteRecordingProgram(Path("EDuke32.exe"), Path("eduke.log"));
   program->Activate();
-  program->ChooseExecutable(2);  // Duke3dw.exe, EDuke32.exe: the second entry
-  program->LaunchGame("Duke3dw.exe", {});
+  program->Install().ChooseExecutable(2);  // Duke3dw.exe, EDuke32.exe: the second entry
+  program->Play().LaunchGame("Duke3dw.exe", {});
   EXPECT_EQ(IniFile(fs, Path("Tarvolin.ini")).ReadString("Tarvolin", "DukeFilename", ""), "Eduke32.exe");
   EXPECT_EQ(CommandLine(), "Duke3dw.exe ");
   EXPECT_EQ(fixture::WaitForRecord(Path("game.log")), std::vector<std::string>{Here()});
@@ -121,13 +121,13 @@ TEST_F(LaunchGameTest, TheConfirmationShowsTheLineAndOnlyNoStops) {
     bool started;
   } cases[] = {{kYes, true}, {kNo, false}, {kCancel, true}, {kOk, true}};
   fixture::WriteRecordingProgram(Path("Duke3dw.exe"), Path("game.log"));
-  program->ToggleCommandLine();
+  program->Play().ToggleCommandLine();
   for (const auto& c : cases) {
     fixture::WriteFile(Path("Tarvolin.ini"), "[Tarvolin]\r\nInitialized=True\r\nCommandLine=before\r\n");
     fs.Delete(Path("game.log"));
     ui.shown.clear();
     ui.answers = {c.answer};
-    program->LaunchGame("Duke3dw.exe", {});
+    program->Play().LaunchGame("Duke3dw.exe", {});
     ASSERT_EQ(ui.shown.size(), 1u) << c.answer;
     EXPECT_EQ(ui.shown[0].kind, "question");
     EXPECT_EQ(ui.shown[0].text, "Duke3dw.exe  \n\nContinue ?");
@@ -146,11 +146,11 @@ TEST_F(LaunchGameTest, TheConfirmationShowsTheLineAndOnlyNoStops) {
 TEST_F(LaunchGameTest, WindowsProgramsAndBatchFilesGoThroughWine) {
   fixture::WriteExecutable(Path("Duke3dw.exe"), 4000);
   fixture::WriteFile(Path("Setup.bat"), "@echo off\r\n");
-  program->LaunchGame("Duke3dw.exe", TcMapSwitch("My Map.map") + SkillSwitch("2"));
+  program->Play().LaunchGame("Duke3dw.exe", TcMapSwitch("My Map.map") + SkillSwitch("2"));
   EXPECT_EQ(fixture::WaitForRecord(bin.Path() + "wine.log"),
             (std::vector<std::string>{Here(), Path("Duke3dw.exe"), "-map", "My Map.map", "/s2"}));
   fs.Delete(bin.Path() + "wine.log");
-  program->LaunchGame(Path("setup.bat"), {});
+  program->Play().LaunchGame(Path("setup.bat"), {});
   EXPECT_EQ(fixture::WaitForRecord(bin.Path() + "wine.log"),
             (std::vector<std::string>{Here(), "cmd", "/c", "Setup.bat"}));
   EXPECT_TRUE(ui.shown.empty());
@@ -174,7 +174,7 @@ TEST_F(LaunchGameTest, AProgramThatCannotStartIsExplainedAndTheWindowRestored) {
     ui.shown.clear();
     ui.beeps.clear();
     ui.restored = 0;
-    program->LaunchGame(c.program, GameLine::Argument("-x"));
+    program->Play().LaunchGame(c.program, GameLine::Argument("-x"));
     ASSERT_EQ(ui.shown.size(), 1u) << c.program;
     EXPECT_EQ(ui.shown[0].kind, "message");
     EXPECT_EQ(ui.shown[0].text, c.message);
@@ -188,7 +188,7 @@ TEST_F(LaunchGameTest, AProgramThatCannotStartIsExplainedAndTheWindowRestored) {
 TEST_F(LaunchGameTest, AnUnwritableSettingsFileIsReportedAndTheGameStillStarts) {
   fixture::WriteRecordingProgram(Path("Duke3dw.exe"), Path("game.log"));
   fixture::MakeFolder(Path("Tarvolin.ini"));
-  program->LaunchGame("Duke3dw.exe", {});
+  program->Play().LaunchGame("Duke3dw.exe", {});
   EXPECT_EQ(fixture::WaitForRecord(Path("game.log")), std::vector<std::string>{Here()});
   ASSERT_FALSE(ui.shown.empty());
   EXPECT_EQ(ui.shown[0].kind, "error");
@@ -196,13 +196,13 @@ TEST_F(LaunchGameTest, AnUnwritableSettingsFileIsReportedAndTheGameStillStarts) 
 }
 
 TEST_F(LaunchGameTest, TheSetupProgramStartsWhenPresentElseABeep) {
-  program->StartGameSetup();
+  program->Play().StartGameSetup();
   EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Default});
   EXPECT_EQ(CommandLine(), "<none>");
 
   fixture::WriteRecordingProgram(Path("d3wsetup.exe"), Path("setup.log"));
   ui.beeps.clear();
-  program->StartGameSetup();
+  program->Play().StartGameSetup();
   EXPECT_EQ(fixture::WaitForRecord(Path("setup.log")), std::vector<std::string>{Here()});
   EXPECT_EQ(CommandLine(), "D3WSetup.exe ");
   EXPECT_TRUE(ui.beeps.empty());

@@ -48,21 +48,21 @@ TEST_F(ToolsMenuTest, AboutShowsTheVersionAndTheUsageNotesAfterTheExclamationBee
 TEST_F(ToolsMenuTest, CommandLineTogglesAndStartsUncheckedEveryRun) {
   Program& p = Start();
   EXPECT_FALSE(p.View().commandLineChecked);
-  p.ToggleCommandLine();
+  p.Play().ToggleCommandLine();
   EXPECT_TRUE(p.View().commandLineChecked);
   p.Activate();  // not a setting: a pass keeps it
   EXPECT_TRUE(p.View().commandLineChecked);
-  p.ToggleCommandLine();
+  p.Play().ToggleCommandLine();
   EXPECT_FALSE(p.View().commandLineChecked);
-  p.ToggleCommandLine();
+  p.Play().ToggleCommandLine();
   EXPECT_FALSE(Start().View().commandLineChecked);
 }
 
 TEST_F(ToolsMenuTest, DesktopIconPutsOneLauncherOfTheProgramOnTheDesktop) {
   fixture::MakeFolder(Desktop());
   Program& p = Start();
-  p.AddDesktopIcon();
-  p.AddDesktopIcon();
+  p.Install().AddDesktopIcon();
+  p.Install().AddDesktopIcon();
   EXPECT_EQ(ui.beeps, (std::vector<BeepKind>{BeepKind::Information, BeepKind::Information}));
   EXPECT_EQ(DesktopFiles(), std::vector<std::string>{"Tarvolin.desktop"});
   EXPECT_EQ(fixture::ReadFile(Desktop() + "Tarvolin.desktop"),
@@ -92,7 +92,7 @@ TEST_F(ToolsMenuTest, ShortcutsOfAProgramElsewhereNameTheGameFolder) {
     p.Activate();  // the first pass that finds the settings file
     EXPECT_EQ(fixture::ReadFile(shortcut), expected) << c.executable;
     fs.Delete(shortcut);
-    p.AddDesktopIcon();
+    p.Install().AddDesktopIcon();
     EXPECT_EQ(fixture::ReadFile(shortcut), expected) << c.executable;
     fs.Delete(dir.Path() + "Tarvolin.ini");
   }
@@ -100,7 +100,7 @@ TEST_F(ToolsMenuTest, ShortcutsOfAProgramElsewhereNameTheGameFolder) {
 
 TEST_F(ToolsMenuTest, WithoutADesktopOnlyTheBeepRemains) {
   Program& p = Start();
-  p.AddDesktopIcon();
+  p.Install().AddDesktopIcon();
   EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Information});
   EXPECT_FALSE(fixture::Exists(Desktop()));
 }

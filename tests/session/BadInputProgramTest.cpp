@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "MapsTest.h"
+#include "support/ProgramFixture.h"
 #include "catalog/History.h"
 #include "fixture/Groups.h"
 #include "fixture/Home.h"
@@ -41,7 +41,7 @@ std::vector<std::string> Errors(const RecordingUi& ui) {
   return errors;
 }
 
-class BadInput : public MapsTest {
+class BadInput : public ProgramTest {
  protected:
   void Game(const std::string& name, const std::string& bytes) { fixture::WriteFile(Path("Games/" + name), bytes); }
   // The program on another folder than the fixture's.
@@ -97,15 +97,15 @@ TEST_F(BadInput, FifosDevicesAndLinkLoopsAreSkipped) {
   }
   Program& p = Start();
   p.Activate();
-  p.SelectMaps({0});
-  p.OpenMapReadMe();  // looks for the read-me beside the map
-  p.ListTCLevels(0);
-  p.RefillSavedGames();
+  p.Maps().Select({0});
+  p.Maps().OpenReadMe();  // looks for the read-me beside the map
+  p.Catalog().ListLevels(0);
+  p.Saves().Fill();
   p.Activate();
 
   EXPECT_EQ(Rows(), std::vector<std::string>{"A.map"});
   EXPECT_EQ(TcRows(p), std::vector<std::string>{"Real"});
-  EXPECT_EQ(p.TcLevelNames(), std::vector<std::string>{"REAL"});
+  EXPECT_EQ(p.Catalog().LevelNames(), std::vector<std::string>{"REAL"});
   EXPECT_TRUE(p.View().savedEntries.empty());
   EXPECT_EQ(Errors(ui), std::vector<std::string>{});
   for (const Trap& t : traps) {
@@ -136,15 +136,15 @@ TEST_F(BadInput, MapNamesWithAnyCharacterAreListedRatedAndRemembered) {
 
   std::vector<std::string> bytes;
   for (const std::string& n : names) bytes.push_back(fixture::ReadFile(Path("Maps/" + n)));
-  p.ToggleMultiSelect();
+  p.Maps().ToggleMultiSelect();
   std::vector<int> all(names.size());
   for (std::size_t i = 0; i < all.size(); ++i) all[i] = int(i);
-  p.SelectMaps(all);
-  p.SetMapOpinion(3);
+  p.Maps().Select(all);
+  ui.onModal = [&](Window) { p.Opinions().ChooseOpinion(3); };  // "Played and was Bad"
+  p.Maps().OpenOpinion();
   EXPECT_EQ(Codes(), std::vector<int>(names.size(), 3));
   for (std::size_t i = 0; i < names.size(); ++i)
     EXPECT_EQ(fixture::ReadFile(Path("Maps/" + names[i])), bytes[i]) << names[i];
-  p.SaveMapOpinions(true);
   EXPECT_TRUE(fixture::Exists(Path("TarvolinMaps0.txt")));
   EXPECT_FALSE(fixture::Exists(Path("pwned")));
   EXPECT_FALSE(fixture::Exists(Path("Maps/pwned")));
@@ -157,29 +157,6 @@ TEST_F(BadInput, MapNamesWithAnyCharacterAreListedRatedAndRemembered) {
   }
   EXPECT_EQ(ReadHistory(fs, Path("Tarvolin.ini")), remembered);
   EXPECT_EQ(Errors(ui), std::vector<std::string>{});
-}
-
-// A folder of 10,000 maps lists the first thousand and warns.
-TEST_F(BadInput, AFolderOfTenThousandMaps) {
-  // In memory where the system has it: ten thousand files cost seconds on some disks.
-  std::optional<fixture::ScopedEnv> inMemory;
-  if (fixture::Exists("/dev/shm/")) inMemory.emplace("TMPDIR", "/dev/shm");
-  fixture::TempFolder big;
-  fixture::MakeFolder(big.Path() + "Maps");
-  for (int i = 0; i < 10000; ++i) {
-    const int fd =
-        ::open((big.Path() + "Maps/m" + std::to_string(10000 + i) + ".map").c_str(), O_WRONLY | O_CREAT, 0644);
-    ASSERT_GE(fd, 0);
-    ::close(fd);
-  }
-  fixture::WriteFile(big.Path() + "Tarvolin.ini", "[Tarvolin]\r\nInitialized=True\r\n");
-  FileSystem bigFs(big.Path());
-  const auto started = StartIn(bigFs, big.Path());
-  Program& p = *started;
-  p.Activate();
-  EXPECT_EQ(p.View().mapRows.size(), 1000u);
-  EXPECT_EQ(p.View().mapRows.back().text, "M10999.map");
-  EXPECT_EQ(Shown(kLimitWarning), 1);
 }
 
 // Empty and cut-off group files are TCs by their names, with nothing found
@@ -196,13 +173,13 @@ TEST_F(BadInput, EmptyOrTruncatedGroupFiles) {
   Program& p = Start();
   p.Activate();
   EXPECT_EQ(TcRows(p), (std::vector<std::string>{"Cut", "Empty", "Empty", "Short", "Trunc"}));
-  for (const TcRecord& tc : p.Tcs()) {
+  for (const TcRecord& tc : p.Catalog().Records()) {
     EXPECT_EQ(tc.mapFile, "") << tc.groupFile;
     // The scans read what is there: a name in the first bytes still counts.
     const bool named = tc.groupFile == "Cut.zip" || tc.groupFile == "Trunc.grp";
     EXPECT_EQ(tc.scriptFile, named ? tc.groupFile.substr(0, tc.groupFile.size() - 4) + ".con" : "") << tc.groupFile;
   }
-  for (int row = 0; row < 5; ++row) p.ListTCLevels(row);
+  for (int row = 0; row < 5; ++row) p.Catalog().ListLevels(row);
   EXPECT_EQ(Errors(ui), std::vector<std::string>{});
   std::vector<std::string> inis = fs.List(Path("Games"), "*.ini");
   EXPECT_EQ(inis, (std::vector<std::string>{"Cut.ini", "Empty.ini", "Short.ini", "Trunc.ini"}));
@@ -249,10 +226,10 @@ TEST_F(BadInput, AZipLargerThanMemory) {
   Program& p = Start();
   p.Activate();
   ASSERT_EQ(TcRows(p), std::vector<std::string>{"Huge"});
-  p.ListTCLevels(0);
-  ASSERT_EQ(p.TcLevelNames().size(), 72u);
-  EXPECT_EQ(p.TcLevelNames()[0], "HUGE");
-  EXPECT_EQ(p.TcLevelNames()[71], "L70");
+  p.Catalog().ListLevels(0);
+  ASSERT_EQ(p.Catalog().LevelNames().size(), 72u);
+  EXPECT_EQ(p.Catalog().LevelNames()[0], "HUGE");
+  EXPECT_EQ(p.Catalog().LevelNames()[71], "L70");
 }
 
 // Links planted under the names of every file the program writes, pointing
@@ -280,10 +257,10 @@ TEST_F(BadInput, PlantedLinksAreReplacedNeverFollowed) {
 
   Program& p = Start();
   p.Activate();
-  p.SelectMaps({0});
-  p.SetMapOpinion(3);
-  p.SaveMapOpinions(true);
-  p.AddDesktopIcon();
+  p.Maps().Select({0});
+  ui.onModal = [&](Window) { p.Opinions().ChooseOpinion(3); };  // rated, and the opinions exported
+  p.Maps().OpenOpinion();
+  p.Install().AddDesktopIcon();
   p.Quit();
 
   EXPECT_EQ(Errors(ui), std::vector<std::string>{});
@@ -315,8 +292,9 @@ TEST_F(BadInput, AProgramFolderPathWithShellCharacters) {
   Program& p = *started;
   p.Activate();
   p.Activate();  // the second pass of a first run makes the shortcut
-  p.SelectMaps({0});
-  p.SetMapOpinion(4);
+  p.Maps().Select({0});
+  ui.onModal = [&](Window) { p.Opinions().ChooseOpinion(4); };  // "Confusing or  stuck"
+  p.Maps().OpenOpinion();
   p.Quit();
 
   EXPECT_EQ(p.View().mapRows.size(), 1u);

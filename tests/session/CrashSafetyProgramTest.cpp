@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "MapsTest.h"
+#include "support/ProgramFixture.h"
 #include "session/OpinionChooser.h"
 #include "fixture/Groups.h"
 #include "fixture/SavedGames.h"
@@ -83,19 +83,7 @@ class FolderWatch {
   int m_fd;
 };
 
-class CrashSafety : public MapsTest {
- protected:
-  void Game(const std::string& name, const std::string& bytes) { fixture::WriteFile(Path("Games/" + name), bytes); }
-  // The opinion window answers with the row of that code.
-  void AnswerOpinion(int code) {
-    ui.onModal = [this, code](Window) {
-      OpinionChooser& opinions = program->Opinions();
-      opinions.Prepare();
-      for (std::size_t row = 0; row < kOpinionRows.size(); ++row)
-        if (kOpinionRows[row].code == code) opinions.ChooseOpinion(row);
-    };
-  }
-};
+using CrashSafety = ProgramTest;
 
 // Every opinion, on one map or several, sets file times: no map file is
 // opened for writing, made, renamed or removed.
@@ -112,11 +100,11 @@ TEST_F(CrashSafety, OpinionsChangeOnlyTheTimesOfMapFiles) {
   FolderWatch watch(Path("Maps"), FolderWatch::kContent);
   ASSERT_TRUE(watch.Watching());
   for (const bool multi : {false, true}) {
-    if (multi) p.ToggleMultiSelect();
+    if (multi) p.Maps().ToggleMultiSelect();
     for (const OpinionRow& row : kOpinionRows) {
-      p.SelectMaps({0, 2});
+      p.Maps().Select({0, 2});
       AnswerOpinion(row.code);
-      p.OpenMapOpinion();
+      p.Maps().OpenOpinion();
       EXPECT_EQ(Codes(), (std::vector<int>{row.code, 0, multi ? row.code : 0})) << "the times were set";
       EXPECT_EQ(watch.Take(), Events{}) << "code " << row.code << (multi ? ", several maps" : ", one map");
     }
@@ -130,11 +118,11 @@ TEST_F(CrashSafety, OpinionsChangeOnlyTheTimesOfMapFiles) {
 // pass, opinion, level listing or quit writes to the Games folder again, not
 // even over a file that is damaged or lacks every key.
 TEST_F(CrashSafety, PerTcSettingsFilesAreWrittenOnceAndNeverRewritten) {
-  Game("Damaged.grp", fixture::GroupFileBytes({{"DAMAGED.CON", "c"}}));
-  Game("Damaged.ini", std::string("\0\xff[Damaged.Options\r\nGameName", 27));
-  Game("Keyless.grp", fixture::GroupFileBytes({{"KEYLESS.MAP", fixture::FillerBytes(400)}}));
-  Game("Keyless.ini", "[Keyless.Options]\r\n");
-  Game("New.zip", fixture::ZipBytes({{"NEW.MAP", fixture::FillerBytes(20000)}}));
+  Put("Games/Damaged.grp", fixture::GroupFileBytes({{"DAMAGED.CON", "c"}}));
+  Put("Games/Damaged.ini", std::string("\0\xff[Damaged.Options\r\nGameName", 27));
+  Put("Games/Keyless.grp", fixture::GroupFileBytes({{"KEYLESS.MAP", fixture::FillerBytes(400)}}));
+  Put("Games/Keyless.ini", "[Keyless.Options]\r\n");
+  Put("Games/New.zip", fixture::ZipBytes({{"NEW.MAP", fixture::FillerBytes(20000)}}));
   Settings("");
   FolderWatch watch(Path("Games"));
   ASSERT_TRUE(watch.Watching());
@@ -143,10 +131,10 @@ TEST_F(CrashSafety, PerTcSettingsFilesAreWrittenOnceAndNeverRewritten) {
   EXPECT_EQ(watch.Touched(), Events{"New.ini"});
   p.Activate();
   for (int row = 0; row < 3; ++row) {
-    p.SelectTc(row);
+    p.Catalog().Select(row);
     AnswerOpinion(row + 2);
-    p.OpenTcOpinion();
-    p.ListTCLevels(row);
+    p.Catalog().OpenOpinion();
+    p.Catalog().ListLevels(row);
   }
   p.Quit();
   EXPECT_EQ(watch.Touched(), Events{});
@@ -193,9 +181,9 @@ TEST_F(CrashSafety, DeletingASavedGameRemovesOnlyItsFile) {
   ASSERT_NE(chosen, entries.end()) << ::testing::PrintToString(entries);
   FolderWatch watch(Path(""));
   ASSERT_TRUE(watch.Watching());
-  p.ChooseSavedGame(int(chosen - entries.begin()));
+  p.Saves().Choose(int(chosen - entries.begin()));
   ui.answers = {kYes};
-  p.DeleteSavedGame();
+  p.Saves().Delete();
   EXPECT_EQ(watch.Take(), Events{"delete game2.sav"});
   for (const char* name : {"GAME2.SAV", "egam2.sav", "game20.sav", "game2.sav.bak", "Maps/game2.sav"})
     EXPECT_TRUE(fixture::Exists(Path(name))) << name;

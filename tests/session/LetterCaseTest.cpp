@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "PlayTest.h"
+#include "support/ProgramFixture.h"
 #include "fixture/Groups.h"
 #include "fixture/Maps.h"
 #include "fixture/SavedGames.h"
@@ -12,84 +12,86 @@
 namespace tv::test {
 namespace {
 
-void PutTc(PlayFolder& f, const std::string& folder) {
+void PutTc(ProgramTest& f, const std::string& folder) {
   f.Put(folder + "/Mytc.grp",
         fixture::GroupFileBytes({{"MYTC.CON", "c"}, {"MYTC.DEF", "d"}, {"MYTC.MAP", fixture::FillerBytes(600)}}));
 }
 
-std::string PlayedTc(PlayFolder& f, Program& p) {
-  p.SelectTc(0);
-  p.StartTc();
+std::string PlayedTc(ProgramTest& f, Program& p) {
+  p.Catalog().Select(0);
+  p.Play().StartTc();
   return f.CommandLine();
 }
 
-std::string ReadMeShown(PlayFolder&, Program& p) {
-  p.SelectMaps({0});
-  p.OpenMapReadMe();
-  return p.ReadMeToShow().text;
+std::string ReadMeShown(ProgramTest&, Program& p) {
+  p.Maps().Select({0});
+  p.Maps().OpenReadMe();
+  return p.Maps().ReadMeToShow().text;
 }
 
-TEST(LetterCase, EveryFolderAndFileIsFoundWhateverItsCase) {
-  const struct {
-    const char* planted;
-    std::function<void(PlayFolder&)> plant;
-    std::function<std::string(PlayFolder&, Program&)> observe;
-    std::string expected;  // "{pf}" is the program folder
-  } cases[] = {
-      {"games", [](PlayFolder& f) { PutTc(f, "games"); }, PlayedTc,
+struct Planted {
+  const char* planted;
+  std::function<void(ProgramTest&)> plant;
+  std::function<std::string(ProgramTest&, Program&)> observe;
+  std::string expected;  // "{pf}" is the program folder
+};
+
+class LetterCase : public ProgramTest, public ::testing::WithParamInterface<Planted> {};
+
+TEST_P(LetterCase, EveryFolderAndFileIsFoundWhateverItsCase) {
+  const Planted& c = GetParam();
+  Game();
+  c.plant(*this);
+  Program& p = Started();
+  EXPECT_EQ(c.observe(*this, p), Fill(c.expected));
+  EXPECT_EQ(ui.shown.size(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(AnyCase, LetterCase, ::testing::Values(
+      Planted{"games", [](ProgramTest& f) { PutTc(f, "games"); }, PlayedTc,
        "Duke3dw.exe -j{pf}Games -xMytc.con -hmytc.def -gMytc.grp -map mytc.map"},
-      {"GAMES", [](PlayFolder& f) { PutTc(f, "GAMES"); }, PlayedTc,
+      Planted{"GAMES", [](ProgramTest& f) { PutTc(f, "GAMES"); }, PlayedTc,
        "Duke3dw.exe -j{pf}Games -xMytc.con -hmytc.def -gMytc.grp -map mytc.map"},
-      {"MAPS1", [](PlayFolder& f) { fixture::WriteMap(f.Path("MAPS1/Pool.map")); },
-       [](PlayFolder&, Program& p) {
-         p.OpenMapFolder(1);
+      Planted{"MAPS1", [](ProgramTest& f) { fixture::WriteMap(f.Path("MAPS1/Pool.map")); },
+       [](ProgramTest&, Program& p) {
+         p.Maps().OpenFolder(1);
          return p.View().mapFolders[1].caption + ": " + p.View().mapRows.at(0).text;
        },
        "Maps1: Pool.map"},
-      {"music", [](PlayFolder& f) { fixture::MakeFolder(f.Path("music")); },
-       [](PlayFolder& f, Program& p) {
-         p.ChooseMapMusic();
+      Planted{"music", [](ProgramTest& f) { fixture::MakeFolder(f.Path("music")); },
+       [](ProgramTest& f, Program& p) {
+         p.Play().ChooseMapMusic();
          return f.ui.fileDialogs.at(0).first;
        },
        "{pf}music"},
-      {"AUTOLOAD",
-       [](PlayFolder& f) {
+      Planted{"AUTOLOAD",
+       [](ProgramTest& f) {
          f.Put("AUTOLOAD/Duke3d_hrp.zip");
          f.Put("Duke3d.def", "loose");
        },
-       [](PlayFolder& f, Program&) { return fixture::ReadFile(f.Path("Duke3d.def.bak")); }, "loose"},
-      {"help",
-       [](PlayFolder& f) {
+       [](ProgramTest& f, Program&) { return fixture::ReadFile(f.Path("Duke3d.def.bak")); }, "loose"},
+      Planted{"help",
+       [](ProgramTest& f) {
          fixture::WriteMap(f.Path("Maps/Pool.map"));
          f.Put("help/Pool.txt", "In Help");
        },
        ReadMeShown, "In Help"},
-      {"text",
-       [](PlayFolder& f) {
+      Planted{"text",
+       [](ProgramTest& f) {
          fixture::WriteMap(f.Path("Maps/Pool.map"));
          f.Put("text/Pool.txt", "In Text");
        },
        ReadMeShown, "In Text"},
-      {"DUKE3D.GRP", [](PlayFolder& f) { std::filesystem::rename(f.Path("Duke3d.grp"), f.Path("DUKE3D.GRP")); },
-       [](PlayFolder&, Program& p) { return std::string(p.Edition() == GameEdition::Full ? "full" : "not full"); },
+      Planted{"DUKE3D.GRP", [](ProgramTest& f) { std::filesystem::rename(f.Path("Duke3d.grp"), f.Path("DUKE3D.GRP")); },
+       [](ProgramTest&, Program& p) { return std::string(p.Install().Edition() == GameEdition::Full ? "full" : "not full"); },
        "full"},
-      {"Game0.SAV", [](PlayFolder& f) { fixture::WriteSavedGame(f.Path("Game0.SAV"), "Hollywood"); },
-       [](PlayFolder&, Program& p) {
-         p.RefillSavedGames();
-         p.ChooseSavedGame(0);
-         return p.View().savedEntries.at(0) + ":" + p.SavedGameSwitch().Text();
+      Planted{"Game0.SAV", [](ProgramTest& f) { fixture::WriteSavedGame(f.Path("Game0.SAV"), "Hollywood"); },
+       [](ProgramTest&, Program& p) {
+         p.Saves().Fill();
+         p.Saves().Choose(0);
+         return p.View().savedEntries.at(0) + ":" + p.Saves().Switch().Text();
        },
-       "Hollywood ***: /0"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.planted);
-    PlayFolder f;
-    c.plant(f);
-    Program& p = f.Start();
-    EXPECT_EQ(c.observe(f, p), f.Fill(c.expected));
-    EXPECT_EQ(f.ui.shown.size(), 0u);
-  }
-}
+       "Hollywood ***: /0"}));
 
 }  // namespace
 }  // namespace tv::test

@@ -1,18 +1,32 @@
 #pragma once
-// A program folder in a temporary folder with the core running on it.
+// A program folder in a temporary folder with the core running on it, and
+// the helpers its tests share: maps, settings, a stand-in game that records
+// how it was started, and the user's part in the opinion window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "session/Program.h"
+#include "fixture/Executables.h"
 #include "fixture/Fixture.h"
 #include "fixture/Home.h"
+#include "fixture/Maps.h"
+#include "settings/IniFile.h"
 #include "support/RecordingUi.h"
 
 namespace tv::test {
 
+inline constexpr std::uint64_t kFullData = 44'000'000;
+inline constexpr std::uint64_t kSmallerFullData = 30'000'000;
+inline constexpr std::uint64_t kSharewareData = 11'000'000;
+
 class ProgramTest : public ::testing::Test {
- protected:
+ public:
   ProgramTest() : fs(dir.Path()) {}
 
   // Makes the program on the folder; call after preparing files.
@@ -26,9 +40,91 @@ class ProgramTest : public ::testing::Test {
     program = std::make_unique<Program>(fs, ui, env);
     return *program;
   }
+  // The program after its first pass, on a settings file holding these [Tarvolin] lines.
+  Program& Started(const std::string& settingsLines = "") {
+    Settings(settingsLines);
+    Program& p = Start();
+    p.Activate();
+    return p;
+  }
   std::string Ini() const { return fixture::ReadFile(dir.Path() + "Tarvolin.ini"); }
   void WriteIni(const std::string& text) { fixture::WriteFile(dir.Path() + "Tarvolin.ini", text); }
+  void Settings(const std::string& lines) { WriteIni("[Tarvolin]\r\nInitialized=True\r\n" + lines); }
+  std::string Setting(const std::string& section, const std::string& key) {
+    return IniFile(fs, Path("Tarvolin.ini")).ReadString(section, key, "<none>");
+  }
   std::string Path(const std::string& name) const { return dir.Path() + name; }
+  void Put(const std::string& name, const std::string& bytes = "x") const { fixture::WriteFile(Path(name), bytes); }
+  // A map at the program folder's relative path, last changed in that hour
+  // (1..8 an opinion, 12 none), its size growing with the sprites.
+  void Map(const std::string& path, int hour = 12, int sprites = 1) {
+    fixture::WriteMap(Path(path), hour, {1, 4, sprites});
+  }
+
+  std::vector<std::string> Rows() const {
+    std::vector<std::string> rows;
+    for (const ListRow& row : program->View().mapRows) rows.push_back(row.text);
+    return rows;
+  }
+  std::vector<int> Codes() const {
+    std::vector<int> codes;
+    for (const ListRow& row : program->View().mapRows) codes.push_back(row.code);
+    return codes;
+  }
+  std::string Selected() const {
+    const MainView& v = program->View();
+    return v.mapSelected.empty() ? "" : v.mapRows[std::size_t(v.mapSelected.front())].text;
+  }
+  long Beeps(BeepKind kind) const { return std::count(ui.beeps.begin(), ui.beeps.end(), kind); }
+  long Shown(const std::string& text) const {
+    return std::count_if(ui.shown.begin(), ui.shown.end(), [&](const auto& s) { return s.text == text; });
+  }
+
+  // The opinion window, when it opens, answers with the row of that code.
+  void AnswerOpinion(int code) {
+    ui.onModal = [this, code](Window) {
+      OpinionChooser& opinions = program->Opinions();
+      opinions.Prepare();
+      for (std::size_t row = 0; row < kOpinionRows.size(); ++row)
+        if (kOpinionRows[row].code == code) opinions.ChooseOpinion(row);
+    };
+  }
+
+  // The game's data of that size and a stand-in Duke3dw.exe that records how
+  // it was started.
+  void Game(std::uint64_t dataSize = kFullData) {
+    if (dataSize > 0) fixture::WriteSparseFile(Path("Duke3d.grp"), dataSize);
+    fixture::WriteRecordingProgram(Path("Duke3dw.exe"), m_log);
+  }
+  // What the stand-in recorded, once it has; the record is then taken away
+  // for the next start.
+  std::vector<std::string> Received() const {
+    std::vector<std::string> lines = fixture::WaitForRecord(m_log, 3000);
+    std::filesystem::remove(m_log);
+    return lines;
+  }
+  // What a game started with these parameters records: the program folder,
+  // then the words, "{pf}" standing for the program folder.
+  std::vector<std::string> Expected(const std::string& parameters) const {
+    std::vector<std::string> lines = {std::filesystem::canonical(dir.Path()).string()};
+    std::istringstream words(parameters);
+    for (std::string word; words >> word;) lines.push_back(Fill(word));
+    return lines;
+  }
+  std::string Fill(std::string text) const {
+    for (std::size_t at = text.find("{pf}"); at != std::string::npos; at = text.find("{pf}", at))
+      text.replace(at, 4, dir.Path());
+    return text;
+  }
+  // The CommandLine key as written, its closing space kept; "<none>" when
+  // nothing was started.
+  std::string CommandLine() const {
+    const std::string ini = Ini();
+    const std::size_t at = ini.find("\nCommandLine=");
+    if (at == std::string::npos) return "<none>";
+    const std::size_t start = at + std::string("\nCommandLine=").size();
+    return ini.substr(start, ini.find("\r\n", start) - start);
+  }
 
   fixture::TempHome home;  // the first start writes a desktop shortcut
   fixture::TempFolder dir;
@@ -38,6 +134,10 @@ class ProgramTest : public ::testing::Test {
   std::time_t now = 1796520000;  // 2026-12-06 02:40 UTC
   std::string cacheFolder;       // no scan cache unless a test asks
   std::unique_ptr<Program> program;
+
+ private:
+  fixture::TempFolder m_logFolder;
+  std::string m_log = m_logFolder.Path() + "game.log";
 };
 
 }  // namespace tv::test

@@ -43,7 +43,6 @@ class RecordingUi : public UserInterface {
   }
   void Minimize() override { ++minimized; }
   void Restore() override { ++restored; }
-  void Refresh() override { ++refreshed; }
   void Quit() override { quit = true; }
 
   std::vector<BeepKind> beeps;
@@ -56,7 +55,6 @@ class RecordingUi : public UserInterface {
   std::string chosenFile;                                        // "" cancels
   int minimized = 0;
   int restored = 0;
-  int refreshed = 0;
   bool quit = false;
 };
 

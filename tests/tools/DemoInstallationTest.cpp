@@ -35,7 +35,7 @@ TEST_F(DemoInstallation, EachMapShowsTheOpinionItWasMadeWith) {
   Program& p = Started();
   std::set<int> codes;
   for (int slot = 0; slot < 3; ++slot) {
-    p.OpenMapFolder(slot);
+    p.Maps().OpenFolder(slot);
     const fixture::MapFolder& folder = Folder(p.View().mapFolders[std::size_t(slot)].caption);
     ASSERT_EQ(p.View().mapRows.size(), folder.maps.size()) << folder.name;
     for (const fixture::MapFile& map : folder.maps) {
@@ -61,21 +61,21 @@ TEST_F(DemoInstallation, BothTCsAreFoundWithTheirScriptsMapsAndLevels) {
        {"ALIEN", "ALIEN1", "ALIEN2", "ALIEN3", "ALIEN4"}},
       {{"Frontier", "Frontier.zip", "Frontier.con", "", "", "Front1.map"}, {"FRONT1", "FRONT2", "FRONT3"}},
   };
-  ASSERT_EQ(p.Tcs().size(), std::size(cases));
+  ASSERT_EQ(p.Catalog().Records().size(), std::size(cases));
   for (std::size_t row = 0; row < std::size(cases); ++row) {
     const TcRecord& want = cases[row].record;
-    const TcRecord& got = p.Tcs()[row];
+    const TcRecord& got = p.Catalog().Records()[row];
     EXPECT_EQ(std::tie(got.displayName, got.groupFile, got.scriptFile, got.hrpFile, got.defFile, got.mapFile),
               std::tie(want.displayName, want.groupFile, want.scriptFile, want.hrpFile, want.defFile, want.mapFile))
         << want.displayName;
-    p.ListTCLevels(int(row));
-    EXPECT_EQ(p.TcLevelNames(), cases[row].levels) << want.displayName;
+    p.Catalog().ListLevels(int(row));
+    EXPECT_EQ(p.Catalog().LevelNames(), cases[row].levels) << want.displayName;
   }
 }
 
 TEST_F(DemoInstallation, TheGameDataExecutablesSavedGamesBatchFileAndMusicAreThere) {
   Program& p = Started();
-  EXPECT_EQ(p.Edition(), GameEdition::Full);
+  EXPECT_EQ(p.Install().Edition(), GameEdition::Full);
   EXPECT_EQ(p.View().caption, "Tarvolin - v6.2  |  Duke3dw v1.4 ");
   EXPECT_EQ(p.View().duke[0].caption, "Duke3dw");
   EXPECT_EQ(p.View().duke[1].caption, "Eduke32");
@@ -98,14 +98,14 @@ TEST_F(DemoInstallation, ReadMesLieWhereTheViewerLooksForThem) {
                {1, "Bonus1.map", "Maps1/"},
                {2, "Dmarena.map", "Mapsdm/"}};
   for (const auto& c : cases) {
-    p.OpenMapFolder(c.slot);
+    p.Maps().OpenFolder(c.slot);
     const std::vector<ListRow>& rows = p.View().mapRows;
     const auto row = std::find_if(rows.begin(), rows.end(), [&](const ListRow& r) { return r.text == c.map; });
     ASSERT_NE(row, rows.end()) << c.map;
-    p.SelectMaps({int(row - rows.begin())});
-    p.OpenMapReadMe();
-    EXPECT_EQ(p.InfoFile().first, Path(c.folder)) << c.map;
-    EXPECT_TRUE(fs.FileExists(p.InfoFile().first + p.InfoFile().second)) << c.map;
+    p.Maps().Select({int(row - rows.begin())});
+    p.Maps().OpenReadMe();
+    EXPECT_EQ(p.Maps().ReadMe().folder, Path(c.folder)) << c.map;
+    EXPECT_TRUE(fs.FileExists(p.Maps().ReadMe().folder + p.Maps().ReadMe().name)) << c.map;
   }
 }
 

@@ -69,7 +69,7 @@ TEST_F(BatchFileDialogTest, SelectAndCancelSetTheResultAndCloseTheWindow) {
       Child<QAbstractButton>(w, c.button)->click();
       EXPECT_EQ(w.isVisible(), !c.closes);
     });
-    EXPECT_EQ(p.Batch().Result(), c.result.empty() ? "" : Path(c.result));
+    EXPECT_EQ(p.Play().Batch().Result(), c.result.empty() ? "" : Path(c.result));
   }
 }
 

@@ -55,7 +55,7 @@ TEST_F(HistoryDialogTest, RowsShowTheSlotsInOrderInTheColoursOfTheirMaps) {
       EXPECT_EQ(Describe(image.pixelColor(row.right() - 1, row.center().y())), Describe(Qt::black));
     }
   });
-  p.ShowHistory();
+  p.Maps().ShowHistory();
   EXPECT_EQ(ui.beeps.front(), BeepKind::Exclamation);
   EXPECT_EQ(ui.modals, std::vector<Window>{Window::History});
 }

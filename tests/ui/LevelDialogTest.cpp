@@ -26,7 +26,7 @@ void Choose(QWidget& window, int row) {
 class LevelDialogTest : public DialogTest {};
 
 TEST_F(LevelDialogTest, TheStockTableShowsWhiteBoldOnBlackInItsOwnOrder) {
-  StartWindows().Levels().PrepareStock();
+  StartWindows().Play().Levels().PrepareStock();
   Show(Window::Levels, [](SecondaryWindow& w) {
     const auto rows = Rows(w);
     ASSERT_EQ(rows.size(), 47u);
@@ -52,20 +52,20 @@ TEST_F(LevelDialogTest, SelectClosesOnlyOnALevelRowAndCancelDropsTheSwitches) {
   Program& p = StartWindows();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.row);
-    p.Levels().PrepareStock();
+    p.Play().Levels().PrepareStock();
     Show(Window::Levels, [&](SecondaryWindow& w) {
       Choose(w, c.row);
       EXPECT_EQ(w.isVisible(), !c.closes);
       if (!c.closes) Child<QAbstractButton>(w, "cancelButton")->click();
       EXPECT_FALSE(w.isVisible());
     });
-    EXPECT_EQ(p.Levels().LevelSwitches(), c.switches);
+    EXPECT_EQ(p.Play().Levels().LevelSwitches(), c.switches);
   }
 }
 
 TEST_F(LevelDialogTest, ATcsLevelsShowInTheModelsOrderAndReturnTheirOwnBytes) {
   Program& p = StartWindows();
-  p.Levels().PrepareTc({"ZOO", "alpha", "CAF\xC9", "Beta"});
+  p.Play().Levels().PrepareTc({"ZOO", "alpha", "CAF\xC9", "Beta"});
   Show(Window::Levels, [](SecondaryWindow& w) {
     const auto rows = Rows(w);
     ASSERT_EQ(rows.size(), 4u);
@@ -77,7 +77,7 @@ TEST_F(LevelDialogTest, ATcsLevelsShowInTheModelsOrderAndReturnTheirOwnBytes) {
     Choose(w, 2);
     EXPECT_FALSE(w.isVisible());
   });
-  EXPECT_EQ(p.Levels().MapFile(), "CAF\xC9.map");
+  EXPECT_EQ(p.Play().Levels().MapFile(), "CAF\xC9.map");
 }
 
 }  // namespace

@@ -58,7 +58,7 @@ TEST_F(NetworkDialogTest, ShowsMemoryWithoutASettingsFileAndTheFileWhenThereIsOn
     SCOPED_TRACE(c.what);
     if (!c.file.empty()) WriteIni(c.file);
     Program& p = StartWindows();
-    p.Config().Open(c.role, kMemory);
+    p.Play().Config().Open(c.role, kMemory);
     Show(Window::Network, [&](SecondaryWindow& w) { EXPECT_EQ(Shown(w), c.shown); });
   }
 }
@@ -78,14 +78,14 @@ TEST_F(NetworkDialogTest, WhatTheUserChangesReachesTheCoreAndOnlyAcceptWritesIt)
     std::remove(Path("Tarvolin.ini").c_str());
     if (c.fileThere) WriteIni(kFile);
     Program& p = StartWindows();
-    p.Config().Open(GameRole::Host, {"Bob", "1.2.3.4", false, 6});
+    p.Play().Config().Open(GameRole::Host, {"Bob", "1.2.3.4", false, 6});
     Show(Window::Network, [&](SecondaryWindow& w) {
       TypeOver(w, "nicknameEdit", "Cy");
       TypeOver(w, "addressEdit", "5.6.7.8");
       Child<QAbstractButton>(w, "dedicatedBox")->click();
       EXPECT_EQ(Child<QLabel>(w, "addressLabel")->text().toStdString(), "Server IP Address");
       for (int i = 0; i < 3; ++i) PressKey(Child<QSpinBox>(w, "playersBox"), Qt::Key_Up);
-      const NetworkConfig& config = program->Config();
+      const NetworkConfig& config = program->Play().Config();
       EXPECT_EQ(config.nickname, "Cy");
       EXPECT_EQ(config.address, "5.6.7.8");
       EXPECT_TRUE(config.dedicated);
@@ -95,7 +95,7 @@ TEST_F(NetworkDialogTest, WhatTheUserChangesReachesTheCoreAndOnlyAcceptWritesIt)
       EXPECT_FALSE(w.isVisible());
     });
     EXPECT_EQ(fixture::Exists(Path("Tarvolin.ini")) ? Ini() : "(none)", c.fileAfter);
-    EXPECT_EQ(p.Config().nickname, "Cy") << "the typed values stay for the core to take over";
+    EXPECT_EQ(p.Play().Config().nickname, "Cy") << "the typed values stay for the core to take over";
   }
 }
 
@@ -110,13 +110,13 @@ TEST_F(NetworkDialogTest, ComingBackToTheWindowReadsTheFileOverWhatWasTyped) {
     std::remove(Path("Tarvolin.ini").c_str());
     if (!c.file.empty()) WriteIni(c.file);
     Program& p = StartWindows();
-    p.Config().Open(GameRole::Host, {"Bob", "1.2.3.4", false, 6});
+    p.Play().Config().Open(GameRole::Host, {"Bob", "1.2.3.4", false, 6});
     Show(Window::Network, [&](SecondaryWindow& w) {
       TypeOver(w, "nicknameEdit", "Zed");
-      EXPECT_EQ(program->Config().nickname, "Zed");
+      EXPECT_EQ(program->Play().Config().nickname, "Zed");
       LeaveAndReturn(w);
       EXPECT_EQ(Child<QLineEdit>(w, "nicknameEdit")->text().toStdString(), c.nickAfter);
-      EXPECT_EQ(program->Config().nickname, c.nickAfter);
+      EXPECT_EQ(program->Play().Config().nickname, c.nickAfter);
     });
   }
 }

@@ -26,7 +26,7 @@ class OpinionDialogTest : public DialogTest {
   // The right click on the map list, with the user's part in the window.
   void OpenOpinionDialog(const std::function<void(SecondaryWindow&)>& act) {
     WhenActive(windows.opinions, act);
-    program->OpenMapOpinion();
+    program->Maps().OpenOpinion();
   }
   int HourOfB() const { return LocalTime(fixture::FileTime(Path("Maps/b.map"))).tm_hour; }
   bool Exported() const { return fixture::Exists(Path("TarvolinMaps0.txt")); }
@@ -136,7 +136,7 @@ TEST_F(OpinionDialogTest, TheComparisonShowsInTheWindowsOwnMessageShadedIntoTheV
     Child<QAbstractButton>(w, "compareButton")->click();
     EXPECT_TRUE(w.isVisible());
   });
-  p.OpenMapOpinion();
+  p.Maps().OpenOpinion();
   EXPECT_TRUE(shown);
   windows.SetProgram(nullptr);
 }

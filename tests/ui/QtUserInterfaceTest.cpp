@@ -154,7 +154,7 @@ TEST_F(MainWindowEvents, SkinEntryAppliesTheSkinEverywhereAndStoresIt) {
 
 TEST_F(MainWindowEvents, PlayButtonActsOnThePressOfAnyMouseButton) {
   program->Activate();
-  program->StartFromTitle();  // here: no game data, so a beep and a message
+  program->Play().StartFromTitle();  // here: no game data, so a beep and a message
   const auto beeps = ui.beeps;
   const auto shown = ui.shown.size();
   ASSERT_FALSE(beeps.empty());

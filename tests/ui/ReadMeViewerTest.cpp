@@ -30,7 +30,7 @@ class ReadMeViewerTest : public DialogTest {
       EXPECT_FALSE(w.isVisible());
     });
     ui.beeps.clear();
-    program->OpenMapReadMe();
+    program->Maps().OpenReadMe();
     return shown;
   }
 };
@@ -71,7 +71,7 @@ TEST_F(ReadMeViewerTest, LongLinesStayWholeAndTheTextTakesNoTyping) {
     QTest::keyClicks(memo, "zz");
     EXPECT_EQ(memo->document()->firstBlock().text().toStdString(), "a\tb");
   });
-  program->OpenMapReadMe();
+  program->Maps().OpenReadMe();
 }
 
 }  // namespace

@@ -14,6 +14,7 @@ namespace tv::test {
 namespace {
 
 using SettingsFile = ProgramTest;
+using StartupPass = ProgramTest;
 
 constexpr const char* kFirstStartFile =
     "[Tarvolin]\r\n"
@@ -39,6 +40,9 @@ TEST_F(SettingsFile, FirstStartWritesTheDefaultsAndTheNextPassMarksTheRun) {
   p.Activate();
   EXPECT_EQ(Ini(), kFirstStartFile);
   EXPECT_EQ(p.View().skillText, "Skill Level 3") << "the skill held, which the file now holds too";
+  EXPECT_TRUE(p.View().listsVisible);
+  EXPECT_EQ(p.View().caption.rfind("Tarvolin - v6.2  |  ", 0), 0u) << p.View().caption;
+  EXPECT_EQ(p.View().assocHint, "Play the selected map with\nthe selected Total Conversion");
 
   p.Activate();
   EXPECT_EQ(Ini(), std::string(kFirstStartFile) + "Initialized=True\r\n");
@@ -60,21 +64,11 @@ TEST_F(SettingsFile, InitializedIsRewrittenOnlyWhenItIsNotTrue) {
 
 TEST_F(SettingsFile, ValuesAreReadByTheProgramsRules) {
   WriteIni(
-      "[tarvolin]\r\n"
-      "dukefilename=EDuke32.exe\r\n"
-      "SortedMaps=0x2\r\n"
-      "LastMapFolder=\r\n"
-      "SkillLevel=\r\n"
-      "NoMonsters=yes\r\n"
-      "SkinColor=gray\r\n"
-      "Initialized=True\r\n"
-      "FolderMap3=E1l1.map\r\n"
-      "[Network_Game]\r\n"
-      "NumPlayers=9\r\n"
-      "Nickname=Ann\r\n");
+      "[tarvolin]\r\ndukefilename=EDuke32.exe\r\nSortedMaps=0x2\r\nLastMapFolder=x\r\nSkillLevel=\r\n"
+      "NoMonsters=yes\r\nInitialized=True\r\nFolderMap3=E1l1.map\r\n[Network_Game]\r\nNumPlayers=abc\r\nNickname=Ann\r\n");
   Program& p = Start();
   p.Activate();
-  const Settings& s = p.CurrentSettings();
+  const tv::Settings& s = p.CurrentSettings();
   EXPECT_EQ(s.dukeFilename, "EDuke32.exe");
   EXPECT_EQ(s.sortedMaps, 2);
   EXPECT_EQ(s.lastMapFolder, 0);
@@ -82,10 +76,8 @@ TEST_F(SettingsFile, ValuesAreReadByTheProgramsRules) {
   EXPECT_EQ(p.View().skillText, "Skill Level ");
   EXPECT_FALSE(s.noMonsters);
   EXPECT_EQ(s.folderMap[3], "E1l1.map");
-  EXPECT_EQ(s.network.numPlayers, 9);
+  EXPECT_EQ(s.network.numPlayers, 2);
   EXPECT_EQ(p.View().nicknameHeading, "Ann");
-  EXPECT_STREQ(p.View().skin->name, "Silver");
-  EXPECT_NE(Ini().find("SkinColor=Silver\r\n"), std::string::npos);
 }
 
 TEST_F(SettingsFile, SkinNamesAreMatchedInAnyCaseAndUnknownOnesBecomeBlack) {
@@ -103,15 +95,6 @@ TEST_F(SettingsFile, SkinNamesAreMatchedInAnyCaseAndUnknownOnesBecomeBlack) {
   }
 }
 
-TEST_F(SettingsFile, NonNumbersReadAsTheirDefaults) {
-  WriteIni("[Tarvolin]\r\nInitialized=True\r\nSortedMaps=two\r\nLastMapFolder=x\r\n[Network_Game]\r\nNumPlayers=abc\r\n");
-  Program& p = Start();
-  p.Activate();
-  EXPECT_EQ(p.CurrentSettings().sortedMaps, 0);
-  EXPECT_EQ(p.CurrentSettings().lastMapFolder, 0);
-  EXPECT_EQ(p.CurrentSettings().network.numPlayers, 2);
-}
-
 TEST_F(SettingsFile, SaveKeepsOtherSectionsAndKeysAndNeverWritesReadOnlyKeys) {
   WriteIni("; mine\r\n[Tarvolin]\r\nOpinionPath=/other/\r\nInitialized=True\r\nCustom=1\r\n[History]\r\nPlayedMaps[0]=A.map\r\n");
   Program& p = Start();
@@ -122,14 +105,6 @@ TEST_F(SettingsFile, SaveKeepsOtherSectionsAndKeysAndNeverWritesReadOnlyKeys) {
   EXPECT_NE(ini.find("[History]\r\nPlayedMaps[0]=A.map\r\n"), std::string::npos);
   EXPECT_EQ(ini.find("CommandLine"), std::string::npos);
   EXPECT_TRUE(ui.quit);
-}
-
-TEST_F(SettingsFile, CommandLineIsRecordedInTheMainSection) {
-  Program& p = Start();
-  p.Activate();
-  p.SaveCommandLine("Duke3dw.exe ");
-  EXPECT_NE(Ini().find("[Tarvolin]\r\n"), std::string::npos);
-  EXPECT_NE(Ini().find("CommandLine=Duke3dw.exe \r\n"), std::string::npos) << "the space is kept in the file";
 }
 
 TEST_F(SettingsFile, AFileThatCannotBeWrittenStopsThePassWithTheErrorShown) {
@@ -143,9 +118,46 @@ TEST_F(SettingsFile, AFileThatCannotBeWrittenStopsThePassWithTheErrorShown) {
   EXPECT_EQ(p.View().caption, "Tarvolin - vx.x");
 
   // The program stays up, and Quit does not end it while the save fails.
-  p.Quit();
+  p.Handle([&] { p.Quit(); });
   EXPECT_FALSE(ui.quit);
   EXPECT_EQ(ui.shown.size(), 2u);
+}
+
+TEST_F(StartupPass, AnErrorEndsThePassAtItsStep) {
+  fixture::MakeFolder(Path("Tarvolin.ini"));
+  Program& p = Start();
+  std::vector<std::string> steps;
+  p.SetPassObserver([&](const char* step) { steps.emplace_back(step); });
+  p.Activate();
+  EXPECT_EQ(steps.back(), "LoadSettings");
+  p.Activate();  // the next pass starts from the beginning again
+  EXPECT_EQ(std::count(steps.begin(), steps.end(), "FindProgramFolder"), 2);
+}
+
+TEST_F(StartupPass, DateStyleFollowsTheShortDateFormat) {
+  const struct {
+    const char* format;
+    bool dot;
+  } cases[] = {{"dd.MM.yyyy", true}, {"d.M.yy", true}, {"dd/MM/yyyy", false}, {"yyyy-MM-dd", false},
+               {"d MMM yyyy", false}};
+  for (const auto& c : cases) {
+    Program& p = Start({c.format, "HH:mm:ss"});
+    p.Activate();
+    EXPECT_EQ(p.DateStyleDot(), c.dot) << c.format;
+  }
+}
+
+TEST_F(StartupPass, DeletesAStrayGame10InTheCurrentFolderOnly) {
+  fixture::TempFolder elsewhere;
+  fixture::WriteFile(elsewhere.Path() + "GAME10.SAV", "x");
+  fixture::WriteFile(Path("game10.sav"), "x");
+  FileSystem startedElsewhere(elsewhere.Path());
+  Environment env;
+  env.programFolder = dir.Path();
+  Program p(startedElsewhere, ui, env);
+  p.Activate();
+  EXPECT_FALSE(fixture::Exists(elsewhere.Path() + "GAME10.SAV"));
+  EXPECT_TRUE(fixture::Exists(Path("game10.sav")));
 }
 
 // A settings file that is there but cannot be read, or that may not be
@@ -182,8 +194,8 @@ TEST(SettingsFileKept, WhenItCannotBeReadOrWritten) {
     env.programFolder = folder;
     Program p(fs, ui, env);
     p.Activate();
-    p.ChooseSkin(2);
-    p.Quit();
+    p.Handle([&] { p.ChooseSkin(2); });
+    p.Handle([&] { p.Quit(); });
     std::string shown;
     for (const auto& s : ui.shown) shown += s.kind + ": " + s.text + "\n";
     return shown + (ui.quit ? "quit\n" : "");

@@ -1,0 +1,37 @@
+#include "session/Session.h"
+
+namespace tv {
+
+void Session::SaveSettings() {
+  IniFile ini(fs, SettingsPath(), IniFile::Writes::Deferred);
+  WriteSettings(ini, settings);
+  ini.Flush();
+}
+
+void Session::SaveCommandLine(const std::string& text) {
+  IniFile(fs, SettingsPath()).WriteString(kMainSection, "CommandLine", text);
+}
+
+void Session::ReportRunTimeError(const std::string& message) {
+  std::string text = message;
+  if (text.empty() || text.back() != '.') text += '.';
+  ui.ShowRunTimeError(text);
+}
+
+void Session::ShowModal(Window window) {
+  ui.ShowModal(window);
+  if (m_reactivate) m_reactivate();
+}
+
+void Session::ShowMessage(const std::string& text) {
+  ui.ShowMessage(text);
+  if (m_reactivate) m_reactivate();
+}
+
+int Session::MessageShow(const std::string& text, const std::string& title, const std::string& buttons) {
+  const int result = ui.MessageShow(text, title, buttons, -1, -1);
+  if (m_reactivate) m_reactivate();
+  return result;
+}
+
+}  // namespace tv

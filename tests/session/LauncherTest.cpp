@@ -1,0 +1,319 @@
+// Starting the game: each way of playing reaches a stand-in game with the
+// parts' state composed in, and leaves the controls as a player expects.
+#include <functional>
+
+#include "support/ProgramFixture.h"
+#include "catalog/History.h"
+#include "fixture/Groups.h"
+#include "fixture/SavedGames.h"
+#include "launch/PlayPaths.h"
+
+namespace tv::test {
+namespace {
+
+class LauncherTest : public ProgramTest {
+ public:
+  // Foo.grp holds three maps and its settings file names a script and a
+  // start map; Foo.map with its script is in Maps; one saved game.
+  void Prepare(std::uint64_t gameData = kFullData) {
+    Game(gameData);
+    Put("Games/Foo.grp", fixture::GroupFileBytes({{"FOO.CON", "c"},
+                                                  {"ZOO.MAP", fixture::FillerBytes(600, 2)},
+                                                  {"E1L1.MAP", fixture::FillerBytes(600, 3)},
+                                                  {"ABC.MAP", fixture::FillerBytes(600, 4)}}));
+    Put("Games/Foo.ini", "[Foo.Options]\r\nGameNAME=Foo\r\nCON_File=Foo.con\r\nMAP_File=E1L1.map\r\n");
+    Put("Maps/Foo.map");
+    Put("Maps/Foo.con");
+    fixture::WriteSavedGame(Path("game0.sav"), "Hollywood");
+  }
+  // The network window, when it opens, is given these values and closed.
+  void NetworkGame(GameRole role, const std::string& nickname, const std::string& address, bool accept = true) {
+    ui.onModal = [=, this](Window) {
+      Launcher& play = program->Play();
+      play.ReloadNetworkSettings();
+      play.Config().nickname = nickname;
+      play.Config().address = address;
+      if (accept) play.AcceptNetworkSettings();
+    };
+    if (role == GameRole::Host) program->Play().ChooseHostGame();
+    if (role == GameRole::Join) program->Play().ChooseJoinGame();
+    program->Play().ConfigureNetwork();
+    ui.onModal = nullptr;
+  }
+  // The level window, when it opens, shows its rows and picks these until one closes it.
+  void AnswerLevels(std::vector<int> picks) {
+    ui.onModal = [this, picks](Window) {
+      LevelChooser& levels = program->Play().Levels();
+      levels.Prepare();
+      shownLevels = levels.Rows();
+      for (const int row : picks)
+        if (levels.Select(row)) return;
+      levels.Cancel();
+    };
+  }
+  std::vector<LevelRow> shownLevels;
+};
+
+struct Play {
+  const char* name;
+  std::function<void(LauncherTest&, Program&)> act;
+  std::string parameters;
+  const char* history;  // the first history entry afterwards
+  bool minimised;
+};
+
+class LauncherPlay : public LauncherTest, public ::testing::WithParamInterface<Play> {};
+
+TEST_P(LauncherPlay, ReachesTheGame) {
+  const Play& c = GetParam();
+  Prepare();
+  Program& p = Started("SkillLevel=2\r\nNoMonsters=1\r\nLastPlayedTC=-1\r\n");
+  c.act(*this, p);
+  EXPECT_EQ(Received(), Expected(c.parameters));
+  EXPECT_EQ(CommandLine(), Fill("Duke3dw.exe " + c.parameters));
+  EXPECT_EQ(Setting(kHistorySection, HistoryKey(0)), c.history);
+  EXPECT_EQ(ui.minimized > 0, c.minimised);
+  EXPECT_FALSE(p.Saves().Mode()) << "a play resets the saved game";
+  EXPECT_FALSE(p.View().assocChecked) << "and the association";
+  EXPECT_TRUE(ui.shown.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachWay, LauncherPlay,
+    ::testing::Values(
+        Play{"UserMap", [](LauncherTest&, Program& p) { p.Play().StartUserMap(); },
+             "-j{pf}Maps  -xFoo.con -map Foo.map /s2 -m", "Foo.map", true},
+        Play{"UserMapWithMusic",
+             [](LauncherTest& f, Program& p) {
+               f.ui.chosenFile = f.Path("Song.mid");
+               p.Play().ChooseMapMusic();
+               p.Play().StartUserMap();
+             },
+             "-j{pf}Maps  -xFoo.con -music {pf}Song.mid -map Foo.map /s2 -m", "Foo.map", true},
+        Play{"UserMapOfAHostGame",
+             [](LauncherTest& f, Program& p) {
+               f.NetworkGame(GameRole::Host, "Ann", "10.0.0.2");
+               p.Play().StartUserMap();
+             },
+             "-j{pf}Maps  -xFoo.con -map Foo.map /name Ann /net /n1 10.0.0.2", "Foo.map", true},
+        Play{"UserMapWithTheTc",
+             [](LauncherTest&, Program& p) {
+               p.Catalog().Select(0);
+               p.Play().SetAssociation(true);
+               p.Play().StartUserMap();
+             },
+             "-j{pf}Games -xFoo.con -gFoo.grp  -j{pf}Maps -map Foo.map /s2", "<none>", true},
+        Play{"SavedGameFromTheMapButton",
+             [](LauncherTest&, Program& p) {
+               p.Saves().Choose(0);
+               p.Play().StartUserMap();
+             },
+             "-j{pf}Maps  /0", "<none>", true},
+        Play{"TcButton",
+             [](LauncherTest&, Program& p) {
+               p.Catalog().Select(0);
+               p.Play().StartTc();
+             },
+             "-j{pf}Games -xFoo.con -gFoo.grp -map E1L1.map", "<none>", true},
+        Play{"TcListDoubleClickInAJoinGame",
+             [](LauncherTest& f, Program& p) {
+               f.NetworkGame(GameRole::Join, "Ann", "10.0.0.2");
+               p.Catalog().Select(0);
+               p.Play().StartListedTc();
+             },
+             "-j{pf}Games -xFoo.con -gFoo.grp -map E1L1.map /name Ann /net 10.0.0.2 /n1", "<none>", true},
+        Play{"Title", [](LauncherTest&, Program& p) { p.Play().StartFromTitle(); }, "", "<none>", false},
+        Play{"TitleWithTheSavedGame",
+             [](LauncherTest&, Program& p) {
+               p.Saves().Choose(0);
+               p.Play().StartFromTitle();
+             },
+             " /0", "<none>", true},
+        Play{"StockLevel",
+             [](LauncherTest& f, Program& p) {
+               f.AnswerLevels({11, 16});  // a separator keeps the window open
+               p.Play().PlayLevel();
+               EXPECT_EQ(f.shownLevels.size(), 47u);
+             },
+             " -v2 -l05 /s2 -m", "<none>", false},
+        Play{"LevelOfTheTcClickedNotYetRemembered",
+             [](LauncherTest& f, Program& p) {
+               f.AnswerLevels({2});
+               p.Catalog().Select(0);
+               p.Play().PlayTcLevel();
+               ASSERT_EQ(f.shownLevels.size(), 3u);
+               EXPECT_EQ(f.shownLevels[2].level, "ZOO");
+             },
+             "-j{pf}Games -xFoo.con -gFoo.grp  -map ZOO.map", "<none>", true}),
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
+
+TEST_F(LauncherTest, ARefusalStartsNothingAndChangesNothing) {
+  const struct {
+    const char* name;
+    std::uint64_t gameData;
+    std::function<void(Program&)> play;
+    std::vector<BeepKind> beeps;
+    const char* message;  // nullptr: none
+    bool pickLevel = false;
+  } cases[] = {
+      {"title without game data", 0, [](Program& p) { p.Play().StartFromTitle(); }, {BeepKind::Default},
+       kNoDataMessage},
+      {"user map with shareware data", kSharewareData, [](Program& p) { p.Play().StartUserMap(); },
+       {BeepKind::Default}, kSharewareMapsMessage},
+      {"no map in the list", kFullData,
+       [](Program& p) {
+         p.Maps().OpenFolder(1);
+         p.Play().StartUserMap();
+       },
+       {BeepKind::Information, BeepKind::Default}, kMapNotFoundMessage},
+      {"user map with the TC, none selected", kFullData,
+       [](Program& p) {
+         p.Play().SetAssociation(true);
+         p.Play().StartUserMap();
+       },
+       {BeepKind::Default}, nullptr},
+      {"TC with the smaller full data", kSmallerFullData,
+       [](Program& p) {
+         p.Catalog().Select(0);
+         p.Play().StartTc();
+       },
+       {BeepKind::Default}, kTcNeedsFullMessage},
+      {"TC on a separator row", kFullData,
+       [](Program& p) {
+         p.Catalog().Select(1);
+         p.Play().StartListedTc();
+       },
+       {BeepKind::Default}, nullptr},
+      {"TC level without a TC selected", kFullData, [](Program& p) { p.Play().PlayTcLevel(); }, {BeepKind::Default},
+       nullptr},
+      {"TC level with shareware data", kSharewareData,
+       [](Program& p) {
+         p.Catalog().Select(0);
+         p.Play().PlayTcLevel();
+       },
+       {BeepKind::Exclamation, BeepKind::Default}, kTcNeedsFullMessage, true},
+      {"stock level cancelled", kFullData, [](Program& p) { p.Play().PlayLevel(); }, {BeepKind::Exclamation},
+       nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    fixture::TempFolder folder;
+    FileSystem folderFs(folder.Path());
+    RecordingUi caseUi;
+    if (c.gameData > 0) fixture::WriteSparseFile(folder.Path() + "Duke3d.grp", c.gameData);
+    fixture::WriteFile(folder.Path() + "Maps/Foo.map", "x");
+    fixture::MakeFolder(folder.Path() + "Maps1");
+    fixture::WriteFile(folder.Path() + "Games/Foo.grp", fixture::GroupFileBytes({{"ZOO.MAP", fixture::FillerBytes(600)}}));
+    fixture::WriteFile(folder.Path() + "Games/Sep.grp", "x");
+    fixture::WriteFile(folder.Path() + "Games/Sep.ini", "[Sep.Options]\r\nGameNAME=-------------\r\n");
+    fixture::WriteSavedGame(folder.Path() + "game0.sav", "Hollywood");
+    Program p(folderFs, caseUi, {folder.Path(), {}});
+    p.Activate();
+    caseUi.onModal = [&](Window) {
+      LevelChooser& levels = p.Play().Levels();
+      levels.Prepare();
+      if (!c.pickLevel || !levels.Select(0)) levels.Cancel();
+    };
+    c.play(p);
+    EXPECT_EQ(caseUi.beeps, c.beeps);
+    std::vector<std::string> shown;
+    for (const auto& s : caseUi.shown) shown.push_back(s.text);
+    EXPECT_EQ(shown, c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+    EXPECT_EQ(fixture::ReadFile(folder.Path() + "Tarvolin.ini").find("CommandLine"), std::string::npos);
+    EXPECT_EQ(caseUi.minimized, 0);
+  }
+}
+
+TEST_F(LauncherTest, TheMusicLastsForOneStartAndSurvivesADeclinedOne) {
+  Prepare();
+  Program& p = Started();
+  ui.chosenFile = Path("Song.mid");
+  p.Play().ChooseMapMusic();
+  p.Play().ToggleCommandLine();
+  ui.answers = {kNo};
+  p.Play().StartUserMap();
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, Fill("Duke3dw.exe  -j{pf}Maps  -xFoo.con -music {pf}Song.mid -map Foo.map /s3\n\nContinue ?"));
+  EXPECT_EQ(CommandLine(), "<none>");
+  p.Play().ToggleCommandLine();
+  p.Play().StartUserMap();
+  EXPECT_EQ(Received(), Expected("-j{pf}Maps  -xFoo.con -music {pf}Song.mid -map Foo.map /s3"));
+  p.Play().StartUserMap();
+  EXPECT_EQ(Received(), Expected("-j{pf}Maps  -xFoo.con -map Foo.map /s3"));
+}
+
+TEST_F(LauncherTest, TheNetworkWindowKeepsItsValuesForTheRunAndTheTailUntilItClosesAgain) {
+  Prepare();
+  Program& p = Started();
+  p.Play().ConfigureNetwork();
+  EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Default}) << "a single game only beeps";
+  EXPECT_TRUE(ui.modals.empty());
+  NetworkGame(GameRole::Host, "Ann", "10.0.0.2");
+  // Cancelled with the address cleared: memory takes it, the file keeps it.
+  NetworkGame(GameRole::Host, "Bob", "", false);
+  EXPECT_EQ(p.View().nicknameHeading, "Bob");
+  EXPECT_EQ(Setting("Network_Game", "Nickname"), "Ann");
+  p.Play().StartFromTitle();
+  EXPECT_EQ(Received(), Expected(""));
+  p.Activate();  // reads the file's values back; the tail was not recomposed
+  p.Play().ChooseJoinGame();
+  p.Play().StartFromTitle();
+  EXPECT_EQ(Received(), Expected(" /name Ann /net /n1 10.0.0.2"));
+}
+
+TEST_F(LauncherTest, TheSkillBoxSetsAndSavesTheSkillAndTheFirstStartShowsTheOneItUses) {
+  Prepare();
+  Program& p = Start();  // a first start: no settings file
+  p.Activate();
+  EXPECT_EQ(p.View().skillText, "Skill Level 3");
+  p.Play().StartUserMap();
+  EXPECT_EQ(Received(), Expected("-j{pf}Maps  -xFoo.con -map Foo.map /s3"));
+  p.Play().ChooseSkill("Skill Level 4");
+  EXPECT_EQ(Setting("Tarvolin", "SkillLevel"), "4");
+  EXPECT_TRUE(p.View().dropFocus);
+  p.Play().StartUserMap();
+  EXPECT_EQ(Received(), Expected("-j{pf}Maps  -xFoo.con -map Foo.map /s4"));
+}
+
+TEST_F(LauncherTest, EachGameTypeSetsTheControlsThatDependOnIt) {
+  Prepare();
+  Program& p = Started();
+  for (const GameRole role : {GameRole::Host, GameRole::Join, GameRole::Single}) {
+    p.Play().ChooseSingleGame();
+    p.Saves().Choose(0);
+    p.Play().SetAssociation(true);
+    if (role == GameRole::Host) p.Play().ChooseHostGame();
+    if (role == GameRole::Join) p.Play().ChooseJoinGame();
+    const bool single = role == GameRole::Single;
+    const MainView& v = p.View();
+    EXPECT_EQ(v.tcButtonEnabled, single);
+    p.Activate();  // the pass keeps the rest
+    EXPECT_EQ(v.gameType, role);
+    EXPECT_EQ(v.savedBoxAllowed, single);
+    EXPECT_EQ(v.assocVisible, single);
+    EXPECT_EQ(v.assocChecked, single);
+    EXPECT_EQ(p.Saves().Mode(), single) << "a network game resets the saved game";
+  }
+}
+
+TEST_F(LauncherTest, TheChosenBatchFileStartsThroughWinesCommandInterpreter) {
+  fixture::TempFolder bin;
+  fixture::WriteRecordingProgram(bin.Path() + "wine", bin.Path() + "wine.log");
+  fixture::ScopedEnv path("PATH", bin.Path() + ":/usr/bin:/bin");
+  for (const char* file : {"Alpha.bat", "Setup.bat", "Readme.txt"}) Put(file, "@echo off\r\n");
+  Program& p = Started();
+  for (const int row : {-1, 1}) {
+    ui.onModal = [&](Window) {
+      p.Play().ListBatchFiles();
+      if (!p.Play().Batch().Select(row)) p.Play().Batch().Cancel();
+    };
+    p.Play().PlayBatchFile();
+  }
+  EXPECT_EQ(ui.modals, (std::vector<Window>{Window::Batch, Window::Batch}));
+  const std::vector<std::string> expected = {Expected("").front(), "cmd", "/c", "Setup.bat"};
+  EXPECT_EQ(fixture::WaitForRecord(bin.Path() + "wine.log", 3000), expected);
+  EXPECT_EQ(CommandLine(), Path("Setup.bat") + " ");
+}
+
+}  // namespace
+}  // namespace tv::test

@@ -1,0 +1,226 @@
+// The map list: folders, the remembered map, orders, opinions and their export.
+#include "support/ProgramFixture.h"
+
+namespace tv::test {
+namespace {
+
+using MapBrowserTest = ProgramTest;
+
+const std::string kLimitWarning = "Folder exceeds maximim limit of 1000 Maps!\nPlease create new Maps(n) folder.";
+
+TEST_F(MapBrowserTest, TheFolderMenuOffersTheFoldersFound) {
+  for (const char* folder : {"Maps1", "Maps2", "Maps4", "Mapsdm"}) fixture::MakeFolder(Path(folder));
+  Program& p = Started();
+  std::vector<std::string> offered;
+  for (const MenuEntry& entry : p.View().mapFolders)
+    if (entry.visible) offered.push_back(entry.caption);
+  EXPECT_EQ(offered, (std::vector<std::string>{"Maps", "Maps1", "Maps2", "Mapsdm"}));
+}
+
+TEST_F(MapBrowserTest, AThousandMapsOrMoreWarnOncePerLoadWithoutLeavingTheFolder) {
+  for (const int maps : {999, 1000}) {
+    fixture::TempFolder other;
+    for (int i = 0; i < maps; ++i) fixture::WriteFile(other.Path() + "Maps/m" + std::to_string(10000 + i) + ".map", "");
+    fixture::MakeFolder(other.Path() + "Maps1");
+    fixture::WriteFile(other.Path() + "Tarvolin.ini", "[Tarvolin]\r\nInitialized=True\r\nLastMapFolder=1\r\n");
+    FileSystem otherFs(other.Path());
+    RecordingUi otherUi;
+    Program p(otherFs, otherUi, {other.Path(), {"dd/MM/yyyy", "HH:mm:ss"}});
+    p.Activate();
+    p.Maps().OpenFolder(0);
+    EXPECT_EQ(p.View().mapRows.size(), std::size_t(maps));
+    EXPECT_EQ(p.View().mapHeading, "Maps from Maps") << "the warning must not take the user back";
+    const long warned = std::count_if(otherUi.shown.begin(), otherUi.shown.end(),
+                                      [](const auto& s) { return s.text == kLimitWarning; });
+    EXPECT_EQ(warned, maps == 1000 ? 1 : 0) << maps;
+  }
+}
+
+TEST_F(MapBrowserTest, RowsSelectTheRememberedMapByExactText) {
+  Map("Maps/aaa.map");
+  Map("Maps/E1L1.MAP");
+  Map("Maps/zzz.MAP");
+  const struct {
+    const char* remembered;
+    const char* selected;
+  } cases[] = {{"E1l1.map", "E1l1.map"}, {"E1L1.MAP", "Aaa.map"}, {"", "Aaa.map"}, {"Zzz.map", "Zzz.map"}};
+  for (const auto& c : cases) {
+    Started(std::string("FolderMap0=") + c.remembered + "\r\n");
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"Aaa.map", "E1l1.map", "Zzz.map"}));
+    EXPECT_EQ(Selected(), c.selected) << c.remembered;
+  }
+}
+
+TEST_F(MapBrowserTest, AMenuEntryLoadsItsFolderWithItsRememberedMapAndAReleaseRemembersAnother) {
+  Map("Maps/a.map", 5);
+  Map("Maps1/b.map", 3);
+  Map("Maps1/c.map", 5);
+  Map("Maps1/d.map");
+  Program& p = Started("SortedMaps=1\r\nFolderMap1=D.map\r\nLastMapFolder=3\r\n");
+  EXPECT_EQ(p.View().mapHeading, "Maps from Maps") << "a remembered folder that is gone";
+  p.Maps().OpenFolder(1);
+  EXPECT_EQ(p.View().mapHeading, "Maps from Maps1");
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"B.map", "C.map", "D.map"}));
+  EXPECT_EQ(Codes(), (std::vector<int>{3, 5, 0}));
+  EXPECT_EQ(Selected(), "D.map");
+  EXPECT_EQ(p.CurrentSettings().lastMapFolder, 1);
+  EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Information});
+  p.Maps().Select({1});
+  p.Maps().Remember();
+  EXPECT_EQ(p.CurrentSettings().folderMap[1], "C.map");
+  EXPECT_EQ(p.CurrentSettings().folderMap[0], "");
+}
+
+TEST_F(MapBrowserTest, TheHintNamesTheSizeAndAReadmeBesideTheMap) {
+  fixture::WriteSparseFile(Path("Maps/big.map"), 123456);
+  fixture::WriteSparseFile(Path("Maps/small.map"), 999);
+  Put("Maps/BIG.TXT");
+  Program& p = Started();
+  p.Maps().Select({0});
+  EXPECT_EQ(p.View().mapHint, "Big.map  -  Size: 123K\nRightclick for Options.\nDoubleclick for Readme.");
+  p.Maps().Select({1});
+  EXPECT_EQ(p.View().mapHint, "Small.map  -  Size: 0K\nRightclick for Options.");
+}
+
+TEST_F(MapBrowserTest, SeveralSelectedMapsDisableTheStartButtonsUntilMultiSelectEnds) {
+  for (const char* m : {"Maps/a.map", "Maps/b.map", "Maps/c.map"}) Map(m);
+  Program& p = Started();
+  p.Maps().ToggleMultiSelect();
+  p.Maps().Select({2, 0});
+  EXPECT_EQ(p.View().mapSelected, (std::vector<int>{0, 2}));
+  EXPECT_FALSE(p.View().mapButtonEnabled || p.View().tcButtonEnabled || p.View().playEnabled);
+  p.Maps().ToggleMultiSelect();
+  EXPECT_EQ(p.View().mapSelected, std::vector<int>{0});
+  EXPECT_TRUE(p.View().mapButtonEnabled && p.View().tcButtonEnabled && p.View().playEnabled);
+}
+
+TEST_F(MapBrowserTest, EachOrderShowsItsRowsKeepsTheClickedMapAndIsAppliedAtTheNextStart) {
+  Map("Maps/a.map", 3, 1);  // bad
+  Map("Maps/b.map", 5, 3);  // excellent, the biggest
+  Map("Maps/c.map", 12, 2);
+  Map("Maps/d.map", 1, 1);  // good
+  Program& p = Started("FolderMap0=C.map\r\n");
+  const struct {
+    int entry;
+    std::vector<std::string> rows;
+  } cases[] = {{2, {"B.map", "D.map", "A.map", "C.map"}},
+               {3, {"A.map", "D.map", "C.map", "B.map"}},
+               {4, {"B.map", "D.map", "C.map"}},
+               {1, {"A.map", "B.map", "C.map", "D.map"}}};
+  for (const auto& c : cases) {
+    p.Maps().Sort(c.entry);
+    EXPECT_EQ(Rows(), c.rows) << c.entry;
+    EXPECT_EQ(Selected(), "C.map") << c.entry;
+    std::array<bool, 4> checked{};
+    checked[std::size_t(c.entry - 1)] = true;
+    EXPECT_EQ(p.View().mapSortChecked, checked);
+    EXPECT_EQ(p.CurrentSettings().sortedMaps, c.entry - 1);
+  }
+  p.Maps().Sort(3);
+  p.Quit();
+  Start().Activate();
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"A.map", "D.map", "C.map", "B.map"}));
+}
+
+TEST_F(MapBrowserTest, AnOpinionSetsTheFileTimeOnlyAndExportsTheListSilently) {
+  Map("Maps/a.map");
+  fixture::WriteFile(Path("Maps/b.map"), fixture::MapBytes({1, 4, 270}));
+  const std::string bytes = fixture::ReadFile(Path("Maps/b.map"));
+  Program& p = Started("FolderMap0=B.map\r\nOpinionPath=/mnt/other\r\n");
+  AnswerOpinion(3);
+  ui.beeps.clear();
+  p.Maps().OpenOpinion();
+  EXPECT_EQ(p.Opinions().topLine, "B.map - 12kb");
+  EXPECT_EQ(p.Opinions().opinionPath, "/mnt/other/");
+  EXPECT_EQ(fixture::ReadFile(Path("Maps/b.map")), bytes);
+  const std::tm t = LocalTime(fixture::FileTime(Path("Maps/b.map")));
+  EXPECT_EQ((t.tm_year + 1900) * 10000 + (t.tm_mon + 1) * 100 + t.tm_mday, 20261206);
+  EXPECT_EQ(t.tm_hour * 3600 + t.tm_min * 60 + t.tm_sec, 3 * 3600);
+  EXPECT_EQ(Codes(), (std::vector<int>{0, 3}));
+  EXPECT_EQ(fixture::ReadFile(Path("TarvolinMaps0.txt")), "B.map           \t[Red]    - Map was Bad.\r\n");
+  EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Information}) << "the window's beep only";
+
+  // Cancel applies and exports nothing; the list keeps what the files hold.
+  fixture::WriteFile(Path("TarvolinMaps0.txt"), "old");
+  ui.onModal = [&](Window) { p.Opinions().Cancel(); };
+  p.Maps().OpenOpinion();
+  EXPECT_EQ(fixture::ReadFile(Path("TarvolinMaps0.txt")), "old");
+  EXPECT_EQ(LocalTime(fixture::FileTime(Path("Maps/b.map"))).tm_hour, 3);
+}
+
+TEST_F(MapBrowserTest, InMultiSelectModeEverySelectedMapWhoseTimeCanBeSetGetsTheOpinion) {
+  for (const char* m : {"Maps/a.map", "Maps/b.map", "Maps/c.map"}) Map(m);
+  Program& p = Started();
+  p.Maps().Select({0, 2});
+  AnswerOpinion(6);
+  p.Maps().OpenOpinion();
+  EXPECT_EQ(Codes(), (std::vector<int>{6, 0, 0})) << "one map without multi select";
+  p.Maps().ToggleMultiSelect();
+  p.Maps().Select({0, 1, 2});
+  std::filesystem::remove(Path("Maps/b.map"));
+  ui.onModal = [&](Window) { p.Opinions().ChooseOpinion(1); };  // good; the pass then finds b gone
+  p.Maps().OpenOpinion();
+  EXPECT_EQ(Codes(), (std::vector<int>{1, 1}));
+}
+
+TEST_F(MapBrowserTest, TheMenuExportWritesTheRatedMapsOfTheFolderInTheirOrder) {
+  for (const char* folder : {"Maps1", "Maps2", "Maps3"}) fixture::MakeFolder(Path(folder));
+  Map("Mapsdm/zz_a_long_map_name.map", 2);
+  Map("Mapsdm/mid.map", 5);
+  Map("Mapsdm/OLIVE.MAP", 8);
+  Map("Mapsdm/aa.map");
+  Program& p = Started("LastMapFolder=4\r\n");
+  p.Maps().Sort(2);
+  ui.beeps.clear();
+  p.Maps().ExportOpinions();
+  EXPECT_EQ(fixture::ReadFile(Path("TarvolinMaps7.txt")),
+            "Mid.map         \t[Yellow] - Map was Excellent.\r\n"
+            "Zz_a_long_map_name.map\t[Blue]   - Map was Fair.\r\n");
+  EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Information});
+
+  fixture::MakeFolder(Path("TarvolinMaps0.txt"));
+  p.Maps().OpenFolder(0);
+  Map("Maps/a.map", 1);
+  p.Maps().OpenFolder(0);
+  EXPECT_THROW(p.Maps().ExportOpinions(), RunTimeError);
+  p.Handle([&] { p.Maps().ExportOpinions(); });
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, "Cannot create file \"" + Path("TarvolinMaps0.txt") + "\".");
+}
+
+TEST_F(MapBrowserTest, TheReadmeIsLookedForInTheProgramMapHelpAndTextFolders) {
+  const struct {
+    std::vector<const char*> readmes;
+    const char* folder;
+  } cases[] = {{{"Pool.txt", "Maps/Pool.txt"}, ""}, {{"Maps/POOL.TXT", "Help/Pool.txt"}, "Maps/"},
+               {{"Help/pool.txt"}, "Help/"},        {{}, "Text/"}};
+  for (const auto& c : cases) {
+    fixture::TempFolder other;
+    fixture::WriteMap(other.Path() + "Maps/POOL.MAP");
+    for (const char* readme : c.readmes) fixture::WriteFile(other.Path() + readme, "text");
+    FileSystem otherFs(other.Path());
+    ui.modals.clear();
+    Program p(otherFs, ui, {other.Path(), {"dd/MM/yyyy", "HH:mm:ss"}});
+    p.Activate();
+    p.Maps().OpenReadMe();
+    EXPECT_EQ(p.Maps().ReadMe().folder, other.Path() + c.folder);
+    EXPECT_EQ(p.Maps().ReadMe().name, "Pool.txt");
+    EXPECT_EQ(ui.modals, std::vector<Window>{Window::ReadMe});
+  }
+}
+
+TEST_F(MapBrowserTest, TheHistoryRowsTakeTheOpinionsOfTheListedMaps) {
+  Map("Maps/a.map", 2);
+  Map("Maps/b.map", 5);
+  Settings("[History]\r\nPlayedMaps[0]=B.map\r\nPlayedMaps[1]=gone.map\r\n");
+  Program& p = Start();
+  p.Activate();
+  const auto rows = p.Maps().HistoryRows();
+  ASSERT_GE(rows.size(), 2u);
+  EXPECT_EQ(rows[0].name, "B.map");
+  EXPECT_EQ(rows[0].opinion, 5);
+  EXPECT_EQ(rows[1].opinion, 0);
+}
+
+}  // namespace
+}  // namespace tv::test

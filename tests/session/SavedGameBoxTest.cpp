@@ -1,0 +1,92 @@
+// The saved-game drop-down: each entry keeps the slot of its own file, so a
+// missing slot file or a save without a title never makes another saved game
+// load or go.
+#include "support/ProgramFixture.h"
+#include "fixture/SavedGames.h"
+
+namespace tv::test {
+namespace {
+
+using SavedGameBoxTest = ProgramTest;
+constexpr std::time_t kT = 1796520000;
+
+TEST_F(SavedGameBoxTest, EachEntryLoadsTheSlotOfItsOwnFile) {
+  const struct {
+    const char* rule;
+    std::vector<std::tuple<int, const char*, std::time_t>> saves;  // slot, title, time
+    std::vector<std::string> entries;
+    int chosen;
+    const char* loadSwitch;
+  } cases[] = {
+      {"none", {}, {}, 0, ""},
+      {"the newest marked", {{0, "A", kT}, {1, "B", kT + 60}, {2, "C", kT + 10}}, {"A", "B ***", "C"}, 1, " /1"},
+      {"a missing slot file", {{0, "A", kT}, {2, "C", kT + 60}}, {"A", "C ***"}, 1, " /2"},
+      {"a save without title", {{0, "A", kT}, {1, "", kT}, {2, "C", kT}}, {"A ***", "C"}, 1, " /2"},
+      {"one title thrice", {{0, "S", kT + 60}, {1, "S", kT}, {3, "S", kT}}, {"S ***", "S", "S"}, 2, " /3"},
+  };
+  for (const auto& c : cases) {
+    fixture::TempFolder folder;
+    for (const auto& [slot, title, time] : c.saves)
+      fixture::WriteSavedGame(folder.Path() + "game" + std::to_string(slot) + ".sav", title, time);
+    FileSystem fileSystem(folder.Path());
+    Program p(fileSystem, ui, {folder.Path(), {}});
+    p.Activate();
+    EXPECT_EQ(p.View().savedEntries, c.entries) << c.rule;
+    EXPECT_EQ(p.View().savedEnabled, !c.entries.empty()) << c.rule;
+    p.Saves().Choose(c.chosen);
+    EXPECT_EQ(p.Saves().Switch().Text(), c.loadSwitch) << c.rule;
+  }
+}
+
+TEST_F(SavedGameBoxTest, AChoiceSwitchesTheModeAndHintsUntilItIsNoLongerListed) {
+  fixture::WriteSavedGame(Path("game0.sav"), "Hollywood", kT);
+  fixture::WriteSavedGame(Path("game1.sav"), "Red Light", kT + 10);
+  Program& p = Started();
+  p.Saves().Choose(1);
+  EXPECT_EQ(p.View().savedText, "Red Light ***");
+  EXPECT_TRUE(p.Saves().Mode());
+  EXPECT_EQ(p.View().tcButtonHint, "Start a Total Converstion Saved Game");
+  EXPECT_EQ(p.View().mapButtonHint, "Start a user Map Saved Game");
+  EXPECT_EQ(p.View().playHint, "Start Duke3d Saved Game");
+  p.Activate();  // a pass keeps the choice
+  EXPECT_EQ(p.Saves().Switch().Text(), " /1");
+
+  fixture::WriteSavedGame(Path("game1.sav"), "Red Light", kT);  // now the first one is the newest
+  p.Saves().Fill();
+  EXPECT_EQ(p.Saves().Switch().Text(), "") << "the text shown is no longer an entry";
+  EXPECT_TRUE(p.Saves().Mode());
+  p.Saves().Clear();
+  EXPECT_FALSE(p.Saves().Mode());
+  EXPECT_EQ(p.View().savedText, "Start a saved game");
+  EXPECT_EQ(p.View().tcButtonHint, "Start a Total Converstion");
+  EXPECT_EQ(p.View().mapButtonHint, "Start a user Map");
+  EXPECT_EQ(p.View().playHint, "Start Duke3d from Title");
+}
+
+TEST_F(SavedGameBoxTest, DeletingRemovesExactlyTheChosenFileWhenTheUserSaysYes) {
+  for (const int answer : {kNo, kYes}) {
+    fixture::WriteSavedGame(Path("game0.sav"), "Hollywood", kT);
+    fixture::WriteSavedGame(Path("game1.sav"), "", kT);  // no title, no entry: the next entry is slot 2
+    fixture::WriteSavedGame(Path("game2.sav"), "Death Row", kT + 60);
+    ui = RecordingUi();
+    Program& p = Started();
+    p.Saves().Delete();  // nothing chosen: nothing asked
+    ui.answers = {answer};
+    p.Saves().Choose(1);
+    p.Saves().Delete();
+    EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Exclamation});
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, "Delete the saved game: Death Row *** ?\nGame Filename: game2.sav");
+    EXPECT_EQ(ui.shown[0].title, "Warning");
+    EXPECT_EQ(ui.shown[0].buttons, "mbYes,mbNo");
+    EXPECT_EQ(fixture::Exists(Path("game2.sav")), answer == kNo);
+    EXPECT_TRUE(fixture::Exists(Path("game0.sav")) && fixture::Exists(Path("game1.sav")));
+    EXPECT_EQ(p.Saves().Mode(), answer == kNo);
+    if (answer == kYes) {
+      EXPECT_EQ(p.View().savedEntries, std::vector<std::string>{"Hollywood ***"});
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tv::test

@@ -1,0 +1,134 @@
+// The TC list: its rows, selection and opinions, and the maps of a TC.
+#include "support/ProgramFixture.h"
+#include "fixture/Groups.h"
+
+namespace tv::test {
+namespace {
+
+class TcCatalogTest : public ProgramTest {
+ protected:
+  void Tc(const std::string& name, const std::string& bytes = "") { Put("Games/" + name, bytes); }
+  std::vector<std::string> TcRows() const {
+    std::vector<std::string> rows;
+    for (const ListRow& r : program->View().tcRows) rows.push_back(r.text);
+    return rows;
+  }
+  std::vector<int> TcCodes() const {
+    std::vector<int> codes;
+    for (const ListRow& r : program->View().tcRows) codes.push_back(r.code);
+    return codes;
+  }
+};
+
+TEST_F(TcCatalogTest, LastPlayedTcSelectsItsRowAndAReleaseRemembersTheSelection) {
+  Tc("A.grp");
+  Tc("B.grp");
+  const struct {
+    const char* value;
+    int selected;  // -2: the pass stops with the error
+  } cases[] = {{"1", 1}, {"+1", 1}, {"2", -1}, {"-1", -1}, {"", -1}, {"1x", -2}, {"0x1", -2}};
+  for (const auto& c : cases) {
+    WriteIni(std::string("[Tarvolin]\r\nLastPlayedTC=") + c.value + "\r\n");
+    ui.shown.clear();
+    Program& p = Start();
+    p.Activate();
+    if (c.selected == -2) {
+      ASSERT_EQ(ui.shown.size(), 1u) << c.value;
+      EXPECT_EQ(ui.shown[0].text, std::string("'") + c.value + "' is not a valid integer value.");
+      EXPECT_FALSE(p.View().listsVisible);
+    } else {
+      EXPECT_EQ(p.View().tcSelected, c.selected) << c.value;
+      EXPECT_TRUE(ui.shown.empty()) << c.value;
+    }
+  }
+  for (const int click : {0, 7}) {
+    program->Catalog().Select(click);
+    program->Catalog().Remember();
+    EXPECT_EQ(program->CurrentSettings().lastPlayedTC, click == 0 ? "0" : "-1");
+  }
+}
+
+TEST_F(TcCatalogTest, ThePassPacksAndReadsTheOpinionsAndTheWindowStoresOne) {
+  for (const char* g : {"A.grp", "B.grp", "C.grp", "D.grp", "Sep.grp"}) Tc(g);
+  Tc("Sep.ini", "[Sep.Options]\r\nGameNAME=-------------\r\n");
+  WriteIni("[Tarvolin]\r\nLastPlayedTC=2\r\n[TarvolinTC]\r\nTC_00=3 A.grp\r\nTC_01=0 B.grp\r\nTC_02=5 D.grp\r\n");
+  Program& p = Start();
+  p.Activate();
+  EXPECT_NE(Ini().find("[TarvolinTC]\r\nTC_00=3 A.grp\r\nTC_01=5 D.grp\r\n"), std::string::npos) << Ini();
+  EXPECT_EQ(TcCodes(), (std::vector<int>{3, 0, 0, 5, 0}));
+
+  for (const int row : {-1, 4}) {  // no row, a separator: no window
+    p.Catalog().Select(row);
+    p.Catalog().OpenOpinion();
+  }
+  EXPECT_TRUE(ui.modals.empty());
+  p.Catalog().Select(2);
+  AnswerOpinion(7);
+  p.Catalog().OpenOpinion();
+  EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Information});
+  EXPECT_NE(Ini().find("TC_02=7 C.grp\r\n"), std::string::npos) << Ini();
+  EXPECT_EQ(TcCodes(), (std::vector<int>{3, 0, 7, 5, 0}));
+}
+
+TEST_F(TcCatalogTest, AnOpinionOfTheOlderFormIsConvertedAndStillColours) {
+  Tc("Mytc.grp");
+  Tc("Mytc.ini", "[Mytc.Options]\r\nGameNAME=My Great TC\r\n");
+  WriteIni("[TarvolinTC]\r\nTC_00=4 My Great TC\r\n");
+  Start().Activate();
+  EXPECT_NE(Ini().find("TC_00=4 Mytc.grp\r\n"), std::string::npos);
+  EXPECT_EQ(TcRows(), std::vector<std::string>{"My Great TC"});
+  EXPECT_EQ(TcCodes(), std::vector<int>{4});
+}
+
+TEST_F(TcCatalogTest, TheMapsOfATcAreNamedByItsRowText) {
+  Tc("Mytc.grp", fixture::GroupFileBytes({{"E1L1.MAP", fixture::FillerBytes(300)}, {"BOSS.MAP", ""}}));
+  Tc("Zipped.zip", fixture::ZipBytes({{"LEVEL1.MAP", "m"}}));
+  Tc("Renamed.grp", fixture::GroupFileBytes({{"R1.MAP", fixture::FillerBytes(300)}}));
+  Tc("Renamed.ini", "[Renamed.Options]\r\nGameNAME=Its Real Name\r\n");
+  Program& p = Started();
+  ASSERT_EQ(TcRows(), (std::vector<std::string>{"Mytc", "Its Real Name", "Zipped"}));
+  const struct {
+    int row;
+    std::vector<std::string> names;
+  } cases[] = {{0, {"E1L1", "BOSS"}}, {1, {}}, {2, {"LEVEL1"}}};
+  for (const auto& c : cases) {
+    p.Catalog().ListLevels(c.row);
+    EXPECT_EQ(p.Catalog().LevelNames(), c.names) << c.row;
+    EXPECT_EQ(p.Catalog().LevelsName(), TcRows()[std::size_t(c.row)]);
+  }
+  Tc("Zipped.zip", fixture::ZipBytes({{"OTHER.MAP", "m"}}));
+  p.Catalog().ListLevels(2);
+  EXPECT_EQ(p.Catalog().LevelNames(), std::vector<std::string>{"LEVEL1"}) << "the same TC again";
+}
+
+TEST_F(TcCatalogTest, AChangedGroupFileIsScannedAgainAndARepeatedPassWritesNoTcFile) {
+  Tc("Mytc.grp", fixture::GroupFileBytes({{"TILES.ART", "a"}}));
+  fixture::SetFileTime(Path("Games/Mytc.grp"), 1600000000);
+  Program& p = Started();
+  EXPECT_EQ(p.Catalog().Records().at(0).mapFile, "");
+  fixture::SetFileTime(Path("Games/Mytc.ini"), 1600000000);
+  Tc("Mytc.grp", fixture::GroupFileBytes({{"MYTC.MAP", "mm"}}));
+  fixture::SetFileTime(Path("Games/Mytc.grp"), 1600000000);
+  p.Activate();
+  EXPECT_EQ(p.Catalog().Records().at(0).mapFile, "mytc.map");
+  EXPECT_EQ(fixture::FileTime(Path("Games/Mytc.ini")), 1600000000);
+}
+
+TEST_F(TcCatalogTest, TheScansAreKeptInTheCacheFolderWhenOneCanBeMade) {
+  Tc("Mytc.grp", fixture::GroupFileBytes({{"MYTC.MAP", "m"}}));
+  now = std::time(nullptr) + 3600;  // the group file is not new then
+  for (const char* folder : {"cache/tarvolin/", "Games/Mytc.grp/tarvolin/"}) {
+    cacheFolder = Path(folder);
+    Program& p = Start();
+    p.Activate();
+    EXPECT_EQ(p.Catalog().Records().at(0).mapFile, "mytc.map") << folder;
+    EXPECT_TRUE(ui.shown.empty()) << folder;
+  }
+  std::string kept;
+  for (const auto& entry : std::filesystem::directory_iterator(Path("cache/tarvolin")))
+    kept += fixture::ReadFile(entry.path());
+  EXPECT_NE(kept.find(Path("Games/Mytc.grp")), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tv::test
