@@ -16,7 +16,6 @@ class NullUi : public UserInterface {
   std::string OpenFileDialog(const std::string&, const std::string&) override { return ""; }
   void Minimize() override {}
   void Restore() override {}
-  void Refresh() override {}
   void Quit() override {}
 };
 

@@ -103,7 +103,7 @@ TEST_F(BadInput, FifosDevicesAndLinkLoopsAreSkipped) {
   p.Saves().Fill();
   p.Activate();
 
-  EXPECT_EQ(Rows(), std::vector<std::string>{"A.map"});
+  EXPECT_EQ(MapRows(), std::vector<std::string>{"A.map"});
   EXPECT_EQ(TcRows(p), std::vector<std::string>{"Real"});
   EXPECT_EQ(p.Catalog().LevelNames(), std::vector<std::string>{"REAL"});
   EXPECT_TRUE(p.View().savedEntries.empty());
@@ -129,7 +129,7 @@ TEST_F(BadInput, MapNamesWithAnyCharacterAreListedRatedAndRemembered) {
   p.Activate();
   std::vector<std::string> expected;
   for (const std::string& n : names) expected.push_back(Capitalized(n));
-  std::vector<std::string> rows = Rows();
+  std::vector<std::string> rows = MapRows();
   std::sort(rows.begin(), rows.end());
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(rows, expected);
@@ -142,7 +142,7 @@ TEST_F(BadInput, MapNamesWithAnyCharacterAreListedRatedAndRemembered) {
   p.Maps().Select(all);
   ui.onModal = [&](Window) { p.Opinions().ChooseOpinion(3); };  // "Played and was Bad"
   p.Maps().OpenOpinion();
-  EXPECT_EQ(Codes(), std::vector<int>(names.size(), 3));
+  EXPECT_EQ(MapCodes(), std::vector<int>(names.size(), 3));
   for (std::size_t i = 0; i < names.size(); ++i)
     EXPECT_EQ(fixture::ReadFile(Path("Maps/" + names[i])), bytes[i]) << names[i];
   EXPECT_TRUE(fixture::Exists(Path("TarvolinMaps0.txt")));

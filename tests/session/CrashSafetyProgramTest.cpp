@@ -105,7 +105,7 @@ TEST_F(CrashSafety, OpinionsChangeOnlyTheTimesOfMapFiles) {
       p.Maps().Select({0, 2});
       AnswerOpinion(row.code);
       p.Maps().OpenOpinion();
-      EXPECT_EQ(Codes(), (std::vector<int>{row.code, 0, multi ? row.code : 0})) << "the times were set";
+      EXPECT_EQ(MapCodes(), (std::vector<int>{row.code, 0, multi ? row.code : 0})) << "the times were set";
       EXPECT_EQ(watch.Take(), Events{}) << "code " << row.code << (multi ? ", several maps" : ", one map");
     }
   }

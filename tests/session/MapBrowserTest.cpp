@@ -46,8 +46,8 @@ TEST_F(MapBrowserTest, RowsSelectTheRememberedMapByExactText) {
   } cases[] = {{"E1l1.map", "E1l1.map"}, {"E1L1.MAP", "Aaa.map"}, {"", "Aaa.map"}, {"Zzz.map", "Zzz.map"}};
   for (const auto& c : cases) {
     Started(std::string("FolderMap0=") + c.remembered + "\r\n");
-    EXPECT_EQ(Rows(), (std::vector<std::string>{"Aaa.map", "E1l1.map", "Zzz.map"}));
-    EXPECT_EQ(Selected(), c.selected) << c.remembered;
+    EXPECT_EQ(MapRows(), (std::vector<std::string>{"Aaa.map", "E1l1.map", "Zzz.map"}));
+    EXPECT_EQ(SelectedMap(), c.selected) << c.remembered;
   }
 }
 
@@ -60,9 +60,9 @@ TEST_F(MapBrowserTest, AMenuEntryLoadsItsFolderWithItsRememberedMapAndAReleaseRe
   EXPECT_EQ(p.View().mapHeading, "Maps from Maps") << "a remembered folder that is gone";
   p.Maps().OpenFolder(1);
   EXPECT_EQ(p.View().mapHeading, "Maps from Maps1");
-  EXPECT_EQ(Rows(), (std::vector<std::string>{"B.map", "C.map", "D.map"}));
-  EXPECT_EQ(Codes(), (std::vector<int>{3, 5, 0}));
-  EXPECT_EQ(Selected(), "D.map");
+  EXPECT_EQ(MapRows(), (std::vector<std::string>{"B.map", "C.map", "D.map"}));
+  EXPECT_EQ(MapCodes(), (std::vector<int>{3, 5, 0}));
+  EXPECT_EQ(SelectedMap(), "D.map");
   EXPECT_EQ(p.CurrentSettings().lastMapFolder, 1);
   EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Information});
   p.Maps().Select({1});
@@ -109,8 +109,8 @@ TEST_F(MapBrowserTest, EachOrderShowsItsRowsKeepsTheClickedMapAndIsAppliedAtTheN
                {1, {"A.map", "B.map", "C.map", "D.map"}}};
   for (const auto& c : cases) {
     p.Maps().Sort(c.entry);
-    EXPECT_EQ(Rows(), c.rows) << c.entry;
-    EXPECT_EQ(Selected(), "C.map") << c.entry;
+    EXPECT_EQ(MapRows(), c.rows) << c.entry;
+    EXPECT_EQ(SelectedMap(), "C.map") << c.entry;
     std::array<bool, 4> checked{};
     checked[std::size_t(c.entry - 1)] = true;
     EXPECT_EQ(p.View().mapSortChecked, checked);
@@ -119,7 +119,7 @@ TEST_F(MapBrowserTest, EachOrderShowsItsRowsKeepsTheClickedMapAndIsAppliedAtTheN
   p.Maps().Sort(3);
   p.Quit();
   Start().Activate();
-  EXPECT_EQ(Rows(), (std::vector<std::string>{"A.map", "D.map", "C.map", "B.map"}));
+  EXPECT_EQ(MapRows(), (std::vector<std::string>{"A.map", "D.map", "C.map", "B.map"}));
 }
 
 TEST_F(MapBrowserTest, AnOpinionSetsTheFileTimeOnlyAndExportsTheListSilently) {
@@ -136,7 +136,7 @@ TEST_F(MapBrowserTest, AnOpinionSetsTheFileTimeOnlyAndExportsTheListSilently) {
   const std::tm t = LocalTime(fixture::FileTime(Path("Maps/b.map")));
   EXPECT_EQ((t.tm_year + 1900) * 10000 + (t.tm_mon + 1) * 100 + t.tm_mday, 20261206);
   EXPECT_EQ(t.tm_hour * 3600 + t.tm_min * 60 + t.tm_sec, 3 * 3600);
-  EXPECT_EQ(Codes(), (std::vector<int>{0, 3}));
+  EXPECT_EQ(MapCodes(), (std::vector<int>{0, 3}));
   EXPECT_EQ(fixture::ReadFile(Path("TarvolinMaps0.txt")), "B.map           \t[Red]    - Map was Bad.\r\n");
   EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Information}) << "the window's beep only";
 
@@ -154,13 +154,13 @@ TEST_F(MapBrowserTest, InMultiSelectModeEverySelectedMapWhoseTimeCanBeSetGetsThe
   p.Maps().Select({0, 2});
   AnswerOpinion(6);
   p.Maps().OpenOpinion();
-  EXPECT_EQ(Codes(), (std::vector<int>{6, 0, 0})) << "one map without multi select";
+  EXPECT_EQ(MapCodes(), (std::vector<int>{6, 0, 0})) << "one map without multi select";
   p.Maps().ToggleMultiSelect();
   p.Maps().Select({0, 1, 2});
   std::filesystem::remove(Path("Maps/b.map"));
   ui.onModal = [&](Window) { p.Opinions().ChooseOpinion(1); };  // good; the pass then finds b gone
   p.Maps().OpenOpinion();
-  EXPECT_EQ(Codes(), (std::vector<int>{1, 1}));
+  EXPECT_EQ(MapCodes(), (std::vector<int>{1, 1}));
 }
 
 TEST_F(MapBrowserTest, TheMenuExportWritesTheRatedMapsOfTheFolderInTheirOrder) {

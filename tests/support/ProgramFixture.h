@@ -61,22 +61,22 @@ class ProgramTest : public ::testing::Test {
     fixture::WriteMap(Path(path), hour, {1, 4, sprites});
   }
 
-  std::vector<std::string> Rows() const {
+  std::vector<std::string> MapRows() const {
     std::vector<std::string> rows;
     for (const ListRow& row : program->View().mapRows) rows.push_back(row.text);
     return rows;
   }
-  std::vector<int> Codes() const {
+  std::vector<int> MapCodes() const {
     std::vector<int> codes;
     for (const ListRow& row : program->View().mapRows) codes.push_back(row.code);
     return codes;
   }
-  std::string Selected() const {
+  std::string SelectedMap() const {
     const MainView& v = program->View();
     return v.mapSelected.empty() ? "" : v.mapRows[std::size_t(v.mapSelected.front())].text;
   }
   long Beeps(BeepKind kind) const { return std::count(ui.beeps.begin(), ui.beeps.end(), kind); }
-  long Shown(const std::string& text) const {
+  long TimesShown(const std::string& text) const {
     return std::count_if(ui.shown.begin(), ui.shown.end(), [&](const auto& s) { return s.text == text; });
   }
 
