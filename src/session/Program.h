@@ -20,7 +20,7 @@
 #include "catalog/MapTables.h"
 #include "catalog/ReadMe.h"
 #include "catalog/SavedGames.h"
-#include "catalog/TcDiscovery.h"
+#include "catalog/Tcs.h"
 #include "install/GameEdition.h"
 #include "launch/Network.h"
 #include "launch/PlayPaths.h"

@@ -1,8 +1,6 @@
 // Total conversions: discovery, the TC list and its opinions.
 #include "session/Program.h"
-#include "catalog/TcLevels.h"
-#include "catalog/TcList.h"
-#include "catalog/TcOpinions.h"
+#include "catalog/Tcs.h"
 #include "platform/Text.h"
 
 namespace tv {
