@@ -2,7 +2,7 @@
 
 #include "MapsTest.h"
 #include "session/OpinionChooser.h"
-#include "catalog/OpinionColors.h"
+#include "catalog/Opinion.h"
 
 namespace tv::test {
 namespace {
