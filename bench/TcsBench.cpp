@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <map>
 
-#include "catalog/TcDiscovery.h"
+#include "catalog/Tcs.h"
 #include "fixture/Fixture.h"
 #include "fixture/Groups.h"
 #include "platform/Text.h"

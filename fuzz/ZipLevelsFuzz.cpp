@@ -7,7 +7,7 @@
 #include <string>
 
 #include "FuzzFiles.h"
-#include "catalog/TcLevels.h"
+#include "catalog/Tcs.h"
 #include "platform/Text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

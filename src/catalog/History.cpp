@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "catalog/OpinionColors.h"
+#include "catalog/Opinion.h"
 #include "platform/Text.h"
 #include "settings/IniFile.h"
 

@@ -1,6 +1,6 @@
 #include "catalog/MapExport.h"
 
-#include "catalog/OpinionTexts.h"
+#include "catalog/Opinion.h"
 #include "platform/Text.h"
 
 namespace tv {

@@ -1,8 +1,8 @@
 #include "catalog/MapTables.h"
 
 #include <algorithm>
-#include <string_view>
 
+#include "catalog/Opinion.h"
 #include "catalog/OpinionTime.h"
 #include "platform/Text.h"
 
@@ -58,12 +58,11 @@ void MapTables::Load(FileSystem& fs, const std::string& folderPath, const std::v
 }
 
 const std::vector<MapEntry>& MapTables::ColorOrder() {
-  static constexpr std::string_view kSequence = "512384760";
   if (m_color.empty()) {
     m_color.reserve(m_base.size());
-    for (const char digit : kSequence)
+    for (const Opinion opinion : kOpinionColorOrder)
       for (const MapEntry& map : m_base)
-        if (map.code == digit - '0') m_color.push_back(map);
+        if (map.code == int(opinion)) m_color.push_back(map);
   }
   return m_color;
 }

@@ -1,7 +1,6 @@
 #include "session/OpinionChooser.h"
 
-#include "catalog/OpinionColors.h"
-#include "catalog/OpinionTexts.h"
+#include "catalog/Opinion.h"
 #include "catalog/OpinionTime.h"
 #include "platform/Text.h"
 

@@ -2,9 +2,6 @@
 
 #include <charconv>
 
-#include "catalog/TcLevels.h"
-#include "catalog/TcList.h"
-#include "catalog/TcOpinions.h"
 #include "platform/RunTimeError.h"
 #include "platform/Text.h"
 

@@ -9,7 +9,7 @@
 #include "session/OpinionChooser.h"
 #include "session/Session.h"
 #include "catalog/GroupScan.h"
-#include "catalog/TcDiscovery.h"
+#include "catalog/Tcs.h"
 
 namespace tv {
 

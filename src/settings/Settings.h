@@ -12,24 +12,29 @@ inline constexpr const char* kSettingsFileName = "Tarvolin.ini";
 inline constexpr const char* kMainSection = "Tarvolin";
 inline constexpr const char* kNetworkSection = "Network_Game";
 
+// What a missing key reads as is written in the key table of Settings.cpp.
+// Settings starts from those defaults; the network values start empty, with
+// one player.
 struct NetworkSettings {
   std::string nickname;
   std::string opponentIp;
   bool dedicated = false;
-  long numPlayers = 1;  // 2 applies only when the key is read
+  long numPlayers = 1;  // the key's default, 2, applies only when the key is read
 };
 
 struct Settings {
-  std::string dukeFilename = "Duke3dw.exe";
+  Settings();  // every member at its key's default
+
+  std::string dukeFilename;
   std::string lastPlayedTC;
   std::string lastPlayedMap;
-  long lastMapFolder = 0;
-  std::string skillLevel = "3";
-  bool noMonsters = false;
-  bool mapSetupDone = false;
-  long sortedMaps = 0;
+  long lastMapFolder{};
+  std::string skillLevel;
+  bool noMonsters{};
+  bool mapSetupDone{};
+  long sortedMaps{};
   std::string opinionPath;
-  std::string skinColor = "Black";
+  std::string skinColor;
   std::array<std::string, 7> folderMap;
   NetworkSettings network;
 };

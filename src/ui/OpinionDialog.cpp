@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "session/Program.h"
-#include "catalog/OpinionColors.h"
+#include "catalog/Opinion.h"
 #include "ui/Appearance.h"
 #include "ui/Glyphs.h"
 #include "ui/widgets/BevelPanel.h"

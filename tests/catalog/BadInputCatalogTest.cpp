@@ -7,7 +7,7 @@
 
 #include "catalog/GroupScan.h"
 #include "catalog/SavedGames.h"
-#include "catalog/TcLevels.h"
+#include "catalog/Tcs.h"
 #include "fixture/Fixture.h"
 #include "fixture/Groups.h"
 #include "fixture/SavedGames.h"

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <map>
 
-#include "catalog/TcDiscovery.h"
+#include "catalog/Tcs.h"
 #include "fixture/Fixture.h"
 #include "fixture/Groups.h"
 

@@ -11,8 +11,7 @@
 #include <fstream>
 #include <functional>
 
-#include "catalog/TcDiscovery.h"
-#include "catalog/TcLevels.h"
+#include "catalog/Tcs.h"
 #include "fixture/Fixture.h"
 #include "fixture/Groups.h"
 #include "fixture/Installation.h"

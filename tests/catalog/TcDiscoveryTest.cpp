@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "catalog/TcDiscovery.h"
+#include "catalog/Tcs.h"
 #include "fixture/Fixture.h"
 #include "fixture/Groups.h"
 #include "platform/RunTimeError.h"

@@ -1,7 +1,7 @@
 // The Games folder's names, as discovery asks for them.
 #include <gtest/gtest.h>
 
-#include "catalog/TcFolder.h"
+#include "catalog/Tcs.h"
 #include "fixture/Fixture.h"
 
 namespace tv {

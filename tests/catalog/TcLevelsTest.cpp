@@ -2,7 +2,7 @@
 // of a ".zip".
 #include <gtest/gtest.h>
 
-#include "catalog/TcLevels.h"
+#include "catalog/Tcs.h"
 #include "fixture/Groups.h"
 
 namespace tv {

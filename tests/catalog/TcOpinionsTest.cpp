@@ -2,7 +2,7 @@
 // form), and recording a new opinion.
 #include <gtest/gtest.h>
 
-#include "catalog/TcOpinions.h"
+#include "catalog/Tcs.h"
 #include "fixture/Fixture.h"
 
 namespace tv {

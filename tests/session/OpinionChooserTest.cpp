@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "session/OpinionChooser.h"
-#include "catalog/OpinionColors.h"
+#include "catalog/Opinion.h"
 #include "fixture/Fixture.h"
 #include "fixture/Maps.h"
 #include "support/RecordingUi.h"

@@ -4,7 +4,7 @@
 #include <QTest>
 
 #include "UiTestHelpers.h"
-#include "catalog/OpinionColors.h"
+#include "catalog/Opinion.h"
 #include "ui/MainWindow.h"
 #include "ui/widgets/OpinionList.h"
 

@@ -4,7 +4,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "catalog/OpinionColors.h"
+#include "catalog/Opinion.h"
 #include "ui/Appearance.h"
 #include "ui/widgets/OpinionRowDelegate.h"
 

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "catalog/OpinionColors.h"
+#include "catalog/Opinion.h"
 #include "ui/Appearance.h"
 
 namespace tv {
