@@ -1,34 +1,39 @@
+#include "platform/Process.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
 #include <filesystem>
 
 #include "fixture/Executables.h"
 #include "fixture/Fixture.h"
 #include "fixture/Home.h"
-#include "platform/Process.h"
+#include "platform/HostileNames.h"
 
 namespace tv::test {
 namespace {
 
-std::string Canonical(const std::string& folder) { return std::filesystem::canonical(folder).string(); }
+using Args = std::vector<std::string>;
+
+// Nothing of ours is left to reap: started programs belong to init.
+void ExpectNoChildLeft() {
+  errno = 0;
+  EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
+  EXPECT_EQ(errno, ECHILD);
+}
 
 TEST(SplitParameters, RunsOfSpacesSeparateAndNothingIsQuoted) {
   const struct {
     const char* text;
-    std::vector<std::string> parts;
+    Args parts;
   } cases[] = {
       {"", {}},
       {"   ", {}},
-      {"-map E1L1.map", {"-map", "E1L1.map"}},
-      {"-j/games/Duke 3D/Maps  -xFoo.con -map Foo.map /s3 -m",
-       {"-j/games/Duke", "3D/Maps", "-xFoo.con", "-map", "Foo.map", "/s3", "-m"}},
-      {" -v2 -l05 /s3", {"-v2", "-l05", "/s3"}},
-      {"-map \"a b.map\"", {"-map", "\"a", "b.map\""}},
-      {"$(touch x).map a;b.map", {"$(touch", "x).map", "a;b.map"}},
+      {" -v2  -l05 /s3 ", {"-v2", "-l05", "/s3"}},
+      {"-map \"a b.map\" $(touch x).map a;b", {"-map", "\"a", "b.map\"", "$(touch", "x).map", "a;b"}},
   };
   for (const auto& c : cases) EXPECT_EQ(SplitParameters(c.text), c.parts) << c.text;
 }
@@ -38,7 +43,6 @@ TEST(SplitParameters, RunsOfSpacesSeparateAndNothingIsQuoted) {
 class PlanStartTest : public ::testing::Test {
  protected:
   PlanStartTest() {
-    fixture::MakeFolder(folder);
     fixture::MakeFolder(bare.Path());
     fixture::WriteRecordingProgram(tools.Path() + "wine", tools.Path() + "wine.log");
     fixture::WriteRecordingProgram(tools.Path() + "xdg-open", tools.Path() + "open.log");
@@ -54,9 +58,7 @@ class PlanStartTest : public ::testing::Test {
     fixture::MakeFolder(folder + "Folder.exe");
   }
 
-  fixture::TempFolder base;
-  fixture::TempFolder tools;
-  fixture::TempFolder bare;
+  fixture::TempFolder base, tools, bare;
   std::string folder = base.Path() + "Duke Nukem 3D/";
   FileSystem fs{base.Path()};
   // The machine's own Wine stays out of sight.
@@ -64,9 +66,7 @@ class PlanStartTest : public ::testing::Test {
 };
 
 TEST_F(PlanStartTest, EachKindOfFileRunsTheWayTheShellWouldOpenIt) {
-  const std::string wine = tools.Path() + "wine";
-  const std::string opener = tools.Path() + "xdg-open";
-  using Args = std::vector<std::string>;
+  const std::string wine = tools.Path() + "wine", exe = folder + "Duke3dw.exe", setup = folder + "D3WSetup.EXE";
   const struct {
     std::string program;
     Args arguments;
@@ -74,30 +74,19 @@ TEST_F(PlanStartTest, EachKindOfFileRunsTheWayTheShellWouldOpenIt) {
     StartFailure failure;
     Args argv;
   } cases[] = {
-      {"Duke3dw.exe",
-       {"-j/g/Duke 3D/Maps", "-map", "My Map.map", "/s3"},
-       true,
-       StartFailure::None,
-       {folder + "Duke3dw.exe", "-j/g/Duke 3D/Maps", "-map", "My Map.map", "/s3"}},
-      {"DUKE3DW.EXE", {}, false, StartFailure::None, {folder + "Duke3dw.exe"}},
-      {"eduke32", {"-v2", "-l05"}, false, StartFailure::None, {folder + "eduke32", "-v2", "-l05"}},
+      {"Duke3dw.exe", {"-j/g/Duke 3D", "-map", "My Map.map"}, true, {}, {exe, "-j/g/Duke 3D", "-map", "My Map.map"}},
+      {"DUKE3DW.EXE", {}, false, {}, {exe}},
+      {"eduke32", {"-v2", "-l05"}, false, {}, {folder + "eduke32", "-v2", "-l05"}},
       {"plain-elf", {}, true, StartFailure::NotExecutable, {}},
       {"plain.sh", {}, true, StartFailure::NotExecutable, {}},
       // Wine gets each argument apart and quotes those with spaces itself.
-      {"D3WSetup.exe",
-       {"/x", "-map", "My Map.map"},
-       true,
-       StartFailure::None,
-       {wine, folder + "D3WSetup.EXE", "/x", "-map", "My Map.map"}},
+      {"D3WSetup.exe", {"/x", "My Map.map"}, true, {}, {wine, setup, "/x", "My Map.map"}},
       {"D3WSetup.exe", {}, false, StartFailure::NeedsWine, {}},
-      {"run.bat", {"a b"}, true, StartFailure::None, {wine, "cmd", "/c", "Run.Bat", "a b"}},
-      {folder + "Batch/Other.bat",
-       {},
-       true,
-       StartFailure::None,
-       {wine, "cmd", "/c", "Z:" + folder + "Batch/Other.bat"}},
+      {"run.bat", {"a b"}, true, {}, {wine, "cmd", "/c", "Run.Bat", "a b"}},
+      // Wine sees the Unix tree on drive Z:, with its own separators.
+      {folder + "Batch/Other.bat", {}, true, {}, {wine, "cmd", "/c", "Z:" + folder + "Batch/Other.bat"}},
       {folder + "run.bat", {}, false, StartFailure::NeedsWine, {}},
-      {"readme.txt", {"-map", "x.map"}, true, StartFailure::None, {opener, folder + "readme.txt"}},
+      {"readme.txt", {"-map", "x.map"}, true, {}, {tools.Path() + "xdg-open", folder + "readme.txt"}},
       {"readme.txt", {}, false, StartFailure::NoOpener, {}},
       {"missing.exe", {}, true, StartFailure::NotFound, {}},
       {"Folder.exe", {}, true, StartFailure::NotFound, {}},
@@ -107,21 +96,22 @@ TEST_F(PlanStartTest, EachKindOfFileRunsTheWayTheShellWouldOpenIt) {
     fixture::ScopedEnv path("PATH", c.toolsOnPath ? tools.Path() : bare.Path());
     StartPlan plan = PlanStart(fs, c.program, c.arguments, folder);
     Args expected = c.argv;
-    // Wine sees the Unix tree on drive Z:, with its own separators.
     for (std::string& a : expected)
-      if (a.rfind("Z:", 0) == 0)
-        for (char& ch : a) ch = ch == '/' ? '\\' : ch;
+      if (a.starts_with("Z:")) std::replace(a.begin(), a.end(), '/', '\\');
     EXPECT_EQ(plan.failure, c.failure) << c.program;
     EXPECT_EQ(plan.argv, expected) << c.program;
   }
+  EXPECT_EQ(OpenProgram(fs, "missing.exe", {}, folder).failure, StartFailure::NotFound);
 }
 
-// "wine" on the PATH, else "wine64" on the PATH, else Debian's own place.
+// "wine" on the PATH, else "wine64" on the PATH, else Debian's own place; an
+// empty PATH entry never means the current folder.
 TEST_F(PlanStartTest, WineIsLookedForInItsOrder) {
   fixture::TempFolder both, only64;
   for (const std::string& f : {both.Path() + "wine", both.Path() + "wine64", only64.Path() + "wine64"})
     fixture::WriteRecordingProgram(f, f + ".log");
-  const std::string debian = bare.Path() + "lib/wine64";
+  const std::string debian = bare.Path() + "lib/wine64", previous = ProcessFolder();
+  ASSERT_EQ(::chdir(both.Path().c_str()), 0);
   const struct {
     std::string path;
     bool debianThere;
@@ -130,7 +120,7 @@ TEST_F(PlanStartTest, WineIsLookedForInItsOrder) {
       {both.Path(), true, both.Path() + "wine"},
       {bare.Path() + ":" + only64.Path(), true, only64.Path() + "wine64"},
       {bare.Path(), true, debian},
-      {bare.Path(), false, ""},
+      {":" + bare.Path() + "::", false, ""},
   };
   for (const auto& c : cases) {
     if (c.debianThere) fixture::WriteRecordingProgram(debian, debian + ".log");
@@ -140,69 +130,63 @@ TEST_F(PlanStartTest, WineIsLookedForInItsOrder) {
     EXPECT_EQ(plan.argv.empty() ? "" : plan.argv[0], c.wine) << c.path;
     std::filesystem::remove(debian);
   }
+  ASSERT_EQ(::chdir(previous.c_str()), 0);
 }
 
-TEST_F(PlanStartTest, AnEmptyPathEntryNeverMeansTheCurrentFolder) {
-  fixture::ScopedEnv path("PATH", ":" + bare.Path() + ":");
-  fixture::WriteRecordingProgram(folder + "wine", folder + "x.log");
-  FileSystem inFolder(folder);
-  EXPECT_EQ(PlanStart(inFolder, "D3WSetup.exe", {}, folder).failure, StartFailure::NeedsWine);
-}
-
-class StartDetachedTest : public ::testing::Test {
- protected:
-  StartDetachedTest() { fixture::MakeFolder(folder); }
-  fixture::TempFolder base;
-  std::string folder = base.Path() + "Game Folder/";
-};
-
-TEST_F(StartDetachedTest, RunsInTheFolderWithExactlyTheArgumentsAndLeavesNoZombie) {
-  const std::string program = folder + "game";
-  fixture::WriteRecordingProgram(program, folder + "game.log");
-  const StartResult r = StartDetached({program, "-map", "$(touch x).map", "a;b.map", "*"}, folder);
-  EXPECT_TRUE(r);
-  // Nothing of ours is left to reap: the program belongs to init, not to us.
-  errno = 0;
-  EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
-  EXPECT_EQ(errno, ECHILD);
-  const std::vector<std::string> expected = {Canonical(folder), "-map", "$(touch x).map", "a;b.map", "*"};
-  EXPECT_EQ(fixture::WaitForRecord(folder + "game.log"), expected);
-  EXPECT_FALSE(fixture::Exists(folder + "x"));
-}
-
-TEST_F(StartDetachedTest, DoesNotWaitForTheProgram) {
-  const std::string program = folder + "slow";
-  // It says it runs, lets its output go (or the test runner would wait for
-  // it) and stays a while.
-  fixture::WriteFile(program,
-                     "#!/bin/sh\necho running > started.part && mv started.part started\n"
-                     "exec >/dev/null 2>&1 </dev/null\nsleep 3\n");
-  ::chmod(program.c_str(), 0755);
-  const auto start = std::chrono::steady_clock::now();
-  EXPECT_TRUE(StartDetached({program}, folder));
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2500));
-  EXPECT_EQ(fixture::WaitForRecord(folder + "started"), std::vector<std::string>{"running"});
-}
-
-TEST_F(StartDetachedTest, ReportsWhatTheSystemRefused) {
-  const std::string program = folder + "game";
-  fixture::WriteRecordingProgram(program, folder + "game.log");
-  const struct {
-    std::string program;
-    std::string folder;
-    int error;
-  } cases[] = {
-      {folder + "missing", folder, ENOENT},
-      {program, folder + "no such folder/", ENOENT},
-  };
-  for (const auto& c : cases) {
-    const StartResult r = StartDetached({c.program}, c.folder);
-    EXPECT_EQ(r.failure, StartFailure::SystemError) << c.program << " in " << c.folder;
-    EXPECT_EQ(r.error, c.error) << c.program << " in " << c.folder;
+// Whatever the folder and the arguments hold, the started program runs in
+// that folder and gets them as they are: no shell runs any part of them.
+TEST(StartDetached, NoShellSeesTheFolderOrTheParameters) {
+  const Args texts = {"-map $(touch pwned).map /s3", "-map `touch pwned`.map", "-map a;touch pwned;.map -m",
+                      "-map a|touch pwned -x>pwned <pwned &", "-map \"quoted name.map\" 'single'",
+                      "-map 100%.map %PATH% ${HOME} ~ *", "-map \xff\xfe.map \\ \\\\"};
+  Args arguments;
+  for (const std::string& t : texts) {
+    for (const std::string& word : SplitParameters(t)) arguments.push_back(word);
+    arguments.push_back(t);
   }
-  errno = 0;
-  EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
-  EXPECT_EQ(errno, ECHILD);
+  fixture::TempFolder base;
+  for (const std::string& name : kHostileNames) {
+    if (name.find('\n') != std::string::npos) continue;  // the record is one argument a line
+    const std::string folder = base.Path() + name + "/", log = base.Path() + "game.log";
+    fixture::WriteRecordingProgram(folder + "duke3d", log);
+    FileSystem fs(folder);
+    ASSERT_TRUE(OpenProgram(fs, "duke3d", arguments, folder)) << name;
+    Args expected = {std::filesystem::canonical(folder).string()};
+    expected.insert(expected.end(), arguments.begin(), arguments.end());
+    EXPECT_EQ(fixture::WaitForRecord(log), expected) << name;
+    EXPECT_FALSE(fixture::Exists(folder + "pwned")) << name;
+    std::filesystem::remove(log);
+  }
+  EXPECT_FALSE(fixture::Exists(base.Path() + "pwned"));
+  ExpectNoChildLeft();
+}
+
+// The program waits for a word from the test, which comes only after the
+// start has returned; after ten seconds it gives up and says so.
+TEST(StartDetached, DoesNotWaitForTheProgram) {
+  fixture::TempFolder folder;
+  const std::string program = folder.Path() + "slow";
+  fixture::WriteFile(program,
+                     "#!/bin/sh\nexec >/dev/null 2>&1 </dev/null\ni=0\n"
+                     "while [ ! -e go ] && [ $i -lt 200 ]; do sleep 0.05; i=$((i+1)); done\n"
+                     "if [ -e go ]; then echo released; else echo gave-up; fi > said.part && mv said.part said\n");
+  ::chmod(program.c_str(), 0755);
+  EXPECT_TRUE(StartDetached({program}, folder.Path()));
+  fixture::WriteFile(folder.Path() + "go", "");
+  EXPECT_EQ(fixture::WaitForRecord(folder.Path() + "said", 20000), Args{"released"});
+}
+
+TEST(StartDetached, ReportsWhatTheSystemRefused) {
+  fixture::TempFolder folder;
+  const std::string program = folder.Path() + "game";
+  fixture::WriteRecordingProgram(program, folder.Path() + "game.log");
+  for (const auto& [path, in] : {std::pair{folder.Path() + "missing", folder.Path()},
+                                 std::pair{program, folder.Path() + "no such folder/"}}) {
+    const StartResult r = StartDetached({path}, in);
+    EXPECT_EQ(r.failure, StartFailure::SystemError) << path << " in " << in;
+    EXPECT_EQ(r.error, ENOENT) << path << " in " << in;
+  }
+  ExpectNoChildLeft();
 }
 
 }  // namespace
