@@ -102,16 +102,28 @@ class KilledWriter : public ::testing::Test {
     m_setB = ReadFile(m_path);
   }
 
-  // Kills the child by its id and reaps it; true when it was still running.
-  static bool KillAndReap(pid_t pid) {
+  // Starts a writer, kills it by its id once it says so (or after delayUs),
+  // and gives the set on disk: '?' unless the file reads back whole as
+  // exactly one of the two sets.
+  char KillWriter(const WriteFaultHook& hook, long delayUs) {
+    int fds[2];
+    EXPECT_EQ(::pipe(fds), 0);
+    const pid_t pid = ::fork();
+    const auto paused = [&](WriteStage at, const std::string& path) {
+      if (hook && hook(at, path) && ::write(fds[1], "!", 1) == 1)
+        for (;;) ::pause();
+      return false;
+    };
+    if (pid == 0) Writer(m_path, paused);
+    ::close(fds[1]);
+    char said = 0;
+    if (hook) EXPECT_EQ(::read(fds[0], &said, 1), 1);
+    else ::usleep(useconds_t(delayUs));
+    ::close(fds[0]);
     ::kill(pid, SIGKILL);
     int status = 0;
     ::waitpid(pid, &status, 0);
-    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
-  }
-
-  // The file reads back whole, as exactly one of the two sets.
-  char SetOnDisk() {
+    EXPECT_TRUE(WIFSIGNALED(status)) << "the writer stopped by itself";
     const std::string bytes = ReadFile(m_path);
     if (bytes != m_setA && bytes != m_setB) return '?';
     const IniFile ini(m_fs, m_path);
@@ -127,67 +139,38 @@ class KilledWriter : public ::testing::Test {
   std::string m_setA, m_setB;
 };
 
-// Killed at random moments, the writer always leaves the old or the new set.
-TEST_F(KilledWriter, AtRandomMoments) {
+// Killed inside each stage of a replacement, the writer leaves the old set
+// (in the second replacement, the first one's set); the only trace is a
+// hidden temporary file, never listed. Killed at random moments, it always
+// leaves the old or the new set.
+TEST_F(KilledWriter, LeavesTheOldOrTheNewSet) {
+  char last = 'B';
+  for (const WriteStage stage : kStages) {
+    for (const int replacement : {1, 2}) {
+      const long tempsBefore = TempFiles(m_dir.Path());
+      int count = 0;
+      const char now = KillWriter([&](WriteStage at, const std::string&) { return at == stage && ++count == replacement; }, 0);
+      EXPECT_EQ(now, replacement == 1 ? last : last == 'A' ? 'B' : 'A') << "stage " << int(stage);
+      EXPECT_EQ(TempFiles(m_dir.Path()), tempsBefore + (stage != WriteStage::Open)) << "stage " << int(stage);
+      EXPECT_EQ(m_fs.List(m_dir.Path(), "*"), std::vector<std::string>{"Tarvolin.ini"});
+      last = now;
+    }
+  }
   // Kills spread over a few replacements, however fast this disk flushes.
   const auto start = std::chrono::steady_clock::now();
   for (int i = 0; i < 4; ++i) WriteSet(m_fs, m_path, 0);
-  const long replacementUs = long(
-      std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count() / 4);
+  const auto replacement = (std::chrono::steady_clock::now() - start) / 4;
+  const long spanUs = std::clamp(long(std::chrono::duration_cast<std::chrono::microseconds>(3 * replacement).count()),
+                                 1000L, 20000L);
   std::mt19937 random(20261206);
-  std::uniform_int_distribution<long> delayUs(0, std::clamp(3 * replacementUs, 1000L, 20000L));
   int flips = 0;
-  char last = SetOnDisk();
-  ASSERT_EQ(last, 'B');
   for (int kill = 0; kill < 200; ++kill) {
-    const pid_t pid = ::fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) Writer(m_path, nullptr);
-    ::usleep(useconds_t(delayUs(random)));
-    ASSERT_TRUE(KillAndReap(pid)) << "the writer stopped by itself";
-    const char now = SetOnDisk();
+    const char now = KillWriter(nullptr, std::uniform_int_distribution<long>(0, spanUs)(random));
     ASSERT_NE(now, '?') << "torn file after kill " << kill;
     flips += now != last;
     last = now;
   }
   EXPECT_GT(flips, 0) << "the writer never completed a replacement";
-}
-
-// Killed inside each stage of a replacement, the writer leaves the old set
-// (the new one once the rename is done); the only trace is a hidden
-// temporary file, never listed.
-TEST_F(KilledWriter, InsideEveryStage) {
-  for (const WriteStage stage : kStages) {
-    for (const int replacement : {1, 2}) {
-      const char before = SetOnDisk();
-      ASSERT_NE(before, '?');
-      int fds[2];
-      ASSERT_EQ(::pipe(fds), 0);
-      const pid_t pid = ::fork();
-      ASSERT_GE(pid, 0);
-      if (pid == 0) {
-        int count = 0;
-        Writer(m_path, [&](WriteStage at, const std::string&) {
-          if (at == stage && ++count == replacement) {
-            if (::write(fds[1], "!", 1) != 1) ::_exit(4);
-            for (;;) ::pause();
-          }
-          return false;
-        });
-      }
-      ::close(fds[1]);
-      char signal = 0;
-      ASSERT_EQ(::read(fds[0], &signal, 1), 1);
-      ::close(fds[0]);
-      const long tempsBefore = TempFiles(m_dir.Path());
-      ASSERT_TRUE(KillAndReap(pid));
-      const char expected = replacement == 1 ? before : (before == 'A' ? 'B' : 'A');
-      EXPECT_EQ(SetOnDisk(), expected) << "stage " << int(stage) << ", replacement " << replacement;
-      EXPECT_EQ(TempFiles(m_dir.Path()), tempsBefore);
-      EXPECT_EQ(m_fs.List(m_dir.Path(), "*"), std::vector<std::string>{"Tarvolin.ini"});
-    }
-  }
-  EXPECT_EQ(TempFiles(m_dir.Path()), 6);  // one per kill after the temporary file was made
 }
 
 }  // namespace
