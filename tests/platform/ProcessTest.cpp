@@ -31,97 +31,63 @@ TEST(SplitParameters, RunsOfSpacesSeparateAndNothingIsQuoted) {
 }
 
 // What runs for each kind of file: native programs directly, Windows programs
-// and batch files through Wine, anything else through the desktop's opener.
-class PlanStartTest : public ::testing::Test {
- protected:
-  PlanStartTest() {
-    fixture::MakeFolder(bare.Path());
-    fixture::WriteRecordingProgram(tools.Path() + "wine", tools.Path() + "wine.log");
-    fixture::WriteRecordingProgram(tools.Path() + "xdg-open", tools.Path() + "open.log");
-    fixture::WriteRecordingProgram(folder + "Duke3dw.exe", folder + "game.log");
-    fixture::WriteFile(folder + "eduke32", "\177ELF\2\1\1");
-    ::chmod((folder + "eduke32").c_str(), 0755);
-    fixture::WriteFile(folder + "plain-elf", "\177ELF\2\1\1");
-    fixture::WriteFile(folder + "plain.sh", "#!/bin/sh\n");
-    fixture::WriteExecutable(folder + "D3WSetup.EXE", 4000);
-    fixture::WriteFile(folder + "Run.Bat", "@echo off\r\n");
-    fixture::WriteFile(folder + "Batch/Other.bat", "@echo off\r\n");
-    fixture::WriteFile(folder + "readme.txt", "hello");
-    fixture::MakeFolder(folder + "Folder.exe");
-  }
-
-  fixture::TempFolder base, tools, bare;
-  std::string folder = base.Path() + "Duke Nukem 3D/";
-  FileSystem fs{base.Path()};
-  // The machine's own Wine stays out of sight.
-  fixture::ScopedWineCandidates hideWine{{"wine", "wine64", bare.Path() + "lib/wine64"}};
-};
-
-TEST_F(PlanStartTest, EachKindOfFileRunsTheWayTheShellWouldOpenIt) {
-  const std::string wine = tools.Path() + "wine", exe = folder + "Duke3dw.exe", setup = folder + "D3WSetup.EXE";
+// and batch files through Wine ("wine" on the PATH, else "wine64", else
+// Debian's own place; an empty PATH entry is never the current folder),
+// anything else through the desktop's opener.
+TEST(PlanStart, EachKindOfFileRunsTheWayTheShellWouldOpenIt) {
+  fixture::TempFolder base, tools, only64, bare;
+  const std::string folder = base.Path() + "Duke 3D/", wine = tools.Path() + "wine", debian = bare.Path() + "wine64";
+  for (const std::string& program : {wine, tools.Path() + "wine64", tools.Path() + "xdg-open", only64.Path() + "wine64",
+                                     folder + "Duke3dw.exe"})
+    fixture::WriteRecordingProgram(program, program + ".log");
+  fixture::WriteFile(folder + "eduke32", "\177ELF\2\1\1");
+  ::chmod((folder + "eduke32").c_str(), 0755);
+  for (const char* name : {"plain.sh", "D3WSetup.EXE", "Run.Bat", "Batch/Other.bat", "readme.txt", "Folder.exe/x"})
+    fixture::WriteFile(folder + name, std::string(name).ends_with(".sh") ? "#!/bin/sh\n" : "MZ");
+  const fixture::ScopedWineCandidates hideWine{{"wine", "wine64", debian}};  // the machine's own stays out of sight
+  const std::string previous = ProcessFolder(), exe = folder + "Duke3dw.exe", setup = folder + "D3WSetup.EXE";
+  ASSERT_EQ(::chdir(tools.Path().c_str()), 0);
+  FileSystem fs(base.Path());
   const struct {
     std::string program;
     Args arguments;
-    bool toolsOnPath;
+    std::string path;
     StartFailure failure;
     Args argv;
   } cases[] = {
-      {"Duke3dw.exe", {"-j/g/Duke 3D", "-map", "My Map.map"}, true, {}, {exe, "-j/g/Duke 3D", "-map", "My Map.map"}},
-      {"DUKE3DW.EXE", {}, false, {}, {exe}},
-      {"eduke32", {"-v2", "-l05"}, false, {}, {folder + "eduke32", "-v2", "-l05"}},
-      {"plain-elf", {}, true, StartFailure::NotExecutable, {}},
-      {"plain.sh", {}, true, StartFailure::NotExecutable, {}},
+      {"Duke3dw.exe", {"-j/g/Duke 3D", "-map", "My Map.map"}, tools.Path(), {}, {exe, "-j/g/Duke 3D", "-map", "My Map.map"}},
+      {"DUKE3DW.EXE", {}, bare.Path(), {}, {exe}},
+      {"eduke32", {"-v2", "-l05"}, bare.Path(), {}, {folder + "eduke32", "-v2", "-l05"}},
+      {"plain.sh", {}, tools.Path(), StartFailure::NotExecutable, {}},
       // Wine gets each argument apart and quotes those with spaces itself.
-      {"D3WSetup.exe", {"/x", "My Map.map"}, true, {}, {wine, setup, "/x", "My Map.map"}},
-      {"D3WSetup.exe", {}, false, StartFailure::NeedsWine, {}},
-      {"run.bat", {"a b"}, true, {}, {wine, "cmd", "/c", "Run.Bat", "a b"}},
+      {"D3WSetup.exe", {"/x", "My Map.map"}, tools.Path(), {}, {wine, setup, "/x", "My Map.map"}},
+      {"D3WSetup.exe", {}, bare.Path() + ":" + only64.Path(), {}, {only64.Path() + "wine64", setup}},
+      {"D3WSetup.exe", {}, debian, {}, {debian, setup}},
+      {"D3WSetup.exe", {}, ":" + bare.Path() + "::", StartFailure::NeedsWine, {}},
+      {"run.bat", {"a b"}, tools.Path(), {}, {wine, "cmd", "/c", "Run.Bat", "a b"}},
       // Wine sees the Unix tree on drive Z:, with its own separators.
-      {folder + "Batch/Other.bat", {}, true, {}, {wine, "cmd", "/c", "Z:" + folder + "Batch/Other.bat"}},
-      {folder + "run.bat", {}, false, StartFailure::NeedsWine, {}},
-      {"readme.txt", {"-map", "x.map"}, true, {}, {tools.Path() + "xdg-open", folder + "readme.txt"}},
-      {"readme.txt", {}, false, StartFailure::NoOpener, {}},
-      {"missing.exe", {}, true, StartFailure::NotFound, {}},
-      {"Folder.exe", {}, true, StartFailure::NotFound, {}},
-      {"", {}, true, StartFailure::NotFound, {}},
+      {folder + "Batch/Other.bat", {}, tools.Path(), {}, {wine, "cmd", "/c", "Z:" + folder + "Batch/Other.bat"}},
+      {folder + "run.bat", {}, bare.Path(), StartFailure::NeedsWine, {}},
+      {"readme.txt", {"-map", "x.map"}, tools.Path(), {}, {tools.Path() + "xdg-open", folder + "readme.txt"}},
+      {"readme.txt", {}, bare.Path(), StartFailure::NoOpener, {}},
+      {"missing.exe", {}, tools.Path(), StartFailure::NotFound, {}},
+      {"Folder.exe", {}, tools.Path(), StartFailure::NotFound, {}},
+      {"", {}, tools.Path(), StartFailure::NotFound, {}},
   };
   for (const auto& c : cases) {
-    fixture::ScopedEnv path("PATH", c.toolsOnPath ? tools.Path() : bare.Path());
-    StartPlan plan = PlanStart(fs, c.program, c.arguments, folder);
+    fixture::ScopedEnv path("PATH", c.path);
+    if (c.path == debian) fixture::WriteRecordingProgram(debian, debian + ".log");
+    const StartPlan plan = PlanStart(fs, c.program, c.arguments, folder);
     Args expected = c.argv;
     for (std::string& a : expected)
       if (a.starts_with("Z:")) std::replace(a.begin(), a.end(), '/', '\\');
-    EXPECT_EQ(plan.failure, c.failure) << c.program;
-    EXPECT_EQ(plan.argv, expected) << c.program;
-  }
-  EXPECT_EQ(OpenProgram(fs, "missing.exe", {}, folder).failure, StartFailure::NotFound);
-}
-
-// "wine" on the PATH, else "wine64" on the PATH, else Debian's own place; an
-// empty PATH entry never means the current folder.
-TEST_F(PlanStartTest, WineIsLookedForInItsOrder) {
-  fixture::TempFolder both, only64;
-  for (const std::string& f : {both.Path() + "wine", both.Path() + "wine64", only64.Path() + "wine64"})
-    fixture::WriteRecordingProgram(f, f + ".log");
-  const std::string debian = bare.Path() + "lib/wine64", previous = ProcessFolder();
-  ASSERT_EQ(::chdir(both.Path().c_str()), 0);
-  const struct {
-    std::string path;
-    bool debianThere;
-    std::string wine;
-  } cases[] = {
-      {both.Path(), true, both.Path() + "wine"},
-      {bare.Path() + ":" + only64.Path(), true, only64.Path() + "wine64"},
-      {bare.Path(), true, debian},
-      {":" + bare.Path() + "::", false, ""},
-  };
-  for (const auto& c : cases) {
-    if (c.debianThere) fixture::WriteRecordingProgram(debian, debian + ".log");
-    fixture::ScopedEnv path("PATH", c.path);
-    EXPECT_EQ(FindWine(), c.wine) << c.path;
-    const StartPlan plan = PlanStart(fs, "D3WSetup.exe", {}, folder);
-    EXPECT_EQ(plan.argv.empty() ? "" : plan.argv[0], c.wine) << c.path;
+    EXPECT_EQ(plan.failure, c.failure) << c.program << " " << c.path;
+    EXPECT_EQ(plan.argv, expected) << c.program << " " << c.path;
     std::filesystem::remove(debian);
   }
+  ::chmod((folder + "eduke32").c_str(), 0644);
+  EXPECT_EQ(PlanStart(fs, "eduke32", {}, folder).failure, StartFailure::NotExecutable);
+  EXPECT_EQ(OpenProgram(fs, "missing.exe", {}, folder).failure, StartFailure::NotFound);
   ASSERT_EQ(::chdir(previous.c_str()), 0);
 }
 
