@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <random>
 
 #include "fixture/Fixture.h"
@@ -92,80 +93,64 @@ void WriteSet(FileSystem& fs, const std::string& path, char set) {
   ::_exit(3);
 }
 
-class KilledWriter : public ::testing::Test {
- protected:
-  void SetUp() override {
-    WriteFile(m_path, "; kept by hand\r\n[Network_Game]\r\nNickname=Duke\r\n\r\n[Tarvolin]\r\n");
-    WriteSet(m_fs, m_path, 'A');
-    m_setA = ReadFile(m_path);
-    WriteSet(m_fs, m_path, 'B');
-    m_setB = ReadFile(m_path);
-  }
-
-  // Starts a writer, kills it by its id once it says so (or after delayUs),
-  // and gives the set on disk: '?' unless the file reads back whole as
-  // exactly one of the two sets.
-  char KillWriter(const WriteFaultHook& hook, long delayUs) {
-    int fds[2];
-    EXPECT_EQ(::pipe(fds), 0);
-    const pid_t pid = ::fork();
-    const auto paused = [&](WriteStage at, const std::string& path) {
-      if (hook && hook(at, path) && ::write(fds[1], "!", 1) == 1)
-        for (;;) ::pause();
-      return false;
-    };
-    if (pid == 0) Writer(m_path, paused);
-    ::close(fds[1]);
-    char said = 0;
-    if (hook) EXPECT_EQ(::read(fds[0], &said, 1), 1);
-    else ::usleep(useconds_t(delayUs));
-    ::close(fds[0]);
-    ::kill(pid, SIGKILL);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    EXPECT_TRUE(WIFSIGNALED(status)) << "the writer stopped by itself";
-    const std::string bytes = ReadFile(m_path);
-    if (bytes != m_setA && bytes != m_setB) return '?';
-    const IniFile ini(m_fs, m_path);
-    const char set = ini.ReadString("Tarvolin", "Set", "?")[0];
-    for (int k = 0; k < kKeys; ++k)
-      if (ini.ReadString("tarvolin", "key" + std::to_string(k), "") != Value(set, k)) return '?';
-    return ini.ReadString("Network_Game", "Nickname", "") == "Duke" ? set : '?';
-  }
-
-  fixture::TempFolder m_dir;
-  std::string m_path = m_dir.Path() + "Tarvolin.ini";
-  FileSystem m_fs;
-  std::string m_setA, m_setB;
-};
-
 // Killed inside each stage of a replacement, the writer leaves the old set
 // (in the second replacement, the first one's set); the only trace is a
 // hidden temporary file, never listed. Killed at random moments, it always
-// leaves the old or the new set.
-TEST_F(KilledWriter, LeavesTheOldOrTheNewSet) {
+// leaves the old or the new set, read back whole.
+TEST(CrashSafety, AKilledWriterLeavesTheOldOrTheNewSet) {
+  fixture::TempFolder dir;
+  const std::string path = dir.Path() + "Tarvolin.ini";
+  FileSystem fs;
+  WriteFile(path, "; kept by hand\r\n[Network_Game]\r\nNickname=Duke\r\n\r\n[Tarvolin]\r\n");
+  WriteSet(fs, path, 'A');
+  const std::string setA = ReadFile(path);
+  WriteSet(fs, path, 'B');
+  const std::string setB = ReadFile(path);
+  // Kills a writer by its id once its hook says so (else after delayUs); the set on disk, or '?'.
+  const auto killWriter = [&](const std::function<bool(WriteStage)>& stop, long delayUs) {
+    int fds[2];
+    EXPECT_EQ(::pipe(fds), 0);
+    const pid_t pid = ::fork();
+    if (pid == 0) Writer(path, [&](WriteStage at, const std::string&) {
+      while (stop && stop(at) && ::write(fds[1], "!", 1) == 1) ::pause();
+      return false;
+    });
+    ::close(fds[1]);
+    char said = 0;
+    EXPECT_TRUE(stop ? ::read(fds[0], &said, 1) == 1 : ::usleep(useconds_t(delayUs)) == 0);
+    ::close(fds[0]);
+    ::kill(pid, SIGKILL);
+    int status = 0;
+    EXPECT_TRUE(::waitpid(pid, &status, 0) == pid && WIFSIGNALED(status)) << "the writer stopped by itself";
+    const IniFile ini(fs, path);
+    const char set = ini.ReadString("Tarvolin", "Set", "?")[0];
+    for (int k = 0; k < kKeys; ++k)
+      if (ini.ReadString("tarvolin", "key" + std::to_string(k), "") != Value(set, k)) return '?';
+    const std::string bytes = ReadFile(path);
+    return (bytes == setA || bytes == setB) && ini.ReadString("Network_Game", "Nickname", "") == "Duke" ? set : '?';
+  };
   char last = 'B';
   for (const WriteStage stage : kStages) {
     for (const int replacement : {1, 2}) {
-      const long tempsBefore = TempFiles(m_dir.Path());
+      const long tempsBefore = TempFiles(dir.Path());
       int count = 0;
-      const char now = KillWriter([&](WriteStage at, const std::string&) { return at == stage && ++count == replacement; }, 0);
+      const char now = killWriter([&](WriteStage at) { return at == stage && ++count == replacement; }, 0);
       EXPECT_EQ(now, replacement == 1 ? last : last == 'A' ? 'B' : 'A') << "stage " << int(stage);
-      EXPECT_EQ(TempFiles(m_dir.Path()), tempsBefore + (stage != WriteStage::Open)) << "stage " << int(stage);
-      EXPECT_EQ(m_fs.List(m_dir.Path(), "*"), std::vector<std::string>{"Tarvolin.ini"});
+      EXPECT_EQ(TempFiles(dir.Path()), tempsBefore + (stage != WriteStage::Open)) << "stage " << int(stage);
+      EXPECT_EQ(fs.List(dir.Path(), "*"), std::vector<std::string>{"Tarvolin.ini"});
       last = now;
     }
   }
   // Kills spread over a few replacements, however fast this disk flushes.
   const auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < 4; ++i) WriteSet(m_fs, m_path, 0);
-  const auto replacement = (std::chrono::steady_clock::now() - start) / 4;
-  const long spanUs = std::clamp(long(std::chrono::duration_cast<std::chrono::microseconds>(3 * replacement).count()),
-                                 1000L, 20000L);
+  for (int i = 0; i < 4; ++i) WriteSet(fs, path, 0);
+  const long spanUs = std::clamp(
+      long(std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count()), 1000L,
+      20000L);
   std::mt19937 random(20261206);
   int flips = 0;
   for (int kill = 0; kill < 200; ++kill) {
-    const char now = KillWriter(nullptr, std::uniform_int_distribution<long>(0, spanUs)(random));
+    const char now = killWriter(nullptr, std::uniform_int_distribution<long>(0, spanUs)(random));
     ASSERT_NE(now, '?') << "torn file after kill " << kill;
     flips += now != last;
     last = now;
