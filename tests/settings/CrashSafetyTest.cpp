@@ -12,7 +12,6 @@
 #include <random>
 
 #include "fixture/Fixture.h"
-#include "platform/RunTimeError.h"
 #include "settings/IniFile.h"
 
 namespace tv {
@@ -28,44 +27,6 @@ long TempFiles(const std::string& folder) {
   return std::count_if(std::filesystem::directory_iterator(folder), {}, [](const auto& e) {
     return e.path().filename().string().starts_with(".Tarvolin.ini.tmp-");
   });
-}
-
-// A failure at any stage of a replacement leaves the old file and no temporary file.
-TEST(CrashSafety, InjectedFailuresLeaveTheOldFile) {
-  const struct {
-    const char *original, *section, *key;  // original nullptr: no file yet
-  } scenarios[] = {{"; mine\r\n[Tarvolin]\r\nSkillLevel=3\r\n", "Tarvolin", "SkillLevel"},
-                   {"[Tarvolin]\nSkillLevel=3", "Tarvolin", "SortedMaps"},
-                   {"[Tarvolin]\r\n", "Network_Game", "Nickname"},
-                   {nullptr, "Tarvolin", "SkillLevel"}};
-  for (const auto& s : scenarios) {
-    for (const WriteStage stage : kStages) {
-      for (const auto writes : {IniFile::Writes::Immediate, IniFile::Writes::Deferred}) {
-        fixture::TempFolder dir;
-        const std::string path = dir.Path() + "Tarvolin.ini";
-        if (s.original) WriteFile(path, s.original);
-        FileSystem fs;
-        int asked = 0;
-        fs.SetWriteFaultHook([&](WriteStage at, const std::string&) { return at == stage && ++asked > 0; });
-        IniFile ini(fs, path, writes);
-        const std::string where = s.key + std::string(" at stage ") + std::to_string(int(stage));
-        try {
-          ini.WriteString(s.section, s.key, "4");
-          ini.Flush();
-          ADD_FAILURE() << "no error: " << where;
-        } catch (const RunTimeError& e) {
-          EXPECT_EQ(std::string(e.what()), "Unable to write to " + path) << where;
-        }
-        EXPECT_EQ(asked, 1) << where;
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), s.original ? 1 : 0) << where;
-        EXPECT_EQ(ReadFile(path), s.original ? s.original : "") << where;
-        fs.SetWriteFaultHook(nullptr);
-        ini.Flush();
-        EXPECT_EQ(IniFile(fs, path).ReadString(s.section, s.key, ""), "4") << where;
-        EXPECT_EQ(TempFiles(dir.Path()), 0) << where;
-      }
-    }
-  }
 }
 
 // Two complete sets of values; each replacement swaps the whole set at once.

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <iterator>
+#include <optional>
 #include <tuple>
 
 #include "fixture/Fixture.h"
@@ -186,43 +187,60 @@ TEST_F(IniFileTest, AMissingFileIsMadeByTheFirstWrite) {
 }
 
 // What is no regular file where the settings file belongs reads as none,
-// without blocking; a write is the run-time error naming it and leaves it as
-// it was, except a link leading nowhere, which the first save replaces.
-TEST_F(IniFileTest, WhatCannotBeWrittenIsAnErrorAndStaysAsItWas) {
+// without blocking. A write that cannot be made, or whose replacement fails
+// at any stage, is the run-time error naming the file and leaves everything
+// as it was (a link leading nowhere the first save replaces).
+TEST_F(IniFileTest, AFailedWriteIsAnErrorAndLeavesEverythingAsItWas) {
+  using Make = void (*)(const std::string& path);
+  const Make file = [](const std::string& p) { WriteFile(p, "[Tarvolin]\r\nSkillLevel=3\r\n"); };
+  const Make nothing = [](const std::string&) {};
   const struct {
     const char* name;
-    void (*make)(const std::string& path);
+    Make make;
+    std::optional<WriteStage> fault;
     bool written;
   } cases[] = {
-      {"Tarvolin.ini", [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); }, false},
-      {"Tarvolin.ini", [](const std::string& p) { ASSERT_EQ(::symlink("/dev/zero", p.c_str()), 0); }, false},
-      {"Tarvolin.ini", [](const std::string& p) { fixture::MakeFolder(p); }, false},
-      {"Missing/Tarvolin.ini", [](const std::string&) {}, false},
-      {"plain/Tarvolin.ini", [](const std::string& p) { WriteFile(p.substr(0, p.rfind('/')), "x"); }, false},
-      {"Tarvolin.ini", [](const std::string& p) { ASSERT_EQ(::symlink("Tarvolin.ini", p.c_str()), 0); }, true},
+      {"Tarvolin.ini", [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); }, {}, false},
+      {"Tarvolin.ini", [](const std::string& p) { ASSERT_EQ(::symlink("/dev/zero", p.c_str()), 0); }, {}, false},
+      {"Tarvolin.ini", [](const std::string& p) { fixture::MakeFolder(p); }, {}, false},
+      {"Missing/Tarvolin.ini", nothing, {}, false},
+      {"plain/Tarvolin.ini", [](const std::string& p) { WriteFile(p.substr(0, p.rfind('/')), "x"); }, {}, false},
+      {"Tarvolin.ini", [](const std::string& p) { ASSERT_EQ(::symlink("Tarvolin.ini", p.c_str()), 0); }, {}, true},
+      {"Tarvolin.ini", file, WriteStage::Access, false}, {"Tarvolin.ini", file, WriteStage::Open, false},
+      {"Tarvolin.ini", file, WriteStage::Write, false},  {"Tarvolin.ini", file, WriteStage::Sync, false},
+      {"Tarvolin.ini", file, WriteStage::Rename, false}, {"Tarvolin.ini", nothing, WriteStage::Write, false},
+      {"Tarvolin.ini", nothing, WriteStage::Rename, false},
   };
   ::alarm(20);  // a read that blocks ends the program instead of hanging CI
   for (const auto& c : cases) {
     for (const auto writes : {IniFile::Writes::Immediate, IniFile::Writes::Deferred}) {
       fixture::TempFolder dir;
-      const std::string path = dir.Path() + c.name;
+      const std::string path = dir.Path() + c.name, written = "[Tarvolin]\r\nSkillLevel=4\r\n";
+      const auto entries = [&] { return std::distance(std::filesystem::directory_iterator(dir.Path()), {}); };
       c.make(path);
+      const std::string before = m_fs.ReadBytes(path, 0, 100);
+      const auto entriesBefore = entries();
+      const std::string what = c.name + std::string(c.fault ? " failing at " + std::to_string(int(*c.fault)) : "");
+      int asked = 0;
+      m_fs.SetWriteFaultHook([&](WriteStage at, const std::string&) { return at == c.fault && ++asked > 0; });
       IniFile ini(m_fs, path, writes);
-      EXPECT_FALSE(ini.FileExisted()) << c.name;
-      EXPECT_EQ(ini.ReadString("Tarvolin", "SkillLevel", kDef), kDef) << c.name;
+      EXPECT_EQ(ini.FileExisted(), !before.empty()) << what;
+      EXPECT_EQ(ini.ReadString("Tarvolin", "SkillLevel", kDef), before.empty() ? kDef : "3") << what;
       try {
         ini.WriteString("Tarvolin", "SkillLevel", "4");
         ini.Flush();
-        EXPECT_TRUE(c.written) << c.name;
-        EXPECT_EQ(ReadFile(path), "[Tarvolin]\r\nSkillLevel=4\r\n");
+        EXPECT_TRUE(c.written) << what;
       } catch (const RunTimeError& e) {
-        EXPECT_FALSE(c.written) << c.name;
+        EXPECT_FALSE(c.written) << what;
         EXPECT_EQ(std::string(e.what()), "Unable to write to " + path);
       }
-      struct stat st {};
-      EXPECT_EQ(::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode), c.written) << c.name;
-      EXPECT_EQ(fixture::ReadFile(dir.Path() + "plain"), c.name[0] == 'p' ? "x" : "");
-      EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), c.name[0] == 'M' ? 0 : 1);
+      EXPECT_EQ(asked, c.fault ? 1 : 0) << what;
+      EXPECT_EQ(m_fs.ReadBytes(path, 0, 100), c.written ? written : before) << what;
+      EXPECT_EQ(entries(), entriesBefore) << what << ": nothing made, no temporary file left";
+      EXPECT_EQ(ReadFile(dir.Path() + "plain"), c.name[0] == 'p' ? "x" : "");
+      m_fs.SetWriteFaultHook(nullptr);
+      if (c.fault) ini.Flush();
+      EXPECT_EQ(m_fs.ReadBytes(path, 0, 100), c.written || c.fault ? written : before) << what;
     }
   }
   ::alarm(0);
