@@ -122,21 +122,18 @@ TEST_F(IniFileTest, AnEditRewritesOnlyItsOwnLine) {
       {"\xEF\xBB\xBF[S]\r\nA=1\x1A", "S", "A", "2", "\xEF\xBB\xBF[S]\r\nA=2\x1A"},
       {"[S]\r\nK=" + longLine + "\r\nA=2\r\n", "S", "A", "4", "[S]\r\nK=" + longLine + "\r\nA=4\r\n"},
       // the same value
-      {"[S]\nA  =  1  \n;end", "S", "a", "1", "[S]\nA  =  1  \n;end"},
-      {"[s]\r\nA=\r\n", "S", "A", "", "[s]\r\nA=\r\n"},
+      {"[S]\nA  =  1  \n;end", "S", "a", "1", "[S]\nA  =  1  \n;end"}, {"[s]\r\nA=\r\n", "S", "A", "", "[s]\r\nA=\r\n"},
       {"[S]\rA=Duke3dw.exe", "S", "A", "Duke3dw.exe", "[S]\rA=Duke3dw.exe"},
       // a new key goes after the section's last key or comment
       {"[S]\r\nA=1\r\n;note\r\n\r\n[T]\r\n", "S", "C", "3", "[S]\r\nA=1\r\n;note\r\nC=3\r\n\r\n[T]\r\n"},
       {"[S]\r\n\r\n[T]\r\n", "S", "C", "3", "[S]\r\nC=3\r\n\r\n[T]\r\n"},
-      {"[S]\nA=1", "S", "C", "3", "[S]\nA=1\r\nC=3\r\n"},
-      {"[S]", "S", "C", "", "[S]\r\nC=\r\n"},
+      {"[S]\nA=1", "S", "C", "3", "[S]\nA=1\r\nC=3\r\n"}, {"[S]", "S", "C", "", "[S]\r\nC=\r\n"},
       {"[S]\nA=1\nnot a key\n\n[T]\n", "S", "C", "3", "[S]\nA=1\nC=3\r\nnot a key\n\n[T]\n"},
       {"[S]\nA=1\n[T]\n[S]\nB=1\n", "S", "C", "3", "[S]\nA=1\nC=3\r\n[T]\n[S]\nB=1\n"},
       {"[ s ]\r\n;K=1\r\n", "S", " K ", "2", "[ s ]\r\n;K=1\r\nK=2\r\n"},
       {"\xEF\xBB\xBF[S]\r\nA=1\x1A", "S", "C", "3", "\xEF\xBB\xBF[S]\r\nA=1\r\nC=3\r\n\x1A"},
       // a new section goes at the end
-      {"[S]\r\nA=1", "T", "B", "2", "[S]\r\nA=1\r\n[T]\r\nB=2\r\n"},
-      {"", "T", "B", "2", "[T]\r\nB=2\r\n"},
+      {"[S]\r\nA=1", "T", "B", "2", "[S]\r\nA=1\r\n[T]\r\nB=2\r\n"}, {"", "T", "B", "2", "[T]\r\nB=2\r\n"},
       {"K=1\n", "T", "B", "2", "K=1\n[T]\r\nB=2\r\n"},
       {"[broken\n", " broken ", "B", "", "[broken\n[broken]\r\nB=\r\n"},
       {"\xEF\xBB\xBF", "T", "B", "2", "\xEF\xBB\xBF[T]\r\nB=2\r\n"},
@@ -149,10 +146,8 @@ TEST_F(IniFileTest, AnEditRewritesOnlyItsOwnLine) {
       {"[T]\r\nK=1\r\n", "T", "K", "\n[S]\rB=evil", "[T]\r\nK=[S]B=evil\r\n"},
       // deleting a key
       {"[S]\r\nA=1\r\nB=2\r\n", "S", "A", nullptr, "[S]\r\nB=2\r\n"},
-      {"[S]\nA=1\nA=2\n", "s", "a", nullptr, "[S]\nA=2\n"},
-      {"[S]\nA=1\nB=2", "S", "B", nullptr, "[S]\nA=1\n"},
-      {"[S]\r\nA=1\r\n", "S", "Z", nullptr, "[S]\r\nA=1\r\n"},
-      {"[S]\r\nA=1\r\n", "T", "A", nullptr, "[S]\r\nA=1\r\n"},
+      {"[S]\nA=1\nA=2\n", "s", "a", nullptr, "[S]\nA=2\n"}, {"[S]\nA=1\nB=2", "S", "B", nullptr, "[S]\nA=1\n"},
+      {"[S]\r\nA=1\r\n", "S", "Z", nullptr, "[S]\r\nA=1\r\n"}, {"[S]\r\nA=1\r\n", "T", "A", nullptr, "[S]\r\nA=1\r\n"},
       {"A=1\r\n[S]\r\n;A=1\r\n", "S", "A", nullptr, "A=1\r\n[S]\r\n;A=1\r\n"},
   };
   for (const auto& c : cases) {
