@@ -87,17 +87,14 @@ TEST_F(IniFileTest, IntegersFollowTheProgramsRule) {
       {"+", 77},            {"1 2", 77},       {"-0x10", 77},      {"2147483648", 77},  {"-2147483649", 77},
       {"99999999999999999999", 77},
   };
-  for (const auto& [stored, expected] : cases)
-    EXPECT_EQ(Open("[S]\r\nK="s + stored + "\r\n").ReadInteger("S", "K", 77), expected) << "'" << stored << "'";
-  const IniFile ini = Open("[S]\r\nA=0\r\nB=-3\r\nC=0x0\r\nD=True\r\n");
-  EXPECT_EQ(ini.ReadInteger("S", "Z", 77), 77);
-  EXPECT_EQ(ini.ReadInteger("T", "A", -3), -3);
-  const std::tuple<const char*, bool, bool> bools[] = {
-      {"A", false, false}, {"B", true, true}, {"C", false, false}, {"D", false, true}, {"Z", false, true}};
-  for (const auto& [key, whenFalse, whenTrue] : bools) {
-    EXPECT_EQ(ini.ReadBool("S", key, false), whenFalse) << key;
-    EXPECT_EQ(ini.ReadBool("S", key, true), whenTrue) << key;
+  for (const auto& [stored, expected] : cases) {
+    const IniFile ini = Open("[S]\r\nK="s + stored + "\r\n");
+    EXPECT_EQ(ini.ReadInteger("S", "K", 77), expected) << "'" << stored << "'";
+    EXPECT_EQ(ini.ReadBool("S", "K", true), expected != 0) << "'" << stored << "'";
+    EXPECT_EQ(ini.ReadBool("S", "K", false), expected != 77 && expected != 0) << "'" << stored << "'";
   }
+  EXPECT_EQ(Open("[S]\r\nK=1\r\n").ReadInteger("S", "Z", 77), 77);
+  EXPECT_EQ(Open("[S]\r\nK=1\r\n").ReadInteger("T", "K", -3), -3);
 }
 
 // Writes keep every byte they do not own. A value already there leaves the
@@ -161,26 +158,6 @@ TEST_F(IniFileTest, AnEditRewritesOnlyItsOwnLine) {
   }
 }
 
-// Reading never makes the file; the first write does, under the name as it
-// is on disk when one is there whatever its case.
-TEST_F(IniFileTest, AMissingFileIsMadeByTheFirstWrite) {
-  IniFile ini(m_fs, Path());
-  EXPECT_FALSE(ini.FileExisted());
-  EXPECT_EQ(ini.ReadString("S", "K", kDef), kDef);
-  ini.DeleteKey("S", "K");
-  ini.Flush();
-  EXPECT_FALSE(fixture::Exists(Path()));
-  ini.WriteString("Tarvolin", "DukeFilename", "Duke3dw.exe");
-  EXPECT_TRUE(ini.FileExisted());
-  ini.WriteBool("Tarvolin", "NoMonsters", false);
-  EXPECT_EQ(ReadFile(Path()), "[Tarvolin]\r\nDukeFilename=Duke3dw.exe\r\nNoMonsters=0\r\n");
-  IniFile upper(m_fs, m_dir.Path() + "TARVOLIN.INI");
-  EXPECT_TRUE(upper.FileExisted());
-  upper.WriteBool("tarvolin", "nomonsters", true);
-  EXPECT_EQ(ReadFile(Path()), "[Tarvolin]\r\nDukeFilename=Duke3dw.exe\r\nNoMonsters=1\r\n");
-  EXPECT_EQ(m_fs.List(m_dir.Path(), "*"), std::vector<std::string>{"Tarvolin.ini"});
-}
-
 // What is no regular file where the settings file belongs reads as none,
 // without blocking. A write that cannot be made, or whose replacement fails
 // at any stage, is the run-time error naming the file and leaves everything
@@ -236,30 +213,42 @@ TEST_F(IniFileTest, AFailedWriteIsAnErrorAndLeavesEverythingAsItWas) {
       m_fs.SetWriteFaultHook(nullptr);
       if (c.fault) ini.Flush();
       EXPECT_EQ(m_fs.ReadBytes(path, 0, 100), c.written || c.fault ? written : before) << what;
+      EXPECT_EQ(ini.FileExisted(), c.written || c.fault || !before.empty()) << what;
     }
   }
   ::alarm(0);
 }
 
-// Deferred writes reach the file together at Flush(), in one replacement.
-TEST_F(IniFileTest, DeferredWritesWaitForFlush) {
-  IniFile ini = Open("[S]\r\nA=1\r\nB=2\r\n", IniFile::Writes::Deferred);
+// Reading never makes the file; the first write does, under the name as it
+// is on disk whatever its case. Deferred writes reach the file together at
+// Flush(), in one replacement.
+TEST_F(IniFileTest, WritesReachTheFileWhenAndWhereExpected) {
+  IniFile ini(m_fs, m_dir.Path() + "TARVOLIN.INI", IniFile::Writes::Deferred);
+  EXPECT_EQ(ini.ReadString("S", "K", kDef), kDef);
+  ini.DeleteKey("S", "K");
+  ini.Flush();
+  EXPECT_FALSE(ini.FileExisted() || fixture::Exists(m_dir.Path() + "TARVOLIN.INI"));
+  WriteFile(Path(), "[S]\r\nA=1\r\nB=2\r\n");
+  IniFile deferred(m_fs, m_dir.Path() + "TARVOLIN.INI", IniFile::Writes::Deferred);
   ino_t inode = Inode();
-  ini.WriteString("S", "A", "x");
-  ini.DeleteKey("S", "B");
-  ini.WriteInteger("T", "C", -3);
-  ini.WriteBool("T", "D", true);
-  EXPECT_EQ(ini.ReadString("T", "C", kDef), "-3");
+  deferred.WriteString("S", "A", "x");
+  deferred.DeleteKey("S", "B");
+  deferred.WriteInteger("T", "C", -3);
+  deferred.WriteBool("T", "D", true);
+  EXPECT_EQ(deferred.ReadString("T", "C", kDef), "-3");
   EXPECT_EQ(ReadFile(Path()), "[S]\r\nA=1\r\nB=2\r\n");
   EXPECT_EQ(Inode(), inode);
-  ini.Flush();
+  deferred.Flush();
   EXPECT_EQ(ReadFile(Path()), "[S]\r\nA=x\r\n[T]\r\nC=-3\r\nD=1\r\n");
   inode = Inode();
-  ini.Flush();
-  ini.WriteInteger("T", "C", -3);
-  ini.WriteBool("T", "D", true);
-  ini.Flush();
+  deferred.Flush();
+  deferred.WriteInteger("T", "C", -3);
+  deferred.WriteBool("T", "D", true);
+  deferred.Flush();
   EXPECT_EQ(Inode(), inode);
+  Open("[S]\r\n").WriteBool("S", "D", false);
+  EXPECT_EQ(ReadFile(Path()), "[S]\r\nD=0\r\n");
+  EXPECT_EQ(m_fs.List(m_dir.Path(), "*"), std::vector<std::string>{"Tarvolin.ini"});
 }
 
 }  // namespace
