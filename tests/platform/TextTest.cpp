@@ -4,22 +4,26 @@
 
 #include <algorithm>
 #include <tuple>
-#include <vector>
+
+#include "platform/DateTime.h"
 
 namespace tv {
 namespace {
 
-// Only A-Z and a-z change case; 8-bit characters and everything else stay.
-TEST(Text, CaseChangesOnlyTouchAToZ) {
-  for (const auto& [text, upper, lower, capitalized] : std::initializer_list<std::tuple<const char*, const char*, const char*, const char*>>{
+using std::initializer_list, std::tuple;
+constexpr auto npos = std::string_view::npos;
+
+// Only A-Z and a-z change case, are ignored in comparing and finding; 8-bit
+// characters and everything else stay as they are.
+TEST(Text, CaseOnlyConcernsAToZ) {
+  for (const auto& [text, upper, lower, capitalized] : initializer_list<tuple<const char*, const char*, const char*, const char*>>{
            {"Duke3d.GRP", "DUKE3D.GRP", "duke3d.grp", "Duke3d.grp"}, {"\xE9t\xC9", "\xE9T\xC9", "\xE9t\xC9", "\xE9t\xC9"},
            {"@[`{zA", "@[`{ZA", "@[`{za", "@[`{za"}, {"", "", "", ""}}) {
     EXPECT_EQ(Upper(text), upper);
     EXPECT_EQ(Lower(text), lower);
     EXPECT_EQ(Capitalized(text), capitalized);
   }
-  constexpr auto npos = std::string_view::npos;
-  for (const auto& [a, b, equal, found, exact] : std::initializer_list<std::tuple<const char*, const char*, bool, std::size_t, bool>>{
+  for (const auto& [a, b, equal, found, exact] : initializer_list<tuple<const char*, const char*, bool, std::size_t, bool>>{
            {"game1.SAV", "GAME1.sav", true, 0, false}, {"a", "a ", false, npos, false}, {"\xE9", "\xC9", false, npos, false},
            {"[", "{", false, npos, false}, {"", "", true, 0, true}, {"Duke3dw - Version 1.3", "VERSION", false, 10, false},
            {"abcABC", "C", false, 2, true}, {"ab", "", false, 0, true}, {"EDuke32 ", "eduke32 ", true, 0, false}}) {
@@ -28,16 +32,42 @@ TEST(Text, CaseChangesOnlyTouchAToZ) {
     EXPECT_EQ(ContainsNoCase(a, b), found != npos) << a << "|" << b;
     EXPECT_EQ(Contains(a, b), exact) << a << "|" << b;
   }
-}
-
-// Listings are in name order without regard to case, and the order is total.
-TEST(Text, NameOrderIgnoresCase) {
-  const std::vector<std::string> expected = {"a.map", "B.map", "b1.map", "b10.map", "B2.MAP", "c", "Z", "_u", "\xE9"};
-  std::vector<std::string> names(expected.rbegin(), expected.rend());
+  // Listings are in name order without regard to case, and the order is total.
+  const std::vector<std::string> ordered = {"a.map", "B.map", "b1.map", "b10.map", "B2.MAP", "c", "Z", "_u", "\xE9"};
+  std::vector<std::string> names(ordered.rbegin(), ordered.rend());
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return LessNoCase(a, b); });
-  EXPECT_EQ(names, expected);
+  EXPECT_EQ(names, ordered);
   EXPECT_FALSE(LessNoCase("abc", "abc"));
   EXPECT_NE(LessNoCase("abc", "ABC"), LessNoCase("ABC", "abc"));
+}
+
+// The system formats of the locales the program meets, at fixed times (UTC);
+// the 12-hour clock runs 12, 1 .. 11 and again, the 24-hour one 0 .. 23.
+TEST(DateTime, FormatsTheSystemPatterns) {
+  constexpr std::time_t kSunday = 1'796'540'302, kWednesday = 1'782'864'309;  // 2026-12-06 06:58:22, 2026-07-01 00:05:09
+  for (const auto& [time, pattern, expected] : initializer_list<tuple<std::time_t, const char*, const char*>>{
+           {kSunday, "d MMM yyyy", "6 Dec 2026"}, {kSunday, "M/d/yy", "12/6/26"}, {kSunday, "dd/MM/yyyy", "06/12/2026"},
+           {kWednesday, "dd.MM.yy", "01.07.26"}, {kSunday, "HH:mm:ss t", "06:58:22 UTC"},
+           {kWednesday, "h:mm:ss AP t", "12:05:09 AM UTC"}, {kWednesday, "dddd d MMMM yyyy", "Wednesday 1 July 2026"},
+           {kWednesday, "ddd dd-MMM", "Wed 01-Jul"}, {kWednesday, "hh:mm ap", "12:05 am"},
+           {kWednesday, "'d' d 'at' H''mm y z zzz", "d 1 at 0'05 y 0 000"}})
+    EXPECT_EQ(FormatDateTime(LocalTime(time), pattern), expected) << pattern;
+  for (int hour = 0; hour < 24; ++hour) {
+    const std::tm t = LocalTime(std::time_t(hour) * 3600);
+    const int twelve = hour % 12 == 0 ? 12 : hour % 12;
+    EXPECT_EQ(FormatDateTime(t, "h AP a"), std::to_string(twelve) + (hour < 12 ? " AM am" : " PM pm")) << hour;
+    EXPECT_EQ(FormatDateTime(t, "H h"), std::to_string(hour) + " " + std::to_string(hour)) << hour;
+  }
+}
+
+// An AM/PM field makes the clock 12-hour; the hour shows so when it is "h".
+TEST(DateTime, TwelveHourIsDecidedByTheAmPmField) {
+  for (const auto& [pattern, twelve, clock] : initializer_list<tuple<const char*, bool, bool>>{
+           {"h:mm:ss AP t", true, true}, {"hh:mm ap", true, true}, {"H:mm a", true, false}, {"HH:mm:ss t", false, false},
+           {"HH 'am' mm", false, false}, {"'x h' h:mm AP", true, true}, {"'H' H a", true, false}, {"", false, false}}) {
+    EXPECT_EQ(IsTwelveHour(pattern), twelve) << pattern;
+    EXPECT_EQ(ShowsTwelveHourClock(pattern), clock) << pattern;
+  }
 }
 
 }  // namespace
