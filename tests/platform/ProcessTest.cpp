@@ -19,14 +19,13 @@ using Args = std::vector<std::string>;
 
 TEST(SplitParameters, RunsOfSpacesSeparateAndNothingIsQuoted) {
   for (const auto& [text, parts] : std::initializer_list<std::pair<const char*, Args>>{
-           {"", {}}, {"   ", {}}, {" -v2  -l05 /s3 ", {"-v2", "-l05", "/s3"}}, {"-map \"a b\" $(x)", {"-map", "\"a", "b\"", "$(x)"}}})
+           {"", {}}, {"   ", {}}, {" -v2  -l05 /s3 ", {"-v2", "-l05", "/s3"}}, {"\"a b\" $(x)", {"\"a", "b\"", "$(x)"}}})
     EXPECT_EQ(SplitParameters(text), parts) << text;
 }
 
-// What runs for each kind of file: native programs directly, Windows programs
-// and batch files through Wine ("wine" on the PATH, else "wine64", else
-// Debian's own place; an empty PATH entry is never the current folder),
-// anything else through the desktop's opener.
+// Native programs run directly, Windows programs and batch files through Wine
+// ("wine", else "wine64" on the PATH, else Debian's place; an empty PATH entry
+// is not the current folder), anything else through the desktop's opener.
 TEST(PlanStart, EachKindOfFileRunsTheWayTheShellWouldOpenIt) {
   fixture::TempFolder base, tools, only64, bare;
   const std::string folder = base.Path() + "Duke 3D/", wine = tools.Path() + "wine", debian = bare.Path() + "wine64";
@@ -48,7 +47,7 @@ TEST(PlanStart, EachKindOfFileRunsTheWayTheShellWouldOpenIt) {
     StartFailure failure;
     Args argv;
   } cases[] = {
-      {"Duke3dw.exe", {"-j/g/Duke 3D", "-map", "My Map.map"}, tools.Path(), {}, {exe, "-j/g/Duke 3D", "-map", "My Map.map"}},
+      {"Duke3dw.exe", {"-j/g/Duke 3D", "-map", "A.map"}, tools.Path(), {}, {exe, "-j/g/Duke 3D", "-map", "A.map"}},
       {"DUKE3DW.EXE", {}, bare.Path(), {}, {exe}},
       {"eduke32", {"-v2", "-l05"}, bare.Path(), {}, {folder + "eduke32", "-v2", "-l05"}},
       {"plain.sh", {}, tools.Path(), StartFailure::NotExecutable, {}},
@@ -84,8 +83,8 @@ TEST(PlanStart, EachKindOfFileRunsTheWayTheShellWouldOpenIt) {
   ASSERT_EQ(::chdir(previous.c_str()), 0);
 }
 
-// Whatever the folder and the arguments hold, the started program runs in
-// that folder and gets them as they are: no shell runs any part of them.
+// The program runs in its folder and gets the arguments as they are, whatever
+// they hold: no shell runs any part of them.
 TEST(StartDetached, NoShellSeesTheFolderOrTheParameters) {
   const Args texts = {"$(touch pwned).map", "`touch pwned`", "a;touch pwned;.map", "a|touch pwned>pwned <pwned &",
                       "\"quoted name\" 'single'", "100% %PATH% ${HOME} ~ *", "\xff\xfe.map \\ \\\\"};

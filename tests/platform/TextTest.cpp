@@ -13,8 +13,7 @@ namespace {
 using std::initializer_list, std::tuple;
 constexpr auto npos = std::string_view::npos;
 
-// Only A-Z and a-z change case, are ignored in comparing and finding; 8-bit
-// characters and everything else stay as they are.
+// Only A-Z and a-z change case, or are ignored in comparing and finding.
 TEST(Text, CaseOnlyConcernsAToZ) {
   for (const auto& [text, upper, lower, capitalized] : initializer_list<tuple<const char*, const char*, const char*, const char*>>{
            {"Duke3d.GRP", "DUKE3D.GRP", "duke3d.grp", "Duke3d.grp"}, {"\xE9t\xC9", "\xE9T\xC9", "\xE9t\xC9", "\xE9t\xC9"},
