@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <tuple>
 
 #include "fixture/Executables.h"
 #include "fixture/Fixture.h"
@@ -40,13 +41,7 @@ TEST(PlanStart, EachKindOfFileRunsTheWayTheShellWouldOpenIt) {
   const std::string previous = ProcessFolder(), exe = folder + "Duke3dw.exe", setup = folder + "D3WSetup.EXE";
   ASSERT_EQ(::chdir(tools.Path().c_str()), 0);
   FileSystem fs(base.Path());
-  const struct {
-    std::string program;
-    Args arguments;
-    std::string path;
-    StartFailure failure;
-    Args argv;
-  } cases[] = {
+  const std::tuple<std::string, Args, std::string, StartFailure, Args> cases[] = {
       {"Duke3dw.exe", {"-j/g/Duke 3D", "-map", "A.map"}, tools.Path(), {}, {exe, "-j/g/Duke 3D", "-map", "A.map"}},
       {"DUKE3DW.EXE", {}, bare.Path(), {}, {exe}},
       {"eduke32", {"-v2", "-l05"}, bare.Path(), {}, {folder + "eduke32", "-v2", "-l05"}},
@@ -66,15 +61,14 @@ TEST(PlanStart, EachKindOfFileRunsTheWayTheShellWouldOpenIt) {
       {"Folder.exe", {}, tools.Path(), StartFailure::NotFound, {}},
       {"", {}, tools.Path(), StartFailure::NotFound, {}},
   };
-  for (const auto& c : cases) {
-    fixture::ScopedEnv path("PATH", c.path);
-    if (c.path == debian) fixture::WriteRecordingProgram(debian, debian + ".log");
-    const StartPlan plan = PlanStart(fs, c.program, c.arguments, folder);
-    Args expected = c.argv;
-    for (std::string& a : expected)
+  for (auto [program, arguments, path, failure, argv] : cases) {
+    fixture::ScopedEnv env("PATH", path);
+    if (path == debian) fixture::WriteRecordingProgram(debian, debian + ".log");
+    const StartPlan plan = PlanStart(fs, program, arguments, folder);
+    for (std::string& a : argv)
       if (a.starts_with("Z:")) std::replace(a.begin(), a.end(), '/', '\\');
-    EXPECT_EQ(plan.failure, c.failure) << c.program << " " << c.path;
-    EXPECT_EQ(plan.argv, expected) << c.program << " " << c.path;
+    EXPECT_EQ(plan.failure, failure) << program << " " << path;
+    EXPECT_EQ(plan.argv, argv) << program << " " << path;
     std::filesystem::remove(debian);
   }
   ::chmod((folder + "eduke32").c_str(), 0644);

@@ -44,11 +44,7 @@ class IniFileTest : public ::testing::Test {
 };
 
 TEST_F(IniFileTest, ReadsTheWayWindowsDoes) {
-  const struct {
-    std::string file;
-    const char *section, *key;
-    std::string expected;
-  } cases[] = {
+  const std::tuple<std::string, const char*, const char*, std::string> cases[] = {
       {"[tarvolin]\r\ndukefilename=x\r\n", "Tarvolin", "DukeFilename", "x"}, {"[S\xC9]\r\nK=x\r\n", "S\xE9", "K", kDef},
       {"[S]\r\n\xC9=x\r\n", "S", "\xE9", kDef},           {"[S\xC9]\r\n\xC9=x\r\n", "s\xC9", "\xC9", "x"},
       {"[  S \t]\r\nK=x\r\n", " \tS \t", "\t K ", "x"},  {"[a b]\r\nk l=x\r\n", "a  b", "k l", kDef},
@@ -78,7 +74,8 @@ TEST_F(IniFileTest, ReadsTheWayWindowsDoes) {
       {"[S]\r\nK=" + std::string(2047, 'x') + "\r\n", "S", "K", std::string(2047, 'x')},
       {"[S]\r\nK=\"" + std::string(2048, 'x') + "\"\r\n", "S", "K", std::string(2047, 'x')},
   };
-  for (const auto& c : cases) EXPECT_EQ(Open(c.file).ReadString(c.section, c.key, kDef), c.expected) << c.file;
+  for (const auto& [file, section, key, expected] : cases)
+    EXPECT_EQ(Open(file).ReadString(section, key, kDef), expected) << file;
 }
 
 // Decimal with a sign, "0x"/"0X" hexadecimal when longer than two characters;
@@ -103,17 +100,14 @@ TEST_F(IniFileTest, IntegersFollowTheProgramsRule) {
   EXPECT_EQ(Open("[S]\r\nK=1\r\n").ReadInteger("T", "K", -3), -3);
 }
 
-// Writes keep every byte they do not own. A value already there leaves the
-// file alone (same inode, same time); nullptr deletes the key. A TC's file
-// name, and so a section name, may hold a line break.
+// Writes keep every byte they do not own: a replaced value rewrites its line
+// only, a new key goes after its section's last key or comment, a new section
+// at the end, a line break in a name (a TC's file name may hold one) or value
+// never starts a line. A value already there leaves the file alone (same
+// inode, same time); nullptr deletes the key.
 TEST_F(IniFileTest, AnEditRewritesOnlyItsOwnLine) {
   const std::string longLine(10'000'000, 'x');
-  const struct {
-    std::string original;
-    const char *section, *key, *value;
-    std::string expected;
-  } cases[] = {
-      // replacing a value
+  const std::tuple<std::string, const char*, const char*, const char*, std::string> cases[] = {
       {"[S]\r\nA=1\r\nB=2\r\n", "S", "B", "3", "[S]\r\nA=1\r\nB=3\r\n"},
       {"; top\n[S]\nA = 1\n\n[T]\nA=1", "S", "A", "9", "; top\n[S]\nA=9\n\n[T]\nA=1"},
       {"[S]\rA=1\rB=2\r", "S", "A", "x", "[S]\rA=x\rB=2\r"},
@@ -124,10 +118,8 @@ TEST_F(IniFileTest, AnEditRewritesOnlyItsOwnLine) {
       {"[S]\r\nA=\"x\"\r\n", "S", "A", "\xE9 ;#=\"", "[S]\r\nA=\xE9 ;#=\"\r\n"},
       {"\xEF\xBB\xBF[S]\r\nA=1\x1A", "S", "A", "2", "\xEF\xBB\xBF[S]\r\nA=2\x1A"},
       {"[S]\r\nK=" + longLine + "\r\nA=2\r\n", "S", "A", "4", "[S]\r\nK=" + longLine + "\r\nA=4\r\n"},
-      // the same value
       {"[S]\nA  =  1  \n;end", "S", "a", "1", "[S]\nA  =  1  \n;end"}, {"[s]\r\nA=\r\n", "S", "A", "", "[s]\r\nA=\r\n"},
       {"[S]\rA=Duke3dw.exe", "S", "A", "Duke3dw.exe", "[S]\rA=Duke3dw.exe"},
-      // a new key goes after the section's last key or comment
       {"[S]\r\nA=1\r\n;note\r\n\r\n[T]\r\n", "S", "C", "3", "[S]\r\nA=1\r\n;note\r\nC=3\r\n\r\n[T]\r\n"},
       {"[S]\r\n\r\n[T]\r\n", "S", "C", "3", "[S]\r\nC=3\r\n\r\n[T]\r\n"},
       {"[S]\nA=1", "S", "C", "3", "[S]\nA=1\r\nC=3\r\n"}, {"[S]", "S", "C", "", "[S]\r\nC=\r\n"},
@@ -135,32 +127,29 @@ TEST_F(IniFileTest, AnEditRewritesOnlyItsOwnLine) {
       {"[S]\nA=1\n[T]\n[S]\nB=1\n", "S", "C", "3", "[S]\nA=1\nC=3\r\n[T]\n[S]\nB=1\n"},
       {"[ s ]\r\n;K=1\r\n", "S", " K ", "2", "[ s ]\r\n;K=1\r\nK=2\r\n"},
       {"\xEF\xBB\xBF[S]\r\nA=1\x1A", "S", "C", "3", "\xEF\xBB\xBF[S]\r\nA=1\r\nC=3\r\n\x1A"},
-      // a new section goes at the end
       {"[S]\r\nA=1", "T", "B", "2", "[S]\r\nA=1\r\n[T]\r\nB=2\r\n"}, {"", "T", "B", "2", "[T]\r\nB=2\r\n"},
       {"K=1\n", "T", "B", "2", "K=1\n[T]\r\nB=2\r\n"},
       {"[broken\n", " broken ", "B", "", "[broken\n[broken]\r\nB=\r\n"},
       {"\xEF\xBB\xBF", "T", "B", "2", "\xEF\xBB\xBF[T]\r\nB=2\r\n"},
       {"[S]\r\nA=1\r\n\x1A", "T", "B", "2\x1A", "[S]\r\nA=1\r\n[T]\r\nB=2\x1A\r\n\x1A"},
       {"[S]\r\nA=1", "S", "A", "2\x1A", "[S]\r\nA=2\x1A\r\n"},
-      // a line break in a name or value never starts a line; such a name is found again
       {"[T]\r\n", "Evil]\r\n[T", "Skill\r\nLevel", "9", "[T]\r\n[Evil][T]\r\nSkillLevel=9\r\n"},
       {"[T]\r\n[Evil][T]\r\nK=9\r\n", "Evil]\r[T", "K\n", "9", "[T]\r\n[Evil][T]\r\nK=9\r\n"},
       {"[T]\r\nA=1\r\n", "T", "K", "a\r\nB=evil\n", "[T]\r\nA=1\r\nK=aB=evil\r\n"},
       {"[T]\r\nK=1\r\n", "T", "K", "\n[S]\rB=evil", "[T]\r\nK=[S]B=evil\r\n"},
-      // deleting a key
       {"[S]\r\nA=1\r\nB=2\r\n", "S", "A", nullptr, "[S]\r\nB=2\r\n"},
       {"[S]\nA=1\nA=2\n", "s", "a", nullptr, "[S]\nA=2\n"}, {"[S]\nA=1\nB=2", "S", "B", nullptr, "[S]\nA=1\n"},
       {"[S]\r\nA=1\r\n", "S", "Z", nullptr, "[S]\r\nA=1\r\n"}, {"[S]\r\nA=1\r\n", "T", "A", nullptr, "[S]\r\nA=1\r\n"},
       {"A=1\r\n[S]\r\n;A=1\r\n", "S", "A", nullptr, "A=1\r\n[S]\r\n;A=1\r\n"},
   };
-  for (const auto& c : cases) {
-    IniFile ini = Open(c.original);
+  for (const auto& [original, section, key, value, expected] : cases) {
+    IniFile ini = Open(original);
     fixture::SetFileTime(Path(), 1'000'000'000);
     const ino_t inode = Inode();
-    c.value ? ini.WriteString(c.section, c.key, c.value) : ini.DeleteKey(c.section, c.key);
-    EXPECT_EQ(ReadFile(Path()), c.expected) << c.original.substr(0, 100);
-    EXPECT_EQ(Inode() == inode && fixture::FileTime(Path()) == 1'000'000'000, c.expected == c.original)
-        << c.original.substr(0, 100);
+    value ? ini.WriteString(section, key, value) : ini.DeleteKey(section, key);
+    EXPECT_EQ(ReadFile(Path()), expected) << original.substr(0, 100);
+    EXPECT_EQ(Inode() == inode && fixture::FileTime(Path()) == 1'000'000'000, expected == original)
+        << original.substr(0, 100);
   }
 }
 
@@ -172,12 +161,7 @@ TEST_F(IniFileTest, AFailedWriteIsAnErrorAndLeavesEverythingAsItWas) {
   using Make = void (*)(const std::string& path);
   const Make file = [](const std::string& p) { WriteFile(p, "[Tarvolin]\r\nSkillLevel=3\r\n"); };
   const Make nothing = [](const std::string&) {};
-  const struct {
-    const char* name;
-    Make make;
-    std::optional<WriteStage> fault;
-    bool written;
-  } cases[] = {
+  const std::tuple<const char*, Make, std::optional<WriteStage>, bool> cases[] = {
       {"Tarvolin.ini", [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); }, {}, false},
       {"Tarvolin.ini", [](const std::string& p) { ASSERT_EQ(::symlink("/dev/zero", p.c_str()), 0); }, {}, false},
       {"Tarvolin.ini", [](const std::string& p) { fixture::MakeFolder(p); }, {}, false},
@@ -190,36 +174,36 @@ TEST_F(IniFileTest, AFailedWriteIsAnErrorAndLeavesEverythingAsItWas) {
       {"Tarvolin.ini", nothing, WriteStage::Rename, false},
   };
   ::alarm(20);  // a read that blocks ends the program instead of hanging CI
-  for (const auto& c : cases) {
+  for (const auto& [name, make, fault, toBeWritten] : cases) {
     for (const auto writes : {IniFile::Writes::Immediate, IniFile::Writes::Deferred}) {
       fixture::TempFolder dir;
-      const std::string path = dir.Path() + c.name, written = "[Tarvolin]\r\nSkillLevel=4\r\n";
+      const std::string path = dir.Path() + name, written = "[Tarvolin]\r\nSkillLevel=4\r\n";
       const auto entries = [&] { return std::distance(std::filesystem::directory_iterator(dir.Path()), {}); };
-      c.make(path);
+      make(path);
       const std::string before = m_fs.ReadBytes(path, 0, 100);
       const auto entriesBefore = entries();
-      const std::string what = c.name + std::string(c.fault ? " failing at " + std::to_string(int(*c.fault)) : "");
+      const std::string what = name + std::string(fault ? " failing at " + std::to_string(int(*fault)) : "");
       int asked = 0;
-      m_fs.SetWriteFaultHook([&](WriteStage at, const std::string&) { return at == c.fault && ++asked > 0; });
+      m_fs.SetWriteFaultHook([&](WriteStage at, const std::string&) { return at == fault && ++asked > 0; });
       IniFile ini(m_fs, path, writes);
       EXPECT_EQ(ini.FileExisted(), !before.empty()) << what;
       EXPECT_EQ(ini.ReadString("Tarvolin", "SkillLevel", kDef), before.empty() ? kDef : "3") << what;
       try {
         ini.WriteString("Tarvolin", "SkillLevel", "4");
         ini.Flush();
-        EXPECT_TRUE(c.written) << what;
+        EXPECT_TRUE(toBeWritten) << what;
       } catch (const RunTimeError& e) {
-        EXPECT_FALSE(c.written) << what;
+        EXPECT_FALSE(toBeWritten) << what;
         EXPECT_EQ(std::string(e.what()), "Unable to write to " + path);
       }
-      EXPECT_EQ(asked, c.fault ? 1 : 0) << what;
-      EXPECT_EQ(m_fs.ReadBytes(path, 0, 100), c.written ? written : before) << what;
+      EXPECT_EQ(asked, fault ? 1 : 0) << what;
+      EXPECT_EQ(m_fs.ReadBytes(path, 0, 100), toBeWritten ? written : before) << what;
       EXPECT_EQ(entries(), entriesBefore) << what << ": nothing made, no temporary file left";
-      EXPECT_EQ(ReadFile(dir.Path() + "plain"), c.name[0] == 'p' ? "x" : "");
+      EXPECT_EQ(ReadFile(dir.Path() + "plain"), name[0] == 'p' ? "x" : "");
       m_fs.SetWriteFaultHook(nullptr);
-      if (c.fault) ini.Flush();
-      EXPECT_EQ(m_fs.ReadBytes(path, 0, 100), c.written || c.fault ? written : before) << what;
-      EXPECT_EQ(ini.FileExisted(), c.written || c.fault || !before.empty()) << what;
+      if (fault) ini.Flush();
+      EXPECT_EQ(m_fs.ReadBytes(path, 0, 100), toBeWritten || fault ? written : before) << what;
+      EXPECT_EQ(ini.FileExisted(), toBeWritten || fault || !before.empty()) << what;
     }
   }
   ::alarm(0);
