@@ -52,10 +52,15 @@ TEST(DesktopEntry, TheExecLineMeansTheLauncherInAnyFolder) {
             "\nPath=/g/\nTerminal=false\n");
 }
 
-TEST(Shortcut, EachSpecialFolderNameMeansItsFolderHere) {
+// A shortcut goes where its special folder's name says (the user's own folder
+// names win; desktop and documents only when they exist) or nowhere, replaces
+// the earlier one (a planted link too, never followed) and can be started.
+TEST(Shortcut, GoesWhereItsSpecialFolderNameSays) {
   fixture::TempHome home;
   const std::string h = home.Path();
-  EXPECT_EQ(SpecialFolderPath("Desktop"), "") << "a missing desktop is not made";
+  for (const char* special : {"Startup", "ProgramGroups", "MyDocuments", "SendTo", "Desktop", "Favourites"})
+    CreateShortcut("/games/duke/", "Tarvolin", special, "Game");
+  EXPECT_EQ(FilesUnder(h), (Names{".config/autostart/Game.desktop", ".local/share/applications/Game.desktop"}));
   fixture::MakeFolder(h + "Desktop");
   fixture::MakeFolder(h + "Documents");
   for (const auto& [name, folder] : std::initializer_list<std::pair<const char*, std::string>>{
@@ -63,7 +68,17 @@ TEST(Shortcut, EachSpecialFolderNameMeansItsFolderHere) {
            {"ProgramGroups", h + ".local/share/applications/"}, {"StartMenu", h + ".local/share/applications/"},
            {"Startup", h + ".config/autostart/"}, {"SendTo", ""}, {"desktop", ""}})
     EXPECT_EQ(SpecialFolderPath(name), folder) << name;
-  // The user's own folder names win.
+  fixture::TempFolder elsewhere;
+  fixture::WriteFile(elsewhere.Path() + "victim", "precious");
+  const std::string shortcut = h + "Desktop/Tarvolin.desktop";
+  ASSERT_EQ(::symlink((elsewhere.Path() + "victim").c_str(), shortcut.c_str()), 0);
+  CreateShortcut("/games/old/", "Tarvolin", "Desktop", "Tarvolin");
+  CreateProgramShortcut("/usr/bin/Tarvolin", {"/games/duke/"}, "/games/duke/", "Desktop", "Tarvolin");
+  EXPECT_EQ(fixture::ReadFile(elsewhere.Path() + "victim"), "precious");
+  EXPECT_EQ(fixture::ReadFile(shortcut), ProgramEntry("/usr/bin/Tarvolin", {"/games/duke/"}, "/games/duke/", "Tarvolin"));
+  EXPECT_EQ(FilesUnder(h + "Desktop/"), Names{"Tarvolin.desktop"});
+  struct stat st {};
+  EXPECT_TRUE(::lstat(shortcut.c_str(), &st) == 0 && (st.st_mode & 07777) == 0755);
   fixture::WriteFile(h + ".config/user-dirs.dirs",
                      "# by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Tisch\"\nXDG_DOCUMENTS_DIR=\"" + h + "Papiere\"\n");
   for (const char* made : {"Tisch", "Papiere", "Elsewhere"}) fixture::MakeFolder(h + made);
@@ -75,28 +90,6 @@ TEST(Shortcut, EachSpecialFolderNameMeansItsFolderHere) {
   EXPECT_EQ(SpecialFolderPath("Desktop"), h + "Elsewhere/");
   EXPECT_EQ(SpecialFolderPath("StartMenu"), h + "data/applications/");
   EXPECT_EQ(SpecialFolderPath("Startup"), h + "conf/autostart/");
-}
-
-// A shortcut goes where its special folder's name says, or nowhere, replaces
-// the earlier one (a planted link too, never followed) and can be started.
-TEST(Shortcut, GoesWhereTheNameSaysReplacingWhatIsThere) {
-  fixture::TempHome home;
-  fixture::TempFolder elsewhere;
-  fixture::WriteFile(elsewhere.Path() + "victim", "precious");
-  fixture::MakeFolder(home.Path() + "Desktop");
-  const std::string shortcut = home.Path() + "Desktop/Tarvolin.desktop";
-  ASSERT_EQ(::symlink((elsewhere.Path() + "victim").c_str(), shortcut.c_str()), 0);
-  CreateShortcut("/games/old/", "Tarvolin", "Desktop", "Tarvolin");
-  CreateProgramShortcut("/usr/bin/Tarvolin", {"/games/duke/"}, "/games/duke/", "Desktop", "Tarvolin");
-  for (const char* special : {"Startup", "ProgramGroups", "MyDocuments", "SendTo", "Favourites"})
-    CreateShortcut("/games/duke/", "Tarvolin", special, "Game");
-  EXPECT_EQ(fixture::ReadFile(elsewhere.Path() + "victim"), "precious");
-  EXPECT_EQ(FilesUnder(home.Path()), (Names{".config/autostart/Game.desktop", ".local/share/applications/Game.desktop",
-                                            "Desktop/Tarvolin.desktop"}));
-  EXPECT_EQ(fixture::ReadFile(shortcut), ProgramEntry("/usr/bin/Tarvolin", {"/games/duke/"}, "/games/duke/", "Tarvolin"));
-  struct stat st {};
-  ASSERT_EQ(::lstat(shortcut.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 07777, 0755u);
 }
 
 }  // namespace
