@@ -46,8 +46,7 @@ TEST(Files, ResolutionIgnoresCaseAndPrefersTheExactName) {
   for (const auto& [offset, count, bytes] : std::initializer_list<std::tuple<int, int, const char*>>{
            {0, 10, "DIR/x"}, {2, 10, "R/x"}, {4, 1, "x"}, {5, 1, ""}, {1, 0, ""}})
     EXPECT_EQ(fs.ReadBytes(d + "DIR/X", offset, count), bytes) << offset;
-  EXPECT_EQ(fs.FileSize(d + "Dir/AB.TXT"), 10);
-  EXPECT_TRUE(fs.FileExists(d + "dIR/X") && fs.FolderExists(d + "GAMES"));
+  EXPECT_TRUE(fs.FileSize(d + "Dir/AB.TXT") == 10 && fs.FileExists(d + "dIR/X") && fs.FolderExists(d + "GAMES"));
   EXPECT_FALSE(fs.FileExists(d + "GAMES") || fs.FolderExists(d + "dir/X"));
 }
 

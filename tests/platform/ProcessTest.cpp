@@ -18,12 +18,6 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-TEST(SplitParameters, RunsOfSpacesSeparateAndNothingIsQuoted) {
-  for (const auto& [text, parts] : std::initializer_list<std::pair<const char*, Args>>{
-           {"", {}}, {"   ", {}}, {" -v2  -l05 /s3 ", {"-v2", "-l05", "/s3"}}, {"\"a b\" $(x)", {"\"a", "b\"", "$(x)"}}})
-    EXPECT_EQ(SplitParameters(text), parts) << text;
-}
-
 // Native programs run directly, Windows programs and batch files through Wine
 // ("wine", else "wine64" on the PATH, else Debian's place; an empty PATH entry
 // is not the current folder), anything else through the desktop's opener.
