@@ -54,8 +54,8 @@ TEST(InstanceLock, OnlyAFolderTheUserAloneCanWriteHoldsTheLock) {
     struct stat st {};
     EXPECT_EQ(::lstat(priv.c_str(), &st) == 0, c.where != Runtime) << c.what;
     EXPECT_TRUE(c.where != Private || (st.st_mode & 0777) == 0700) << c.what;
-    for (const char* name : {"Other", "New"})
-      if (!folder.empty()) ::symlink((elsewhere.Path() + (name[0] == 'O' ? "victim" : "new")).c_str(), (folder + name + ".lock").c_str());
+    for (const auto& [name, target] : {std::pair{"Other", "victim"}, std::pair{"New", "new"}})
+      if (!folder.empty()) ::symlink((elsewhere.Path() + target).c_str(), (folder + name + ".lock").c_str());
     std::optional<InstanceLock> lock("Tarvolin");
     EXPECT_TRUE(lock->Owned() && InstanceLock("Other").Owned() && InstanceLock("New").Owned()) << c.what;
     EXPECT_EQ(InstanceLock("Tarvolin").Owned(), c.where == None) << c.what;

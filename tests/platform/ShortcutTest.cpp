@@ -76,12 +76,13 @@ TEST(Shortcut, GoesWhereItsSpecialFolderNameSays) {
   CreateShortcut("/games/old/", "Tarvolin", "Desktop", "Tarvolin");
   CreateProgramShortcut("/usr/bin/Tarvolin", {"/games/duke/"}, "/games/duke/", "Desktop", "Tarvolin");
   EXPECT_EQ(fixture::ReadFile(elsewhere.Path() + "victim"), "precious");
-  EXPECT_EQ(fixture::ReadFile(shortcut), ProgramEntry("/usr/bin/Tarvolin", {"/games/duke/"}, "/games/duke/", "Tarvolin"));
+  EXPECT_EQ(fixture::ReadFile(shortcut),
+            ProgramEntry("/usr/bin/Tarvolin", {"/games/duke/"}, "/games/duke/", "Tarvolin"));
   EXPECT_EQ(FilesUnder(h + "Desktop/"), Names{"Tarvolin.desktop"});
   struct stat st {};
   EXPECT_TRUE(::lstat(shortcut.c_str(), &st) == 0 && (st.st_mode & 07777) == 0755);
-  fixture::WriteFile(h + ".config/user-dirs.dirs",
-                     "# by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Tisch\"\nXDG_DOCUMENTS_DIR=\"" + h + "Papiere\"\n");
+  fixture::WriteFile(h + ".config/user-dirs.dirs", "# by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Tisch\"\n"
+                                                   "XDG_DOCUMENTS_DIR=\"" + h + "Papiere\"\n");
   for (const char* made : {"Tisch", "Papiere"}) fixture::MakeFolder(h + made);
   EXPECT_EQ(SpecialFolderPath("Desktop"), h + "Tisch/");
   EXPECT_EQ(SpecialFolderPath("MyDocuments"), h + "Papiere/");

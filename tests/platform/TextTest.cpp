@@ -11,21 +11,22 @@ namespace tv {
 namespace {
 
 using std::initializer_list, std::tuple;
+using S = const char*;
 constexpr auto npos = std::string_view::npos;
 
 // Only A-Z and a-z change case, or are ignored in comparing and finding.
 TEST(Text, CaseOnlyConcernsAToZ) {
-  for (const auto& [text, upper, lower, capitalized] : initializer_list<tuple<const char*, const char*, const char*, const char*>>{
-           {"Duke3d.GRP", "DUKE3D.GRP", "duke3d.grp", "Duke3d.grp"}, {"\xE9t\xC9", "\xE9T\xC9", "\xE9t\xC9", "\xE9t\xC9"},
-           {"@[`{zA", "@[`{ZA", "@[`{za", "@[`{za"}, {"", "", "", ""}}) {
+  for (const auto& [text, upper, lower, capitalized] : initializer_list<tuple<S, S, S, S>>{
+           {"Duke3d.GRP", "DUKE3D.GRP", "duke3d.grp", "Duke3d.grp"}, {"@[`{zA", "@[`{ZA", "@[`{za", "@[`{za"},
+           {"\xE9t\xC9", "\xE9T\xC9", "\xE9t\xC9", "\xE9t\xC9"}, {"", "", "", ""}}) {
     EXPECT_EQ(Upper(text), upper);
     EXPECT_EQ(Lower(text), lower);
     EXPECT_EQ(Capitalized(text), capitalized);
   }
-  for (const auto& [a, b, equal, found, exact] : initializer_list<tuple<const char*, const char*, bool, std::size_t, bool>>{
-           {"game1.SAV", "GAME1.sav", true, 0, false}, {"a", "a ", false, npos, false}, {"\xE9", "\xC9", false, npos, false},
-           {"[", "{", false, npos, false}, {"", "", true, 0, true}, {"Duke3dw - Version 1.3", "VERSION", false, 10, false},
-           {"abcABC", "C", false, 2, true}, {"ab", "", false, 0, true}, {"EDuke32 ", "eduke32 ", true, 0, false}}) {
+  for (const auto& [a, b, equal, found, exact] : initializer_list<tuple<S, S, bool, std::size_t, bool>>{
+           {"game1.SAV", "GAME1.sav", true, 0, false}, {"a", "a ", false, npos, false}, {"[", "{", false, npos, false},
+           {"\xE9", "\xC9", false, npos, false}, {"", "", true, 0, true}, {"Version 1.3", "VERSION", false, 0, false},
+           {"abcABC", "C", false, 2, true}, {"ab", "", false, 0, true}, {"EDuke32 ", "uke32 ", false, 2, true}}) {
     EXPECT_EQ(EqualsNoCase(a, b), equal) << a << "|" << b;
     EXPECT_EQ(FindNoCase(a, b), found) << a << "|" << b;
     EXPECT_EQ(ContainsNoCase(a, b), found != npos) << a << "|" << b;
@@ -43,7 +44,8 @@ TEST(Text, CaseOnlyConcernsAToZ) {
 // The system formats of the locales the program meets, at fixed times (UTC);
 // the 12-hour clock runs 12, 1 .. 11 and again, the 24-hour one 0 .. 23.
 TEST(DateTime, FormatsTheSystemPatterns) {
-  constexpr std::time_t kSunday = 1'796'540'302, kWednesday = 1'782'864'309;  // 2026-12-06 06:58:22, 2026-07-01 00:05:09
+  constexpr std::time_t kSunday = 1'796'540'302;     // 2026-12-06 06:58:22
+  constexpr std::time_t kWednesday = 1'782'864'309;  // 2026-07-01 00:05:09
   for (const auto& [time, pattern, expected] : initializer_list<tuple<std::time_t, const char*, const char*>>{
            {kSunday, "d MMM yyyy", "6 Dec 2026"}, {kSunday, "M/d/yy", "12/6/26"}, {kSunday, "dd/MM/yyyy", "06/12/2026"},
            {kWednesday, "dd.MM.yy", "01.07.26"}, {kSunday, "HH:mm:ss t", "06:58:22 UTC"},
