@@ -101,11 +101,10 @@ TEST_F(IniFileTest, IntegersFollowTheProgramsRule) {
   EXPECT_EQ(Open("[S]\r\nK=1\r\n").ReadInteger("T", "K", -3), -3);
 }
 
-// Writes keep every byte they do not own: a replaced value rewrites its line
-// only, a new key goes after its section's last key or comment, a new section
-// at the end, a line break in a name (a TC's file name may hold one) or value
-// never starts a line. A value already there leaves the file alone (same
-// inode, same time); nullptr deletes the key.
+// Writes keep every byte they do not own: a new key goes after its section's
+// last key or comment, a new section at the end, a line break in a name (a TC
+// file's) or value never starts a line. A value already there leaves the file
+// alone (same inode and time); nullptr deletes the key.
 TEST_F(IniFileTest, AnEditRewritesOnlyItsOwnLine) {
   const std::string longLine(10'000'000, 'x');
   const std::tuple<std::string, const char*, const char*, const char*, std::string> cases[] = {
@@ -164,7 +163,6 @@ TEST_F(IniFileTest, AFailedWriteIsAnErrorAndLeavesEverythingAsItWas) {
   const Make nothing = [](const std::string&) {};
   const std::tuple<const char*, Make, std::optional<WriteStage>, bool> cases[] = {
       {"Tarvolin.ini", [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); }, {}, false},
-      {"Tarvolin.ini", [](const std::string& p) { ASSERT_EQ(::symlink("/dev/zero", p.c_str()), 0); }, {}, false},
       {"Tarvolin.ini", [](const std::string& p) { fixture::MakeFolder(p); }, {}, false},
       {"Missing/Tarvolin.ini", nothing, {}, false},
       {"plain/Tarvolin.ini", [](const std::string& p) { WriteFile(p.substr(0, p.rfind('/')), "x"); }, {}, false},
@@ -249,11 +247,9 @@ void WriteSet(FileSystem& fs, const std::string& path, char set) {
   ini.Flush();
 }
 
-// A settings file being replaced survives a crash whole. A writer killed
-// inside each stage of a replacement leaves the old set (in the second
-// replacement, the first one's set); the only trace is a hidden temporary
-// file, never listed. Killed at random moments, it leaves the old or the new
-// set, read back whole.
+// A settings file being replaced survives a crash whole: a writer killed in
+// any stage of a replacement, or at random moments, leaves exactly the old or
+// the new set; the only trace is a hidden temporary file, never listed.
 TEST(IniFile, AKilledWriterLeavesTheOldOrTheNewSet) {
   fixture::TempFolder dir;
   const std::string path = dir.Path() + "Tarvolin.ini";
@@ -290,12 +286,8 @@ TEST(IniFile, AKilledWriterLeavesTheOldOrTheNewSet) {
     ::kill(pid, SIGKILL);
     int status = 0;
     EXPECT_TRUE(::waitpid(pid, &status, 0) == pid && WIFSIGNALED(status)) << "the writer stopped by itself";
-    const IniFile ini(fs, path);
-    const char set = ini.ReadString("Tarvolin", "Set", "?")[0];
-    for (int k = 0; k < kKeys; ++k)
-      if (ini.ReadString("tarvolin", "key" + std::to_string(k), "") != Value(set, k)) return '?';
     const std::string bytes = ReadFile(path);
-    return (bytes == setA || bytes == setB) && ini.ReadString("Network_Game", "Nickname", "") == "Duke" ? set : '?';
+    return bytes == setA ? 'A' : bytes == setB ? 'B' : '?';
   };
   char last = 'B';
   for (const WriteStage stage : {WriteStage::Open, WriteStage::Write, WriteStage::Sync, WriteStage::Rename}) {
