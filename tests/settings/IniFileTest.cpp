@@ -234,16 +234,12 @@ TEST_F(IniFileTest, DeferredWritesReachTheFileAtFlush) {
   EXPECT_EQ(m_fs.List(m_dir.Path(), "*"), std::vector<std::string>{"Tarvolin.ini"});
 }
 
-// Two complete sets of values; each replacement swaps the whole set at once.
-constexpr int kKeys = 40;
-std::string Value(char set, int key) { return set + std::to_string(key) + std::string(std::size_t(20 + key % 7), set); }
-
-// Replaces the file with one whole set; set 0 flips to the other one.
+// Replaces the file with one whole set of 40 values; set 0 flips to the other.
 void WriteSet(FileSystem& fs, const std::string& path, char set) {
   IniFile ini(fs, path, IniFile::Writes::Deferred);
   if (!set) set = ini.ReadString("Tarvolin", "Set", "") == "A" ? 'B' : 'A';
   ini.WriteString("Tarvolin", "Set", std::string(1, set));
-  for (int k = 0; k < kKeys; ++k) ini.WriteString("Tarvolin", "Key" + std::to_string(k), Value(set, k));
+  for (int k = 0; k < 40; ++k) ini.WriteString("Tarvolin", "Key" + std::to_string(k), std::string(20 + k % 7u, set));
   ini.Flush();
 }
 
