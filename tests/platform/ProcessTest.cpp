@@ -96,8 +96,8 @@ TEST(StartDetached, NoShellSeesTheFolderOrTheParameters) {
 // system refuses comes back as its error; nothing is left to reap.
 TEST(StartDetached, DoesNotWaitAndReportsWhatTheSystemRefused) {
   fixture::TempFolder folder;
-  EXPECT_TRUE(StartDetached({"/bin/sh", "-c", "exec >/dev/null 2>&1; i=0; while [ ! -e go ] && [ $i -lt 200 ]; do "
-                             "sleep 0.05; i=$((i+1)); done; [ -e go ] && echo released >said.part && mv said.part said"},
+  EXPECT_TRUE(StartDetached({"/bin/sh", "-c", "exec >/dev/null 2>&1; i=0; while [ ! -e go ] && [ $i -lt 200 ]; "
+                             "do sleep 0.05; i=$((i+1)); done; [ -e go ] && echo released >s.part && mv s.part said"},
                             folder.Path()));
   fixture::WriteFile(folder.Path() + "go", "");
   EXPECT_EQ(fixture::WaitForRecord(folder.Path() + "said", 20000), Args{"released"});
