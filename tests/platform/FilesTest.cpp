@@ -52,10 +52,10 @@ TEST(Files, ResolutionIgnoresCaseAndPrefersTheExactName) {
 
 TEST(Files, PatternMatching) {
   for (const auto& [name, patterns, matches] : std::initializer_list<std::tuple<const char*, const char*, bool>>{
-           {"DUKE3D.GRP", "*.grp", true}, {"duke3d.grp", "*.GRP", true}, {"a.grp", "*.zip;*.grp", true},
-           {"a.grpx", "*.grp", false}, {"grp", "*.grp", false}, {".grp", "*.grp", true}, {"ab", "a?", true},
-           {"game.sav", "game*.sav", true}, {"egam1.sav", "game*.sav", false}, {"a", "a?", false},
-           {"a.b", "", false}, {"a.b", "*.c;", false}, {"x\xC9.map", "X\xE9.map", false}})
+           {"DUKE3D.GRP", "*.grp", true}, {"a.grp", "*.zip;*.grp", true}, {"a.grpx", "*.grp", false},
+           {"grp", "*.grp", false}, {".grp", "*.grp", true}, {"ab", "a?", true}, {"game.sav", "game*.sav", true},
+           {"egam1.sav", "game*.sav", false}, {"a", "a?", false}, {"a.b", "", false}, {"a.b", "*.c;", false},
+           {"x\xC9.map", "X\xE9.map", false}})
     EXPECT_EQ(MatchesPattern(name, patterns), matches) << name << " " << patterns;
 }
 
@@ -138,10 +138,9 @@ TEST(Files, RenameDeleteAndTimeResolveCaseAndLeaveLinkTargets) {
   EXPECT_EQ(fs.List(g, "*"), Names{"Link.bak"});
 }
 
-// Replacing keeps the existing name, mode and owner and leaves no temporary
-// file, even for a name at the length limit (once too long for the temporary
-// name). A planted link gives way to the file, its target never written; a
-// link to a folder is refused.
+// Replacing keeps the name, mode and owner, leaves no temporary file even for
+// a name at the length limit, and puts the file in a planted link's place,
+// never writing its target; a link to a folder is refused.
 TEST(Files, ReplaceFileReplacesTheFileOnDisk) {
   fixture::TempFolder dir, elsewhere;
   const std::string path = dir.Path() + "Tarvolin.ini";

@@ -18,9 +18,8 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-// Native programs run directly, Windows programs and batch files through Wine
-// ("wine", else "wine64" on the PATH, else Debian's place; an empty PATH entry
-// is not the current folder), anything else through the desktop's opener.
+// Native programs run directly, Windows ones and batch files through Wine ("wine", else "wine64" on the PATH,
+// else Debian's place; an empty PATH entry is no folder), anything else through the desktop's opener.
 TEST(PlanStart, EachKindOfFileRunsTheWayTheShellWouldOpenIt) {
   fixture::TempFolder base, tools, only64, bare;
   const std::string folder = base.Path() + "Duke 3D/", wine = tools.Path() + "wine", debian = bare.Path() + "wine64";

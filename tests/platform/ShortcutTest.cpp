@@ -29,7 +29,6 @@ Names FilesUnder(const std::string& folder) {
 TEST(DesktopEntry, TheExecLineMeansTheLauncherInAnyFolder) {
   const std::tuple<std::string, std::string, std::string> cases[] = {
       {"100%", "100%", "/g/100%%/Tarvolin"},
-      {"Duke Nukem 3D", "Duke Nukem 3D", R"("/g/Duke Nukem 3D/Tarvolin")"},
       {"it's \"q\"", "it's \"q\"", R"("/g/it's \\"q\\"/Tarvolin")"},
       {"$(x) `y` %f", "$(x) `y` %f", R"("/g/\\$(x) \\`y\\` %%f/Tarvolin")"},
       {"a;b|c&d>e<f~*?#[x]", "a;b|c&d>e<f~*?#[x]", R"("/g/a;b|c&d>e<f~*?#[x]/Tarvolin")"},
@@ -62,8 +61,7 @@ TEST(Shortcut, GoesWhereItsSpecialFolderNameSays) {
   for (const char* special : {"Startup", "ProgramGroups", "MyDocuments", "SendTo", "Desktop", "Favourites"})
     CreateShortcut("/games/duke/", "Tarvolin", special, "Game");
   EXPECT_EQ(FilesUnder(h), (Names{".config/autostart/Game.desktop", ".local/share/applications/Game.desktop"}));
-  fixture::MakeFolder(h + "Desktop");
-  fixture::MakeFolder(h + "Documents");
+  for (const char* made : {"Desktop", "Documents"}) fixture::MakeFolder(h + made);
   for (const auto& [name, folder] : std::initializer_list<std::pair<const char*, std::string>>{
            {"Desktop", h + "Desktop/"}, {"MyDocuments", h + "Documents/"},
            {"ProgramGroups", h + ".local/share/applications/"}, {"StartMenu", h + ".local/share/applications/"},
