@@ -33,7 +33,7 @@ TEST(Text, CaseOnlyConcernsAToZ) {
     EXPECT_EQ(Contains(a, b), exact) << a << "|" << b;
   }
   // Listings are in name order without regard to case, and the order is total.
-  const std::vector<std::string> ordered = {"a.map", "B.map", "b1.map", "b10.map", "B2.MAP", "c", "Z", "_u", "\xE9"};
+  const std::vector<std::string> ordered = {"a", "a.map", "B.map", "b1.map", "b10.map", "B2.MAP", "Z", "_u", "\xE9"};
   std::vector<std::string> names(ordered.rbegin(), ordered.rend());
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return LessNoCase(a, b); });
   EXPECT_EQ(names, ordered);
