@@ -1,121 +1,66 @@
 #include "platform/InstanceLock.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <string>
+#include <filesystem>
+#include <optional>
+#include <tuple>
 
 #include "fixture/Fixture.h"
+#include "fixture/Home.h"
 
 namespace tv {
 namespace {
 
-// Points an environment variable at a value for one test and puts the old one back.
-class EnvVar {
- public:
-  EnvVar(const char* name, const std::string& value) : m_name(name) {
-    if (const char* old = std::getenv(name)) m_old = old;
-    m_had = std::getenv(name) != nullptr;
-    ::setenv(name, value.c_str(), 1);
-  }
-  ~EnvVar() {
-    if (m_had)
-      ::setenv(m_name, m_old.c_str(), 1);
-    else
-      ::unsetenv(m_name);
-  }
-  EnvVar(const EnvVar&) = delete;
-  EnvVar& operator=(const EnvVar&) = delete;
-
- private:
-  const char* m_name;
-  std::string m_old;
-  bool m_had = false;
-};
-
 std::string WithoutSep(const std::string& folder) { return folder.substr(0, folder.size() - 1); }
 
-// A child process that takes the lock, reports whether it owns it, and then
-// holds it until it is killed.
-class Holder {
- public:
-  explicit Holder(const std::string& name) {
-    int fds[2];
-    if (::pipe(fds) != 0) return;
-    m_pid = ::fork();
-    if (m_pid == 0) {
-      ::close(fds[0]);
-      InstanceLock lock(name);
-      const char owned = lock.Owned() ? '1' : '0';
-      if (::write(fds[1], &owned, 1) != 1) ::_exit(2);
-      for (;;) ::pause();
-    }
-    ::close(fds[1]);
-    if (m_pid > 0 && ::read(fds[0], &m_owned, 1) != 1) m_owned = '?';
-    ::close(fds[0]);
+// The lock is held until its holder goes, in a folder the user alone can
+// write; with anything else planted there the program runs without a lock.
+// A lock file planted as a link is not followed.
+TEST(InstanceLock, OnlyAFolderTheUserAloneCanWriteHoldsTheLock) {
+  enum Where { Runtime, Private, None };
+  enum Planted { Nothing, Foreign, Open, Link };  // at $TMPDIR/tarvolin-<uid>
+  constexpr uid_t kSomeoneElse = 54321;
+  const std::tuple<const char*, mode_t, bool, bool, Planted, Where> cases[] = {
+      {"the user's runtime folder", 0700, false, false, Nothing, Runtime},
+      {"a runtime folder others can write", 0720, false, false, Nothing, Private},
+      {"a runtime folder of someone else", 0700, true, false, Nothing, Private},
+      {"a relative runtime folder", 0700, false, true, Nothing, Private},
+      {"a private folder of someone else", 0777, false, false, Foreign, None},
+      {"a private folder others can write", 0777, false, false, Open, None},
+      {"a link in place of the private folder", 0777, false, false, Link, None}};
+  fixture::TempFolder elsewhere;
+  fixture::WriteFile(elsewhere.Path() + "victim", "precious");
+  for (const auto& [what, runtimeMode, foreignRuntime, relativeRuntime, planted, where] : cases) {
+    fixture::TempFolder run("tv-run"), tmp("tv-tmp");
+    const std::string priv = tmp.Path() + "tarvolin-" + std::to_string(::getuid());
+    ASSERT_EQ(::chmod(run.Path().c_str(), runtimeMode), 0);
+    ASSERT_EQ(foreignRuntime ? ::chown(run.Path().c_str(), kSomeoneElse, -1) : 0, 0);
+    ASSERT_EQ(planted == Link ? ::symlink(tmp.Path().c_str(), priv.c_str()) : 0, 0);
+    if (planted == Foreign || planted == Open) fixture::MakeFolder(priv);
+    ::chmod(priv.c_str(), planted == Open ? 0707 : 0700);
+    ASSERT_EQ(planted == Foreign ? ::chown(priv.c_str(), kSomeoneElse, -1) : 0, 0);
+    fixture::ScopedEnv xdg("XDG_RUNTIME_DIR",
+                           relativeRuntime ? std::filesystem::relative(run.Path()).string() : WithoutSep(run.Path()));
+    fixture::ScopedEnv tmpdir("TMPDIR", WithoutSep(tmp.Path()));
+    const std::string folder = LockFolder();
+    EXPECT_EQ(folder, where == Runtime ? run.Path() : where == Private ? priv + "/" : "") << what;
+    struct stat st {};
+    EXPECT_EQ(::lstat(priv.c_str(), &st) == 0, where != Runtime) << what;
+    EXPECT_TRUE(where != Private || (st.st_mode & 0777) == 0700) << what;
+    for (const auto& [name, target] : {std::pair{"Other", "victim"}, std::pair{"New", "new"}})
+      if (!folder.empty()) ::symlink((elsewhere.Path() + target).c_str(), (folder + name + ".lock").c_str());
+    std::optional<InstanceLock> lock("Tarvolin");
+    EXPECT_TRUE(lock->Owned() && InstanceLock("Other").Owned() && InstanceLock("New").Owned()) << what;
+    EXPECT_EQ(InstanceLock("Tarvolin").Owned(), where == None) << what;
+    EXPECT_EQ(fixture::Exists(priv + "/Tarvolin.lock"), where == Private) << what;
+    lock.reset();
+    EXPECT_TRUE(InstanceLock("Tarvolin").Owned()) << what;
+    EXPECT_TRUE(fixture::ReadFile(elsewhere.Path() + "victim") == "precious") << what;
+    EXPECT_FALSE(fixture::Exists(elsewhere.Path() + "new")) << what;
   }
-  ~Holder() { Kill(); }
-  Holder(const Holder&) = delete;
-  Holder& operator=(const Holder&) = delete;
-
-  bool Started() const { return m_pid > 0; }
-  bool Owned() const { return m_owned == '1'; }
-  void Kill() {
-    if (m_pid <= 0) return;
-    ::kill(m_pid, SIGKILL);
-    ::waitpid(m_pid, nullptr, 0);
-    m_pid = -1;
-  }
-
- private:
-  pid_t m_pid = -1;
-  char m_owned = '?';
-};
-
-TEST(InstanceLock, OneProcessAtATimeAndFreedWhenTheHolderDies) {
-  fixture::TempFolder run("tv-run");
-  EnvVar xdg("XDG_RUNTIME_DIR", WithoutSep(run.Path()));
-  EXPECT_EQ(LockFolder(), run.Path());
-  Holder first("Tarvolin");
-  ASSERT_TRUE(first.Started());
-  EXPECT_TRUE(first.Owned());
-  {
-    InstanceLock second("Tarvolin");
-    EXPECT_FALSE(second.Owned());
-    InstanceLock otherName("Other");
-    EXPECT_TRUE(otherName.Owned());
-  }
-  Holder third("Tarvolin");
-  EXPECT_FALSE(third.Owned());
-  first.Kill();
-  third.Kill();
-  InstanceLock afterDeath("Tarvolin");
-  EXPECT_TRUE(afterDeath.Owned());
-  Holder late("Tarvolin");
-  EXPECT_FALSE(late.Owned());
-}
-
-// A runtime folder that others could write to is not trusted; the user's own
-// private folder under the temporary folder is used instead.
-TEST(InstanceLock, UntrustedRuntimeFolderIsNotUsed) {
-  fixture::TempFolder run("tv-run");
-  fixture::TempFolder tmp("tv-tmp");
-  ASSERT_EQ(::chmod(run.Path().c_str(), 0777), 0);
-  EnvVar xdg("XDG_RUNTIME_DIR", WithoutSep(run.Path()));
-  EnvVar tmpdir("TMPDIR", WithoutSep(tmp.Path()));
-  const std::string folder = LockFolder();
-  EXPECT_EQ(folder, tmp.Path() + "tarvolin-" + std::to_string(::getuid()) + "/");
-  struct stat st {};
-  ASSERT_EQ(::stat(folder.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0700u);
-  Holder first("Tarvolin");
-  EXPECT_TRUE(first.Owned());
-  InstanceLock second("Tarvolin");
-  EXPECT_FALSE(second.Owned());
 }
 
 }  // namespace

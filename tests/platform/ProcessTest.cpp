@@ -1,209 +1,115 @@
+#include "platform/Process.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
 #include <filesystem>
+#include <tuple>
 
 #include "fixture/Executables.h"
 #include "fixture/Fixture.h"
 #include "fixture/Home.h"
-#include "platform/Process.h"
 
-namespace tv::test {
+namespace tv {
 namespace {
 
-std::string Canonical(const std::string& folder) { return std::filesystem::canonical(folder).string(); }
+using Args = std::vector<std::string>;
 
-TEST(SplitParameters, RunsOfSpacesSeparateAndNothingIsQuoted) {
-  const struct {
-    const char* text;
-    std::vector<std::string> parts;
-  } cases[] = {
-      {"", {}},
-      {"   ", {}},
-      {"-map E1L1.map", {"-map", "E1L1.map"}},
-      {"-j/games/Duke 3D/Maps  -xFoo.con -map Foo.map /s3 -m",
-       {"-j/games/Duke", "3D/Maps", "-xFoo.con", "-map", "Foo.map", "/s3", "-m"}},
-      {" -v2 -l05 /s3", {"-v2", "-l05", "/s3"}},
-      {"-map \"a b.map\"", {"-map", "\"a", "b.map\""}},
-      {"$(touch x).map a;b.map", {"$(touch", "x).map", "a;b.map"}},
-  };
-  for (const auto& c : cases) EXPECT_EQ(SplitParameters(c.text), c.parts) << c.text;
-}
-
-// What runs for each kind of file: native programs directly, Windows programs
-// and batch files through Wine, anything else through the desktop's opener.
-class PlanStartTest : public ::testing::Test {
- protected:
-  PlanStartTest() {
-    fixture::MakeFolder(folder);
-    fixture::MakeFolder(bare.Path());
-    fixture::WriteRecordingProgram(tools.Path() + "wine", tools.Path() + "wine.log");
-    fixture::WriteRecordingProgram(tools.Path() + "xdg-open", tools.Path() + "open.log");
-    fixture::WriteRecordingProgram(folder + "Duke3dw.exe", folder + "game.log");
-    fixture::WriteFile(folder + "eduke32", "\177ELF\2\1\1");
-    ::chmod((folder + "eduke32").c_str(), 0755);
-    fixture::WriteFile(folder + "plain-elf", "\177ELF\2\1\1");
-    fixture::WriteFile(folder + "plain.sh", "#!/bin/sh\n");
-    fixture::WriteExecutable(folder + "D3WSetup.EXE", 4000);
-    fixture::WriteFile(folder + "Run.Bat", "@echo off\r\n");
-    fixture::WriteFile(folder + "Batch/Other.bat", "@echo off\r\n");
-    fixture::WriteFile(folder + "readme.txt", "hello");
-    fixture::MakeFolder(folder + "Folder.exe");
-  }
-
-  fixture::TempFolder base;
-  fixture::TempFolder tools;
-  fixture::TempFolder bare;
-  std::string folder = base.Path() + "Duke Nukem 3D/";
-  FileSystem fs{base.Path()};
-  // The machine's own Wine stays out of sight.
-  fixture::ScopedWineCandidates hideWine{{"wine", "wine64", bare.Path() + "lib/wine64"}};
-};
-
-TEST_F(PlanStartTest, EachKindOfFileRunsTheWayTheShellWouldOpenIt) {
-  const std::string wine = tools.Path() + "wine";
-  const std::string opener = tools.Path() + "xdg-open";
-  using Args = std::vector<std::string>;
-  const struct {
-    std::string program;
-    Args arguments;
-    bool toolsOnPath;
-    StartFailure failure;
-    Args argv;
-  } cases[] = {
-      {"Duke3dw.exe",
-       {"-j/g/Duke 3D/Maps", "-map", "My Map.map", "/s3"},
-       true,
-       StartFailure::None,
-       {folder + "Duke3dw.exe", "-j/g/Duke 3D/Maps", "-map", "My Map.map", "/s3"}},
-      {"DUKE3DW.EXE", {}, false, StartFailure::None, {folder + "Duke3dw.exe"}},
-      {"eduke32", {"-v2", "-l05"}, false, StartFailure::None, {folder + "eduke32", "-v2", "-l05"}},
-      {"plain-elf", {}, true, StartFailure::NotExecutable, {}},
-      {"plain.sh", {}, true, StartFailure::NotExecutable, {}},
+// Native programs run directly, Windows ones and batch files through Wine ("wine", else "wine64" on the PATH,
+// else Debian's place; an empty PATH entry is no folder), anything else through the desktop's opener.
+TEST(PlanStart, EachKindOfFileRunsTheWayTheShellWouldOpenIt) {
+  fixture::TempFolder base, tools, only64, bare;
+  const std::string folder = base.Path() + "Duke 3D/", wine = tools.Path() + "wine", debian = bare.Path() + "wine64";
+  for (const std::string& program : {wine, tools.Path() + "wine64", tools.Path() + "xdg-open", only64.Path() + "wine64",
+                                     folder + "Duke3dw.exe"})
+    fixture::WriteRecordingProgram(program, program + ".log");
+  fixture::WriteFile(folder + "eduke32", "\177ELF\2\1\1");
+  ::chmod((folder + "eduke32").c_str(), 0755);
+  for (const char* name : {"plain.sh", "D3WSetup.EXE", "Run.Bat", "Batch/Other.bat", "readme.txt"})
+    fixture::WriteFile(folder + name, std::string(name).ends_with(".sh") ? "#!/bin/sh\n" : "MZ");
+  const fixture::ScopedWineCandidates hideWine{{"wine", "wine64", debian}};  // the machine's own stays out of sight
+  const std::string previous = ProcessFolder(), exe = folder + "Duke3dw.exe", setup = folder + "D3WSetup.EXE";
+  ASSERT_EQ(::chdir(tools.Path().c_str()), 0);
+  FileSystem fs(base.Path());
+  const std::tuple<std::string, Args, std::string, StartFailure, Args> cases[] = {
+      {"Duke3dw.exe", {"-j/g/Duke 3D", "-map", "A.map"}, tools.Path(), {}, {exe, "-j/g/Duke 3D", "-map", "A.map"}},
+      {"eduke32", {"-v2", "-l05"}, bare.Path(), {}, {folder + "eduke32", "-v2", "-l05"}},
+      {"plain.sh", {}, tools.Path(), StartFailure::NotExecutable, {}},
       // Wine gets each argument apart and quotes those with spaces itself.
-      {"D3WSetup.exe",
-       {"/x", "-map", "My Map.map"},
-       true,
-       StartFailure::None,
-       {wine, folder + "D3WSetup.EXE", "/x", "-map", "My Map.map"}},
-      {"D3WSetup.exe", {}, false, StartFailure::NeedsWine, {}},
-      {"run.bat", {"a b"}, true, StartFailure::None, {wine, "cmd", "/c", "Run.Bat", "a b"}},
-      {folder + "Batch/Other.bat",
-       {},
-       true,
-       StartFailure::None,
-       {wine, "cmd", "/c", "Z:" + folder + "Batch/Other.bat"}},
-      {folder + "run.bat", {}, false, StartFailure::NeedsWine, {}},
-      {"readme.txt", {"-map", "x.map"}, true, StartFailure::None, {opener, folder + "readme.txt"}},
-      {"readme.txt", {}, false, StartFailure::NoOpener, {}},
-      {"missing.exe", {}, true, StartFailure::NotFound, {}},
-      {"Folder.exe", {}, true, StartFailure::NotFound, {}},
-      {"", {}, true, StartFailure::NotFound, {}},
+      {"D3WSetup.exe", {"/x", "My Map.map"}, tools.Path(), {}, {wine, setup, "/x", "My Map.map"}},
+      {"D3WSetup.exe", {}, bare.Path() + ":" + only64.Path(), {}, {only64.Path() + "wine64", setup}},
+      {"D3WSetup.exe", {}, debian, {}, {debian, setup}},
+      {"D3WSetup.exe", {}, ":" + bare.Path() + "::", StartFailure::NeedsWine, {}},
+      {"run.bat", {"a b"}, tools.Path(), {}, {wine, "cmd", "/c", "Run.Bat", "a b"}},
+      // Wine sees the Unix tree on drive Z:, with its own separators.
+      {folder + "Batch/Other.bat", {}, tools.Path(), {}, {wine, "cmd", "/c", "Z:" + folder + "Batch/Other.bat"}},
+      {folder + "run.bat", {}, bare.Path(), StartFailure::NeedsWine, {}},
+      {"readme.txt", {"-map", "x.map"}, tools.Path(), {}, {tools.Path() + "xdg-open", folder + "readme.txt"}},
+      {"readme.txt", {}, bare.Path(), StartFailure::NoOpener, {}},
+      {"missing.exe", {}, tools.Path(), StartFailure::NotFound, {}},
+      {"", {}, tools.Path(), StartFailure::NotFound, {}},
   };
-  for (const auto& c : cases) {
-    fixture::ScopedEnv path("PATH", c.toolsOnPath ? tools.Path() : bare.Path());
-    StartPlan plan = PlanStart(fs, c.program, c.arguments, folder);
-    Args expected = c.argv;
-    // Wine sees the Unix tree on drive Z:, with its own separators.
-    for (std::string& a : expected)
-      if (a.rfind("Z:", 0) == 0)
-        for (char& ch : a) ch = ch == '/' ? '\\' : ch;
-    EXPECT_EQ(plan.failure, c.failure) << c.program;
-    EXPECT_EQ(plan.argv, expected) << c.program;
-  }
-}
-
-// "wine" on the PATH, else "wine64" on the PATH, else Debian's own place.
-TEST_F(PlanStartTest, WineIsLookedForInItsOrder) {
-  fixture::TempFolder both, only64;
-  for (const std::string& f : {both.Path() + "wine", both.Path() + "wine64", only64.Path() + "wine64"})
-    fixture::WriteRecordingProgram(f, f + ".log");
-  const std::string debian = bare.Path() + "lib/wine64";
-  const struct {
-    std::string path;
-    bool debianThere;
-    std::string wine;
-  } cases[] = {
-      {both.Path(), true, both.Path() + "wine"},
-      {bare.Path() + ":" + only64.Path(), true, only64.Path() + "wine64"},
-      {bare.Path(), true, debian},
-      {bare.Path(), false, ""},
-  };
-  for (const auto& c : cases) {
-    if (c.debianThere) fixture::WriteRecordingProgram(debian, debian + ".log");
-    fixture::ScopedEnv path("PATH", c.path);
-    EXPECT_EQ(FindWine(), c.wine) << c.path;
-    const StartPlan plan = PlanStart(fs, "D3WSetup.exe", {}, folder);
-    EXPECT_EQ(plan.argv.empty() ? "" : plan.argv[0], c.wine) << c.path;
+  for (auto [program, arguments, path, failure, argv] : cases) {
+    fixture::ScopedEnv env("PATH", path);
+    if (path == debian) fixture::WriteRecordingProgram(debian, debian + ".log");
+    const StartPlan plan = PlanStart(fs, program, arguments, folder);
+    for (std::string& a : argv)
+      if (a.starts_with("Z:")) std::replace(a.begin(), a.end(), '/', '\\');
+    EXPECT_EQ(plan.failure, failure) << program << " " << path;
+    EXPECT_EQ(plan.argv, argv) << program << " " << path;
     std::filesystem::remove(debian);
   }
+  EXPECT_EQ(OpenProgram(fs, "missing.exe", {}, folder).failure, StartFailure::NotFound);
+  ASSERT_EQ(::chdir(previous.c_str()), 0);
 }
 
-TEST_F(PlanStartTest, AnEmptyPathEntryNeverMeansTheCurrentFolder) {
-  fixture::ScopedEnv path("PATH", ":" + bare.Path() + ":");
-  fixture::WriteRecordingProgram(folder + "wine", folder + "x.log");
-  FileSystem inFolder(folder);
-  EXPECT_EQ(PlanStart(inFolder, "D3WSetup.exe", {}, folder).failure, StartFailure::NeedsWine);
-}
-
-class StartDetachedTest : public ::testing::Test {
- protected:
-  StartDetachedTest() { fixture::MakeFolder(folder); }
+// The program runs in its folder and gets the arguments as they are, whatever
+// they hold: no shell runs any part of them.
+TEST(StartDetached, NoShellSeesTheFolderOrTheParameters) {
+  const Args texts = {"$(touch pwned).map", "`touch pwned`", "a;touch pwned;.map", "a|touch pwned>pwned <pwned &",
+                      "\"quoted name\" 'single'", "100% %PATH% ${HOME} ~ *", "\xff\xfe.map \\ \\\\"};
+  Args arguments = texts;
+  for (const std::string& t : texts)
+    for (const std::string& word : SplitParameters(t)) arguments.push_back(word);
   fixture::TempFolder base;
-  std::string folder = base.Path() + "Game Folder/";
-};
-
-TEST_F(StartDetachedTest, RunsInTheFolderWithExactlyTheArgumentsAndLeavesNoZombie) {
-  const std::string program = folder + "game";
-  fixture::WriteRecordingProgram(program, folder + "game.log");
-  const StartResult r = StartDetached({program, "-map", "$(touch x).map", "a;b.map", "*"}, folder);
-  EXPECT_TRUE(r);
-  // Nothing of ours is left to reap: the program belongs to init, not to us.
-  errno = 0;
-  EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
-  EXPECT_EQ(errno, ECHILD);
-  const std::vector<std::string> expected = {Canonical(folder), "-map", "$(touch x).map", "a;b.map", "*"};
-  EXPECT_EQ(fixture::WaitForRecord(folder + "game.log"), expected);
-  EXPECT_FALSE(fixture::Exists(folder + "x"));
+  for (const std::string name : {"Duke Nukem 3D", "it's \"quoted\"", "100% %f %u %%", "$(touch pwned)", "a;b|c&d>e<f",
+                                 "`touch pwned`~*?#[x]", "back\\slash", "\xff\xfe \xe9", " lead ", "tab\tx"}) {
+    const std::string folder = base.Path() + name + "/", log = base.Path() + "game.log";
+    fixture::WriteRecordingProgram(folder + "duke3d", log);
+    FileSystem fs(folder);
+    ASSERT_TRUE(OpenProgram(fs, "duke3d", arguments, folder)) << name;
+    Args expected = {std::filesystem::canonical(folder).string()};
+    expected.insert(expected.end(), arguments.begin(), arguments.end());
+    EXPECT_EQ(fixture::WaitForRecord(log), expected) << name;
+    EXPECT_FALSE(fixture::Exists(folder + "pwned")) << name;
+    std::filesystem::remove(log);
+  }
+  EXPECT_FALSE(fixture::Exists(base.Path() + "pwned"));
 }
 
-TEST_F(StartDetachedTest, DoesNotWaitForTheProgram) {
-  const std::string program = folder + "slow";
-  // It says it runs, lets its output go (or the test runner would wait for
-  // it) and stays a while.
-  fixture::WriteFile(program,
-                     "#!/bin/sh\necho running > started.part && mv started.part started\n"
-                     "exec >/dev/null 2>&1 </dev/null\nsleep 3\n");
-  ::chmod(program.c_str(), 0755);
-  const auto start = std::chrono::steady_clock::now();
-  EXPECT_TRUE(StartDetached({program}, folder));
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2500));
-  EXPECT_EQ(fixture::WaitForRecord(folder + "started"), std::vector<std::string>{"running"});
-}
-
-TEST_F(StartDetachedTest, ReportsWhatTheSystemRefused) {
-  const std::string program = folder + "game";
-  fixture::WriteRecordingProgram(program, folder + "game.log");
-  const struct {
-    std::string program;
-    std::string folder;
-    int error;
-  } cases[] = {
-      {folder + "missing", folder, ENOENT},
-      {program, folder + "no such folder/", ENOENT},
-  };
-  for (const auto& c : cases) {
-    const StartResult r = StartDetached({c.program}, c.folder);
-    EXPECT_EQ(r.failure, StartFailure::SystemError) << c.program << " in " << c.folder;
-    EXPECT_EQ(r.error, c.error) << c.program << " in " << c.folder;
+// The program waits for a word from the test, which comes only after the
+// start has returned. What the system refuses comes back as its error;
+// nothing is left to reap.
+TEST(StartDetached, DoesNotWaitAndReportsWhatTheSystemRefused) {
+  fixture::TempFolder folder;
+  ASSERT_EQ(::mkfifo((folder.Path() + "go").c_str(), 0600), 0);
+  ::alarm(20);  // a start that waited for the program would never return
+  EXPECT_TRUE(StartDetached({"/bin/sh", "-c", "exec >/dev/null 2>&1 <go; read w; echo $w >s.part && mv s.part said"},
+                            folder.Path()));
+  fixture::WriteFile(folder.Path() + "go", "released\n");
+  ::alarm(0);
+  EXPECT_EQ(fixture::WaitForRecord(folder.Path() + "said"), Args{"released"});
+  for (const auto& [path, in] : {std::pair{folder.Path() + "missing", folder.Path()},
+                                 std::pair{std::string("/bin/sh"), folder.Path() + "no such folder/"}}) {
+    const StartResult r = StartDetached({path}, in);
+    EXPECT_TRUE(r.failure == StartFailure::SystemError && r.error == ENOENT) << path << " in " << in;
   }
   errno = 0;
-  EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
-  EXPECT_EQ(errno, ECHILD);
+  EXPECT_TRUE(::waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD);
 }
 
 }  // namespace
-}  // namespace tv::test
+}  // namespace tv

@@ -1,144 +1,93 @@
+#include "platform/Shortcut.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <tuple>
 
 #include "fixture/Fixture.h"
 #include "fixture/Home.h"
-#include "platform/Shortcut.h"
 
-namespace tv::test {
+namespace tv {
 namespace {
 
-std::vector<std::string> FilesUnder(const std::string& folder) {
-  std::vector<std::string> files;
+using Names = std::vector<std::string>;
+
+Names FilesUnder(const std::string& folder) {
+  Names files;
   for (const auto& e : std::filesystem::recursive_directory_iterator(folder))
     if (e.is_regular_file()) files.push_back(e.path().string().substr(folder.size()));
   std::sort(files.begin(), files.end());
   return files;
 }
 
-class ShortcutTest : public ::testing::Test {
- protected:
+// Whatever a folder holds, Exec means the launcher in it: an argument with a
+// reserved character is quoted (" ` $ \ escaped), % doubled, and the line
+// escaped as a string value (\ doubled, control characters named).
+TEST(DesktopEntry, TheExecLineMeansTheLauncherInAnyFolder) {
+  const std::tuple<std::string, std::string, std::string> cases[] = {
+      {"100%", "100%", "/g/100%%/Tarvolin"},
+      {"it's \"q\"", "it's \"q\"", R"("/g/it's \\"q\\"/Tarvolin")"},
+      {"$(x) `y` %f", "$(x) `y` %f", R"("/g/\\$(x) \\`y\\` %%f/Tarvolin")"},
+      {"a;b|c&d>e<f~*?#[x]", "a;b|c&d>e<f~*?#[x]", R"("/g/a;b|c&d>e<f~*?#[x]/Tarvolin")"},
+      {"back\\slash", R"(back\\slash)", R"("/g/back\\\\slash/Tarvolin")"},
+      {"new\nline\ttab", R"(new\nline\ttab)", R"("/g/new\nline\ttab/Tarvolin")"},
+  };
+  for (const auto& [name, escaped, exec] : cases) {
+    EXPECT_EQ(DesktopEntry("/g/" + name + "/", "Tarvolin", name),
+              "[Desktop Entry]\nType=Application\nName=" + escaped + "\nComment=" + escaped + "\nExec=" + exec +
+                  "\nPath=/g/" + escaped + "/\nTerminal=false\n");
+  }
+  // A "/" in the file starts its switches, runs of spaces between them; the
+  // folder may lack its separator.
+  EXPECT_EQ(DesktopEntry("/g/duke", "Tarvolin /min  $(x) ", " T"),
+            "[Desktop Entry]\nType=Application\nName=\\sT\nComment=\\sT\nExec=/g/duke/Tarvolin min \"\\\\$(x)\"\n"
+            "Path=/g/duke\nTerminal=false\n");
+  // One program for many game folders: the folder is an argument of its own.
+  EXPECT_EQ(ProgramEntry("/usr/bin/Tarvolin", {"/g/it's $HOME/", ""}, "/g/", "T"),
+            "[Desktop Entry]\nType=Application\nName=T\nComment=T\n"
+            R"(Exec=/usr/bin/Tarvolin "/g/it's \\$HOME/" "")"
+            "\nPath=/g/\nTerminal=false\n");
+}
+
+// A shortcut goes where its special folder's name says (the user's own folder
+// names win; desktop and documents only when they exist) or nowhere, replaces
+// the earlier one (a planted link too, never followed) and can be started.
+TEST(Shortcut, GoesWhereItsSpecialFolderNameSays) {
   fixture::TempHome home;
-  std::string Home(const std::string& rest) const { return home.Path() + rest; }
-};
-
-TEST_F(ShortcutTest, EachSpecialFolderNameMeansItsFolderHere) {
-  fixture::MakeFolder(Home("Desktop"));
-  fixture::MakeFolder(Home("Documents"));
-  const struct {
-    const char* name;
-    std::string folder;
-  } cases[] = {
-      {"Desktop", Home("Desktop/")},
-      {"MyDocuments", Home("Documents/")},
-      {"ProgramGroups", Home(".local/share/applications/")},
-      {"StartMenu", Home(".local/share/applications/")},
-      {"Startup", Home(".config/autostart/")},
-      {"SendTo", ""},
-      {"desktop", ""},  // the names are exact
-      {"Programs", ""},
-  };
-  for (const auto& c : cases) EXPECT_EQ(SpecialFolderPath(c.name), c.folder) << c.name;
-}
-
-TEST_F(ShortcutTest, TheUsersOwnFolderNamesWin) {
-  fixture::WriteFile(Home(".config/user-dirs.dirs"),
-                     "# written by xdg-user-dirs-update\n"
-                     "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n"
-                     "XDG_DOCUMENTS_DIR=\"" +
-                         Home("Papiere") + "\"\n");
-  fixture::MakeFolder(Home("Schreibtisch"));
-  fixture::MakeFolder(Home("Papiere"));
-  fixture::MakeFolder(Home("Desktop"));
-  EXPECT_EQ(SpecialFolderPath("Desktop"), Home("Schreibtisch/"));
-  EXPECT_EQ(SpecialFolderPath("MyDocuments"), Home("Papiere/"));
-
-  fixture::MakeFolder(Home("Elsewhere"));
-  fixture::ScopedEnv desktop("XDG_DESKTOP_DIR", Home("Elsewhere"));
-  fixture::ScopedEnv data("XDG_DATA_HOME", Home("data"));
-  fixture::ScopedEnv config("XDG_CONFIG_HOME", Home("conf"));
-  EXPECT_EQ(SpecialFolderPath("Desktop"), Home("Elsewhere/"));
-  EXPECT_EQ(SpecialFolderPath("StartMenu"), Home("data/applications/"));
-  EXPECT_EQ(SpecialFolderPath("Startup"), Home("conf/autostart/"));
-}
-
-TEST_F(ShortcutTest, AMissingDesktopIsNotMade) {
-  EXPECT_EQ(SpecialFolderPath("Desktop"), "");
-  CreateShortcut("/games/duke/", "Tarvolin", "Desktop", "Tarvolin");
-  EXPECT_EQ(FilesUnder(home.Path()), std::vector<std::string>{});
-}
-
-TEST(DesktopEntry, CarriesTargetArgumentsFolderAndDescription) {
-  const struct {
-    const char* folder;
-    const char* file;
-    const char* name;
-    const char* exec;
-  } cases[] = {
-      {"/games/duke/", "Tarvolin", "Tarvolin", "/games/duke/Tarvolin"},
-      {"/games/duke", "Tarvolin", "Tarvolin", "/games/duke/Tarvolin"},
-      {"/games/Duke Nukem 3D/", "Tarvolin", "Tarvolin", "\"/games/Duke Nukem 3D/Tarvolin\""},
-      {"/games/duke/", "Tarvolin /min /x", "Tarvolin", "/games/duke/Tarvolin min /x"},
-      {"/games/100%/", "a$b", "T", "\"/games/100%%/a\\\\$b\""},
-      {"/games/\"q\"/", "x\\y", "T", "\"/games/\\\\\"q\\\\\"/x\\\\\\\\y\""},
-  };
-  for (const auto& c : cases) {
-    const std::string expected = std::string("[Desktop Entry]\nType=Application\nName=") + c.name +
-                                 "\nComment=" + c.name + "\nExec=" + c.exec + "\nPath=" + c.folder +
-                                 "\nTerminal=false\n";
-    EXPECT_EQ(DesktopEntry(c.folder, c.file, c.name), expected) << c.folder << c.file;
-  }
-}
-
-// One program for many game folders: the folder is an argument of its own,
-// quoted as Exec wants, then escaped as a string value (\ doubled).
-TEST(ProgramEntry, NamesTheGameFolderAsOneArgument) {
-  const struct {
-    const char* folder;
-    const char* exec;
-  } cases[] = {
-      {"/games/duke/", "/usr/bin/Tarvolin /games/duke/"},
-      {"/games/Duke Nukem 3D/", "/usr/bin/Tarvolin \"/games/Duke Nukem 3D/\""},
-      {"/games/100%/", "/usr/bin/Tarvolin /games/100%%/"},
-      {"/games/it's $HOME/", "/usr/bin/Tarvolin \"/games/it's \\\\$HOME/\""},
-      {"/games/\"q\" `x`/", "/usr/bin/Tarvolin \"/games/\\\\\"q\\\\\" \\\\`x\\\\`/\""},
-  };
-  for (const auto& c : cases) {
-    const std::string expected = std::string("[Desktop Entry]\nType=Application\nName=Tarvolin\nComment=Tarvolin\nExec=") +
-                                 c.exec + "\nPath=" + c.folder + "\nTerminal=false\n";
-    EXPECT_EQ(ProgramEntry("/usr/bin/Tarvolin", {c.folder}, c.folder, "Tarvolin"), expected) << c.folder;
-  }
-}
-
-TEST_F(ShortcutTest, IsReplacedNotDuplicatedAndCanBeStarted) {
-  fixture::MakeFolder(Home("Desktop"));
+  const std::string h = home.Path();
+  for (const char* special : {"Startup", "ProgramGroups", "MyDocuments", "SendTo", "Desktop", "Favourites"})
+    CreateShortcut("/games/duke/", "Tarvolin", special, "Game");
+  EXPECT_EQ(FilesUnder(h), (Names{".config/autostart/Game.desktop", ".local/share/applications/Game.desktop"}));
+  for (const char* made : {"Desktop", "Documents"}) fixture::MakeFolder(h + made);
+  for (const auto& [name, folder] : std::initializer_list<std::pair<const char*, std::string>>{
+           {"Desktop", h + "Desktop/"}, {"MyDocuments", h + "Documents/"},
+           {"ProgramGroups", h + ".local/share/applications/"}, {"StartMenu", h + ".local/share/applications/"},
+           {"Startup", h + ".config/autostart/"}, {"SendTo", ""}, {"desktop", ""}})
+    EXPECT_EQ(SpecialFolderPath(name), folder) << name;
+  fixture::TempFolder elsewhere;
+  fixture::WriteFile(elsewhere.Path() + "victim", "precious");
+  const std::string shortcut = h + "Desktop/Tarvolin.desktop";
+  ASSERT_EQ(::symlink((elsewhere.Path() + "victim").c_str(), shortcut.c_str()), 0);
   CreateShortcut("/games/old/", "Tarvolin", "Desktop", "Tarvolin");
-  CreateShortcut("/games/duke/", "Tarvolin", "Desktop", "Tarvolin");
-  EXPECT_EQ(FilesUnder(home.Path()), std::vector<std::string>{"Desktop/Tarvolin.desktop"});
-  EXPECT_EQ(fixture::ReadFile(Home("Desktop/Tarvolin.desktop")), DesktopEntry("/games/duke/", "Tarvolin", "Tarvolin"));
+  CreateProgramShortcut("/usr/bin/Tarvolin", {"/games/duke/"}, "/games/duke/", "Desktop", "Tarvolin");
+  EXPECT_EQ(fixture::ReadFile(elsewhere.Path() + "victim"), "precious");
+  EXPECT_EQ(fixture::ReadFile(shortcut),
+            ProgramEntry("/usr/bin/Tarvolin", {"/games/duke/"}, "/games/duke/", "Tarvolin"));
+  EXPECT_EQ(FilesUnder(h + "Desktop/"), Names{"Tarvolin.desktop"});
   struct stat st {};
-  ASSERT_EQ(::stat(Home("Desktop/Tarvolin.desktop").c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0755u);
-}
-
-TEST_F(ShortcutTest, GoesWhereTheNameSaysOrNowhere) {
-  const struct {
-    const char* special;
-    std::vector<std::string> files;
-  } cases[] = {
-      {"Startup", {".config/autostart/Game.desktop"}},
-      {"ProgramGroups", {".local/share/applications/Game.desktop"}},
-      {"SendTo", {}},
-      {"Favourites", {}},
-  };
-  for (const auto& c : cases) {
-    fixture::TempHome fresh;
-    CreateShortcut("/games/duke/", "Tarvolin", c.special, "Game");
-    EXPECT_EQ(FilesUnder(fresh.Path()), c.files) << c.special;
-  }
+  EXPECT_TRUE(::lstat(shortcut.c_str(), &st) == 0 && (st.st_mode & 07777) == 0755);
+  fixture::WriteFile(h + ".config/user-dirs.dirs", "# by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Tisch\"\n"
+                                                   "XDG_DOCUMENTS_DIR=\"" + h + "Papiere\"\n");
+  for (const char* made : {"Tisch", "Papiere"}) fixture::MakeFolder(h + made);
+  EXPECT_EQ(SpecialFolderPath("Desktop"), h + "Tisch/");
+  EXPECT_EQ(SpecialFolderPath("MyDocuments"), h + "Papiere/");
+  fixture::ScopedEnv data("XDG_DATA_HOME", h + "data"), config("XDG_CONFIG_HOME", h + "conf");
+  EXPECT_TRUE(SpecialFolderPath("StartMenu") == h + "data/applications/" &&
+              SpecialFolderPath("Startup") == h + "conf/autostart/");
 }
 
 }  // namespace
-}  // namespace tv::test
+}  // namespace tv
