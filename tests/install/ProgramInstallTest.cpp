@@ -1,0 +1,127 @@
+// The installation as the running program shows it: one case per control.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "fixture/Executables.h"
+#include "install/Messages.h"
+#include "platform/Shortcut.h"
+#include "support/ProgramFixture.h"
+
+namespace tv::test {
+namespace {
+
+constexpr const char* kTitle = "Tarvolin - v6.2  |  ";
+
+class ProgramInstall : public ProgramTest {
+ protected:
+  std::vector<std::string> Menu() const {
+    std::vector<std::string> shown;
+    for (const MenuEntry& e : program->View().duke)
+      if (e.visible) shown.push_back(e.caption);
+    return shown;
+  }
+  std::string Desktop() const { return home.Path() + "Desktop/"; }
+  std::string Shortcut(const std::string& exec) const {
+    return "[Desktop Entry]\nType=Application\nName=Tarvolin\nComment=Tarvolin\nExec=" + exec + "\nPath=" + dir.Path() +
+           "\nTerminal=false\n";
+  }
+};
+
+TEST_F(ProgramInstall, TheMenuOffersTheFirstFiveExecutablesNeverHidesOneAndAChoiceSwitchesTheEngine) {
+  Program& p = Start();
+  p.Activate();
+  EXPECT_EQ(Menu(), std::vector<std::string>{""});  // no executable: an empty entry that does nothing
+  p.ChooseExecutable(1);
+  EXPECT_EQ(p.View().caption, std::string(kTitle) + "Duke3dw");
+  for (const char* name : {"duke1.exe", "duke2.exe", "duke3.exe", "duke4.exe", "duke5.exe", "EDuke32.exe"})
+    fixture::WriteExecutable(Path(name), fixture::kVersionBlock, {{100, "EDuke32 2.0.0devel"}});
+  p.Activate();
+  EXPECT_EQ(Menu(), (std::vector<std::string>{"Duke1", "Duke2", "Duke3", "Duke4", "Duke5"}));
+  for (const char* name : {"duke1.exe", "duke2.exe", "duke3.exe", "duke4.exe", "duke5.exe"}) fs.Delete(Path(name));
+  p.Activate();
+  EXPECT_EQ(Menu(), (std::vector<std::string>{"Eduke32", "Duke2", "Duke3", "Duke4", "Duke5"}));
+  p.ChooseExecutable(3);  // its file is gone: nothing happens
+  EXPECT_EQ(p.CurrentSettings().dukeFilename, "Duke3dw.exe");
+  EXPECT_EQ(p.SavedGamePattern(), "game*.sav");
+  p.ChooseExecutable(1);
+  EXPECT_EQ(p.CurrentSettings().dukeFilename, "Eduke32.exe");
+  EXPECT_EQ(p.View().caption, std::string(kTitle) + "Eduke32 v2.0.0");
+  EXPECT_EQ(p.View().playCaption + "|" + p.View().playHint, "Play Eduke32|Play Eduke32");
+  EXPECT_TRUE(p.EDuke32Engine());
+  EXPECT_EQ(p.SavedGamePattern(), "egam*.sav");
+  EXPECT_EQ(Ini().find("Eduke32"), std::string::npos);  // in memory until the next settings save
+}
+
+TEST_F(ProgramInstall, WithoutFullDataTheSkillBoxIsDisabledForTheRun) {
+  Program& p = Start();
+  p.Activate();
+  EXPECT_EQ(p.Edition(), GameEdition::NoData);
+  EXPECT_FALSE(p.View().skillEnabled);
+  fixture::WriteSparseFile(Path("Duke3d.grp"), 44'000'000);
+  fixture::WriteFile(Path("Duke3d.def"), "d");
+  fixture::WriteFile(Path("Duke3d_hrp.zip"), "z");
+  p.Activate();
+  EXPECT_EQ(p.Edition(), GameEdition::Full);
+  EXPECT_FALSE(p.View().skillEnabled);
+  // Every pass sets aside a definition file put back; nothing brings it back.
+  EXPECT_EQ(fixture::ReadFile(Path("Duke3d.def.bak")), "d");
+  fixture::WriteFile(Path("Duke3d.def"), "again");
+  fs.Delete(Path("Duke3d_hrp.zip"));
+  p.Activate();
+  EXPECT_EQ(fixture::ReadFile(Path("Duke3d.def")), "again");
+  EXPECT_EQ(fixture::ReadFile(Path("Duke3d.def.bak")), "d");
+  Program& next = Start();
+  next.Activate();
+  EXPECT_TRUE(next.View().skillEnabled);  // the next run
+}
+
+TEST_F(ProgramInstall, AboutCommandLineAndDesktopIcon) {
+  Program& p = Start();
+  p.ShowAbout();
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].kind + ui.shown[0].text, "message" + AboutText("6.2"));
+  p.AddDesktopIcon();  // no desktop: only the beep
+  EXPECT_EQ(ui.beeps, (std::vector<BeepKind>{BeepKind::Exclamation, BeepKind::Information}));
+  EXPECT_FALSE(fixture::Exists(Desktop()));
+  EXPECT_FALSE(p.View().commandLineChecked);
+  p.ToggleCommandLine();
+  p.Activate();  // not a setting: a pass keeps it
+  EXPECT_TRUE(p.View().commandLineChecked);
+  p.ToggleCommandLine();
+  EXPECT_FALSE(p.View().commandLineChecked);
+  p.ToggleCommandLine();
+  EXPECT_FALSE(Start().View().commandLineChecked);  // unchecked every run
+}
+
+// The first pass that finds the settings file makes the shortcut silently;
+// the icon command makes it again. A program outside the game folder (the
+// installed one) names the game folder; a copy inside it does not.
+TEST_F(ProgramInstall, TheDesktopShortcutOpensThisGameFolder) {
+  for (const std::string& exe : {std::string("/opt/tv/bin/Tarvolin"), std::string()}) {
+    fixture::TempHome fresh;
+    fixture::MakeFolder(fresh.Path() + "Desktop");
+    const std::string shortcut = fresh.Path() + "Desktop/Tarvolin.desktop";
+    const std::string expected = exe.empty() ? dir.Path() + kOwnExecutableFile : exe + " " + dir.Path();
+    executable = exe;
+    ui.beeps.clear();
+    Program& p = Start();
+    p.Activate();
+    EXPECT_FALSE(fixture::Exists(shortcut));  // the pass that makes the settings file
+    p.Activate();
+    EXPECT_EQ(fixture::ReadFile(shortcut), Shortcut(expected)) << exe;
+    EXPECT_TRUE(ui.beeps.empty());
+    fs.Delete(shortcut);
+    p.Activate();  // once only
+    EXPECT_FALSE(fixture::Exists(shortcut));
+    p.AddDesktopIcon();
+    p.AddDesktopIcon();
+    EXPECT_EQ(fixture::ReadFile(shortcut), Shortcut(expected)) << exe;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(fresh.Path() + "Desktop"), {}), 1);
+    EXPECT_EQ(ui.beeps, (std::vector<BeepKind>{BeepKind::Information, BeepKind::Information}));
+    fs.Delete(dir.Path() + "Tarvolin.ini");
+  }
+}
+
+}  // namespace
+}  // namespace tv::test
