@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "fixture/Executables.h"
-#include "install/Messages.h"
 #include "platform/Shortcut.h"
 #include "support/ProgramFixture.h"
 
@@ -74,24 +73,6 @@ TEST_F(ProgramInstall, WithoutFullDataTheSkillBoxIsDisabledForTheRun) {
   Program& next = Start();
   next.Activate();
   EXPECT_TRUE(next.View().skillEnabled);  // the next run
-}
-
-TEST_F(ProgramInstall, AboutCommandLineAndDesktopIcon) {
-  Program& p = Start();
-  p.ShowAbout();
-  ASSERT_EQ(ui.shown.size(), 1u);
-  EXPECT_EQ(ui.shown[0].kind + ui.shown[0].text, "message" + AboutText("6.2"));
-  p.AddDesktopIcon();  // no desktop: only the beep
-  EXPECT_EQ(ui.beeps, (std::vector<BeepKind>{BeepKind::Exclamation, BeepKind::Information}));
-  EXPECT_FALSE(fixture::Exists(Desktop()));
-  EXPECT_FALSE(p.View().commandLineChecked);
-  p.ToggleCommandLine();
-  p.Activate();  // not a setting: a pass keeps it
-  EXPECT_TRUE(p.View().commandLineChecked);
-  p.ToggleCommandLine();
-  EXPECT_FALSE(p.View().commandLineChecked);
-  p.ToggleCommandLine();
-  EXPECT_FALSE(Start().View().commandLineChecked);  // unchecked every run
 }
 
 // The first pass that finds the settings file makes the shortcut silently;
