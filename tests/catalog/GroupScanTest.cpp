@@ -72,26 +72,6 @@ TEST(FindInTC, FollowsTheScanRules) {
   }
 }
 
-TEST(GroupScanCache, ReadsZipBlocksAsUpperCaseText) {
-  fixture::TempFolder dir;
-  const std::string zip = dir.Path() + "T.zip";
-  std::string bytes = FillerBytes(30000);
-  bytes.replace(100, 12, "x\x05MY.TC.CON\x7F");
-  bytes.replace(10500, 9, "a.MAP.map");
-  bytes.replace(19995, 10, "WORD\x01SPLIT");
-  bytes.replace(25000, 6, "No Dot");
-  fixture::WriteFile(zip, bytes);
-  FileSystem fs(dir.Path());
-  GroupScanCache scans;
-  const std::pair<const char*, bool> cases[] = {
-      {"my.tc.con", true}, {"\x05my.tc.con", false}, {" my.tc.con ", true}, {"tc.con", true},
-      {".map.map", true},  {"a.map.map", true},      {".con ", true},       {"word split", false},
-      {"no dot", true},    {"no  dot", false},       {"split", true},       {"y.tc.cox", false},
-  };
-  for (const auto& [target, contained] : cases)
-    EXPECT_EQ(scans.Contains(fs, zip, ScanKind::Zip, {target}), std::vector<bool>{contained}) << target;
-}
-
 // Writes bytes over path through a new file, as an unpacker or copier does.
 void Replace(const std::string& path, const std::string& bytes, std::time_t time) {
   fixture::WriteFile(path + ".new", bytes);

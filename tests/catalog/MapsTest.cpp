@@ -42,25 +42,6 @@ TEST(MapFolderSlots, NumberedFoldersUpToTheFirstGapThenMapsdmInTheNextFreeSlot) 
   }
 }
 
-TEST(ExchangeSortBySize, FollowsTheExchangeProcedureStepForStep) {
-  // Worked by hand (size in brackets); i runs over places, j over later ones:
-  //   start        A300 B200 C200 D100 E300 F200
-  //   i0 j1 swap   B200 A300 C200 D100 E300 F200
-  //   i0 j3 swap   D100 A300 C200 B200 E300 F200
-  //   i1 j2 swap   D100 C200 A300 B200 E300 F200
-  //   i2 j3 swap   D100 C200 B200 A300 E300 F200
-  //   i3 j5 swap   D100 C200 B200 F200 E300 A300
-  // Equal sizes end as C B F and E A, not in their load order B C F and A E.
-  std::vector<SizedMap> maps = {{300, {"A", 0}}, {200, {"B", 1}}, {200, {"C", 2}},
-                                {100, {"D", 3}}, {300, {"E", 4}}, {200, {"F", 5}}};
-  std::vector<std::pair<std::size_t, std::size_t>> exchanges;
-  ExchangeSortBySize(maps, [&](std::size_t i, std::size_t j) { exchanges.emplace_back(i, j); });
-  EXPECT_EQ(exchanges, (decltype(exchanges){{0, 1}, {0, 3}, {1, 2}, {2, 3}, {3, 5}}));
-  Names order;
-  for (const SizedMap& m : maps) order.push_back(m.entry.name + std::to_string(m.entry.code));
-  EXPECT_EQ(order, (Names{"D3", "C2", "B1", "F5", "E4", "A0"}));
-}
-
 class MapOrders : public ::testing::Test {
  protected:
   // name, opinion hour, sprites (the size)
@@ -83,14 +64,15 @@ TEST_F(MapOrders, ColourOrderGroupsByTheSequence512384760) {
             (Names{"C.map", "J.map", "E.map", "G.map", "F.map", "D.map", "I.map", "H.map", "B.map", "A.map", "K.map"}));
 }
 
-TEST_F(MapOrders, SizeOrderMeasuresTheFilesOnceAndCountsAMissingOneAsEmpty) {
-  Load({{"a.map", 1, 2}, {"b.map", 2, 1}, {"c.map", 3, 1}, {"d.map", 4, 0}, {"e.map", 5, 2}, {"f.map", 6, 1}});
-  std::remove((dir.Path() + "Maps/e.map").c_str());
+TEST_F(MapOrders, SizeOrderExchangesInPlaceMeasuresOnceAndCountsAMissingFileAsEmpty) {
+  Load({{"a.map", 1, 3}, {"b.map", 2, 2}, {"c.map", 3, 2}, {"d.map", 4, 1}, {"e.map", 5, 3}, {"f.map", 6, 2}, {"g.map", 7, 9}});
+  std::remove((dir.Path() + "Maps/g.map").c_str());
   const std::vector<MapEntry> bySize = tables.SizeOrder(fs, dir.Path() + "Maps/");
-  // Sizes in sprites a2 b1 c1 d0 f1, e gone: the exchanges leave b, c and f of equal size as B C F.
-  EXPECT_EQ(NamesOf(bySize), (Names{"E.map", "D.map", "B.map", "C.map", "F.map", "A.map"}));
-  EXPECT_EQ(bySize[0].code, 5);
-  fixture::WriteMap(dir.Path() + "Maps/e.map", 5, {1, 4, 9});
+  // Worked by hand: for each place i, every later smaller map is swapped into it. Of equal sizes,
+  // b c f end as B F C, not in their load order.
+  EXPECT_EQ(NamesOf(bySize), (Names{"G.map", "D.map", "B.map", "F.map", "C.map", "A.map", "E.map"}));
+  EXPECT_EQ(bySize[0].code, 7);
+  fixture::WriteMap(dir.Path() + "Maps/g.map", 7, {1, 4, 9});
   EXPECT_EQ(tables.SizeOrder(fs, dir.Path() + "Maps/"), bySize);  // kept until the next load
 }
 

@@ -93,97 +93,65 @@ TEST(HistoryOpinion, LooksTheNameUpInTheMapListUpToItsFirstEmptyNameAndColoursOn
   for (const auto& [opinion, colour] : colours) EXPECT_EQ(HistoryColour(opinion), colour) << opinion;
 }
 
-class TcOpinions : public ::testing::Test {
- protected:
-  void Write(const std::string& section) { fixture::WriteFile(path, "[TarvolinTC]\r\n" + section); }
-  std::string Section() const {
-    const std::string text = fixture::ReadFile(path);
-    return text.substr(std::min(text.size(), std::string("[TarvolinTC]\r\n").size()));
-  }
+// Each case acts on a [TarvolinTC] section: packs it (store nullptr), reads
+// it (store ""), or records the text; then the section and the rows coloured.
+TEST(TcOpinions, PackReadAndRecord) {
   fixture::TempFolder dir;
-  FileSystem fs{dir.Path()};
-  std::string path = dir.Path() + "Tarvolin.ini";
+  FileSystem fs(dir.Path());
+  const std::string path = dir.Path() + "Tarvolin.ini", head = "[TarvolinTC]\r\n", ab = "TC_00=3 A.grp\r\nTC_01=1 B.grp\r\n";
   // Display names and group files; the rows are the display names.
-  std::vector<TcRecord> tcs = {{"Alpha", "A.grp", "", "", "", ""},
-                               {"My Great TC", "Mytc.grp", "", "", "", ""},
-                               {"Other", "Other.zip", "", "", "", ""}};
-  std::vector<std::string> rows = {"Alpha", "My Great TC", "Other"};
-};
-
-TEST_F(TcOpinions, PackingDropsTheNoOpinionsAndClosesTheGaps) {
-  const char* const cases[][2] = {
-      {"TC_00=3 A.grp\r\nTC_01=0 B.grp\r\nTC_02=0 C.grp\r\nTC_03=5 D.grp\r\n", "TC_00=3 A.grp\r\nTC_01=5 D.grp\r\n"},
-      {"TC_00=0 A.grp\r\n", ""},
-      // Reading ends at the first empty value: what lies beyond stays.
-      {"TC_00=0 A.grp\r\nTC_01=2 B.grp\r\nTC_03=0 D.grp\r\n", "TC_03=0 D.grp\r\nTC_00=2 B.grp\r\n"},
-  };
-  const auto pack = [&] {
-    IniFile ini(fs, path);
-    PackTCOpinions(ini);
-  };
-  for (const auto& c : cases) {
-    Write(c[0]);
-    pack();
-    EXPECT_EQ(Section(), c[1]) << c[0];
-  }
-  // A packed section is not written again; a missing file is not made.
-  Write("TC_00=3 A.grp\r\nTC_01=5 D.grp\r\n");
-  fixture::SetFileTime(path, 1600000000);
-  pack();
-  EXPECT_EQ(fixture::FileTime(path), 1600000000);
-  std::remove(path.c_str());
-  pack();
-  EXPECT_FALSE(fixture::Exists(path));
-  EXPECT_EQ(TcOpinionKey(9) + TcOpinionKey(10) + TcOpinionKey(299), "TC_09TC_10TC_299");
-}
-
-TEST_F(TcOpinions, ReadingColoursTheRowsTheEntriesNameAndRewritesTheOlderForm) {
-  const struct {
-    const char* entries;
-    std::vector<std::pair<std::size_t, char>> opinions;
-    const char* rewritten;  // the section afterwards
-  } cases[] = {
-      // clang-format off
-      {"TC_00=3 a.GRP\r\n", {{0, '3'}}, "TC_00=3 a.GRP\r\n"},
-      {"TC_00=4 Mytc.grp\r\nTC_01=7 Other.zip\r\n", {{1, '4'}, {2, '7'}}, "TC_00=4 Mytc.grp\r\nTC_01=7 Other.zip\r\n"},
-      {"TC_00=4 my great tc\r\n", {{1, '4'}}, "TC_00=4 Mytc.grp\r\n"},
-      {"TC_00=2 Alpha.zip\r\n", {{0, '2'}}, "TC_00=2 Alpha.zip\r\n"},  // a group file of no TC: the row of its base name
-      {"TC_00=2 Gone.grp\r\nTC_05=6 Nobody\r\n", {}, "TC_00=2 Gone.grp\r\nTC_05=6 Nobody\r\n"},
-      // clang-format on
-  };
-  for (const auto& c : cases) {
-    Write(c.entries);
-    IniFile ini(fs, path);
-    std::vector<std::pair<std::size_t, char>> got;
-    for (const TcRowOpinion& o : LoadTCOpinions(ini, tcs, rows)) got.emplace_back(o.row, o.code);
-    EXPECT_EQ(got, c.opinions) << c.entries;
-    EXPECT_EQ(Section(), c.rewritten) << c.entries;
-  }
-}
-
-TEST_F(TcOpinions, RecordingUpdatesTheTCsEntryOrTakesTheFirstFreeKey) {
-  const std::string ab = "TC_00=3 A.grp\r\nTC_01=1 B.grp\r\n";
+  const std::vector<TcRecord> tcs = {{"Alpha", "A.grp", "", "", "", ""}, {"My Great TC", "Mytc.grp", "", "", "", ""},
+                                     {"Other", "Other.zip", "", "", "", ""}};
+  const std::vector<std::string> rows = {"Alpha", "My Great TC", "Other"};
+  using Opinions = std::vector<std::pair<std::size_t, char>>;
   const struct {
     std::string before;
-    const char* text;
+    const char* store;
     std::string after;
+    Opinions opinions;
   } cases[] = {
       // clang-format off
-      {"", "5 My Great TC", "TC_00=5 Mytc.grp\r\n"},
-      {"TC_00=3 A.grp\r\nTC_01=2 Mytc.grp\r\n", "5 my great tc", "TC_00=3 A.grp\r\nTC_01=5 Mytc.grp\r\n"},
-      {"TC_00=3 A.grp\r\nTC_01=0\r\nTC_02=\r\n", "1 Other", "TC_00=3 A.grp\r\nTC_01=1 Other.zip\r\nTC_02=\r\n"},
-      {"TC_00=3 A.grp\r\nTC_02=2 B.grp\r\n", "1 Other", "TC_00=3 A.grp\r\nTC_02=2 B.grp\r\nTC_01=1 Other.zip\r\n"},
+      // Packing drops the no-opinions and closes the gaps, up to the first empty value.
+      {"TC_00=3 A.grp\r\nTC_01=0 B.grp\r\nTC_02=0 C.grp\r\nTC_03=5 D.grp\r\n", nullptr, "TC_00=3 A.grp\r\nTC_01=5 D.grp\r\n", {}},
+      {"TC_00=0 A.grp\r\n", nullptr, "", {}},
+      {"TC_00=0 A.grp\r\nTC_01=2 B.grp\r\nTC_03=0 D.grp\r\n", nullptr, "TC_03=0 D.grp\r\nTC_00=2 B.grp\r\n", {}},
+      // Reading colours the rows the entries name, and rewrites the older form (the display name).
+      {"TC_00=3 a.GRP\r\n", "", "TC_00=3 a.GRP\r\n", {{0, '3'}}},
+      {"TC_00=4 Mytc.grp\r\nTC_01=7 Other.zip\r\n", "", "TC_00=4 Mytc.grp\r\nTC_01=7 Other.zip\r\n", {{1, '4'}, {2, '7'}}},
+      {"TC_00=4 my great tc\r\n", "", "TC_00=4 Mytc.grp\r\n", {{1, '4'}}},
+      {"TC_00=2 Alpha.zip\r\n", "", "TC_00=2 Alpha.zip\r\n", {{0, '2'}}},  // a group file of no TC: its base name's row
+      {"TC_00=2 Gone.grp\r\nTC_05=6 Nobody\r\n", "", "TC_00=2 Gone.grp\r\nTC_05=6 Nobody\r\n", {}},
+      // Recording updates the TC's entry or takes the first free key.
+      {"", "5 My Great TC", "TC_00=5 Mytc.grp\r\n", {}},
+      {"TC_00=3 A.grp\r\nTC_01=2 Mytc.grp\r\n", "5 my great tc", "TC_00=3 A.grp\r\nTC_01=5 Mytc.grp\r\n", {}},
+      {"TC_00=3 A.grp\r\nTC_01=0\r\nTC_02=\r\n", "1 Other", "TC_00=3 A.grp\r\nTC_01=1 Other.zip\r\nTC_02=\r\n", {}},
+      {"TC_00=3 A.grp\r\nTC_02=2 B.grp\r\n", "1 Other", "TC_00=3 A.grp\r\nTC_02=2 B.grp\r\nTC_01=1 Other.zip\r\n", {}},
       // The entry search covers as many keys as the list has rows.
-      {ab + "TC_02=1 C.grp\r\nTC_03=2 Other.zip\r\n", "6 Other", ab + "TC_02=1 C.grp\r\nTC_03=2 Other.zip\r\nTC_04=6 Other.zip\r\n"},
-      {"", "4 -------------", "TC_00=4 -------------\r\n"},  // a name of no TC is recorded as it is
+      {ab + "TC_02=1 C.grp\r\nTC_03=2 Other.zip\r\n", "6 Other", ab + "TC_02=1 C.grp\r\nTC_03=2 Other.zip\r\nTC_04=6 Other.zip\r\n", {}},
+      {"", "4 -------------", "TC_00=4 -------------\r\n", {}},  // a name of no TC is recorded as it is
       // clang-format on
   };
   for (const auto& c : cases) {
-    Write(c.before);
+    fixture::WriteFile(path, head + c.before);
     IniFile ini(fs, path);
-    StoreTCOpinion(ini, tcs, rows.size(), c.text);
-    EXPECT_EQ(Section(), c.after) << c.text;
+    Opinions got;
+    if (!c.store) PackTCOpinions(ini);
+    if (c.store && !*c.store)
+      for (const TcRowOpinion& o : LoadTCOpinions(ini, tcs, rows)) got.emplace_back(o.row, o.code);
+    if (c.store && *c.store) StoreTCOpinion(ini, tcs, rows.size(), c.store);
+    EXPECT_EQ(fixture::ReadFile(path), head + c.after) << c.before << c.store;
+    EXPECT_EQ(got, c.opinions) << c.before;
   }
+  // A packed section is not written again; a missing file is not made.
+  fixture::WriteFile(path, head + "TC_00=3 A.grp\r\nTC_01=5 D.grp\r\n");
+  fixture::SetFileTime(path, 1600000000);
+  for (int i = 0; i < 2; ++i) {
+    IniFile ini(fs, path);
+    PackTCOpinions(ini);
+    EXPECT_EQ(i ? fixture::Exists(path) : fixture::FileTime(path) == 1600000000, !i);
+    std::remove(path.c_str());
+  }
+  EXPECT_EQ(TcOpinionKey(9) + TcOpinionKey(10) + TcOpinionKey(299), "TC_09TC_10TC_299");
 }
 
 }  // namespace

@@ -31,17 +31,13 @@ fixture::Installation Generated() {
   fixture::Installation inst;
   inst.gameData = 0;
   for (int i = 0; i < 12; ++i) {
-    const std::string base = "Tc" + std::to_string(10 + i);
-    inst.tcs.push_back({.base = base,
-                        .archive = i % 2 ? fixture::Archive::Zip : fixture::Archive::Grp,
-                        .levels = {base + "a"},
-                        .script = i % 3 != 0,
-                        .ownMap = i % 4 == 0,
-                        .dataSize = 12000 + 3000 * std::size_t(i % 3),
-                        .namesLast = i % 5 == 0,
-                        .settings = {}});
-    if (i % 6 == 0)
-      inst.textFiles.push_back({"Games/" + base + ".bat", {"duke3d -x" + base + ".con -h" + base + ".def"}});
+    const std::string b = "Tc" + std::to_string(10 + i);
+    // clang-format off
+    inst.tcs.push_back({.base = b, .archive = i % 2 ? fixture::Archive::Zip : fixture::Archive::Grp, .levels = {b + "a"},
+                        .script = i % 3 != 0, .ownMap = i % 4 == 0, .dataSize = 12000 + 3000 * std::size_t(i % 3),
+                        .namesLast = i % 5 == 0, .settings = {}});
+    // clang-format on
+    if (i % 6 == 0) inst.textFiles.push_back({"Games/" + b + ".bat", {"duke3d -x" + b + ".con -h" + b + ".def"}});
   }
   return inst;
 }
@@ -69,8 +65,7 @@ struct Starts {
   Results Fresh() { return Start(false).first; }
   std::string CacheFile() const {
     GroupScanCache scans;
-    scans.KeepIn(cache, root);
-    return scans.CacheFile();
+    return scans.KeepIn(cache, root), scans.CacheFile();
   }
   std::string root, games, cache;
 };
