@@ -56,16 +56,35 @@ TEST(TcFolder, FindsRegularFilesWithoutRegardToLetterCase) {
   EXPECT_FALSE(TcFolder(fs, dir.Path() + "Nowhere").Holds("Mytc.grp"));
 }
 
-TEST_F(TcDiscovery, TakesEveryGroupFileButTheStockDataAndTheHighResolutionPacks) {
+// Every group file but the stock data and the packs is a TC; each gets its
+// settings file with the six keys once, never touched again: a key the user
+// deleted is computed again. A group and a zip of one name share the file.
+TEST_F(TcDiscovery, TakesTheGroupFilesAndWritesEachSettingsFileOnce) {
   EXPECT_TRUE(Discover().empty());
   EXPECT_TRUE(DiscoverTCs(fs, scans, dir.Path() + "Nowhere", {"Mytc.grp"}).empty());
-  for (const char* name :
-       {"DUKE3D.GRP", "duke3dw.grp", "Mytc.grp", "Mytc_hrp.zip", "OTHER.ZIP", "Pack_HRP.grp", "a.txt"})
-    Write(name, kNamesNothing);
-  const std::vector<TcRecord> tcs = Discover();
-  ASSERT_EQ(tcs.size(), 2u);
-  EXPECT_EQ(Of(tcs[0]), (Fields{"Mytc", "Mytc.grp", "", "Mytc_hrp.zip", "", ""}));
-  EXPECT_EQ(Of(tcs[1]), (Fields{"Other", "Other.zip", "", "", "", ""}));
+  for (const char* name : {"DUKE3D.GRP", "duke3dw.grp", "Pack_HRP.grp", "Mytc_hrp.zip", "a.txt", "Mytc.zip"}) Write(name);
+  Write("MYTC.GRP", kNamesAll);
+  Write("Plain.ZIP", fixture::ZipBytes({{"TILES000.ART", "a"}}));
+  std::vector<TcRecord> tcs = Discover();
+  ASSERT_EQ(tcs.size(), 3u);
+  EXPECT_EQ(Of(tcs[0]), (Fields{"Mytc", "Mytc.grp", "Mytc.con", "Mytc_hrp.zip", "mytc.def", "mytc.map"}));
+  EXPECT_EQ(Of(tcs[1]), (Fields{"Mytc", "Mytc.zip", "Mytc.con", "Mytc_hrp.zip", "mytc.def", "mytc.map"}));
+  EXPECT_EQ(Of(tcs[2]), (Fields{"Plain", "Plain.zip", "", "", "", ""}));
+  EXPECT_EQ(fs.List(games, "*.ini"), (std::vector<std::string>{"Mytc.ini", "Plain.ini"}));
+  EXPECT_EQ(Read("Mytc.ini"),
+            "[Mytc.Options]\r\nGameName=Mytc\r\nGRP_File=Mytc.grp\r\nCON_File=Mytc.con\r\nHRP_File=Mytc_hrp.zip\r\n"
+            "DEF_File=mytc.def\r\nMAP_File=mytc.map\r\n");
+  EXPECT_EQ(Read("Plain.ini"),
+            "[Plain.Options]\r\nGameName=Plain\r\nGRP_File=Plain.zip\r\nCON_File=\r\nHRP_File=\r\nDEF_File=\r\n"
+            "MAP_File=\r\n");
+  const std::string edited = "[Mytc.Options]\r\nGameNAME=My Great TC\r\nCON_File=Mytc.con\r\n";
+  Write("Mytc.ini", edited);
+  Write("Mytc.def");
+  fixture::SetFileTime(games + "/Mytc.ini", 1600000000);
+  tcs = Discover();
+  EXPECT_EQ(Of(tcs[0]), (Fields{"My Great TC", "Mytc.grp", "Mytc.con", "Mytc_hrp.zip", "Mytc.def", "mytc.map"}));
+  EXPECT_EQ(Read("Mytc.ini"), edited);
+  EXPECT_EQ(fixture::FileTime(games + "/Mytc.ini"), 1600000000);
 }
 
 TEST_F(TcDiscovery, TakesDefaultsFromTheCompanionsAndTheGroupFile) {
@@ -105,39 +124,6 @@ TEST_F(TcDiscovery, TakesDefaultsFromTheCompanionsAndTheGroupFile) {
               std::vector<std::string>({c.script, c.def, c.map}))
         << c.rule;
   }
-}
-
-TEST_F(TcDiscovery, WritesTheSettingsFileOnceWithItsSixKeysInOrder) {
-  Write("MYTC.GRP", kNamesAll);
-  Write("Mytc_hrp.zip");
-  Write("Plain.zip", fixture::ZipBytes({{"TILES000.ART", "a"}}));
-  Discover();
-  EXPECT_EQ(Read("Mytc.ini"),
-            "[Mytc.Options]\r\nGameName=Mytc\r\nGRP_File=Mytc.grp\r\nCON_File=Mytc.con\r\nHRP_File=Mytc_hrp.zip\r\n"
-            "DEF_File=mytc.def\r\nMAP_File=mytc.map\r\n");
-  EXPECT_EQ(Read("Plain.ini"),
-            "[Plain.Options]\r\nGameName=Plain\r\nGRP_File=Plain.zip\r\nCON_File=\r\nHRP_File=\r\nDEF_File=\r\n"
-            "MAP_File=\r\n");
-  // A key the user deleted is computed again; the file is not touched.
-  const std::string edited = "[Mytc.Options]\r\nGameNAME=My Great TC\r\nCON_File=Mytc.con\r\n";
-  Write("Mytc.ini", edited);
-  Write("Mytc.def");
-  fixture::SetFileTime(games + "/Mytc.ini", 1600000000);
-  const std::vector<TcRecord> tcs = Discover();
-  ASSERT_EQ(tcs.size(), 2u);
-  EXPECT_EQ(Of(tcs[0]), (Fields{"My Great TC", "Mytc.grp", "Mytc.con", "Mytc_hrp.zip", "Mytc.def", "mytc.map"}));
-  EXPECT_EQ(Read("Mytc.ini"), edited);
-  EXPECT_EQ(fixture::FileTime(games + "/Mytc.ini"), 1600000000);
-}
-
-TEST_F(TcDiscovery, AGroupAndAZipOfOneNameShareOneSettingsFile) {
-  Write("Mytc.grp", kNamesScript);
-  Write("Mytc.zip", "");
-  const std::vector<TcRecord> tcs = Discover();
-  ASSERT_EQ(tcs.size(), 2u);
-  EXPECT_EQ(tcs[1].groupFile, "Mytc.zip");
-  EXPECT_EQ(tcs[1].scriptFile, "Mytc.con");  // from the settings file the first one wrote
-  EXPECT_EQ(fs.List(games, "*.ini"), std::vector<std::string>{"Mytc.ini"});
 }
 
 TEST_F(TcDiscovery, StopsAtThreeHundredTCs) {
