@@ -72,6 +72,24 @@ TEST(FindInTC, FollowsTheScanRules) {
   }
 }
 
+// The targets' bytes chosen as the search's filter: leading spaces, dots, a
+// control byte (never seen: it reads as a space), a double space.
+TEST(GroupScanCache, ReadsZipBlocksAsUpperCaseText) {
+  fixture::TempFolder dir;
+  std::string bytes = FillerBytes(30000);
+  bytes.replace(100, 12, "x\x05MY.TC.CON\x7F");
+  bytes.replace(10500, 9, "a.MAP.map");
+  bytes.replace(19995, 10, "WORD\x01SPLIT");
+  bytes.replace(25000, 6, "No Dot");
+  fixture::WriteFile(dir.Path() + "T.zip", bytes);
+  FileSystem fs(dir.Path());
+  GroupScanCache scans;
+  const std::vector<std::string> targets = {"my.tc.con", "\x05my.tc.con", " my.tc.con ", "tc.con", ".map.map",  "a.map.map",
+                                            ".con ",     "word split",     "no dot",      "no  dot", "split", "y.tc.cox"};
+  EXPECT_EQ(scans.Contains(fs, dir.Path() + "T.zip", ScanKind::Zip, targets),
+            (std::vector<bool>{true, false, true, true, true, true, true, false, true, false, true, false}));
+}
+
 // Writes bytes over path through a new file, as an unpacker or copier does.
 void Replace(const std::string& path, const std::string& bytes, std::time_t time) {
   fixture::WriteFile(path + ".new", bytes);
