@@ -22,42 +22,36 @@ std::string At(std::size_t offset, const std::string& name, std::size_t size) {
   return bytes;
 }
 
+// Each case asks for the script, the definitions and the map at once.
 TEST(FindInTC, FollowsTheScanRules) {
+  using Found = std::vector<std::string>;
   const std::string grp = fixture::GroupFileBytes({{"MYTC.CON", "x"}, {"E1L1.MAP", "y"}});
   const std::string zip = fixture::ZipBytes({{"MYTC.CON", FillerBytes(12000)}, {"MYTC.MAP", "m"}});
+  std::string blocks = At(9995, "other.con", 25010);  // across the first block's end: not seen
+  blocks.replace(19991, 9, "other.map").replace(25000, 9, "other.def");  // ending a block; in the last, shorter one
   const struct {
-    const char* rule;
     std::map<std::string, std::string> files;  // in the Games folder
-    const char *groupFile, *ext, *expected;
+    const char* groupFile;
+    Found found;
   } cases[] = {
       // clang-format off
-      {"the group's directory names the script", {{"Mytc.grp", grp}}, "Mytc.grp", ".con", "mytc.con"},
-      {"a name the directory lacks", {{"Mytc.grp", grp}}, "Mytc.grp", ".def", ""},
-      {"only the group's own base name counts", {{"Mytc.grp", grp}}, "Mytc.grp", ".map", ""},
-      {"control bytes read as spaces in a .grp", {{"My tc.grp", At(50, "\x01My\x02Tc.Def\x7F", 300)}}, "My tc.grp", ".def", "my tc.def"},
-      {"bytes above 122 read as spaces in a .grp", {{"My tc.grp", At(50, "my\xC0tc.map", 300)}}, "My tc.grp", ".map", "my tc.map"},
-      {"a .grp is read for its first 10000 bytes", {{"Mytc.grp", At(9992, "mytc.con", 20000)}}, "Mytc.grp", ".con", "mytc.con"},
-      {"and no further", {{"Mytc.grp", At(9993, "mytc.con", 20000)}}, "Mytc.grp", ".con", ""},
-      {"a .grp cut short names what it holds", {{"Mytc.grp", zip.substr(0, 50)}}, "Mytc.grp", ".con", "mytc.con"},
-      {"an empty .grp", {{"Mytc.grp", ""}}, "Mytc.grp", ".con", ""},
-      {"an empty .zip", {{"Mytc.zip", ""}}, "Mytc.zip", ".con", ""},
-      {"a .zip shorter than 10000 bytes names nothing", {{"Other.zip", At(10, "OTHER.CON", 9999)}}, "Other.zip", ".con", ""},
-      {"a .zip of 10000 bytes is one block", {{"Other.zip", At(9991, "other.con", 10000)}}, "Other.zip", ".con", "other.con"},
-      {"a .zip is read to its last, shorter block", {{"Other.zip", At(25000, "other.def", 25010)}}, "Other.zip", ".def", "other.def"},
-      {"a name across two .zip blocks is not seen", {{"Other.zip", At(9995, "other.con", 30000)}}, "Other.zip", ".con", ""},
-      {"nor across a later block boundary", {{"Other.zip", At(19992, "other.map", 30000)}}, "Other.zip", ".map", ""},
-      {"a name ending a block is seen", {{"Other.zip", At(19991, "other.map", 30000)}}, "Other.zip", ".map", "other.map"},
-      {"control bytes read as spaces in a .zip", {{"O t.zip", At(12000, "o\x1ft.con", 30000)}}, "O t.zip", ".con", "o t.con"},
-      {"a real zip names its entries", {{"Mytc.zip", zip}}, "Mytc.zip", ".con", "mytc.con"},
-      {"a group file that is missing", {}, "Mytc.grp", ".con", ""},
-      {"the batch file names the script", {{"Mytc.grp", ""}, {"Mytc.bat", "duke3d /xMYTC.CON"}}, "Mytc.grp", ".con", "mytc.con"},
-      {"the batch file suffices without a group file", {{"mytc.BAT", "-hmytc.def"}}, "Mytc.grp", ".def", "mytc.def"},
-      {"the group file still counts beside a batch file", {{"Mytc.grp", grp}, {"Mytc.bat", "duke3d"}}, "Mytc.grp", ".con", "mytc.con"},
-      {"a batch file rules out a map", {{"Mytc.grp", fixture::GroupFileBytes({{"MYTC.MAP", ""}})}, {"Mytc.bat", "x"}}, "Mytc.grp", ".map", ""},
-      {"even one the batch file names", {{"Mytc.bat", "-map mytc.map"}}, "Mytc.grp", ".map", ""},
-      {"an empty batch file", {{"Mytc.bat", ""}}, "Mytc.grp", ".con", ""},
-      {"a batch file is text up to its first zero byte", {{"Mytc.bat", std::string("-xMYTC.DEF\0mytc.con", 19)}}, "Mytc.grp", ".con", ""},
-      {"a batch file is read for its first 10000 bytes", {{"Mytc.bat", std::string(9993, ' ') + "mytc.con"}}, "Mytc.grp", ".con", ""},
+      {{{"Mytc.grp", grp}}, "Mytc.grp", {"mytc.con", "", ""}},  // only the group's own base name counts
+      {{{"My tc.grp", At(50, "\x01My\x02Tc.Def\x7Fmy\xC0tc.map", 300)}}, "My tc.grp", {"", "my tc.def", "my tc.map"}},
+      {{{"Mytc.grp", At(9992, "mytc.con", 20000)}}, "Mytc.grp", {"mytc.con", "", ""}},  // the first 10000 bytes
+      {{{"Mytc.grp", At(9993, "mytc.con", 20000)}}, "Mytc.grp", {"", "", ""}},          // and no further
+      {{{"Mytc.grp", zip.substr(0, 50)}}, "Mytc.grp", {"mytc.con", "", ""}},            // cut short
+      {{{"Mytc.grp", ""}}, "Mytc.grp", {"", "", ""}},
+      {{{"Other.zip", At(10, "OTHER.CON", 9999)}}, "Other.zip", {"", "", ""}},  // shorter than a block: nothing
+      {{{"Other.zip", At(9991, "other.con", 10000)}}, "Other.zip", {"other.con", "", ""}},
+      {{{"Other.zip", blocks}}, "Other.zip", {"", "other.def", "other.map"}},
+      {{{"O t.zip", At(12000, "o\x1ft.con", 30000).replace(19995, 7, "o t.map")}}, "O t.zip", {"o t.con", "", ""}},
+      {{{"Mytc.zip", zip}}, "Mytc.zip", {"mytc.con", "", "mytc.map"}},
+      {{}, "Mytc.grp", {"", "", ""}},  // missing
+      // A batch file beside: what it names but a map, the group file's names but its map.
+      {{{"mytc.BAT", "duke3d /xMYTC.CON -hmytc.def -map mytc.map"}}, "Mytc.grp", {"mytc.con", "mytc.def", ""}},
+      {{{"Mytc.grp", zip}, {"Mytc.bat", "duke3d"}}, "Mytc.grp", {"mytc.con", "", ""}},
+      {{{"Mytc.bat", std::string("-hmytc.def\0mytc.con", 19)}}, "Mytc.grp", {"", "mytc.def", ""}},  // text up to a zero byte
+      {{{"Mytc.bat", std::string(9993, ' ') + "mytc.con"}}, "Mytc.grp", {"", "", ""}},  // the first 10000 bytes
       // clang-format on
   };
   for (const auto& c : cases) {
@@ -67,8 +61,8 @@ TEST(FindInTC, FollowsTheScanRules) {
     for (const auto& [name, bytes] : c.files) fixture::WriteFile(games + "/" + name, bytes);
     FileSystem fs(dir.Path());
     GroupScanCache scans;
-    EXPECT_EQ(FindInTC(fs, scans, TcFolder(fs, games), c.groupFile, {c.ext}), std::vector<std::string>{c.expected})
-        << c.rule;
+    EXPECT_EQ(FindInTC(fs, scans, TcFolder(fs, games), c.groupFile, {".con", ".def", ".map"}), c.found)
+        << c.groupFile << " " << (c.files.empty() ? "" : c.files.begin()->second.substr(0, 60));
   }
 }
 
