@@ -71,8 +71,9 @@ TEST(BatchChooser, ListsTheProgramFoldersBatchFilesAndReturnsThePathChosen) {
     int row;  // -2: Cancel instead of Select
     bool closes;
     const char* result;  // relative to the program folder
-  } cases[] = {{true, 1, true, "start.bat"}, {true, 0, true, "Net Game.BAT"}, {true, -1, true, ""}, {true, -2, true, ""},
-               {false, 0, false, ""},        {false, -1, false, ""},          {false, -2, true, ""}};
+  } cases[] = {{true, 1, true, "start.bat"}, {true, 0, true, "Net Game.BAT"}, {true, -1, true, ""},
+               {true, -2, true, ""},         {false, 0, false, ""},           {false, -1, false, ""},
+               {false, -2, true, ""}};
   for (const auto& c : cases) {
     fixture::TempFolder folder;
     FileSystem fs(folder.Path());

@@ -27,7 +27,7 @@ TEST(FindInTC, FollowsTheScanRules) {
   using Found = std::vector<std::string>;
   const std::string grp = fixture::GroupFileBytes({{"MYTC.CON", "x"}, {"E1L1.MAP", "y"}});
   const std::string zip = fixture::ZipBytes({{"MYTC.CON", FillerBytes(12000)}, {"MYTC.MAP", "m"}});
-  std::string blocks = At(9995, "other.con", 25010);  // across the first block's end: not seen
+  std::string blocks = At(9995, "other.con", 25010);                     // across the first block's end: not seen
   blocks.replace(19991, 9, "other.map").replace(25000, 9, "other.def");  // ending a block; in the last, shorter one
   const struct {
     std::map<std::string, std::string> files;  // in the Games folder
@@ -78,8 +78,9 @@ TEST(GroupScanCache, ReadsZipBlocksAsUpperCaseText) {
   fixture::WriteFile(dir.Path() + "T.zip", bytes);
   FileSystem fs(dir.Path());
   GroupScanCache scans;
-  const std::vector<std::string> targets = {"my.tc.con", "\x05my.tc.con", " my.tc.con ", "tc.con", ".map.map",  "a.map.map",
-                                            ".con ",     "word split",     "no dot",      "no  dot", "split", "y.tc.cox"};
+  const std::vector<std::string> targets = {"my.tc.con", "\x05my.tc.con", " my.tc.con ", "tc.con",
+                                            ".map.map",  "a.map.map",     ".con ",       "word split",
+                                            "no dot",    "no  dot",       "split",       "y.tc.cox"};
   EXPECT_EQ(scans.Contains(fs, dir.Path() + "T.zip", ScanKind::Zip, targets),
             (std::vector<bool>{true, false, true, true, true, true, true, false, true, false, true, false}));
 }

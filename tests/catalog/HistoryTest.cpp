@@ -12,13 +12,20 @@ using Names = std::vector<std::string>;
 
 TEST(MapNameFromCommand, TakesTheMapFileNameOutOfTheMapPart) {
   const char* const cases[][2] = {
-      {"-map Foo.map /s3", "Foo.map"},  {"-map Foo.map", "Foo.map"},
-      {"-MAP Foo.map /s3", "Foo.map"},  {"-music /home/ann/My Music/song.mid -map Foo.map /s3", "Foo.map"},
-      {"Foo.map", "Foo.map"},           {"FOO.MAP", "FOO.MAP"},
-      {"readme.txt and more", "readme.txt"}, {"Foobar", "Foo"},
-      {"-map Foobar /s3", "Foo"},       {"", ""},
-      {"-map ", ""},                    {"Re-Mapped.map", "Re-Mapped.map"},  // names holding "-map" or dots stay whole
-      {"-map Re-Mapped.map /s3", "Re-Mapped.map"}, {"-map V1.2.map /s3", "V1.2.map"},
+      {"-map Foo.map /s3", "Foo.map"},
+      {"-map Foo.map", "Foo.map"},
+      {"-MAP Foo.map /s3", "Foo.map"},
+      {"-music /home/ann/My Music/song.mid -map Foo.map /s3", "Foo.map"},
+      {"Foo.map", "Foo.map"},
+      {"FOO.MAP", "FOO.MAP"},
+      {"readme.txt and more", "readme.txt"},
+      {"Foobar", "Foo"},
+      {"-map Foobar /s3", "Foo"},
+      {"", ""},
+      {"-map ", ""},
+      {"Re-Mapped.map", "Re-Mapped.map"},  // names holding "-map" or dots stay whole
+      {"-map Re-Mapped.map /s3", "Re-Mapped.map"},
+      {"-map V1.2.map /s3", "V1.2.map"},
   };
   for (const auto& c : cases) EXPECT_EQ(MapNameFromCommand(c[0]), c[1]) << c[0];
 }
@@ -40,12 +47,24 @@ TEST(History, KeepsEachNameOnceInItsSlotAndDropsTheOldestWhenFull) {
   } cases[] = {
       {"sixteen maps leave the last fifteen, oldest first", "", sixteen, Names(sixteen.begin() + 1, sixteen.end())},
       {"names are compared exactly", "", {"Foo.map", "FOO.MAP"}, {"Foo.map", "FOO.MAP"}},
-      {"a replayed map keeps its place", "", {"A.map", "B.map", "C.map", "B.map", "A.map"}, {"A.map", "B.map", "C.map"}},
-      {"a full history replaying its oldest keeps everything", "", [&] { Names n = full; n.push_back("M0.map"); return n; }(), full},
+      {"a replayed map keeps its place",
+       "",
+       {"A.map", "B.map", "C.map", "B.map", "A.map"},
+       {"A.map", "B.map", "C.map"}},
+      {"a full history replaying its oldest keeps everything", "",
+       [&] {
+         Names n = full;
+         n.push_back("M0.map");
+         return n;
+       }(),
+       full},
       {"a gap is filled first; a stored command reads as its map",
-       "PlayedMaps[0]=A.map\r\nPlayedMaps[2]=-map C.map /s3\r\nPlayedMaps[4]=E.map\r\n", {"C.map", "F.map"},
+       "PlayedMaps[0]=A.map\r\nPlayedMaps[2]=-map C.map /s3\r\nPlayedMaps[4]=E.map\r\n",
+       {"C.map", "F.map"},
        {"A.map", "F.map", "C.map", "", "E.map"}},
-      {"a full history with a gap drops the oldest and fills the gap", fullWithGap, {"New.map"},
+      {"a full history with a gap drops the oldest and fills the gap",
+       fullWithGap,
+       {"New.map"},
        {"M1.map", "M2.map", "M3.map", "M4.map", "New.map", "M6.map", "M7.map", "M8.map", "M9.map", "M10.map", "M11.map",
         "M12.map", "M13.map", "M14.map", ""}},
   };

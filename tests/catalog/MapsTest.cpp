@@ -36,7 +36,8 @@ TEST(MapFolderSlots, NumberedFoldersUpToTheFirstGapThenMapsdmInTheNextFreeSlot) 
   for (const auto& c : cases) {
     fixture::TempFolder dir;
     for (const std::string& f : c.folders)
-      f.ends_with('!') ? fixture::WriteFile(dir.Path() + f.substr(0, f.size() - 1), "") : fixture::MakeFolder(dir.Path() + f);
+      f.ends_with('!') ? fixture::WriteFile(dir.Path() + f.substr(0, f.size() - 1), "")
+                       : fixture::MakeFolder(dir.Path() + f);
     FileSystem fs(dir.Path());
     EXPECT_EQ(MapFolderSlots(fs, dir.Path()), c.slots) << c.folders.back();
   }
@@ -46,7 +47,8 @@ class MapOrders : public ::testing::Test {
  protected:
   // name, opinion hour, sprites (the size)
   void Load(const std::vector<std::tuple<std::string, int, int>>& maps) {
-    for (const auto& [name, hour, sprites] : maps) fixture::WriteMap(dir.Path() + "Maps/" + name, hour, {1, 4, sprites});
+    for (const auto& [name, hour, sprites] : maps)
+      fixture::WriteMap(dir.Path() + "Maps/" + name, hour, {1, 4, sprites});
     tables.Load(fs, dir.Path() + "Maps/", fs.List(dir.Path() + "Maps", "*.map"), {"dd/MM/yyyy", "HH:mm:ss"});
   }
   fixture::TempFolder dir;
@@ -55,8 +57,17 @@ class MapOrders : public ::testing::Test {
 };
 
 TEST_F(MapOrders, ColourOrderGroupsByTheSequence512384760) {
-  Load({{"a.map", 12, 1}, {"B.MAP", 6, 1}, {"c.map", 5, 1}, {"d.map", 8, 1}, {"e.map", 1, 1}, {"f.map", 3, 1},
-        {"g.map", 2, 1}, {"h.map", 7, 1}, {"i.map", 4, 1}, {"j.map", 5, 1}, {"k.map", 23, 1}});
+  Load({{"a.map", 12, 1},
+        {"B.MAP", 6, 1},
+        {"c.map", 5, 1},
+        {"d.map", 8, 1},
+        {"e.map", 1, 1},
+        {"f.map", 3, 1},
+        {"g.map", 2, 1},
+        {"h.map", 7, 1},
+        {"i.map", 4, 1},
+        {"j.map", 5, 1},
+        {"k.map", 23, 1}});
   EXPECT_EQ(NamesOf(tables.Base()),
             (Names{"A.map", "B.map", "C.map", "D.map", "E.map", "F.map", "G.map", "H.map", "I.map", "J.map", "K.map"}));
   EXPECT_EQ(tables.Base()[10].code, 0);  // hour 23 is no opinion
@@ -65,7 +76,13 @@ TEST_F(MapOrders, ColourOrderGroupsByTheSequence512384760) {
 }
 
 TEST_F(MapOrders, SizeOrderExchangesInPlaceMeasuresOnceAndCountsAMissingFileAsEmpty) {
-  Load({{"a.map", 1, 3}, {"b.map", 2, 2}, {"c.map", 3, 2}, {"d.map", 4, 1}, {"e.map", 5, 3}, {"f.map", 6, 2}, {"g.map", 7, 9}});
+  Load({{"a.map", 1, 3},
+        {"b.map", 2, 2},
+        {"c.map", 3, 2},
+        {"d.map", 4, 1},
+        {"e.map", 5, 3},
+        {"f.map", 6, 2},
+        {"g.map", 7, 9}});
   std::remove((dir.Path() + "Maps/g.map").c_str());
   const std::vector<MapEntry> bySize = tables.SizeOrder(fs, dir.Path() + "Maps/");
   // Worked by hand: for each place i, every later smaller map is swapped into it. Of equal sizes,
@@ -77,8 +94,8 @@ TEST_F(MapOrders, SizeOrderExchangesInPlaceMeasuresOnceAndCountsAMissingFileAsEm
 }
 
 TEST(MapExport, OneLinePerMapRatedOneToSevenInListOrderInAFileNumberedByTheFolder) {
-  const char* const files[][2] = {{"Maps", "TarvolinMaps0.txt"}, {"Maps1", "TarvolinMaps1.txt"},
-                                  {"Maps6", "TarvolinMaps6.txt"}, {"Mapsdm", "TarvolinMaps7.txt"},
+  const char* const files[][2] = {{"Maps", "TarvolinMaps0.txt"},   {"Maps1", "TarvolinMaps1.txt"},
+                                  {"Maps6", "TarvolinMaps6.txt"},  {"Mapsdm", "TarvolinMaps7.txt"},
                                   {"MAPSDM", "TarvolinMaps7.txt"}, {"", "TarvolinMaps0.txt"}};
   for (const auto& f : files) EXPECT_EQ(MapExportFileName(f[0]), f[1]) << f[0];
   const std::vector<MapEntry> rows = {

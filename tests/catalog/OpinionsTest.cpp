@@ -23,8 +23,8 @@ std::time_t At(int year, int month, int day, int hour, int minute = 0) {
 // (the system's own long time formats: 24 and 12 hours, with and without a
 // colon, AM/PM first, a leading zero).
 void ExpectRoundTrips(std::time_t now, const char* where) {
-  const DateTimeFormats formats[] = {{"dd/MM/yyyy", "HH:mm:ss t"}, {"M/d/yy", "h:mm:ss AP t"},
-                                     {"dd.MM.yy", "HH:mm:ss t"},   {"dd.MM.yyyy", "HH.mm.ss t"},
+  const DateTimeFormats formats[] = {{"dd/MM/yyyy", "HH:mm:ss t"},    {"M/d/yy", "h:mm:ss AP t"},
+                                     {"dd.MM.yy", "HH:mm:ss t"},      {"dd.MM.yyyy", "HH.mm.ss t"},
                                      {"yyyy/MM/dd", "H時mm分ss秒 t"}, {"yy. M. d.", "AP h시 m분 s초 t"},
                                      {"yyyy-MM-dd", "hh:mm:ss ap"}};
   for (const DateTimeFormats& f : formats)
@@ -70,12 +70,14 @@ TEST(OpinionFromFileTime, ReadsTheHourOnTheClockTheLongTimeFormatShows) {
     int read;
   } cases[] = {
       {14, 30, "h:mm:ss AP t", 2},  // another program changed it in the afternoon
-      {14, 30, "HH:mm:ss t", 14},  {14, 30, "HH.mm.ss t", 14}, {14, 0, "H時mm分ss秒 t", 14}, {14, 0, "AP h시 m분 s초 t", 2},
-      {0, 30, "h:mm:ss AP", 12},   {0, 30, "HH:mm:ss", 0},     {8, 59, "H:mm:ss", 8},       {20, 0, "AP h:mm:ss", 8},
-      {9, 0, "HH'h'mm", 9},        {20, 0, "HH:mm AP", 20},    // "H" prints 0..23 even beside AM/PM
-      {20, 0, "h:mm", 20},         // "h" without AM/PM prints 0..23
-      {20, 0, "'h' H:mm ap", 20},  // quoted letters are no field
-      {7, 0, "t HH:mm:ss", 7},     // a zone first
+      {14, 30, "HH:mm:ss t", 14},   {14, 30, "HH.mm.ss t", 14},
+      {14, 0, "H時mm分ss秒 t", 14}, {14, 0, "AP h시 m분 s초 t", 2},
+      {0, 30, "h:mm:ss AP", 12},    {0, 30, "HH:mm:ss", 0},
+      {8, 59, "H:mm:ss", 8},        {20, 0, "AP h:mm:ss", 8},
+      {9, 0, "HH'h'mm", 9},         {20, 0, "HH:mm AP", 20},  // "H" prints 0..23 even beside AM/PM
+      {20, 0, "h:mm", 20},                                    // "h" without AM/PM prints 0..23
+      {20, 0, "'h' H:mm ap", 20},                             // quoted letters are no field
+      {7, 0, "t HH:mm:ss", 7},                                // a zone first
   };
   for (const auto& c : cases)
     EXPECT_EQ(OpinionFromFileTime(At(2020, 6, 15, c.hour, c.minute), {"dd/MM/yyyy", c.longTime}), c.read)
@@ -85,11 +87,12 @@ TEST(OpinionFromFileTime, ReadsTheHourOnTheClockTheLongTimeFormatShows) {
 TEST(HistoryOpinion, LooksTheNameUpInTheMapListUpToItsFirstEmptyNameAndColoursOneToFour) {
   const std::vector<std::string> maps = {"Foo.map", "Bar.map", "", "Late.map"};
   const auto opinionOf = [](const std::string& map) { return map == "Foo.map" ? 13L : 2L; };
-  const std::pair<const char*, long> cases[] = {{"Foo.map", 13}, {"FOO.MAP", 13}, {"Bar.map", 2}, {"Late.map", 0}, {"Nope.map", 0}};
+  const std::pair<const char*, long> cases[] = {
+      {"Foo.map", 13}, {"FOO.MAP", 13}, {"Bar.map", 2}, {"Late.map", 0}, {"Nope.map", 0}};
   for (const auto& [name, opinion] : cases) EXPECT_EQ(HistoryOpinion(maps, name, opinionOf), opinion) << name;
   const Rgb silver{192, 192, 192};
-  const std::pair<long, Rgb> colours[] = {{0, silver}, {1, {0, 255, 0}}, {2, {0, 0, 255}}, {3, {255, 0, 0}},
-                                          {4, {255, 0, 255}}, {5, silver}, {8, silver}, {-1, silver}};
+  const std::pair<long, Rgb> colours[] = {{0, silver},        {1, {0, 255, 0}}, {2, {0, 0, 255}}, {3, {255, 0, 0}},
+                                          {4, {255, 0, 255}}, {5, silver},      {8, silver},      {-1, silver}};
   for (const auto& [opinion, colour] : colours) EXPECT_EQ(HistoryColour(opinion), colour) << opinion;
 }
 
@@ -98,9 +101,11 @@ TEST(HistoryOpinion, LooksTheNameUpInTheMapListUpToItsFirstEmptyNameAndColoursOn
 TEST(TcOpinions, PackReadAndRecord) {
   fixture::TempFolder dir;
   FileSystem fs(dir.Path());
-  const std::string path = dir.Path() + "Tarvolin.ini", head = "[TarvolinTC]\r\n", ab = "TC_00=3 A.grp\r\nTC_01=1 B.grp\r\n";
+  const std::string path = dir.Path() + "Tarvolin.ini", head = "[TarvolinTC]\r\n",
+                    ab = "TC_00=3 A.grp\r\nTC_01=1 B.grp\r\n";
   // Display names and group files; the rows are the display names.
-  const std::vector<TcRecord> tcs = {{"Alpha", "A.grp", "", "", "", ""}, {"My Great TC", "Mytc.grp", "", "", "", ""},
+  const std::vector<TcRecord> tcs = {{"Alpha", "A.grp", "", "", "", ""},
+                                     {"My Great TC", "Mytc.grp", "", "", "", ""},
                                      {"Other", "Other.zip", "", "", "", ""}};
   const std::vector<std::string> rows = {"Alpha", "My Great TC", "Other"};
   using Opinions = std::vector<std::pair<std::size_t, char>>;

@@ -44,7 +44,8 @@ TEST(ReadMe, ShowsARegularFileUpToTheLimitElseSaysItWasNotFound) {
   fixture::MakeFolder(dir.Path() + "Folder.txt");
   ASSERT_EQ(::mkfifo((dir.Path() + "Pipe.txt").c_str(), 0644), 0);
   fixture::WriteSparseFile(dir.Path() + "Big.txt", 44'000'000);
-  const std::string big = std::string(kReadMeLimit, '\0') + "\r\n\r\n[Only the first 4 MB of 44000000 bytes are shown.]";
+  const std::string big =
+      std::string(kReadMeLimit, '\0') + "\r\n\r\n[Only the first 4 MB of 44000000 bytes are shown.]";
   const struct {
     const char* name;
     std::string caption, text;

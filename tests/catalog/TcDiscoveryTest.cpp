@@ -62,7 +62,8 @@ TEST(TcFolder, FindsRegularFilesWithoutRegardToLetterCase) {
 TEST_F(TcDiscovery, TakesTheGroupFilesAndWritesEachSettingsFileOnce) {
   EXPECT_TRUE(Discover().empty());
   EXPECT_TRUE(DiscoverTCs(fs, scans, dir.Path() + "Nowhere", {"Mytc.grp"}).empty());
-  for (const char* name : {"DUKE3D.GRP", "duke3dw.grp", "Pack_HRP.grp", "Mytc_hrp.zip", "a.txt", "Mytc.zip"}) Write(name);
+  for (const char* name : {"DUKE3D.GRP", "duke3dw.grp", "Pack_HRP.grp", "Mytc_hrp.zip", "a.txt", "Mytc.zip"})
+    Write(name);
   Write("MYTC.GRP", kNamesAll);
   Write("Plain.ZIP", fixture::ZipBytes({{"TILES000.ART", "a"}}));
   std::vector<TcRecord> tcs = Discover();

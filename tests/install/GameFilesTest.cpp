@@ -36,8 +36,9 @@ void ExpectVersions(std::string (*reader)(FileSystem&, const std::string&), cons
 TEST(ReadDuke3dwVersion, TakesEightCharactersAfterTheMarkerAndTidiesThem) {
   const std::uint64_t n = 3 * kVersionBlock, b = kVersionBlock;
   const std::string m = "Duke3dw - Version";
-  ExpectVersions(ReadDuke3dwVersion, {
-      // clang-format off
+  ExpectVersions(ReadDuke3dwVersion,
+                 {
+                     // clang-format off
       {0, {}, "x.x"}, {n, {}, "x.x"}, {1999, {{10, m + " 1.4"}}, "x.x"},  // no file, no marker, shorter than a block
       {n, {{100, m + " 1.4 -2003"}}, "1.4 "},  // cut at the dash, keeping "1.4 ", whose first character sorts before "4"
       {n, {{2 * b + 5, m + " 1.3 - 2002"}}, "1.3 "},                          // in a later block
@@ -50,14 +51,15 @@ TEST(ReadDuke3dwVersion, TakesEightCharactersAfterTheMarkerAndTidiesThem) {
       {n, {{10, m + "X9.9ABCDEFG"}}, "9.9ABCDE"},                            // the character after the marker skipped
       {n, {{10, m + " 1.4\xff\x7f" "b"}}, "1.4 "},                           // bytes above 126 are spaces
       {n, {{b - 17, m}}, ""}, {n, {{10, m + " -2003"}}, ""}, {n, {{10, "DUKE3DW - VERSION 1.4-"}}, "x.x"},
-      // clang-format on
-  });
+                     // clang-format on
+                 });
 }
 
 TEST(ReadEDuke32Version, KeepsLookingUntilAVersionStartsWithOneOrTwo) {
   const std::uint64_t n = 4 * kVersionBlock, b = kVersionBlock;
-  ExpectVersions(ReadEDuke32Version, {
-      // clang-format off
+  ExpectVersions(ReadEDuke32Version,
+                 {
+                     // clang-format off
       {0, {}, "x.x"}, {n, {}, "x.x"}, {1000, {{10, "EDuke32 2.0.0"}}, "x.x"}, {n, {{10, "EDuke32 2.0.0devel"}}, "2.0.0"},
       {n, {{10, "EDuke32 Build"}, {b + 10, "EDuke32 1.5.0"}, {2 * b, "EDuke32 2.1.0"}}, "1.5.0"},  // a later version wins
       {n, {{10, "EDuke32 Build"}, {b + 10, "EDuke32 r1234"}}, "r1234"},  // none accepted: the last block with the marker
@@ -65,8 +67,8 @@ TEST(ReadEDuke32Version, KeepsLookingUntilAVersionStartsWithOneOrTwo) {
       {n, {{10, "EDuke32 1.5"}}, "1.5 "}, {n, {{10, "EDuke32  2.0"}}, "2.0 "},  // tidied, and then not accepted
       {n + 100, {{n + 10, "EDuke32 2.0.0"}}, "x.x"}, {n, {{b - 4, "EDuke32 2.0.0"}}, "x.x"},
       {n, {{10, "EDuke32-2.0.0"}}, "x.x"},                                // the trailing space belongs to the marker
-      // clang-format on
-  });
+                     // clang-format on
+                 });
 }
 
 TEST(GameEdition, FollowsTheGroupFileSizeWithStrictThresholds) {
@@ -74,10 +76,14 @@ TEST(GameEdition, FollowsTheGroupFileSizeWithStrictThresholds) {
     long long size;  // -1: no file, -2: a folder of that name
     GameEdition edition;
     bool disablesSkill;
-  } cases[] = {{-1, GameEdition::NoData, true},           {-2, GameEdition::NoData, true},
-               {0, GameEdition::NoData, false},           {1, GameEdition::Shareware, true},
-               {25'000'000, GameEdition::Shareware, true}, {25'000'001, GameEdition::SmallerFull, false},
-               {40'000'000, GameEdition::SmallerFull, false}, {40'000'001, GameEdition::Full, false}};
+  } cases[] = {{-1, GameEdition::NoData, true},
+               {-2, GameEdition::NoData, true},
+               {0, GameEdition::NoData, false},
+               {1, GameEdition::Shareware, true},
+               {25'000'000, GameEdition::Shareware, true},
+               {25'000'001, GameEdition::SmallerFull, false},
+               {40'000'000, GameEdition::SmallerFull, false},
+               {40'000'001, GameEdition::Full, false}};
   for (const auto& c : cases) {
     fixture::TempFolder dir;
     if (c.size == -2) fixture::MakeFolder(dir.Path() + "Duke3d.grp");
@@ -103,11 +109,15 @@ TEST(GameExecutables, OffersTheDukeExecutablesButTheLaunchersOwnAndNamesTheWindo
     const char *dukeFilename, *title, *button;
     bool eduke32;
   } cases[] = {
-      {"Duke3dw.exe", "Duke3dw v1.4 ", "Play Duke3dw", false},    {"duke3dw.exe", "duke3dw v1.4 ", "Play duke3dw", false},
+      {"Duke3dw.exe", "Duke3dw v1.4 ", "Play Duke3dw", false},
+      {"duke3dw.exe", "duke3dw v1.4 ", "Play duke3dw", false},
       {"Duke3dw_test.exe", "Duke3dw_test v1.4 ", "Play Duke3dw_test", false},
-      {"EDuke32.exe", "EDuke32 v2.0.0", "Play EDuke32", true},   {"eduke32.x.exe", "eduke32 v2.0.0", "Play eduke32", true},
-      {"MyDuke.exe", "MyDuke", "Play MyDuke", false},             {"Duke3dw", "Duke3dw v1.4 ", "Play Duke3dw", false},
-      {".Duke3dw.exe", ".Duke3dw.exe", "Play ", false},           {"EDuke3.exe", "EDuke3", "Play EDuke3", false},
+      {"EDuke32.exe", "EDuke32 v2.0.0", "Play EDuke32", true},
+      {"eduke32.x.exe", "eduke32 v2.0.0", "Play eduke32", true},
+      {"MyDuke.exe", "MyDuke", "Play MyDuke", false},
+      {"Duke3dw", "Duke3dw v1.4 ", "Play Duke3dw", false},
+      {".Duke3dw.exe", ".Duke3dw.exe", "Play ", false},
+      {"EDuke3.exe", "EDuke3", "Play EDuke3", false},
   };
   for (const auto& c : cases) {
     const GameTitle title = MakeGameTitle(fs, dir.Path(), c.dukeFilename);
@@ -125,7 +135,8 @@ TEST(GameExecutables, OffersTheDukeExecutablesButTheLaunchersOwnAndNamesTheWindo
 Names Files(const std::string& folder) {
   Names files;
   for (const auto& e : std::filesystem::recursive_directory_iterator(folder))
-    if (e.is_regular_file()) files.push_back(e.path().string().substr(folder.size()) + "=" + fixture::ReadFile(e.path()));
+    if (e.is_regular_file())
+      files.push_back(e.path().string().substr(folder.size()) + "=" + fixture::ReadFile(e.path()));
   std::sort(files.begin(), files.end());
   return files;
 }
@@ -148,7 +159,8 @@ TEST(SetAsideLooseDefinitions, RenamesTheDefinitionFilesWhenAPackIsPresent) {
   };
   for (const auto& c : cases) {
     fixture::TempFolder dir;
-    for (const std::string& f : c.before) fixture::WriteFile(dir.Path() + f.substr(0, f.find('=')), f.substr(f.find('=') + 1));
+    for (const std::string& f : c.before)
+      fixture::WriteFile(dir.Path() + f.substr(0, f.find('=')), f.substr(f.find('=') + 1));
     FileSystem fs(dir.Path());
     SetAsideLooseDefinitions(fs, dir.Path());
     EXPECT_EQ(Files(dir.Path()), c.after) << c.before[0];

@@ -75,13 +75,15 @@ TEST_F(LaunchGameTest, EachSwitchReachesTheGameWholeAndTheLineIsRecorded) {
     Args received;
     std::string line;
   } cases[] = {
-      {userMap("My Map.map", play), {maps, "-xMy Map.con", "-map", "My Map.map", "/s3"},
+      {userMap("My Map.map", play),
+       {maps, "-xMy Map.con", "-map", "My Map.map", "/s3"},
        maps + "  -xMy Map.con -map My Map.map /s3"},
       {userMap("a\"b'c%d e.map", play), {maps, "-map", "a\"b'c%d e.map", "/s3"}, maps + " -map a\"b'c%d e.map /s3"},
       {ComposeTc(fs, play, {"Big TC", tcs, folder + "Games"}, "").parameters,
        {games, "-gBig TC_hrp.zip", "-xBig TC.con", "-gBig TC.grp", "-map", "Big Start.map"},
        games + " -gBig TC_hrp.zip -xBig TC.con -gBig TC.grp -map Big Start.map"},
-      {userMap("My Map.map", host), {maps, "-xMy Map.con", "-map", "My Map.map", "/name", "Ann $(Lee)", "/net", "/n1", "10.0.0.2"},
+      {userMap("My Map.map", host),
+       {maps, "-xMy Map.con", "-map", "My Map.map", "/name", "Ann $(Lee)", "/net", "/n1", "10.0.0.2"},
        maps + "  -xMy Map.con -map My Map.map /name Ann $(Lee) /net /n1 10.0.0.2"},
   };
   for (const auto& c : cases) {
@@ -104,7 +106,8 @@ TEST_F(LaunchGameTest, SavesTheSettingsFirstAndOnlyNoToTheConfirmationStops) {
     ui.answers = {answer};
     program->LaunchGame("Duke3dw.exe", {});
     ASSERT_EQ(ui.shown.size(), 1u) << answer;
-    EXPECT_EQ(ui.shown[0].kind + "|" + ui.shown[0].title + "|" + ui.shown[0].buttons, "question|Command Line|mbYes,mbNo");
+    EXPECT_EQ(ui.shown[0].kind + "|" + ui.shown[0].title + "|" + ui.shown[0].buttons,
+              "question|Command Line|mbYes,mbNo");
     EXPECT_EQ(ui.shown[0].text, "Duke3dw.exe  \n\nContinue ?");
     if (answer == kNo) {
       std::this_thread::sleep_for(std::chrono::milliseconds(300));  // a wrongly started game would show by now
@@ -136,7 +139,8 @@ TEST_F(LaunchGameTest, AProgramThatCannotStartIsExplainedAndTheWindowRestored) {
     ui.shown.clear(), ui.beeps.clear(), ui.restored = 0;
     program->LaunchGame(c[0], GameLine::Argument("-x"));
     ASSERT_EQ(ui.shown.size(), 1u) << c[0];
-    EXPECT_EQ(ui.shown[0].kind + ":" + ui.shown[0].text, "message:Unable to start " + std::string(c[0]) + "\n\n" + c[1]);
+    EXPECT_EQ(ui.shown[0].kind + ":" + ui.shown[0].text,
+              "message:Unable to start " + std::string(c[0]) + "\n\n" + c[1]);
     EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Default}) << c[0];
     EXPECT_EQ(ui.restored, 1) << c[0];
     EXPECT_EQ(CommandLine(), std::string(c[0]) + " -x");  // the attempt is recorded all the same

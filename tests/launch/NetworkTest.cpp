@@ -32,8 +32,10 @@ TEST(NetworkTail, EachRowComposesOrKeepsThePreviousTail) {
       // clang-format on
   };
   for (const auto& c : cases) {
-    const GameLine tail = ComposeNetworkTail(GameLine::OwnSwitches(old), c.dedicated, c.role, c.nick, c.addr, c.players);
-    EXPECT_EQ(tail.Text(), c.tail) << c.dedicated << int(c.role) << " '" << c.nick << "' '" << c.addr << "' " << c.players;
+    const GameLine tail =
+        ComposeNetworkTail(GameLine::OwnSwitches(old), c.dedicated, c.role, c.nick, c.addr, c.players);
+    EXPECT_EQ(tail.Text(), c.tail) << c.dedicated << int(c.role) << " '" << c.nick << "' '" << c.addr << "' "
+                                   << c.players;
   }
   // The nickname is one argument, spaces and all.
   EXPECT_EQ(ComposeNetworkTail({}, false, H, "A b", a, 2).Arguments(),
@@ -46,7 +48,8 @@ TEST(NetworkTail, EachRowComposesOrKeepsThePreviousTail) {
 TEST(NetworkConfig, ShowsMemoryOrTheFileAndAcceptWritesOnlyAnExistingFile) {
   fixture::TempFolder dir;
   FileSystem fs(dir.Path());
-  const std::string ini = dir.Path() + "Tarvolin.ini", server = "Server IP Address", opponents = "Opponents IP  Address";
+  const std::string ini = dir.Path() + "Tarvolin.ini", server = "Server IP Address",
+                    opponents = "Opponents IP  Address";
   NetworkConfig w;
   w.Open(GameRole::Join, {"Bob", "10.0.0.9", true, 3});
   EXPECT_EQ(w.heading, "Joining a Game");
@@ -78,8 +81,13 @@ TEST(NetworkConfig, PlayersStayWithinTwoToEight) {
   fixture::TempFolder dir;
   FileSystem fs(dir.Path());
   const std::string ini = dir.Path() + "Tarvolin.ini";
-  const std::tuple<const char*, long, long> cases[] = {{"", 1, 2}, {"", 9, 8}, {"", 8, 8}, {"", 2, 2},
-                                                       {"NumPlayers=0", 3, 2}, {"NumPlayers=20", 3, 8}, {"NumPlayers=x", 3, 2}};
+  const std::tuple<const char*, long, long> cases[] = {{"", 1, 2},
+                                                       {"", 9, 8},
+                                                       {"", 8, 8},
+                                                       {"", 2, 2},
+                                                       {"NumPlayers=0", 3, 2},
+                                                       {"NumPlayers=20", 3, 8},
+                                                       {"NumPlayers=x", 3, 2}};
   for (const auto& [file, memory, shown] : cases) {
     if (*file) fixture::WriteFile(ini, std::string("[Network_Game]\r\n") + file + "\r\n");
     NetworkConfig w;

@@ -25,7 +25,8 @@ std::string Launch(const std::string& params, const std::string& history = "", c
   return flags + "Duke3dw.exe [" + params + "] [" + history + "]";
 }
 std::optional<GameLine> Saved(const char* slot) { return GameLine::OwnSwitches(slot); }
-const std::string kNoData = std::string("refused ") + kNoDataMessage, kNeedsFull = std::string("refused ") + kTcNeedsFullMessage;
+const std::string kNoData = std::string("refused ") + kNoDataMessage,
+                  kNeedsFull = std::string("refused ") + kTcNeedsFullMessage;
 const std::string kShareware = std::string("refused ") + kSharewareMapsMessage;
 
 struct Case {
@@ -45,8 +46,15 @@ class PlayPaths : public ::testing::Test {
   // Single player, full data, skill 3, no monsters, network names and tail known; the map as given.
   void Run(const std::vector<Case>& cases, const char* map, const std::function<PlayResult(const In&)>& compose) {
     for (const Case& c : cases) {
-      In in{{GameEdition::Full, "Duke3dw.exe", pf, GameRole::Single, "Ann", "10.0.0.2", GameLine::OwnSwitches(kTail), {}},
-            "Maps", map, "3", true, "", false, {"Foo TC", tcs, pf + "Games"}};
+      In in{
+          {GameEdition::Full, "Duke3dw.exe", pf, GameRole::Single, "Ann", "10.0.0.2", GameLine::OwnSwitches(kTail), {}},
+          "Maps",
+          map,
+          "3",
+          true,
+          "",
+          false,
+          {"Foo TC", tcs, pf + "Games"}};
       c.change(in);
       EXPECT_EQ(Describe(compose(in)), c.expected) << c.name;
     }
@@ -54,7 +62,8 @@ class PlayPaths : public ::testing::Test {
   fixture::TempFolder dir;
   std::string pf = dir.Path() + "Duke 3D/", odd = dir.Path() + "duke-maps/";
   FileSystem fs{pf};
-  std::vector<TcRecord> tcs = {{"Foo TC", "Foo.grp", "Foo.con", "", "", "E1L1.map"}, {"Plain", "Plain.grp", "", "", "", ""}};
+  std::vector<TcRecord> tcs = {{"Foo TC", "Foo.grp", "Foo.con", "", "", "E1L1.map"},
+                               {"Plain", "Plain.grp", "", "", "", ""}};
 };
 
 TEST_F(PlayPaths, UserMap) {
