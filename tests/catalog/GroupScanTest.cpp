@@ -50,7 +50,8 @@ TEST(FindInTC, FollowsTheScanRules) {
       // A batch file beside: what it names but a map, the group file's names but its map.
       {{{"mytc.BAT", "duke3d /xMYTC.CON -hmytc.def -map mytc.map"}}, "Mytc.grp", {"mytc.con", "mytc.def", ""}},
       {{{"Mytc.grp", zip}, {"Mytc.bat", "duke3d"}}, "Mytc.grp", {"mytc.con", "", ""}},
-      {{{"Mytc.bat", std::string("-hmytc.def\0mytc.con", 19)}}, "Mytc.grp", {"", "mytc.def", ""}},  // text up to a zero byte
+      // text up to a zero byte
+      {{{"Mytc.bat", std::string("-hmytc.def\0mytc.con", 19)}}, "Mytc.grp", {"", "mytc.def", ""}},
       {{{"Mytc.bat", std::string(9993, ' ') + "mytc.con"}}, "Mytc.grp", {"", "", ""}},  // the first 10000 bytes
       // clang-format on
   };

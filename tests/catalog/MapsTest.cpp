@@ -28,7 +28,8 @@ TEST(MapFolderSlots, NumberedFoldersUpToTheFirstGapThenMapsdmInTheNextFreeSlot) 
       {{"Maps", "Maps1", "Maps2", "Maps4", "Mapsdm"}, {"Maps", "Maps1", "Maps2", "Mapsdm"}},
       {{"Maps1", "Maps3"}, {"Maps", "Maps1"}},
       {{"Maps2", "Mapsdm"}, {"Maps", "Mapsdm"}},
-      {{"Maps1", "Maps2", "Maps3", "Maps4", "Maps5", "Mapsdm"}, {"Maps", "Maps1", "Maps2", "Maps3", "Maps4", "Maps5", "Mapsdm"}},
+      {{"Maps1", "Maps2", "Maps3", "Maps4", "Maps5", "Mapsdm"},
+       {"Maps", "Maps1", "Maps2", "Maps3", "Maps4", "Maps5", "Mapsdm"}},
       {{"MAPS1", "mapsDM"}, {"Maps", "Maps1", "Mapsdm"}},  // found whatever their case
       {{"Maps1!", "Mapsdm"}, {"Maps", "Mapsdm"}},          // a file named like a folder is none
       // clang-format on

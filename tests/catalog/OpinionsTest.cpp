@@ -117,12 +117,14 @@ TEST(TcOpinions, PackReadAndRecord) {
   } cases[] = {
       // clang-format off
       // Packing drops the no-opinions and closes the gaps, up to the first empty value.
-      {"TC_00=3 A.grp\r\nTC_01=0 B.grp\r\nTC_02=0 C.grp\r\nTC_03=5 D.grp\r\n", nullptr, "TC_00=3 A.grp\r\nTC_01=5 D.grp\r\n", {}},
+      {"TC_00=3 A.grp\r\nTC_01=0 B.grp\r\nTC_02=0 C.grp\r\nTC_03=5 D.grp\r\n", nullptr,
+       "TC_00=3 A.grp\r\nTC_01=5 D.grp\r\n", {}},
       {"TC_00=0 A.grp\r\n", nullptr, "", {}},
       {"TC_00=0 A.grp\r\nTC_01=2 B.grp\r\nTC_03=0 D.grp\r\n", nullptr, "TC_03=0 D.grp\r\nTC_00=2 B.grp\r\n", {}},
       // Reading colours the rows the entries name, and rewrites the older form (the display name).
       {"TC_00=3 a.GRP\r\n", "", "TC_00=3 a.GRP\r\n", {{0, '3'}}},
-      {"TC_00=4 Mytc.grp\r\nTC_01=7 Other.zip\r\n", "", "TC_00=4 Mytc.grp\r\nTC_01=7 Other.zip\r\n", {{1, '4'}, {2, '7'}}},
+      {"TC_00=4 Mytc.grp\r\nTC_01=7 Other.zip\r\n", "", "TC_00=4 Mytc.grp\r\nTC_01=7 Other.zip\r\n",
+       {{1, '4'}, {2, '7'}}},
       {"TC_00=4 my great tc\r\n", "", "TC_00=4 Mytc.grp\r\n", {{1, '4'}}},
       {"TC_00=2 Alpha.zip\r\n", "", "TC_00=2 Alpha.zip\r\n", {{0, '2'}}},  // a group file of no TC: its base name's row
       {"TC_00=2 Gone.grp\r\nTC_05=6 Nobody\r\n", "", "TC_00=2 Gone.grp\r\nTC_05=6 Nobody\r\n", {}},
@@ -132,7 +134,8 @@ TEST(TcOpinions, PackReadAndRecord) {
       {"TC_00=3 A.grp\r\nTC_01=0\r\nTC_02=\r\n", "1 Other", "TC_00=3 A.grp\r\nTC_01=1 Other.zip\r\nTC_02=\r\n", {}},
       {"TC_00=3 A.grp\r\nTC_02=2 B.grp\r\n", "1 Other", "TC_00=3 A.grp\r\nTC_02=2 B.grp\r\nTC_01=1 Other.zip\r\n", {}},
       // The entry search covers as many keys as the list has rows.
-      {ab + "TC_02=1 C.grp\r\nTC_03=2 Other.zip\r\n", "6 Other", ab + "TC_02=1 C.grp\r\nTC_03=2 Other.zip\r\nTC_04=6 Other.zip\r\n", {}},
+      {ab + "TC_02=1 C.grp\r\nTC_03=2 Other.zip\r\n", "6 Other",
+       ab + "TC_02=1 C.grp\r\nTC_03=2 Other.zip\r\nTC_04=6 Other.zip\r\n", {}},
       {"", "4 -------------", "TC_00=4 -------------\r\n", {}},  // a name of no TC is recorded as it is
       // clang-format on
   };

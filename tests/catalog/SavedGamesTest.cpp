@@ -62,16 +62,19 @@ TEST(SavedGames, TheNewestListedFileIsMarked) {
     Entries entries;
   } cases[] = {
       // clang-format off
-      {"the last written", {{"game0.sav", "A", t}, {"game1.sav", "B", t + 10}, {"game2.sav", "C", t + 60}, {"game3.sav", "D", t + 20}},
+      {"the last written",
+       {{"game0.sav", "A", t}, {"game1.sav", "B", t + 10}, {"game2.sav", "C", t + 60}, {"game3.sav", "D", t + 20}},
        {{"A", 0}, {"B", 1}, {"C ***", 2}, {"D", 3}}},
       {"of equal times the lower slot", {{"game0.sav", "A", t}, {"game1.sav", "B", t + 9}, {"game2.sav", "C", t + 9}},
        {{"A", 0}, {"B ***", 1}, {"C", 2}}},
-      {"times within two seconds are equal", {{"game1.sav", "B", t + 1}, {"game2.sav", "C", t}}, {{"B ***", 1}, {"C", 2}}},
+      {"times within two seconds are equal", {{"game1.sav", "B", t + 1}, {"game2.sav", "C", t}},
+       {{"B ***", 1}, {"C", 2}}},
       {"a gap keeps each file's slot", {{"game0.sav", "A", t}, {"game2.sav", "C", t + 60}}, {{"A", 0}, {"C ***", 2}}},
       {"a save without title has no entry", {{"game0.sav", "A", t}, {"game1.sav", "", t}, {"game2.sav", "C", t}},
        {{"A ***", 0}, {"C", 2}}},
       {"a newest save without title marks nothing", {{"game0.sav", "A", t}, {"game1.sav", "", t + 60}}, {{"A", 0}}},
-      {"names the game never writes are no saves", {{"game0.sav", "A", t}, {"gamebak.sav", "X", t + 60}}, {{"A ***", 0}}},
+      {"names the game never writes are no saves", {{"game0.sav", "A", t}, {"gamebak.sav", "X", t + 60}},
+       {{"A ***", 0}}},
       // clang-format on
   };
   for (const auto& c : cases) {

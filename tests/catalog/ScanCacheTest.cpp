@@ -33,8 +33,8 @@ fixture::Installation Generated() {
   for (int i = 0; i < 12; ++i) {
     const std::string b = "Tc" + std::to_string(10 + i);
     // clang-format off
-    inst.tcs.push_back({.base = b, .archive = i % 2 ? fixture::Archive::Zip : fixture::Archive::Grp, .levels = {b + "a"},
-                        .script = i % 3 != 0, .ownMap = i % 4 == 0, .dataSize = 12000 + 3000 * std::size_t(i % 3),
+    inst.tcs.push_back({.base = b, .archive = i % 2 ? fixture::Archive::Zip : fixture::Archive::Grp,
+                        .levels = {b + "a"}, .script = i % 3 != 0, .ownMap = i % 4 == 0, .dataSize = 12000 + 3000 * std::size_t(i % 3),
                         .namesLast = i % 5 == 0, .settings = {}});
     // clang-format on
     if (i % 6 == 0) inst.textFiles.push_back({"Games/" + b + ".bat", {"duke3d -x" + b + ".con -h" + b + ".def"}});
@@ -94,12 +94,15 @@ TEST(ScanCache, ARestartAnswersAsAFreshScan) {
   const std::pair<const char*, std::function<void()>> steps[] = {
       {"first start", [] {}},
       {"no change", [] {}},
-      {"a map's name changed in place, same size", [&] { Overwrite(g + "Tc14.grp", "TC14.MAP", "TC14.XYZ"), stamp("Tc14.grp"); }},
-      {"a zip's script renamed in place", [&] { Overwrite(g + "Tc17.zip", "TC17.CON", "TC17.COX"), stamp("Tc17.zip"); }},
+      {"a map's name changed in place, same size",
+       [&] { Overwrite(g + "Tc14.grp", "TC14.MAP", "TC14.XYZ"), stamp("Tc14.grp"); }},
+      {"a zip's script renamed in place",
+       [&] { Overwrite(g + "Tc17.zip", "TC17.CON", "TC17.COX"), stamp("Tc17.zip"); }},
       {"replaced by another archive", [&] {
          fixture::WriteZip(g + "new.zip", {{"TC11.DEF", fixture::FillerBytes(12000)}});
          move("new.zip", "Tc11.zip"), stamp("Tc11.zip"); }},
-      {"two archives swapped names", [&] { move("Tc12.grp", "swap"), move("Tc14.grp", "Tc12.grp"), move("swap", "Tc14.grp"); }},
+      {"two archives swapped names",
+       [&] { move("Tc12.grp", "swap"), move("Tc14.grp", "Tc12.grp"), move("swap", "Tc14.grp"); }},
       {"renamed", [&] { move("Tc15.zip", "Tc45.zip"); }},
       {"renamed back, touched", [&] { move("Tc45.zip", "Tc15.zip"), stamp("Tc15.zip"); }},
       {"touched", [&] { stamp("Tc16.grp"); }},

@@ -96,7 +96,8 @@ TEST_F(TcDiscovery, TakesDefaultsFromTheCompanionsAndTheGroupFile) {
     const char *script, *def, *map;
   } cases[] = {
       // clang-format off
-      {"a .gam beside wins over a .con beside", {{"Mytc.gam", ""}, {"Mytc.con", ""}}, kNamesNothing, "Mytc.gam", "", ""},
+      {"a .gam beside wins over a .con beside", {{"Mytc.gam", ""}, {"Mytc.con", ""}}, kNamesNothing, "Mytc.gam", "",
+       ""},
       {"unless the group names the .con", {{"Mytc.gam", ""}, {"Mytc.con", ""}}, kNamesScript, "Mytc.con", "", ""},
       {"a .con beside", {{"MYTC.CON", ""}}, kNamesNothing, "Mytc.con", "", ""},
       {"a .con the group names", {}, kNamesScript, "Mytc.con", "", ""},
@@ -105,7 +106,8 @@ TEST_F(TcDiscovery, TakesDefaultsFromTheCompanionsAndTheGroupFile) {
       {"a .def beside wins over the group's", {{"Mytc.def", ""}}, kNamesAll, "Mytc.con", "Mytc.def", "mytc.map"},
       {"def and map the group names", {}, kNamesAll, "Mytc.con", "mytc.def", "mytc.map"},
       {"a batch file rules out the group's map", {{"Mytc.bat", "duke3d"}}, kNamesAll, "Mytc.con", "mytc.def", ""},
-      {"script and def a batch file names", {{"Mytc.bat", "duke3d -xmytc.con -hmytc.def"}}, kNamesNothing, "Mytc.con", "mytc.def", ""},
+      {"script and def a batch file names", {{"Mytc.bat", "duke3d -xmytc.con -hmytc.def"}}, kNamesNothing, "Mytc.con",
+       "mytc.def", ""},
       {"the settings file's values come first",
        {{"Mytc.ini", "[Mytc.Options]\nCON_File=game.con\nDEF_File=x.def\nMAP_File=start.map\n"}, {"Mytc.gam", ""}},
        kNamesAll, "game.con", "x.def", "start.map"},

@@ -40,7 +40,8 @@ TEST(ReadDuke3dwVersion, TakesEightCharactersAfterTheMarkerAndTidiesThem) {
                  {
                      // clang-format off
       {0, {}, "x.x"}, {n, {}, "x.x"}, {1999, {{10, m + " 1.4"}}, "x.x"},  // no file, no marker, shorter than a block
-      {n, {{100, m + " 1.4 -2003"}}, "1.4 "},  // cut at the dash, keeping "1.4 ", whose first character sorts before "4"
+      // Cut at the dash, keeping "1.4 ", whose first character sorts before "4".
+      {n, {{100, m + " 1.4 -2003"}}, "1.4 "},
       {n, {{2 * b + 5, m + " 1.3 - 2002"}}, "1.3 "},                          // in a later block
       {n, {{10, m + " 1.2-"}, {b + 10, m + " 1.4-"}}, "1.2"},                // the first block wins
       {n + 1500, {{n + 10, m + " 1.4-"}}, "x.x"},                            // the last partial block is never read
@@ -60,9 +61,12 @@ TEST(ReadEDuke32Version, KeepsLookingUntilAVersionStartsWithOneOrTwo) {
   ExpectVersions(ReadEDuke32Version,
                  {
                      // clang-format off
-      {0, {}, "x.x"}, {n, {}, "x.x"}, {1000, {{10, "EDuke32 2.0.0"}}, "x.x"}, {n, {{10, "EDuke32 2.0.0devel"}}, "2.0.0"},
-      {n, {{10, "EDuke32 Build"}, {b + 10, "EDuke32 1.5.0"}, {2 * b, "EDuke32 2.1.0"}}, "1.5.0"},  // a later version wins
-      {n, {{10, "EDuke32 Build"}, {b + 10, "EDuke32 r1234"}}, "r1234"},  // none accepted: the last block with the marker
+      {0, {}, "x.x"}, {n, {}, "x.x"}, {1000, {{10, "EDuke32 2.0.0"}}, "x.x"},
+       {n, {{10, "EDuke32 2.0.0devel"}}, "2.0.0"},
+      // a later version wins
+      {n, {{10, "EDuke32 Build"}, {b + 10, "EDuke32 1.5.0"}, {2 * b, "EDuke32 2.1.0"}}, "1.5.0"},
+      // none accepted: the last block with the marker
+      {n, {{10, "EDuke32 Build"}, {b + 10, "EDuke32 r1234"}}, "r1234"},
       {n, {{10, "EDuke32 xx EDuke32 2.0.0"}}, "xx ED"},                   // only a block's first marker counts
       {n, {{10, "EDuke32 1.5"}}, "1.5 "}, {n, {{10, "EDuke32  2.0"}}, "2.0 "},  // tidied, and then not accepted
       {n + 100, {{n + 10, "EDuke32 2.0.0"}}, "x.x"}, {n, {{b - 4, "EDuke32 2.0.0"}}, "x.x"},
@@ -146,14 +150,17 @@ TEST(SetAsideLooseDefinitions, RenamesTheDefinitionFilesWhenAPackIsPresent) {
     Names before, after;
   } cases[] = {
       // clang-format off
-      {{"Duke3d.def=d", "Duke3d_hrp.def=h", "Duke3d_hrp.zip=z"}, {"Duke3d.def.bak=d", "Duke3d_hrp.def.bak=h", "Duke3d_hrp.zip=z"}},
+      {{"Duke3d.def=d", "Duke3d_hrp.def=h", "Duke3d_hrp.zip=z"},
+       {"Duke3d.def.bak=d", "Duke3d_hrp.def.bak=h", "Duke3d_hrp.zip=z"}},
       {{"Duke3d_hrp.def=h", "Autoload/Duke3d_mrp.zip=z"}, {"Autoload/Duke3d_mrp.zip=z", "Duke3d_hrp.def.bak=h"}},
       {{"Duke3d.def=d", "Duke3d_mrp.zip=z"}, {"Duke3d.def.bak=d", "Duke3d_mrp.zip=z"}},
       {{"Duke3d.def=d", "Autoload/Duke3d_hrp.zip=z"}, {"Autoload/Duke3d_hrp.zip=z", "Duke3d.def.bak=d"}},
       {{"Duke3d.def=d", "Duke3d_hrp.def=h"}, {"Duke3d.def=d", "Duke3d_hrp.def=h"}},                   // no pack
-      {{"Duke3d.def.bak=old", "Duke3d_hrp.zip=z"}, {"Duke3d.def.bak=old", "Duke3d_hrp.zip=z"}},       // an old copy stays
+      // an old copy stays
+      {{"Duke3d.def.bak=old", "Duke3d_hrp.zip=z"}, {"Duke3d.def.bak=old", "Duke3d_hrp.zip=z"}},
       {{"Duke3d.def=new", "Duke3d.def.bak=old", "Duke3d_hrp.zip=z"}, {"Duke3d.def.bak=new", "Duke3d_hrp.zip=z"}},
-      {{"DUKE3D.DEF=d", "duke3d.def.BAK=old", "autoload/DUKE3D_HRP.ZIP=z"}, {"Duke3d.def.bak=d", "autoload/DUKE3D_HRP.ZIP=z"}},
+      {{"DUKE3D.DEF=d", "duke3d.def.BAK=old", "autoload/DUKE3D_HRP.ZIP=z"},
+       {"Duke3d.def.bak=d", "autoload/DUKE3D_HRP.ZIP=z"}},
       {{"Duke3d.def=d", "Maps/Duke3d_hrp.zip=z"}, {"Duke3d.def=d", "Maps/Duke3d_hrp.zip=z"}},         // elsewhere: none
       // clang-format on
   };

@@ -18,8 +18,10 @@ TEST(GameLine, PiecesKeepTheirSpacesInTheTextAndAreWholeArguments) {
     Args arguments;
   } cases[] = {
       // clang-format off
-      {MapFolderSwitch("/g/Duke 3D/", "Maps3") + MapSwitch("My Foo.map"), "-j/g/Duke 3D/Maps3 -map My Foo.map", {"-j/g/Duke 3D/Maps3", "-map", "My Foo.map"}},
-      {MusicPrefix("/m/My Song.mid") + NoMonstersSwitch(false) + SavedGameSlotSwitch(7), "-music /m/My Song.mid  /7", {"-music", "/m/My Song.mid", "/7"}},
+      {MapFolderSwitch("/g/Duke 3D/", "Maps3") + MapSwitch("My Foo.map"), "-j/g/Duke 3D/Maps3 -map My Foo.map",
+       {"-j/g/Duke 3D/Maps3", "-map", "My Foo.map"}},
+      {MusicPrefix("/m/My Song.mid") + NoMonstersSwitch(false) + SavedGameSlotSwitch(7), "-music /m/My Song.mid  /7",
+       {"-music", "/m/My Song.mid", "/7"}},
       {GameLine::OwnSwitches("  -v2  -l05 "), "  -v2  -l05 ", {"-v2", "-l05"}},
       {GameLine::OwnSwitches("  "), "  ", {}},
       {GameLine::Argument("", 0, 1) + GameLine::Argument("a b", 2), "   a b", {"a b"}},

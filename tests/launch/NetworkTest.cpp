@@ -24,7 +24,8 @@ TEST(NetworkTail, EachRowComposesOrKeepsThePreviousTail) {
     std::string tail;
   } cases[] = {
       // clang-format off
-      {true, H, "Ann", "", 4, " /name Ann /net /n0:4"}, {true, H, "Ann", a, 8, " /name Ann /net /n0:8"}, {true, H, "", a, 4, old},
+      {true, H, "Ann", "", 4, " /name Ann /net /n0:4"}, {true, H, "Ann", a, 8, " /name Ann /net /n0:8"},
+       {true, H, "", a, 4, old},
       {true, H, "Ann", a, 1, old}, {true, J, "Ann", a, 4, " /name Ann /net /n0 10.0.0.2"}, {true, J, "Ann", "", 4, old},
       {true, J, "", a, 4, old}, {false, H, "Ann", a, 4, " /name Ann /net /n1 10.0.0.2"}, {false, H, "Ann", "", 4, old},
       {false, H, "", a, 4, old}, {false, J, "Ann", a, 2, " /name Ann /net 10.0.0.2 /n1"}, {false, J, "Ann", "", 2, old},
