@@ -34,8 +34,8 @@ fixture::Installation Generated() {
     const std::string b = "Tc" + std::to_string(10 + i);
     // clang-format off
     inst.tcs.push_back({.base = b, .archive = i % 2 ? fixture::Archive::Zip : fixture::Archive::Grp,
-                        .levels = {b + "a"}, .script = i % 3 != 0, .ownMap = i % 4 == 0, .dataSize = 12000 + 3000 * std::size_t(i % 3),
-                        .namesLast = i % 5 == 0, .settings = {}});
+                        .levels = {b + "a"}, .script = i % 3 != 0, .ownMap = i % 4 == 0,
+                        .dataSize = 12000 + 3000 * std::size_t(i % 3), .namesLast = i % 5 == 0, .settings = {}});
     // clang-format on
     if (i % 6 == 0) inst.textFiles.push_back({"Games/" + b + ".bat", {"duke3d -x" + b + ".con -h" + b + ".def"}});
   }
