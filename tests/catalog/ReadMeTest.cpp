@@ -44,6 +44,7 @@ TEST(ReadMe, ShowsARegularFileUpToTheLimitElseSaysItWasNotFound) {
   fixture::MakeFolder(dir.Path() + "Folder.txt");
   ASSERT_EQ(::mkfifo((dir.Path() + "Pipe.txt").c_str(), 0644), 0);
   fixture::WriteSparseFile(dir.Path() + "Big.txt", 44'000'000);
+  fixture::WriteSparseFile(dir.Path() + "Limit.txt", kReadMeLimit);
   const std::string big =
       std::string(kReadMeLimit, '\0') + "\r\n\r\n[Only the first 4 MB of 44000000 bytes are shown.]";
   const struct {
@@ -53,6 +54,7 @@ TEST(ReadMe, ShowsARegularFileUpToTheLimitElseSaysItWasNotFound) {
   } cases[] = {
       {"Foo.txt", "Foo", "Line one\r\n\tTabbed \u20AC\r\n", BeepKind::Information},
       {"Big.txt", "Big", big, BeepKind::Information},
+      {"Limit.txt", "Limit", std::string(kReadMeLimit, '\0'), BeepKind::Information},
       {"Missing.v2.txt", "Missing", "The file: Missing.v2.txt was not found!", BeepKind::Default},
       {"Folder.txt", "Folder", "The file: Folder.txt was not found!", BeepKind::Default},
       {"Pipe.txt", "Pipe", "The file: Pipe.txt was not found!", BeepKind::Default},
