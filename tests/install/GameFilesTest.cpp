@@ -122,6 +122,7 @@ TEST(GameExecutables, OffersTheDukeExecutablesButTheLaunchersOwnAndNamesTheWindo
       {"Duke3dw", "Duke3dw v1.4 ", "Play Duke3dw", false},
       {".Duke3dw.exe", ".Duke3dw.exe", "Play ", false},
       {"EDuke3.exe", "EDuke3", "Play EDuke3", false},
+      {"D.exe", "D", "Play D", false},
   };
   for (const auto& c : cases) {
     const GameTitle title = MakeGameTitle(fs, dir.Path(), c.dukeFilename);
