@@ -71,7 +71,7 @@ TEST(ReadEDuke32Version, KeepsLookingUntilAVersionStartsWithOneOrTwo) {
       {n, {{10, "EDuke32 1.5"}}, "1.5 "}, {n, {{10, "EDuke32  2.0"}}, "2.0 "},  // tidied, and then not accepted
       {n + 100, {{n + 10, "EDuke32 2.0.0"}}, "x.x"}, {n, {{b - 4, "EDuke32 2.0.0"}}, "x.x"},
       {n, {{10, "EDuke32-2.0.0"}}, "x.x"},                                // the trailing space belongs to the marker
-                     // clang-format on
+                                                           // clang-format on
                  });
 }
 
@@ -80,14 +80,14 @@ TEST(GameEdition, FollowsTheGroupFileSizeWithStrictThresholds) {
     long long size;  // -1: no file, -2: a folder of that name
     GameEdition edition;
     bool disablesSkill;
-  } cases[] = {{-1, GameEdition::NoData, true},
-               {-2, GameEdition::NoData, true},
-               {0, GameEdition::NoData, false},
-               {1, GameEdition::Shareware, true},
-               {25'000'000, GameEdition::Shareware, true},
-               {25'000'001, GameEdition::SmallerFull, false},
-               {40'000'000, GameEdition::SmallerFull, false},
-               {40'000'001, GameEdition::Full, false}};
+  } cases[] = {
+      // clang-format off
+      {-1, GameEdition::NoData, true}, {-2, GameEdition::NoData, true}, {0, GameEdition::NoData, false},
+      {1, GameEdition::Shareware, true}, {25'000'000, GameEdition::Shareware, true},
+      {25'000'001, GameEdition::SmallerFull, false}, {40'000'000, GameEdition::SmallerFull, false},
+      {40'000'001, GameEdition::Full, false},
+      // clang-format on
+  };
   for (const auto& c : cases) {
     fixture::TempFolder dir;
     if (c.size == -2) fixture::MakeFolder(dir.Path() + "Duke3d.grp");

@@ -82,13 +82,11 @@ TEST(NetworkConfig, PlayersStayWithinTwoToEight) {
   fixture::TempFolder dir;
   FileSystem fs(dir.Path());
   const std::string ini = dir.Path() + "Tarvolin.ini";
-  const std::tuple<const char*, long, long> cases[] = {{"", 1, 2},
-                                                       {"", 9, 8},
-                                                       {"", 8, 8},
-                                                       {"", 2, 2},
-                                                       {"NumPlayers=0", 3, 2},
-                                                       {"NumPlayers=20", 3, 8},
-                                                       {"NumPlayers=x", 3, 2}};
+  const std::tuple<const char*, long, long> cases[] = {
+      // clang-format off
+      {"", 1, 2}, {"", 9, 8}, {"", 8, 8}, {"", 2, 2}, {"NumPlayers=0", 3, 2}, {"NumPlayers=20", 3, 8}, {"NumPlayers=x", 3, 2},
+      // clang-format on
+  };
   for (const auto& [file, memory, shown] : cases) {
     if (*file) fixture::WriteFile(ini, std::string("[Network_Game]\r\n") + file + "\r\n");
     NetworkConfig w;
