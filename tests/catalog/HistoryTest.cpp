@@ -15,9 +15,11 @@ TEST(MapNameFromCommand, TakesTheMapFileNameOutOfTheMapPart) {
   const char* const cases[][2] = {
       // clang-format off
       {"-map Foo.map /s3", "Foo.map"}, {"-map Foo.map", "Foo.map"}, {"-MAP Foo.map /s3", "Foo.map"},
-      {"-music /home/ann/My Music/song.mid -map Foo.map /s3", "Foo.map"}, {"Foo.map", "Foo.map"}, {"FOO.MAP", "FOO.MAP"},
+      {"-music /home/ann/My Music/song.mid -map Foo.map /s3", "Foo.map"}, {"Foo.map", "Foo.map"},
+      {"FOO.MAP", "FOO.MAP"},
       {"readme.txt and more", "readme.txt"}, {"Foobar", "Foo"}, {"-map Foobar /s3", "Foo"}, {"", ""}, {"-map ", ""},
-      {"Re-Mapped.map", "Re-Mapped.map"}, {"-map Re-Mapped.map /s3", "Re-Mapped.map"}, {"-map V1.2.map /s3", "V1.2.map"},
+      {"Re-Mapped.map", "Re-Mapped.map"}, {"-map Re-Mapped.map /s3", "Re-Mapped.map"},
+      {"-map V1.2.map /s3", "V1.2.map"},
       // clang-format on
   };
   for (const auto& c : cases) EXPECT_EQ(MapNameFromCommand(c[0]), c[1]) << c[0];

@@ -84,7 +84,8 @@ TEST(NetworkConfig, PlayersStayWithinTwoToEight) {
   const std::string ini = dir.Path() + "Tarvolin.ini";
   const std::tuple<const char*, long, long> cases[] = {
       // clang-format off
-      {"", 1, 2}, {"", 9, 8}, {"", 8, 8}, {"", 2, 2}, {"NumPlayers=0", 3, 2}, {"NumPlayers=20", 3, 8}, {"NumPlayers=x", 3, 2},
+      {"", 1, 2}, {"", 9, 8}, {"", 8, 8}, {"", 2, 2},
+      {"NumPlayers=0", 3, 2}, {"NumPlayers=20", 3, 8}, {"NumPlayers=x", 3, 2},
       // clang-format on
   };
   for (const auto& [file, memory, shown] : cases) {
