@@ -69,8 +69,8 @@ TEST_F(ProgramInstall, WithoutFullDataTheSkillBoxIsDisabledForTheRun) {
 }
 
 // The first pass that finds the settings file makes the desktop shortcut
-// once, silently; the icon command makes it again with a beep. (What the
-// shortcut holds is the platform's rule.)
+// once, silently; the icon command makes it again with a beep. (How the
+// shortcut is written is the platform's rule.)
 TEST_F(ProgramInstall, TheDesktopShortcutIsMadeOnceByThePassesAndAgainOnRequest) {
   const std::string shortcut = Desktop() + "Tarvolin.desktop";
   fixture::MakeFolder(Desktop());
@@ -84,6 +84,10 @@ TEST_F(ProgramInstall, TheDesktopShortcutIsMadeOnceByThePassesAndAgainOnRequest)
   p.AddDesktopIcon();
   EXPECT_TRUE(fixture::Exists(shortcut));
   EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Information});
+  EXPECT_NE(fixture::ReadFile(shortcut).find("\nExec=" + dir.Path() + "Tarvolin\n"), std::string::npos);
+  executable = "/opt/tv/bin/Tarvolin";  // one installed program for many game folders: it names this one
+  Start().AddDesktopIcon();
+  EXPECT_NE(fixture::ReadFile(shortcut).find("\nExec=/opt/tv/bin/Tarvolin " + dir.Path() + "\n"), std::string::npos);
 }
 
 }  // namespace
