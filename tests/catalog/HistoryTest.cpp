@@ -1,3 +1,4 @@
+// The last fifteen user maps played, in [History] of the settings file.
 #include <gtest/gtest.h>
 
 #include "catalog/History.h"
@@ -7,153 +8,91 @@
 namespace tv {
 namespace {
 
+using Names = std::vector<std::string>;
+
 TEST(MapNameFromCommand, TakesTheMapFileNameOutOfTheMapPart) {
-  const struct {
-    const char* text;
-    const char* name;
-  } cases[] = {
-      {"-map Foo.map /s3", "Foo.map"},
-      {"-map Foo.map", "Foo.map"},
-      {"-MAP Foo.map /s3", "Foo.map"},
-      {"-music /home/ann/My Music/song.mid -map Foo.map /s3", "Foo.map"},
-      {"Foo.map", "Foo.map"},
+  // Names holding "-map" or more dots stay whole.
+  const char* const cases[][2] = {
+      // clang-format off
+      {"-map Foo.map /s3", "Foo.map"}, {"-map Foo.map", "Foo.map"}, {"-MAP Foo.map /s3", "Foo.map"},
+      {"-music /home/ann/My Music/song.mid -map Foo.map /s3", "Foo.map"}, {"Foo.map", "Foo.map"},
       {"FOO.MAP", "FOO.MAP"},
-      {"readme.txt and more", "readme.txt"},
-      {"Foobar", "Foo"},
-      {"-map Foobar /s3", "Foo"},
-      {"", ""},
-      {"-map ", ""},
-      // Names that hold "-map" or more dots stay whole.
-      {"Re-Mapped.map", "Re-Mapped.map"},
-      {"-map Re-Mapped.map /s3", "Re-Mapped.map"},
+      {"readme.txt and more", "readme.txt"}, {"Foobar", "Foo"}, {"-map Foobar /s3", "Foo"}, {"", ""}, {"-map ", ""},
+      {"Re-Mapped.map", "Re-Mapped.map"}, {"-map Re-Mapped.map /s3", "Re-Mapped.map"},
       {"-map V1.2.map /s3", "V1.2.map"},
+      // clang-format on
   };
-  for (const auto& c : cases) EXPECT_EQ(MapNameFromCommand(c.text), c.name) << c.text;
+  for (const auto& c : cases) EXPECT_EQ(MapNameFromCommand(c[0]), c[1]) << c[0];
 }
 
-class HistoryTest : public ::testing::Test {
- protected:
-  HistoryTest() : fs(dir.Path()), ini(dir.Path() + "Tarvolin.ini") {}
-
-  std::vector<std::string> Slots() {
-    const IniFile file(fs, ini);
-    std::vector<std::string> slots;
-    for (int i = 0; i < kHistorySlots; ++i) slots.push_back(file.ReadString("History", HistoryKey(i), "<none>"));
-    return slots;
+// Each case plays its maps on a settings file holding the given [History]
+// lines (keys by slot), and finds the fifteen slots as given ("-" for none).
+TEST(History, KeepsEachNameOnceInItsSlotAndDropsTheOldestWhenFull) {
+  Names full, fullAfter, sixteen;
+  std::string fullWithGap;
+  for (int i = 0; i < kHistorySlots; ++i) {
+    full.push_back("M" + std::to_string(i) + ".map");
+    if (i != 5) fullWithGap += HistoryKey(i) + "=M" + std::to_string(i) + ".map\r\n";
   }
-  static std::vector<std::string> Padded(std::vector<std::string> names) {
-    names.resize(kHistorySlots);
-    return names;
-  }
-  void Play(const std::string& map) { AddToHistory(fs, ini, "-map " + map + " /s3"); }
-
-  fixture::TempFolder dir;
-  FileSystem fs;
-  std::string ini;
-};
-
-TEST_F(HistoryTest, SixteenMapsLeaveTheLastFifteenOldestFirst) {
-  std::vector<std::string> expected;
-  for (int i = 1; i <= 16; ++i) {
-    Play("Map" + std::to_string(i) + ".map");
-    if (i > 1) expected.push_back("Map" + std::to_string(i) + ".map");
-  }
-  EXPECT_EQ(Slots(), expected);
-  EXPECT_EQ(ReadHistory(fs, ini), expected);
-}
-
-TEST_F(HistoryTest, EachAdditionWritesAllFifteenKeys) {
-  fixture::WriteFile(ini, "[Tarvolin]\r\nSkillLevel=2\r\n");
-  Play("Foo.map");
-  EXPECT_EQ(Slots(), Padded({"Foo.map"}));
-  const std::string text = fixture::ReadFile(ini);
-  std::size_t keys = 0;
-  for (std::size_t at = text.find("PlayedMaps["); at != std::string::npos; at = text.find("PlayedMaps[", at + 1))
-    ++keys;
-  EXPECT_EQ(keys, 15u);
-  EXPECT_EQ(IniFile(fs, ini).ReadString("Tarvolin", "SkillLevel", ""), "2");
-}
-
-TEST_F(HistoryTest, NamesAreComparedExactlyAndAReplayedMapKeepsItsPlace) {
+  for (int i = 1; i <= 16; ++i) sixteen.push_back("Map" + std::to_string(i) + ".map");
   const struct {
-    std::vector<std::string> played;
-    std::vector<std::string> slots;
+    const char* rule;
+    std::string file;
+    Names played, slots;
   } cases[] = {
-      {{"Foo.map", "FOO.MAP"}, {"Foo.map", "FOO.MAP"}},
-      {{"A.map", "B.map", "C.map", "B.map"}, {"A.map", "B.map", "C.map"}},
-      {{"A.map", "A.map"}, {"A.map"}},
+      {"sixteen maps leave the last fifteen, oldest first", "", sixteen, Names(sixteen.begin() + 1, sixteen.end())},
+      {"names are compared exactly", "", {"Foo.map", "FOO.MAP"}, {"Foo.map", "FOO.MAP"}},
+      {"a replayed map keeps its place",
+       "",
+       {"A.map", "B.map", "C.map", "B.map", "A.map"},
+       {"A.map", "B.map", "C.map"}},
+      {"a full history replaying its oldest keeps everything", "",
+       [&] {
+         Names n = full;
+         n.push_back("M0.map");
+         return n;
+       }(),
+       full},
+      {"a gap is filled first; a stored command reads as its map",
+       "PlayedMaps[0]=A.map\r\nPlayedMaps[2]=-map C.map /s3\r\nPlayedMaps[4]=E.map\r\n",
+       {"C.map", "F.map"},
+       {"A.map", "F.map", "C.map", "", "E.map"}},
+      // A replay rewrites only its own key ("-": none), a stored command as its map's name.
+      {"a replay",
+       "PlayedMaps[1]=-map C.map /s3\r\n",
+       {"C.map"},
+       {"-", "C.map", "-", "-", "-", "-", "-", "-", "-", "-", "-", "-", "-", "-", "-"}},
+      {"a full history with a gap drops the oldest and fills the gap",
+       fullWithGap,
+       {"New.map"},
+       {"M1.map", "M2.map", "M3.map", "M4.map", "New.map", "M6.map", "M7.map", "M8.map", "M9.map", "M10.map", "M11.map",
+        "M12.map", "M13.map", "M14.map", ""}},
   };
   for (const auto& c : cases) {
-    fixture::TempFolder folder;
-    const std::string path = folder.Path() + "Tarvolin.ini";
-    for (const std::string& map : c.played) AddToHistory(fs, path, "-map " + map + " /s3");
-    EXPECT_EQ(ReadHistory(fs, path), c.slots);
+    fixture::TempFolder dir;
+    FileSystem fs(dir.Path());
+    const std::string ini = dir.Path() + "Tarvolin.ini";
+    fixture::WriteFile(ini, "[Tarvolin]\r\nSkillLevel=2\r\n[History]\r\n" + c.file);
+    for (std::size_t i = 0; i < c.played.size(); ++i)  // a host or join game carries no skill, a single one music
+      AddToHistory(fs, ini, (i % 2 ? "-map " : "-music /m/My Song.mid -map ") + c.played[i] + (i % 3 ? " /s3" : ""));
+    Names slots = c.slots, read;
+    slots.resize(kHistorySlots);
+    const IniFile file(fs, ini);
+    for (int i = 0; i < kHistorySlots; ++i) read.push_back(file.ReadString("History", HistoryKey(i), "-"));
+    EXPECT_EQ(read, slots) << c.rule;  // every addition writes all fifteen keys
+    Names listed;
+    for (const std::string& s : slots)
+      if (!s.empty() && s != "-") listed.push_back(s);
+    EXPECT_EQ(ReadHistory(fs, ini), listed) << c.rule;
+    EXPECT_EQ(file.ReadString("Tarvolin", "SkillLevel", ""), "2") << c.rule;
   }
 }
 
-TEST_F(HistoryTest, FullHistoryReplayingItsOldestKeepsEverything) {
-  for (int i = 1; i <= 15; ++i) Play("Map" + std::to_string(i) + ".map");
-  Play("Map1.map");
-  EXPECT_EQ(Slots().front(), "Map1.map");
-  EXPECT_EQ(Slots().back(), "Map15.map");
-}
-
-TEST_F(HistoryTest, MusicPrefixStillRecordsTheMapName) {
-  AddToHistory(fs, ini, "-music /home/ann/Music/song.mid -map Foo.map /s3");
-  AddToHistory(fs, ini, "-map Bar.map");  // a host or join game carries no skill
-  EXPECT_EQ(ReadHistory(fs, ini), (std::vector<std::string>{"Foo.map", "Bar.map"}));
-}
-
-TEST_F(HistoryTest, AnEmptyCommandChangesNothing) {
-  AddToHistory(fs, ini, "");
-  EXPECT_FALSE(fixture::Exists(ini));
-}
-
-TEST_F(HistoryTest, AHandEditedFileWithGapsFillsTheFirstGap) {
-  fixture::WriteFile(ini,
-                     "[History]\r\nPlayedMaps[0]=A.map\r\nPlayedMaps[2]=-map C.map /s3\r\nPlayedMaps[4]=E.map\r\n");
-  EXPECT_EQ(ReadHistory(fs, ini), (std::vector<std::string>{"A.map", "C.map", "E.map"}));
-  // A stored command is read as its map name; a replay rewrites only its own key.
-  Play("C.map");
-  EXPECT_EQ(Slots()[1], "<none>");
-  EXPECT_EQ(Slots()[2], "C.map");
-  Play("F.map");
-  EXPECT_EQ(Slots(), Padded({"A.map", "F.map", "C.map", "", "E.map"}));
-}
-
-TEST_F(HistoryTest, AFullHistoryWithAGapDropsTheOldestAndFillsTheGap) {
-  std::string text = "[History]\r\n";
-  for (int i = 0; i < kHistorySlots; ++i)
-    if (i != 5) text += HistoryKey(i) + "=M" + std::to_string(i) + ".map\r\n";
-  fixture::WriteFile(ini, text);
-  Play("New.map");
-  const std::vector<std::string> slots = Slots();
-  EXPECT_EQ(slots[0], "M1.map");
-  EXPECT_EQ(slots[4], "New.map");
-  EXPECT_EQ(slots[13], "M14.map");
-  EXPECT_EQ(slots[14], "");
-}
-
-TEST(HistoryOpinion, LooksTheNameUpInTheMapListUpToItsFirstEmptyName) {
-  const std::vector<std::string> maps = {"Foo.map", "Bar.map", "", "Late.map"};
-  const auto opinionOf = [](const std::string& map) { return map == "Foo.map" ? 13L : 2L; };
-  const struct {
-    const char* name;
-    long opinion;
-  } cases[] = {{"Foo.map", 13}, {"FOO.MAP", 13}, {"Bar.map", 2}, {"Late.map", 0}, {"Nope.map", 0}};
-  for (const auto& c : cases) EXPECT_EQ(HistoryOpinion(maps, c.name, opinionOf), c.opinion) << c.name;
-}
-
-TEST(HistoryColour, OpinionsOneToFourHaveTheirColoursAndTheRestSilver) {
-  const Rgb silver{192, 192, 192};
-  const struct {
-    long opinion;
-    Rgb colour;
-  } cases[] = {
-      {0, silver}, {1, {0, 255, 0}}, {2, {0, 0, 255}}, {3, {255, 0, 0}}, {4, {255, 0, 255}},
-      {5, silver}, {6, silver},      {8, silver},      {13, silver},     {-1, silver},
-  };
-  for (const auto& c : cases) EXPECT_EQ(HistoryColour(c.opinion), c.colour) << c.opinion;
+TEST(History, AnEmptyCommandChangesNothing) {
+  fixture::TempFolder dir;
+  FileSystem fs(dir.Path());
+  AddToHistory(fs, dir.Path() + "Tarvolin.ini", "");
+  EXPECT_FALSE(fixture::Exists(dir.Path() + "Tarvolin.ini"));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// Saved games read from the game's files: titles, slots, the newest mark.
+// Saved games read from the game's files: titles, slots, the newest mark;
+// files cut short or empty give what their bytes hold and are not listed.
 #include <gtest/gtest.h>
 
 #include "catalog/SavedGames.h"
@@ -11,17 +12,21 @@ namespace {
 TEST(SavedGames, TheTitleIsUpToThirtyTwoBytesAtTheEnginesOffset) {
   fixture::TempFolder dir;
   FileSystem fs(dir.Path());
+  const std::string at49 = fixture::SavedGameBytes("Hollywood", 49);
   const struct {
     std::string bytes;
     std::uint64_t offset;
-    const char* title;
+    std::string title;
   } cases[] = {
       {fixture::SavedGameBytes("Hollywood", 26), 26, "Hollywood"},
-      {fixture::SavedGameBytes("Hollywood", 49), 49, "Hollywood"},
-      {fixture::SavedGameBytes("Hollywood", 49), 26, "HHHHHHHHHHHHHHHHHHHHHHHHollywood"},  // the wrong offset
-      {fixture::SavedGameBytes(std::string(32, 'T'), 26), 26, "TTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTT"},
+      {at49, 49, "Hollywood"},
+      {at49, 26, std::string(23, 'H') + "Hollywood"},  // the wrong offset
+      {fixture::SavedGameBytes(std::string(32, 'T'), 26), 26, std::string(32, 'T')},
       {fixture::SavedGameBytes("", 26), 26, ""},
-      {std::string(30, 'H'), 26, "HHHH"},  // a short file gives what it has
+      {std::string(30, 'H'), 26, "HHHH"},  // a file cut inside its title gives what it has
+      {at49.substr(0, 53), 49, "Holl"},
+      {at49.substr(0, 49), 49, ""},
+      {at49.substr(0, 20), 26, ""},
       {"", 26, ""},
   };
   for (const auto& c : cases) {
@@ -32,15 +37,12 @@ TEST(SavedGames, TheTitleIsUpToThirtyTwoBytesAtTheEnginesOffset) {
 }
 
 TEST(SavedGames, TheSlotIsTheNumberInTheFileName) {
-  const struct {
-    const char* name;
-    std::optional<int> slot;
-  } cases[] = {
+  const std::pair<const char*, std::optional<int>> cases[] = {
       {"game0.sav", 0}, {"game9.sav", 9},  {"egam3.sav", 3},           {"GAME7.SAV", 7},   {"game12.sav", 12},
       {"game.sav", {}}, {"gamex.sav", {}}, {"game01.sav", {}},         {"game-1.sav", {}}, {"game1a.sav", {}},
       {"game1.sa", {}}, {"gam.sav", {}},   {"game9999999999.sav", {}},
   };
-  for (const auto& c : cases) EXPECT_EQ(SavedGameSlot(c.name), c.slot) << c.name;
+  for (const auto& [name, slot] : cases) EXPECT_EQ(SavedGameSlot(name), slot) << name;
 }
 
 TEST(SavedGames, PackedTimesHaveTwoSecondSteps) {
@@ -59,23 +61,21 @@ TEST(SavedGames, TheNewestListedFileIsMarked) {
     std::vector<std::tuple<const char*, const char*, std::time_t>> files;  // name, title, time
     Entries entries;
   } cases[] = {
+      // clang-format off
       {"the last written",
        {{"game0.sav", "A", t}, {"game1.sav", "B", t + 10}, {"game2.sav", "C", t + 60}, {"game3.sav", "D", t + 20}},
        {{"A", 0}, {"B", 1}, {"C ***", 2}, {"D", 3}}},
-      {"of equal times the lower slot",
-       {{"game0.sav", "A", t}, {"game1.sav", "B", t + 9}, {"game2.sav", "C", t + 9}},
+      {"of equal times the lower slot", {{"game0.sav", "A", t}, {"game1.sav", "B", t + 9}, {"game2.sav", "C", t + 9}},
        {{"A", 0}, {"B ***", 1}, {"C", 2}}},
-      {"times within two seconds are equal",
-       {{"game1.sav", "B", t + 1}, {"game2.sav", "C", t}},
+      {"times within two seconds are equal", {{"game1.sav", "B", t + 1}, {"game2.sav", "C", t}},
        {{"B ***", 1}, {"C", 2}}},
       {"a gap keeps each file's slot", {{"game0.sav", "A", t}, {"game2.sav", "C", t + 60}}, {{"A", 0}, {"C ***", 2}}},
-      {"a save without title has no entry",
-       {{"game0.sav", "A", t}, {"game1.sav", "", t}, {"game2.sav", "C", t}},
+      {"a save without title has no entry", {{"game0.sav", "A", t}, {"game1.sav", "", t}, {"game2.sav", "C", t}},
        {{"A ***", 0}, {"C", 2}}},
       {"a newest save without title marks nothing", {{"game0.sav", "A", t}, {"game1.sav", "", t + 60}}, {{"A", 0}}},
-      {"names the game never writes are no saves",
-       {{"game0.sav", "A", t}, {"gamebak.sav", "X", t + 60}},
+      {"names the game never writes are no saves", {{"game0.sav", "A", t}, {"gamebak.sav", "X", t + 60}},
        {{"A ***", 0}}},
+      // clang-format on
   };
   for (const auto& c : cases) {
     fixture::TempFolder dir;
@@ -84,6 +84,9 @@ TEST(SavedGames, TheNewestListedFileIsMarked) {
       fixture::WriteSavedGame(dir.Path() + name, title, time);
       listing.push_back(name);
     }
+    fixture::WriteFile(dir.Path() + "game7.sav", "cut before its title");  // never listed
+    fixture::SetFileTime(dir.Path() + "game7.sav", t - 60);
+    listing.push_back("game7.sav");
     FileSystem fs(dir.Path());
     Entries got;
     for (const SavedGameEntry& e : ReadSavedGames(fs, dir.Path(), listing, 26)) got.emplace_back(e.text, e.slot);

@@ -30,53 +30,41 @@ fixture::Installation Generated() {
   fixture::Installation inst;
   inst.gameData = 0;
   for (int i = 0; i < 12; ++i) {
-    const std::string base = "Tc" + std::to_string(10 + i);
-    inst.tcs.push_back({.base = base,
-                        .archive = i % 2 ? fixture::Archive::Zip : fixture::Archive::Grp,
-                        .levels = {base + "a"},
-                        .script = i % 3 != 0,
-                        .ownMap = i % 4 == 0,
-                        .dataSize = 12000 + 3000 * std::size_t(i % 3),
-                        .namesLast = i % 5 == 0,
-                        .settings = {}});
-    if (i % 6 == 0) inst.textFiles.push_back({"Games/" + base + ".bat", {"duke3d -x" + base + ".con -h" + base + ".def"}});
+    const std::string b = "Tc" + std::to_string(10 + i);
+    // clang-format off
+    inst.tcs.push_back({.base = b, .archive = i % 2 ? fixture::Archive::Zip : fixture::Archive::Grp,
+                        .levels = {b + "a"}, .script = i % 3 != 0, .ownMap = i % 4 == 0,
+                        .dataSize = 12000 + 3000 * std::size_t(i % 3), .namesLast = i % 5 == 0, .settings = {}});
+    // clang-format on
+    if (i % 6 == 0) inst.textFiles.push_back({"Games/" + b + ".bat", {"duke3d -x" + b + ".con -h" + b + ".def"}});
   }
   return inst;
 }
 
-// A start's answers for every group file of the Games folder.
-Results Scan(FileSystem& fs, GroupScanCache& scans, const std::string& games) {
-  Results results;
-  const TcFolder folder(fs, games);
-  for (const std::string& name : fs.List(games, kGroupFilePatterns))
-    results.push_back(FindInTC(fs, scans, folder, name, {".con", ".def", ".map"}));
-  results.push_back(fs.List(games, kGroupFilePatterns));
-  scans.Sweep();
-  scans.Store();
-  return results;
-}
-
+// Program starts in one folder: each answers for every group file of the Games folder.
 struct Starts {
   explicit Starts(const std::string& folder)
       : root(folder), games(folder + "Games/"), cache(folder + "cache/tarvolin/") {}
-  // A program start with the cache: its answers, and how many files it read.
-  std::pair<Results, std::size_t> Cached(WriteFaultHook hook = {}) {
+  // Answers and the number of files read; with the cache, its clock and write faults.
+  std::pair<Results, std::size_t> Start(bool cached, WriteFaultHook hook = {},
+                                        std::function<std::time_t()> now = Later) {
     FileSystem fs(root);
     GroupScanCache scans;
-    scans.KeepIn(cache, root, Later);
+    if (cached) scans.KeepIn(cache, root, std::move(now));
     scans.SetWriteFaultHook(std::move(hook));
-    Results results = Scan(fs, scans, games);
+    Results results;
+    const TcFolder folder(fs, games);
+    for (const std::string& name : fs.List(games, kGroupFilePatterns))
+      results.push_back(FindInTC(fs, scans, folder, name, {".con", ".def", ".map"}));
+    results.push_back(fs.List(games, kGroupFilePatterns));
+    scans.Sweep();
+    scans.Store();
     return {results, scans.FilesRead()};
   }
-  Results Fresh() {
-    FileSystem fs(root);
-    GroupScanCache scans;
-    return Scan(fs, scans, games);
-  }
+  Results Fresh() { return Start(false).first; }
   std::string CacheFile() const {
     GroupScanCache scans;
-    scans.KeepIn(cache, root);
-    return scans.CacheFile();
+    return scans.KeepIn(cache, root), scans.CacheFile();
   }
   std::string root, games, cache;
 };
@@ -100,54 +88,35 @@ TEST(ScanCache, ARestartAnswersAsAFreshScan) {
   // Every change also moves the file time, so that it cannot hide in the
   // time tick of the read before it (that case has a test of its own).
   const auto stamp = [&](const std::string& name) { fixture::SetFileTime(g + name, time += 60); };
-  const auto swapNames = [&](const std::string& a, const std::string& b) {
-    std::rename((g + a).c_str(), (g + "swap").c_str());
-    std::rename((g + b).c_str(), (g + a).c_str());
-    std::rename((g + "swap").c_str(), (g + b).c_str());
-  };
-  const struct {
-    const char* change;
-    std::function<void()> make;
-  } steps[] = {
+  const auto move = [&](const std::string& a, const std::string& b) { std::rename((g + a).c_str(), (g + b).c_str()); };
+  // clang-format off
+  const std::pair<const char*, std::function<void()>> steps[] = {
       {"first start", [] {}},
       {"no change", [] {}},
       {"a map's name changed in place, same size",
-       [&] {
-         Overwrite(g + "Tc14.grp", "TC14.MAP", "TC14.XYZ");
-         stamp("Tc14.grp");
-       }},
+       [&] { Overwrite(g + "Tc14.grp", "TC14.MAP", "TC14.XYZ"), stamp("Tc14.grp"); }},
       {"a zip's script renamed in place",
-       [&] {
-         Overwrite(g + "Tc17.zip", "TC17.CON", "TC17.COX");
-         stamp("Tc17.zip");
-       }},
-      {"replaced by another archive",
-       [&] {
+       [&] { Overwrite(g + "Tc17.zip", "TC17.CON", "TC17.COX"), stamp("Tc17.zip"); }},
+      {"replaced by another archive", [&] {
          fixture::WriteZip(g + "new.zip", {{"TC11.DEF", fixture::FillerBytes(12000)}});
-         std::rename((g + "new.zip").c_str(), (g + "Tc11.zip").c_str());
-         stamp("Tc11.zip");
-       }},
-      {"two archives swapped names", [&] { swapNames("Tc12.grp", "Tc14.grp"); }},
-      {"renamed", [&] { std::rename((g + "Tc15.zip").c_str(), (g + "Tc45.zip").c_str()); }},
-      {"renamed back, touched", [&] {
-         std::rename((g + "Tc45.zip").c_str(), (g + "Tc15.zip").c_str());
-         stamp("Tc15.zip");
-       }},
+         move("new.zip", "Tc11.zip"), stamp("Tc11.zip"); }},
+      {"two archives swapped names",
+       [&] { move("Tc12.grp", "swap"), move("Tc14.grp", "Tc12.grp"), move("swap", "Tc14.grp"); }},
+      {"renamed", [&] { move("Tc15.zip", "Tc45.zip"); }},
+      {"renamed back, touched", [&] { move("Tc45.zip", "Tc15.zip"), stamp("Tc15.zip"); }},
       {"touched", [&] { stamp("Tc16.grp"); }},
-      {"a batch file changed", [&] {
-         fixture::WriteFile(g + "Tc16.bat", "duke3d -xtc16.con");
-         stamp("Tc16.bat");
-       }},
+      {"a batch file changed", [&] { fixture::WriteFile(g + "Tc16.bat", "duke3d -xtc16.con"), stamp("Tc16.bat"); }},
       {"a batch file removed", [&] { std::remove((g + "Tc10.bat").c_str()); }},
       {"an archive removed", [&] { std::remove((g + "Tc17.zip").c_str()); }},
       {"no change again", [] {}},
   };
-  for (const auto& s : steps) {
-    s.make();
-    const auto [cached, read] = starts.Cached();
-    EXPECT_EQ(cached, starts.Fresh()) << s.change;
-    if (std::string(s.change).starts_with("no change")) {
-      EXPECT_EQ(read, 0u) << s.change;
+  // clang-format on
+  for (const auto& [change, make] : steps) {
+    make();
+    const auto [cached, read] = starts.Start(true);
+    EXPECT_EQ(cached, starts.Fresh()) << change;
+    if (std::string(change).starts_with("no change")) {
+      EXPECT_EQ(read, 0u) << change;
     }
   }
 }
@@ -156,86 +125,66 @@ TEST(ScanCache, AFileChangedJustBeforeItWasReadIsReadAgainNextStart) {
   fixture::TempFolder dir;
   fixture::WriteFile(dir.Path() + "Games/Mytc.grp", fixture::GroupFileBytes({{"MYTC.CON", "x"}}));
   Starts starts(dir.Path());
-  const auto start = [&] {
-    FileSystem fs(dir.Path());
-    GroupScanCache scans;
-    scans.KeepIn(starts.cache, dir.Path());  // the real clock: the file is new
-    Scan(fs, scans, starts.games);
-    return scans.FilesRead();
-  };
-  EXPECT_EQ(start(), 1u);
-  EXPECT_EQ(start(), 1u);
-  EXPECT_EQ(starts.Cached().second, 1u);
-  EXPECT_EQ(starts.Cached().second, 0u);
+  const auto now = [] { return std::time(nullptr); };  // the real clock: the file is new
+  EXPECT_EQ(starts.Start(true, {}, now).second, 1u);
+  EXPECT_EQ(starts.Start(true, {}, now).second, 1u);
+  EXPECT_EQ(starts.Start(true).second, 1u);
+  EXPECT_EQ(starts.Start(true).second, 0u);
 }
 
 TEST(ScanCache, ADamagedOrUnusableCacheIsNeverTrusted) {
   using Damage = std::function<void(const std::string& file, const std::string& root)>;
-  const auto rewrite = [](const std::string& file, std::function<void(std::string&)> edit) {
-    std::string bytes = fixture::ReadFile(file);
-    edit(bytes);
-    std::remove(file.c_str());
-    fixture::WriteFile(file, bytes);
+  const auto edit = [](std::function<void(std::string&)> change) -> Damage {
+    return [change](const std::string& file, const std::string&) {
+      std::string bytes = fixture::ReadFile(file);
+      change(bytes);
+      std::remove(file.c_str());
+      fixture::WriteFile(file, bytes);
+    };
   };
   const auto failOpen = [](WriteStage stage, const std::string&) { return stage == WriteStage::Open; };
+  // clang-format off
   const struct {
     const char* damage;
     Damage make;
     bool rebuilt = true;  // the next start finds a sound cache again
     WriteFaultHook hook = {};
   } cases[] = {
-      {"truncated", [&](auto& f, auto&) { rewrite(f, [](std::string& b) { b.resize(b.size() / 2); }); }},
-      {"one byte short", [&](auto& f, auto&) { rewrite(f, [](std::string& b) { b.pop_back(); }); }},
-      {"empty", [&](auto& f, auto&) { rewrite(f, [](std::string& b) { b.clear(); }); }},
-      {"an answer's bit flipped", [&](auto& f, auto&) { rewrite(f, [](std::string& b) { b.back() ^= 1; }); }},
-      {"another version", [&](auto& f, auto&) { rewrite(f, [](std::string& b) { b[8] ^= 2; }); }},
-      {"bytes of another program", [&](auto& f, auto&) { rewrite(f, [](std::string& b) { b = "[Cache]\nx=1\n"; }); }},
-      {"another program folder's cache",
-       [&](auto& f, auto& root) {
+      {"truncated", edit([](std::string& b) { b.resize(b.size() / 2); })},
+      {"one byte short", edit([](std::string& b) { b.pop_back(); })},
+      {"empty", edit([](std::string& b) { b.clear(); })},
+      {"an answer's bit flipped", edit([](std::string& b) { b.back() ^= 1; })},
+      {"another version", edit([](std::string& b) { b[8] ^= 2; })},
+      {"bytes of another program", edit([](std::string& b) { b = "[Cache]\nx=1\n"; })},
+      {"another program folder's cache", [](auto& f, auto& root) {
          GroupScanCache other;
          other.KeepIn(root + "cache/tarvolin/", root + "elsewhere/", Later);
          FileSystem fs(root);
          other.Contains(fs, root + "Games/Tc10.grp", ScanKind::Group, {"tc10.con"});
          other.Store();
-         std::rename(other.CacheFile().c_str(), f.c_str());
-       }},
-      {"a FIFO in its place",
-       [](auto& f, auto&) {
-         std::remove(f.c_str());
-         ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0);
-       }},
-      {"a link to a sound cache in its place",
-       [](auto& f, auto& root) {
+         std::rename(other.CacheFile().c_str(), f.c_str()); }},
+      {"a FIFO in its place", [](auto& f, auto&) { std::remove(f.c_str());
+         ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }},
+      {"a link to a sound cache in its place", [](auto& f, auto& root) {
          std::rename(f.c_str(), (root + "copy").c_str());
-         ASSERT_EQ(::symlink((root + "copy").c_str(), f.c_str()), 0);
-       }},
-      {"a folder in its place",
-       [](auto& f, auto&) {
-         std::remove(f.c_str());
-         fixture::MakeFolder(f);
-       },
-       false},
-      {"a cache folder that cannot be made",
-       [](auto&, auto& root) {
-         std::filesystem::remove_all(root + "cache");
-         fixture::WriteFile(root + "cache", "");
-       },
-       false},
+         ASSERT_EQ(::symlink((root + "copy").c_str(), f.c_str()), 0); }},
+      {"a folder in its place", [](auto& f, auto&) { std::remove(f.c_str()), fixture::MakeFolder(f); }, false},
+      {"a cache folder that cannot be made", [](auto&, auto& root) {
+         std::filesystem::remove_all(root + "cache"), fixture::WriteFile(root + "cache", ""); }, false},
       {"an unwritable cache folder", [](auto& f, auto&) { std::remove(f.c_str()); }, false, failOpen},
   };
+  // clang-format on
   for (const auto& c : cases) {
     fixture::TempFolder dir;
     fixture::MakeInstallation(dir.Path(), Generated());
     Starts starts(dir.Path());
     const Results fresh = starts.Fresh();
-    const std::size_t all = starts.Cached().second;
+    const std::size_t all = starts.Start(true).second;
     c.make(starts.CacheFile(), dir.Path());
-    EXPECT_EQ(starts.Cached(c.hook), std::make_pair(fresh, all)) << c.damage;
-    EXPECT_EQ(starts.Cached(c.hook).second, c.rebuilt ? 0 : all) << c.damage;
+    EXPECT_EQ(starts.Start(true, c.hook), std::make_pair(fresh, all)) << c.damage;
+    EXPECT_EQ(starts.Start(true, c.hook).second, c.rebuilt ? 0 : all) << c.damage;
     struct stat st {};
-    if (c.rebuilt) {
-      EXPECT_TRUE(::lstat(starts.CacheFile().c_str(), &st) == 0 && S_ISREG(st.st_mode)) << c.damage;
-    }
+    EXPECT_EQ(::lstat(starts.CacheFile().c_str(), &st) == 0 && S_ISREG(st.st_mode), c.rebuilt) << c.damage;
   }
 }
 
@@ -243,11 +192,10 @@ TEST(ScanCache, LevelNamesAreReadOnceWhileTheirFileIsUnchanged) {
   fixture::TempFolder dir;
   const std::string zip = dir.Path() + "Games/Mytc.zip";
   fixture::WriteFile(zip, "a E1L1.map E1L2.map");
-  const std::string cache = dir.Path() + "cache/";
   int reads = 0;
   const auto start = [&](bool pass) {
     GroupScanCache scans;
-    scans.KeepIn(cache, dir.Path(), Later);
+    scans.KeepIn(dir.Path() + "cache/", dir.Path(), Later);
     const std::vector<std::string> names = scans.LevelNames(zip, [&] {
       ++reads;
       return LevelNamesInZip(fixture::ReadFile(zip));
@@ -272,32 +220,33 @@ TEST(ScanCache, TheFolderKeepsTheCachesOfTheInstallationsStartedLast) {
   fixture::TempFolder dir;
   fixture::WriteFile(dir.Path() + "Games/Mytc.grp", "mytc.con");
   Starts starts(dir.Path());
+  std::vector<std::string> expected = {"notes.txt", starts.CacheFile().substr(starts.cache.size())};
   for (int i = 0; i < 40; ++i) {
-    fixture::WriteFile(starts.cache + "scans-" + std::to_string(100 + i) + ".cache", "x");
-    fixture::SetFileTime(starts.cache + "scans-" + std::to_string(100 + i) + ".cache", 1600000000 + i);
+    const std::string name = "scans-" + std::to_string(100 + i) + ".cache";
+    fixture::WriteFile(starts.cache + name, "x");
+    fixture::SetFileTime(starts.cache + name, 1600000000 + i);
+    if (i >= 9) expected.push_back(name);
   }
   fixture::WriteFile(starts.cache + "notes.txt", "not a cache");
-  starts.Cached();
+  starts.Start(true);
   std::vector<std::string> left;
   for (const auto& entry : std::filesystem::directory_iterator(starts.cache)) left.push_back(entry.path().filename());
   std::sort(left.begin(), left.end());
-  std::vector<std::string> expected = {"notes.txt"};
-  for (int i = 9; i < 40; ++i) expected.push_back("scans-" + std::to_string(100 + i) + ".cache");
-  expected.push_back(starts.CacheFile().substr(starts.cache.size()));
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(left, expected);
 }
 
 TEST(ScanCache, LivesInTheUsersCacheFolder) {
-  const struct {
-    const char *xdgCacheHome, *home, *folder;
-  } cases[] = {
-      {"/x/cache", "/home/p", "/x/cache/tarvolin/"}, {"/x/cache/", "/home/p", "/x/cache/tarvolin/"},
-      {nullptr, "/home/p", "/home/p/.cache/tarvolin/"}, {"", "/home/p/", "/home/p/.cache/tarvolin/"},
-      {"relative", "/home/p", "/home/p/.cache/tarvolin/"}, {nullptr, nullptr, ""}, {"", "relative", ""},
+  const char* const cases[][3] = {
+      {"/x/cache", "/home/p", "/x/cache/tarvolin/"},
+      {"/x/cache/", "/home/p", "/x/cache/tarvolin/"},
+      {nullptr, "/home/p", "/home/p/.cache/tarvolin/"},
+      {"", "/home/p/", "/home/p/.cache/tarvolin/"},
+      {"relative", "/home/p", "/home/p/.cache/tarvolin/"},
+      {nullptr, nullptr, ""},
+      {"", "relative", ""},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(CacheFolderOf(c.xdgCacheHome, c.home), c.folder) << (c.xdgCacheHome ? c.xdgCacheHome : "(unset)");
+  for (const auto& c : cases) EXPECT_EQ(CacheFolderOf(c[0], c[1]), c[2]) << (c[0] ? c[0] : "(unset)");
 }
 
 }  // namespace

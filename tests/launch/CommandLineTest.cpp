@@ -1,6 +1,6 @@
+// The pieces of the game's parameters: whole arguments, and the text made of
+// them. The program folder has a space in its path: nothing may be quoted.
 #include <gtest/gtest.h>
-
-#include <vector>
 
 #include "fixture/Fixture.h"
 #include "launch/CommandLine.h"
@@ -8,58 +8,41 @@
 namespace tv {
 namespace {
 
-// A program folder with a space in its path: nothing may be quoted.
-class CommandLineTest : public ::testing::Test {
- protected:
-  CommandLineTest() : programFolder(dir.Path() + "Duke 3D/"), fs(programFolder) {
-    fixture::MakeFolder(programFolder + "Maps");
-    fixture::MakeFolder(programFolder + "Games");
-  }
-  void Put(const std::string& relative) { fixture::WriteFile(programFolder + relative, "x"); }
+using Args = std::vector<std::string>;
 
-  fixture::TempFolder dir;
-  std::string programFolder;
-  FileSystem fs;
-};
-
-TEST_F(CommandLineTest, PiecesAreWrittenExactlyWithTheirSpaces) {
-  const std::string pf = programFolder;
+// The text keeps each piece's spaces; the game gets whole arguments, no empty ones.
+TEST(GameLine, PiecesKeepTheirSpacesInTheTextAndAreWholeArguments) {
   const struct {
     GameLine piece;
-    std::string expected;
+    std::string text;
+    Args arguments;
   } cases[] = {
-      {MapFolderSwitch(pf, "Maps3"), "-j" + pf + "Maps3 "},
-      {TcFolderSwitch(pf), "-j" + pf + "Games "},
-      {MapSwitch("Foo.map"), "-map Foo.map"},
-      {SkillSwitch("4"), " /s4"},
-      {MusicPrefix("/m/My Song.mid"), "-music /m/My Song.mid "},
-      {NoMonstersSwitch(true), " -m"},
-      {NoMonstersSwitch(false), ""},
-      {SavedGameSlotSwitch(7), " /7"},
-      {TcMapSwitch("E1L1.map"), " -map E1L1.map"},
+      // clang-format off
+      {MapFolderSwitch("/g/Duke 3D/", "Maps3") + MapSwitch("My Foo.map"), "-j/g/Duke 3D/Maps3 -map My Foo.map",
+       {"-j/g/Duke 3D/Maps3", "-map", "My Foo.map"}},
+      {MusicPrefix("/m/My Song.mid") + NoMonstersSwitch(false) + SavedGameSlotSwitch(7), "-music /m/My Song.mid  /7",
+       {"-music", "/m/My Song.mid", "/7"}},
+      {GameLine::OwnSwitches("  -v2  -l05 "), "  -v2  -l05 ", {"-v2", "-l05"}},
+      {GameLine::OwnSwitches("  "), "  ", {}},
+      {GameLine::Argument("", 0, 1) + GameLine::Argument("a b", 2), "   a b", {"a b"}},
+      {NoMonstersSwitch(false), "", {}},
+      // clang-format on
   };
-  for (const auto& c : cases) EXPECT_EQ(c.piece.Text(), c.expected);
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.piece.Text(), c.text);
+    EXPECT_EQ(c.piece.Arguments(), c.arguments) << c.text;
+    EXPECT_EQ(c.piece.Empty(), c.text.empty()) << c.text;
+  }
 }
 
-TEST_F(CommandLineTest, SkillBoxTextGivesItsDigitAndAnythingElseThree) {
-  const struct {
-    const char* box;
-    const char* skill;
-  } cases[] = {
-      {"Skill Level 1", "1"},
-      {"Skill Level 2", "2"},
-      {"Skill Level 3", "3"},
-      {"Skill Level 4", "4"},
-      {"Skill Level 5", "3"},
-      {"skill level 1", "3"},
-      {"", "3"},
-      {"Skill Level 1 ", "3"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(SkillLevelFromBox(c.box), c.skill) << c.box;
-  EXPECT_EQ(SkillBoxText("2"), "Skill Level 2");
+TEST(SkillBox, ItsTextGivesItsDigitAndAnythingElseThree) {
+  const char* const cases[][2] = {{"Skill Level 1", "1"}, {"Skill Level 4", "4"},  {"Skill Level 5", "3"},
+                                  {"skill level 1", "3"}, {"Skill Level 1 ", "3"}, {"", "3"}};
+  for (const auto& c : cases) EXPECT_EQ(SkillLevelFromBox(c[0]), c[1]) << c[0];
+  EXPECT_EQ(SkillLevelFromBox(SkillBoxText("2")), "2");
 }
 
-TEST_F(CommandLineTest, MapExtrasComeFromTheFilesBesideTheMap) {
+TEST(MapExtras, ComeFromTheFilesBesideTheMapOnly) {
   const struct {
     const char* map;
     std::vector<std::string> beside;  // in the map folder
@@ -70,12 +53,9 @@ TEST_F(CommandLineTest, MapExtrasComeFromTheFilesBesideTheMap) {
       {"Foo.map", {"Foo.gam"}, " -xFoo.gam "},
       {"FOO.MAP", {"FOO.CON"}, " -xFOO.con "},
       {"Foo.Map", {"Foo.con"}, " -xFoo.con "},
-      // Without ".map" the whole name, lower-cased, is the base.
-      {"Foo", {"Foo.con"}, " -xfoo.con "},
-      // Files are matched without regard to letter case; the switch keeps the map's case.
-      {"Foo.map", {"fOO.CON"}, " -xFoo.con "},
-      // A group switch left last gets its closing space, so the map switch after it stays apart.
-      {"Foo.map", {"Foo.grp"}, " -gFoo.grp "},
+      {"Foo", {"Foo.con"}, " -xfoo.con "},      // without ".map" the whole name, lower-cased, is the base
+      {"Foo.map", {"fOO.CON"}, " -xFoo.con "},  // files found whatever their case; the map's case stays
+      {"Foo.map", {"Foo.grp"}, " -gFoo.grp "},  // a group switch left last keeps the map switch apart
       {"Foo.map", {"Foo.grp", "Foo.zip"}, " -gFoo.zip "},
       {"Foo.map", {"Foo_hrp.zip", "Foo.def"}, " -gFoo_hrp.zip "},
       {"Foo.map", {"Foo_hrp.zip", "Foo.grp"}, " -gFoo_hrp.zip -gFoo.grp "},
@@ -83,27 +63,25 @@ TEST_F(CommandLineTest, MapExtrasComeFromTheFilesBesideTheMap) {
       {"Foo.map", {"Foo.def"}, " -hFoo.def "},
       {"Foo.map", {"Foo.grp", "Foo.def", "Foo.con", "Foo.gam"}, " -gFoo.grp -hFoo.def  -xFoo.con  -xFoo.gam "},
       {"Foo.map", {"Foo.zip", "Foo.def", "Foo.con"}, " -gFoo.zip  -hFoo.def  -xFoo.con "},
-      // A folder is no file.
-      {"Foo.map", {"Foo.con/x"}, ""},
+      {"Foo.map", {"Foo.con/x"}, ""},  // a folder is no file
+      {"Foo.map", {"../Foo.con", "../Maps1/Foo.grp", "../Games/Foo.def"}, ""},
   };
   for (const auto& c : cases) {
     fixture::TempFolder folder;
     const std::string pf = folder.Path() + "Duke 3D/";
     fixture::MakeFolder(pf + "Maps");
     for (const std::string& f : c.beside) fixture::WriteFile(pf + "Maps/" + f, "x");
-    EXPECT_EQ(BuildMapExtras(fs, pf, "Maps", c.map).Text(), c.extras)
-        << c.map << " with " << c.beside.size() << " files";
+    FileSystem fs(pf);
+    EXPECT_EQ(BuildMapExtras(fs, pf, "Maps", c.map).Text(), c.extras) << c.map << " with " << c.beside.size();
   }
 }
 
-TEST_F(CommandLineTest, MapExtrasLookOnlyInTheMapFolder) {
-  Put("Foo.con");
-  Put("Maps1/Foo.grp");
-  Put("Games/Foo.def");
-  EXPECT_TRUE(BuildMapExtras(fs, programFolder, "Maps", "Foo.map").Empty());
-}
-
-TEST_F(CommandLineTest, TcLineIsMadeFromTheFirstNamedEntryWithAGroupFile) {
+TEST(TcLine, IsMadeFromTheFirstNamedEntryWithAGroupFile) {
+  fixture::TempFolder dir;
+  const std::string pf = dir.Path() + "Duke 3D/", games = pf + "Games";
+  fixture::WriteFile(games + "/Hrp_hrp.zip", "x");
+  fixture::WriteFile(games + "/Foo_hrp.zip/inside", "x");  // a folder of that name is no pack
+  FileSystem fs(pf);
   // Name, group file, script, high-resolution pack, definitions, start map.
   const std::vector<TcRecord> tcs = {
       {"Foo", "Foo.grp", "Foo.con", "", "", ""},
@@ -113,28 +91,22 @@ TEST_F(CommandLineTest, TcLineIsMadeFromTheFirstNamedEntryWithAGroupFile) {
       {"Hrp", "Hrp.grp", "", "", "Hrp.def", ""},
       {"NoDot", "NODOT", "", "", "", ""},
   };
-  Put("Games/Hrp_hrp.zip");
-  Put("Games/Foo_hrp.zip/inside");  // a folder of that name is no pack
-  const std::string j = "-j" + programFolder + "Games ";
+  const std::string j = "-j" + games + " ";
   const struct {
-    const char* tc;
-    const char* map;
+    const char *tc, *map;
     std::string line;
   } cases[] = {
       {"Foo", "", j + "-xFoo.con -gFoo.grp "},
       {"Bar", "", j + "-xBarGame.con -hBar.def -gBar.zip -map E1L1.map"},
-      // A chosen map replaces the TC's own start map.
-      {"Bar", "E2L2.map", j + "-xBarGame.con -hBar.def -gBar.zip "},
-      // The pack is found beside the group file and drops the definitions.
-      {"Hrp", "", j + "-gHrp_hrp.zip -gHrp.grp "},
+      {"Bar", "E2L2.map", j + "-xBarGame.con -hBar.def -gBar.zip "},  // a chosen map replaces the start map
+      {"Hrp", "", j + "-gHrp_hrp.zip -gHrp.grp "},  // the pack beside the group file drops the definitions
       {"NoDot", "", j + "-gNODOT "},
       {"foo", "", ""},
       {"Missing", "x.map", ""},
       {"", "", ""},
   };
-  const std::string games = programFolder + "Games";
   for (const auto& c : cases)
-    EXPECT_EQ(BuildTCCommandLine(fs, programFolder, games, tcs, c.tc, c.map).Text(), c.line) << c.tc << " " << c.map;
+    EXPECT_EQ(BuildTCCommandLine(fs, pf, games, tcs, c.tc, c.map).Text(), c.line) << c.tc << " " << c.map;
 }
 
 }  // namespace

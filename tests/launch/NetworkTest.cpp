@@ -1,141 +1,117 @@
+// The network tail of host and join launches, the window that sets it, and
+// the one-shot map music.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "fixture/Fixture.h"
+#include "launch/MapMusic.h"
 #include "launch/Network.h"
 
 namespace tv {
 namespace {
 
+auto Fields(const NetworkSettings& n) { return std::tuple(n.nickname, n.opponentIp, n.dedicated, n.numPlayers); }
+
 TEST(NetworkTail, EachRowComposesOrKeepsThePreviousTail) {
-  const std::string old = " /name Old /net /n1 1.1.1.1";
-  const GameLine previous = GameLine::OwnSwitches(old);
+  const std::string old = " /name Old /net /n1 1.1.1.1", a = "10.0.0.2";
+  const GameRole H = GameRole::Host, J = GameRole::Join;
   const struct {
     bool dedicated;
     GameRole role;
-    const char* nick;
-    const char* addr;
+    std::string nick, addr;
     long players;
     std::string tail;
   } cases[] = {
-      {true, GameRole::Host, "Ann", "", 4, " /name Ann /net /n0:4"},
-      {true, GameRole::Host, "Ann", "10.0.0.2", 8, " /name Ann /net /n0:8"},
-      {true, GameRole::Host, "", "10.0.0.2", 4, old},
-      {true, GameRole::Host, "Ann", "10.0.0.2", 1, old},
-      {true, GameRole::Join, "Ann", "10.0.0.2", 4, " /name Ann /net /n0 10.0.0.2"},
-      {true, GameRole::Join, "Ann", "", 4, old},
-      {true, GameRole::Join, "", "10.0.0.2", 4, old},
-      {false, GameRole::Host, "Ann", "10.0.0.2", 4, " /name Ann /net /n1 10.0.0.2"},
-      {false, GameRole::Host, "Ann", "", 4, old},
-      {false, GameRole::Host, "", "10.0.0.2", 4, old},
-      {false, GameRole::Join, "Ann", "10.0.0.2", 2, " /name Ann /net 10.0.0.2 /n1"},
-      {false, GameRole::Join, "Ann", "", 2, old},
-      {false, GameRole::Join, "", "10.0.0.2", 2, old},
-      {false, GameRole::Single, "Ann", "10.0.0.2", 2, old},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(ComposeNetworkTail(previous, c.dedicated, c.role, c.nick, c.addr, c.players).Text(), c.tail)
-        << c.dedicated << " " << int(c.role) << " '" << c.nick << "' '" << c.addr << "' " << c.players;
-}
-
-class NetworkConfigTest : public ::testing::Test {
- protected:
-  NetworkConfigTest() : fs(dir.Path()), ini(dir.Path() + "Tarvolin.ini") {}
-
-  fixture::TempFolder dir;
-  FileSystem fs;
-  std::string ini;
-  NetworkSettings memory{"Bob", "10.0.0.9", false, 3};
-};
-
-TEST_F(NetworkConfigTest, HeadingFollowsTheGameType) {
-  NetworkConfig w;
-  w.Open(GameRole::Host, memory);
-  EXPECT_EQ(w.heading, "Hosting a Game");
-  w.Open(GameRole::Join, memory);
-  EXPECT_EQ(w.heading, "Joining a Game");
-}
-
-TEST_F(NetworkConfigTest, AddressLabelFollowsTheDedicatedBox) {
-  NetworkConfig w;
-  w.Open(GameRole::Host, memory);
-  w.Activate(fs, ini);
-  EXPECT_EQ(w.addressLabel, "Opponents IP  Address");
-  w.SetDedicated(true);
-  EXPECT_EQ(w.addressLabel, "Server IP Address");
-  EXPECT_TRUE(w.Values().dedicated);
-  w.SetDedicated(false);
-  EXPECT_EQ(w.addressLabel, "Opponents IP  Address");
-
-  memory.dedicated = true;
-  w.Open(GameRole::Join, memory);
-  w.Activate(fs, ini);
-  EXPECT_EQ(w.addressLabel, "Server IP Address");
-}
-
-TEST_F(NetworkConfigTest, WithoutTheSettingsFileTheWindowShowsMemoryAndAcceptWritesNothing) {
-  NetworkConfig w;
-  w.Open(GameRole::Host, memory);
-  w.Activate(fs, ini);
-  EXPECT_EQ(w.nickname, "Bob");
-  EXPECT_EQ(w.address, "10.0.0.9");
-  EXPECT_EQ(w.numPlayers, 3);
-  w.nickname = "Ann";
-  w.Accept(fs, ini);
-  EXPECT_FALSE(fixture::Exists(ini));
-  EXPECT_EQ(w.Values().nickname, "Ann");
-}
-
-TEST_F(NetworkConfigTest, EveryActivationReplacesTheControlsWithTheFilesValues) {
-  fixture::WriteFile(ini, "[Network_Game]\r\nNickname=Cy\r\nNumPlayers=5\r\n");
-  NetworkConfig w;
-  w.Open(GameRole::Join, {"Bob", "10.0.0.9", true, 3});
-  w.Activate(fs, ini);
-  EXPECT_EQ(w.nickname, "Cy");
-  EXPECT_EQ(w.address, "");  // missing keys read their defaults
-  EXPECT_FALSE(w.dedicated);
-  EXPECT_EQ(w.addressLabel, "Opponents IP  Address");
-  EXPECT_EQ(w.numPlayers, 5);
-
-  w.nickname = "typed";  // the user went to another window and came back
-  w.Activate(fs, ini);
-  EXPECT_EQ(w.nickname, "Cy");
-}
-
-TEST_F(NetworkConfigTest, PlayersStayWithinTwoToEight) {
-  const struct {
-    const char* file;  // "" for no settings file
-    long memory;
-    long shown;
-  } cases[] = {
-      {"", 1, 2}, {"", 9, 8}, {"", 8, 8}, {"NumPlayers=0", 3, 2}, {"NumPlayers=20", 3, 8}, {"NumPlayers=x", 3, 2},
+      // clang-format off
+      {true, H, "Ann", "", 4, " /name Ann /net /n0:4"}, {true, H, "Ann", a, 8, " /name Ann /net /n0:8"},
+       {true, H, "", a, 4, old},
+      {true, H, "Ann", a, 1, old}, {true, J, "Ann", a, 4, " /name Ann /net /n0 10.0.0.2"}, {true, J, "Ann", "", 4, old},
+      {true, J, "", a, 4, old}, {false, H, "Ann", a, 4, " /name Ann /net /n1 10.0.0.2"}, {false, H, "Ann", "", 4, old},
+      {false, H, "", a, 4, old}, {false, J, "Ann", a, 2, " /name Ann /net 10.0.0.2 /n1"}, {false, J, "Ann", "", 2, old},
+      {false, J, "", a, 2, old}, {false, GameRole::Single, "Ann", a, 2, old},
+      // clang-format on
   };
   for (const auto& c : cases) {
-    if (*c.file) fixture::WriteFile(ini, std::string("[Network_Game]\r\n") + c.file + "\r\n");
+    const GameLine tail =
+        ComposeNetworkTail(GameLine::OwnSwitches(old), c.dedicated, c.role, c.nick, c.addr, c.players);
+    EXPECT_EQ(tail.Text(), c.tail) << c.dedicated << int(c.role) << " '" << c.nick << "' '" << c.addr << "' "
+                                   << c.players;
+  }
+  // The nickname is one argument, spaces and all.
+  EXPECT_EQ(ComposeNetworkTail({}, false, H, "A b", a, 2).Arguments(),
+            (std::vector<std::string>{"/name", "A b", "/net", "/n1", a}));
+}
+
+// Without a settings file the window shows memory and Accept writes nothing;
+// with one, every activation shows the file's values (missing keys their
+// defaults), and Accept writes the four keys, keeping the rest of the file.
+TEST(NetworkConfig, ShowsMemoryOrTheFileAndAcceptWritesOnlyAnExistingFile) {
+  fixture::TempFolder dir;
+  FileSystem fs(dir.Path());
+  const std::string ini = dir.Path() + "Tarvolin.ini", server = "Server IP Address",
+                    opponents = "Opponents IP  Address";
+  NetworkConfig w;
+  w.Open(GameRole::Join, {"Bob", "10.0.0.9", true, 3});
+  EXPECT_EQ(w.heading, "Joining a Game");
+  w.Activate(fs, ini);
+  EXPECT_EQ(w.addressLabel, server);
+  w.Open(GameRole::Host, {"Bob", "10.0.0.9", false, 3});
+  EXPECT_EQ(w.heading, "Hosting a Game");
+  w.nickname = "Ann";
+  w.Activate(fs, ini);
+  EXPECT_EQ(Fields(w.Values()), Fields({"Ann", "10.0.0.9", false, 3}));
+  EXPECT_EQ(w.addressLabel, opponents);
+  w.SetDedicated(true);
+  EXPECT_EQ(w.addressLabel + std::to_string(w.Values().dedicated), server + "1");
+  w.Accept(fs, ini);
+  EXPECT_FALSE(fixture::Exists(ini));
+  fixture::WriteFile(ini, "[Tarvolin]\r\nSkillLevel=2\r\n[Network_Game]\r\nNickname=Cy\r\nNumPlayers=5\r\n");
+  w.Activate(fs, ini);
+  EXPECT_EQ(Fields(w.Values()), Fields({"Cy", "", false, 5}));
+  EXPECT_EQ(w.addressLabel, opponents);
+  w.address = "10.0.0.2", w.numPlayers = 6;
+  w.SetDedicated(true);
+  w.Accept(fs, ini);
+  EXPECT_EQ(fixture::ReadFile(ini),
+            "[Tarvolin]\r\nSkillLevel=2\r\n[Network_Game]\r\nNickname=Cy\r\nNumPlayers=6\r\nOpponentIP=10.0.0.2\r\n"
+            "Dedicated=1\r\n");
+}
+
+TEST(NetworkConfig, PlayersStayWithinTwoToEight) {
+  fixture::TempFolder dir;
+  FileSystem fs(dir.Path());
+  const std::string ini = dir.Path() + "Tarvolin.ini";
+  const std::tuple<const char*, long, long> cases[] = {
+      // clang-format off
+      {"", 1, 2}, {"", 9, 8}, {"", 8, 8}, {"", 2, 2},
+      {"NumPlayers=0", 3, 2}, {"NumPlayers=20", 3, 8}, {"NumPlayers=x", 3, 2},
+      // clang-format on
+  };
+  for (const auto& [file, memory, shown] : cases) {
+    if (*file) fixture::WriteFile(ini, std::string("[Network_Game]\r\n") + file + "\r\n");
     NetworkConfig w;
-    w.Open(GameRole::Host, {"", "", false, c.memory});
+    w.Open(GameRole::Host, {"", "", false, memory});
     w.Activate(fs, ini);
-    EXPECT_EQ(w.numPlayers, c.shown) << c.file << " " << c.memory;
-    EXPECT_EQ(w.Values().numPlayers, c.shown);
+    EXPECT_EQ(w.Values().numPlayers, shown) << file << " " << memory;
   }
 }
 
-TEST_F(NetworkConfigTest, AcceptWritesTheFourKeysAndKeepsTheRestOfTheFile) {
-  fixture::WriteFile(ini, "[Tarvolin]\r\nSkillLevel=2\r\n");
-  NetworkConfig w;
-  w.Open(GameRole::Host, memory);
-  w.Activate(fs, ini);
-  w.nickname = "Ann";
-  w.address = "10.0.0.2";
-  w.SetDedicated(true);
-  w.numPlayers = 6;
-  w.Accept(fs, ini);
-
-  const IniFile written(fs, ini);
-  EXPECT_EQ(written.ReadString("Tarvolin", "SkillLevel", ""), "2");
-  EXPECT_EQ(written.ReadString("Network_Game", "Nickname", ""), "Ann");
-  EXPECT_EQ(written.ReadString("Network_Game", "OpponentIP", ""), "10.0.0.2");
-  EXPECT_EQ(written.ReadString("Network_Game", "Dedicated", ""), "1");
-  EXPECT_EQ(written.ReadString("Network_Game", "NumPlayers", ""), "6");
+TEST(MapMusic, TheDialogStartsInMusicAndAPickDeletesTheLeftoverEvenWhenItIsThePickedOne) {
+  for (const char* pick : {"Music/My Song.mid", "DuroDozi.mid"}) {
+    fixture::TempFolder dir;
+    FileSystem fs(dir.Path());
+    EXPECT_EQ(MusicDialogFolder(fs, dir.Path()), dir.Path());
+    fixture::WriteFile(dir.Path() + "music", "a file is no folder");
+    EXPECT_EQ(MusicDialogFolder(fs, dir.Path()), dir.Path());
+    fs.Delete(dir.Path() + "music");
+    fixture::WriteFile(dir.Path() + "DuroDozi.mid", "MThd");
+    fixture::WriteFile(dir.Path() + "Music/My Song.mid", "MThd");
+    EXPECT_EQ(fs.Resolve(MusicDialogFolder(fs, dir.Path())), dir.Path() + "Music");
+    EXPECT_EQ(AcceptMusicChoice(fs, dir.Path(), dir.Path() + pick), dir.Path() + pick);
+    EXPECT_FALSE(fixture::Exists(dir.Path() + "DuroDozi.mid")) << pick;
+    EXPECT_TRUE(fixture::Exists(dir.Path() + "Music/My Song.mid"));
+  }
 }
 
 }  // namespace
