@@ -1,0 +1,234 @@
+// The secondary windows' contracts with the core on a real program folder:
+// what each shows of it at every activation, and what a click or key there
+// hands back.
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTreeWidget>
+
+#include "UiTest.h"
+#include "fixture/Maps.h"
+#include "platform/DateTime.h"
+#include "ui/QtUserInterface.h"
+#include "ui/widgets/MessageDialog.h"
+
+namespace tv::test {
+namespace {
+
+std::vector<std::string> Rows(QWidget& window, const char* list) {
+  std::vector<std::string> rows;
+  if (auto* l = window.findChild<QListWidget*>(list))
+    for (int i = 0; i < l->count(); ++i) rows.push_back(l->item(i)->text().toStdString());
+  if (auto* t = window.findChild<QTreeWidget*>(list))
+    for (int i = 0; i < t->topLevelItemCount(); ++i) rows.push_back(t->topLevelItem(i)->text(0).toStdString());
+  return rows;
+}
+
+TEST_F(DialogTest, BatchWindowListsTheFilesAtEveryShowingAndSelectHandsBackTheirBytes) {
+  fixture::WriteFile(Path("b.bat"), "");
+  fixture::MakeFolder(Path("dir.bat"));
+  Program& p = StartWindows();
+  Show(Window::Batch, [](SecondaryWindow& w) { EXPECT_EQ(Rows(w, "batchList"), std::vector<std::string>{"b.bat"}); });
+  fixture::WriteFile(Path("caf\xE9.bat"), "");
+  Show(Window::Batch, [](SecondaryWindow& w) {
+    EXPECT_EQ(Rows(w, "batchList"), (std::vector<std::string>{"b.bat", "caf\u00E9.bat"}));
+    auto* list = Child<QListWidget>(w, "batchList");
+    list->setCurrentRow(1);
+    const QImage image = list->viewport()->grab().toImage();
+    EXPECT_GT(CountColour(image, list->visualItemRect(list->item(0)), Qt::white), 0) << "white on black";
+    Child<QAbstractButton>(w, "selectButton")->click();
+    EXPECT_FALSE(w.isVisible());
+  });
+  EXPECT_EQ(p.Batch().Result(), Path("caf\xE9.bat"));
+}
+
+TEST_F(DialogTest, HistoryRowsShowInTheirMapsColoursReadAfreshAtEveryActivation) {
+  for (int hour = 1; hour <= 3; ++hour) fixture::WriteMap(Path(std::string("Maps/") + char('a' + hour - 1) + ".map"), hour);
+  StartWindows("[History]\r\nPlayedMaps[0]=C.MAP\r\nPlayedMaps[1]=\r\nPlayedMaps[2]=gone.map\r\nPlayedMaps[3]=a.map\r\n")
+      .Activate();
+  windows.main.move(100, 40);
+  Show(Window::History, [this](SecondaryWindow& w) {
+    EXPECT_EQ(Rows(w, "historyList"), (std::vector<std::string>{"C.MAP", "gone.map", "a.map"}));
+    EXPECT_EQ(FocusedControl(w), nullptr);
+    auto* list = Child<QListWidget>(w, "historyList");
+    Click(list->viewport(), Qt::LeftButton, list->visualItemRect(list->item(2)).center());
+    const QImage image = list->viewport()->grab().toImage();
+    const QColor colours[] = {{255, 0, 0}, {192, 192, 192}, {0, 255, 0}};
+    for (int i = 0; i < 2; ++i) {
+      EXPECT_GT(CountColour(image, list->visualItemRect(list->item(i)), colours[i]), 0) << i << ": the opinion's colour";
+      EXPECT_EQ(RowFill(image, list->visualItemRect(list->item(i))), "#000000");
+    }
+    EXPECT_EQ(RowFill(image, list->visualItemRect(list->item(2))), Hex(colours[2])) << "selected: filled";
+    EXPECT_EQ(w.pos(), QPoint(298, 98));
+    WriteIni("[Tarvolin]\r\nInitialized=True\r\n[History]\r\nPlayedMaps[0]=b.map\r\n");
+    w.move(0, 0);
+    LeaveAndReturn(w);
+    EXPECT_EQ(Rows(w, "historyList"), std::vector<std::string>{"b.map"});
+    EXPECT_EQ(w.pos(), QPoint(298, 98));
+  });
+}
+
+TEST_F(DialogTest, LevelWindowClosesOnlyOnALevelRowAndHandsBackItsBytes) {
+  Program& p = StartWindows();
+  for (const auto& [row, closes, switches] : {std::tuple{12, true, " -v2 -l01"}, {11, false, ""}, {-1, false, ""}}) {
+    SCOPED_TRACE(row);
+    p.Levels().PrepareStock();
+    Show(Window::Levels, [&, row = row, closes = closes](SecondaryWindow& w) {
+      auto* list = Child<QTreeWidget>(w, "levelList");
+      if (row >= 0) list->setCurrentItem(list->topLevelItem(row));
+      Child<QAbstractButton>(w, "selectButton")->click();
+      EXPECT_EQ(w.isVisible(), !closes);
+    });
+    EXPECT_EQ(p.Levels().LevelSwitches(), switches);
+  }
+  p.Levels().PrepareTc({"ZOO", "CAF\xC9"});
+  Show(Window::Levels, [](SecondaryWindow& w) {
+    EXPECT_EQ(Rows(w, "levelList"), (std::vector<std::string>{"CAF\u00C9", "ZOO"}));
+    auto* list = Child<QTreeWidget>(w, "levelList");
+    const QImage image = list->viewport()->grab().toImage();
+    EXPECT_EQ(RowFill(image, list->visualItemRect(list->topLevelItem(1))), "#000000");
+    EXPECT_GT(CountColour(image, list->visualItemRect(list->topLevelItem(1)), Qt::white), 0);
+    list->setCurrentItem(list->topLevelItem(0));
+    Child<QAbstractButton>(w, "selectButton")->click();
+  });
+  EXPECT_EQ(p.Levels().MapFile(), "CAF\xC9.map");
+}
+
+TEST_F(DialogTest, NetworkWindowShowsTheCoresValuesAndHandsBackWhatIsTyped) {
+  const std::string file = "[Network_Game]\r\nNickname=Bob\r\nOpponentIP=1.2.3.4\r\nDedicated=0\r\nNumPlayers=6\r\n";
+  WriteIni(file);
+  Program& p = StartWindows();
+  p.Config().Open(GameRole::Host, {"Ann", "10.0.0.2", true, 4});
+  Show(Window::Network, [&](SecondaryWindow& w) {
+    EXPECT_EQ(Child<QLabel>(w, "headingLabel")->text().toStdString(), "Hosting a Game");
+    EXPECT_EQ(Child<QLineEdit>(w, "addressEdit")->text().toStdString(), "1.2.3.4") << "the file over memory";
+    EXPECT_FALSE(Child<QAbstractButton>(w, "dedicatedBox")->isChecked());
+    for (const auto& [edit, text] : {std::pair{"nicknameEdit", "Cy"}, {"addressEdit", "5.6.7.8"}}) {
+      Child<QLineEdit>(w, edit)->selectAll();
+      QTest::keyClicks(Child<QLineEdit>(w, edit), text);
+    }
+    Child<QAbstractButton>(w, "dedicatedBox")->click();
+    for (int i = 0; i < 3; ++i) QTest::keyClick(Child<QSpinBox>(w, "playersBox"), Qt::Key_Up);
+    EXPECT_EQ(Child<QLabel>(w, "addressLabel")->text().toStdString(), "Server IP Address");
+    const NetworkConfig& c = p.Config();
+    EXPECT_EQ(std::tuple(c.nickname, c.address, c.dedicated, c.numPlayers), std::tuple("Cy", "5.6.7.8", true, 8));
+    LeaveAndReturn(w);
+    EXPECT_EQ(Child<QLineEdit>(w, "nicknameEdit")->text().toStdString(), "Bob") << "read again from the file";
+    QTest::keyClicks(Child<QLineEdit>(w, "nicknameEdit"), "o");
+    Child<QAbstractButton>(w, "acceptButton")->click();
+    EXPECT_FALSE(w.isVisible());
+  });
+  EXPECT_NE(Ini().find("Nickname=Bobo\r\n"), std::string::npos);
+}
+
+class OpinionDialogTest : public DialogTest {
+ protected:
+  // b.map, 12 kB, selected in the map list; the right click opens the window.
+  void OpenOn(const std::function<void(SecondaryWindow&)>& act) {
+    if (!program) {
+      fixture::WriteMap(Path("Maps/a.map"), 5);
+      fixture::WriteFile(Path("Maps/b.map"), fixture::MapBytes({1, 4, 270}));
+      StartWindows("FolderMap0=B.map\r\n").Activate();
+    }
+    WhenActive(windows.opinions, act);
+    program->OpenMapOpinion();
+  }
+  int HourOfB() const { return LocalTime(fixture::FileTime(Path("Maps/b.map"))).tm_hour; }
+};
+
+TEST_F(OpinionDialogTest, EachRowShowsItsColourAndAClickAppliesItsCode) {
+  const struct {
+    const char* row;
+    QColor colour;
+    int hour;
+  } cases[] = {{"excellentRow", {255, 255, 0}, 5}, {"goodRow", {0, 255, 0}, 1},        {"fairRow", {0, 0, 255}, 2},
+               {"badRow", {255, 0, 0}, 3},         {"confusingRow", {255, 0, 255}, 4}, {"crashesRow", {0, 255, 255}, 7},
+               {"multiplayerRow", {0, 128, 128}, 6}, {"clearRow", QApplication::palette().color(QPalette::Window), 9}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.row);
+    OpenOn([&](SecondaryWindow& w) {
+      EXPECT_FALSE(Child(w, "compareButton")->isVisible()) << "no other installation to compare with";
+      const QImage image = Child(w, c.row)->grab().toImage();
+      EXPECT_EQ(Hex(image.pixelColor(4, image.height() / 2)), Hex(c.colour));
+      Click(Child(w, c.row));
+      EXPECT_FALSE(w.isVisible());
+    });
+    EXPECT_EQ(HourOfB(), c.hour);
+  }
+  EXPECT_TRUE(fixture::Exists(Path("TarvolinMaps0.txt"))) << "exported after a verdict";
+}
+
+TEST_F(OpinionDialogTest, TheTopLineNamesTheMapAndTakesNoClickAndCancelDropsTheExport) {
+  std::time_t before = 0;
+  OpenOn([&](SecondaryWindow& w) {
+    before = fixture::FileTime(Path("Maps/b.map"));
+    auto* top = Child<QLabel>(w, "topLine");
+    EXPECT_EQ(top->text().toStdString(), "B.map - 12kb");
+    EXPECT_GT(CountColour(top->grab().toImage(), top->rect(), Qt::cyan), 0) << "aqua on black";
+    Click(top);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(FocusedControl(w), nullptr);
+    Child<QAbstractButton>(w, "cancelButton")->click();
+  });
+  EXPECT_EQ(fixture::FileTime(Path("Maps/b.map")), before);
+  EXPECT_FALSE(fixture::Exists(Path("TarvolinMaps0.txt")));
+  OpenOn([](SecondaryWindow& w) { w.close(); });  // the frame keeps the export
+  EXPECT_TRUE(fixture::Exists(Path("TarvolinMaps0.txt")));
+}
+
+TEST_F(DialogTest, TheOpinionComparisonShowsInTheWindowsOwnMessageShadedIntoTheVerdictsColour) {
+  fixture::TempFolder other;
+  fixture::WriteMap(other.Path() + "Maps/b.map", 8);
+  fixture::WriteFile(Path("Maps/b.map"), fixture::MapBytes({}));
+  WriteIni("[Tarvolin]\r\nInitialized=True\r\nFolderMap0=B.map\r\nOpinionPath=" + other.Path() + "\r\n");
+  QtUserInterface port(windows);  // the whole way through the windows' own port
+  Program p(fs, port, {dir.Path(), {"dd/MM/yyyy", "HH:mm:ss"}});
+  windows.SetProgram(&p);
+  p.Activate();
+  bool shown = false;
+  WhenActive(windows.opinions, [&](SecondaryWindow& w) {
+    WhenModal([&](QWidget& modal) {
+      shown = &modal == &windows.opinions.Messages();
+      auto* text = Child<QLabel>(modal, "MessageText");
+      EXPECT_EQ(text->text().toStdString(), "B.map\n\nMap not played yet.");
+      EXPECT_TRUE(text->font().bold());
+      EXPECT_EQ(Hex(text->palette().color(QPalette::WindowText)), "#000000");
+      const QImage image = modal.grab().toImage();
+      EXPECT_TRUE(Near(image.pixelColor(0, image.height() - 2), Qt::white));
+      EXPECT_TRUE(Near(image.pixelColor(image.width() - 1, image.height() - 2), QColor(128, 128, 0)));
+      Child<QAbstractButton>(modal, "mbOk")->click();
+    });
+    Child<QAbstractButton>(w, "compareButton")->click();
+    EXPECT_TRUE(w.isVisible());
+  });
+  p.OpenMapOpinion();
+  EXPECT_TRUE(shown);
+  windows.SetProgram(nullptr);
+}
+
+TEST_F(DialogTest, TheReadMeIsReadAtEveryShowingAndKeepsTabsLongLinesAndEightBitText) {
+  fixture::WriteMap(Path("Maps/foo.map"));
+  StartWindows("FolderMap0=Foo.map\r\n").Activate();
+  const std::string longLine(400, 'x');
+  for (const auto& [file, text] : {std::pair{"a\tb\r\n" + longLine + "\r\n", "a\tb\n" + longLine + "\n"},
+                                   {"Caf\xE9 \x80\r\n", "Caf\u00E9 \u20AC\n"}}) {
+    fixture::WriteFile(Path("Maps/Foo.txt"), file);
+    WhenActive(windows.readMe, [&, text = text](SecondaryWindow& w) {
+      EXPECT_EQ(w.windowTitle().toStdString(), "Text Information for: Foo");
+      auto* memo = Child<QPlainTextEdit>(w, "text");
+      EXPECT_EQ(memo->toPlainText().toStdString(), text);
+      EXPECT_EQ(memo->horizontalScrollBar()->maximum() > 0, text.size() > 400) << "long lines stay whole";
+      QTest::keyClicks(memo, "zz");
+      EXPECT_EQ(memo->toPlainText().toStdString(), text) << "no typing";
+      Child<QAbstractButton>(w, "exitButton")->click();
+    });
+    program->OpenMapReadMe();
+  }
+}
+
+}  // namespace
+}  // namespace tv::test
