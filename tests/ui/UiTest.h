@@ -5,10 +5,8 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QImage>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 
 #include "support/ProgramFixture.h"
 #include "ui/Windows.h"
@@ -35,9 +33,7 @@ inline int CountColour(const QImage& image, const QRect& area, const QColor& col
 inline std::string RowFill(const QImage& image, const QRect& row) {
   return Hex(image.pixelColor(row.right() - 2, row.center().y()));
 }
-inline void Click(QWidget* w, Qt::MouseButton b = Qt::LeftButton, QPoint at = {}) {
-  QTest::mouseClick(w, b, {}, at);
-}
+inline void Click(QWidget* w, Qt::MouseButton b = Qt::LeftButton, QPoint at = {}) { QTest::mouseClick(w, b, {}, at); }
 inline bool BecomesActive(QWidget& w) {
   return QTest::qWaitFor([&w] { return QApplication::activeWindow() == &w; });
 }
@@ -49,19 +45,18 @@ inline void WhenModal(std::function<void(QWidget&)> act) {
     act(*modal);
   });
 }
-// The user goes to another window and comes back to this one.
+// The user goes to another window and comes back (a window manager's part
+// done by hand: the offscreen platform does not hand the focus back).
 inline void LeaveAndReturn(QWidget& window) {
   QDialog other(&window);
-  QTimer::singleShot(0, &other, [&other] { other.accept(); });
+  QTimer::singleShot(0, &other, &QDialog::accept);
   other.exec();
-  window.activateWindow();  // what a window manager does; the offscreen platform does not
+  window.activateWindow();
   EXPECT_TRUE(BecomesActive(window));
 }
-inline QWidget* FocusedControl(QWidget& window) {
-  return window.focusWidget() == &window ? nullptr : window.focusWidget();
-}
+inline QWidget* FocusedControl(QWidget& w) { return w.focusWidget() == &w ? nullptr : w.focusWidget(); }
 
-// The secondary windows on the core, whose modal windows are the real dialogs.
+// The windows on the core, whose modal windows are the real dialogs.
 class DialogTest : public ProgramTest {
  protected:
   Program& StartWindows(const std::string& ini = "") {
@@ -71,16 +66,13 @@ class DialogTest : public ProgramTest {
     ui.onModal = [this](Window w) { windows.Of(w).exec(); };
     return *program;
   }
-  // The user's part in the window, once it is active; a window left open is
-  // closed as by its frame.
+  // The user's part in the window once it is active and its lists laid out;
+  // a window left open is closed as by its frame.
   static void WhenActive(SecondaryWindow& window, const std::function<void(SecondaryWindow&)>& act) {
     QTimer::singleShot(0, [&window, act] {
-      if (BecomesActive(window)) {
-        QApplication::processEvents();  // the lists lay out their rows
-        act(window);
-      } else {
-        ADD_FAILURE() << "the window never became active";
-      }
+      const bool active = BecomesActive(window);
+      EXPECT_TRUE(active) << "the window never became active";
+      if (active) QApplication::processEvents(), act(window);
       if (window.isVisible()) window.close();
     });
   }
