@@ -1,5 +1,5 @@
 // Both lists' rows: each opinion's colour on black, or the row filled with it
-// when selected (black text on lime, yellow and aqua); and the mouse.
+// when selected in multi-select (black text on lime, yellow and aqua); the mouse.
 #include <QSignalSpy>
 
 #include "UiTest.h"
@@ -8,46 +8,40 @@
 namespace tv::test {
 namespace {
 
-struct Code {
+const struct Code {
   int code;
   QColor colour;
   bool blackWhenSelected;
-};
-
-const Code kCodes[] = {
+} kCodes[] = {
     {0, {192, 192, 192}, false}, {1, {0, 255, 0}, true},      {2, {0, 0, 255}, false},   {3, {255, 0, 0}, false},
     {4, {255, 0, 255}, false},   {5, {255, 255, 0}, true},    {6, {0, 128, 128}, false}, {7, {0, 255, 255}, true},
     {8, {128, 128, 0}, false},   {9, {192, 192, 192}, false}, {-1, {192, 192, 192}, false},
 };
 
 TEST(OpinionList, RowsShowTheirOpinionsColourOnBlackOrFilledWithItWhenSelected) {
-  const struct {
-    const char* list;
-    int rowHeight;
-    bool selected;
-  } cases[] = {{"tcList", 13, false}, {"mapList", 16, false}, {"mapList", 16, true}};
-  for (const auto& c : cases) {
+  for (const auto& [name, rowHeight, selected] :
+       {std::tuple{"tcList", 13, false}, {"mapList", 16, false}, {"mapList", 16, true}}) {
     MainWindow window;
     MainView view;
     view.listsVisible = view.multiSelect = true;
     for (int i = 0; i < int(std::size(kCodes)); ++i) {
       view.mapRows.push_back({"HHHH||||", kCodes[i].code});
       view.tcRows.push_back({"HHHH||||", kCodes[i].code});
-      if (c.selected) view.mapSelected.push_back(i);
+      if (selected) view.mapSelected.push_back(i);
     }
     window.Render(view);
     window.show();
     QApplication::processEvents();  // lays the rows out
-    auto* list = Child<OpinionList>(window, c.list);
+    auto* list = Child<OpinionList>(window, name);
     const QImage image = list->viewport()->grab().toImage();
     const QColor highlighted = list->palette().color(QPalette::Active, QPalette::HighlightedText);
     for (int i = 0; i < int(std::size(kCodes)); ++i) {
       const Code& code = kCodes[i];
-      SCOPED_TRACE(testing::Message() << c.list << " code " << code.code << (c.selected ? " selected" : ""));
+      SCOPED_TRACE(testing::Message() << name << " code " << code.code << (selected ? " selected" : ""));
       const QRect row = list->visualItemRect(list->item(i));
-      EXPECT_EQ(row.height(), c.rowHeight);
-      const QColor fill = c.selected ? code.colour : QColor(Qt::black);
-      const QColor text = !c.selected ? code.colour : code.blackWhenSelected ? QColor(Qt::black) : highlighted;
+      EXPECT_EQ(row.height(), rowHeight);
+      const QColor fill = selected ? code.colour : QColor(Qt::black);
+      const QColor text = !selected ? code.colour : code.blackWhenSelected ? QColor(Qt::black) : highlighted;
       EXPECT_EQ(RowFill(image, row), Hex(fill));
       EXPECT_EQ(Hex(image.pixelColor(row.left(), row.center().y())), Hex(fill)) << "the text starts inside";
       EXPECT_GT(CountColour(image, row.adjusted(0, 0, -row.width() / 2, 0), text), 5) << "text in " << Hex(text);
@@ -55,23 +49,7 @@ TEST(OpinionList, RowsShowTheirOpinionsColourOnBlackOrFilledWithItWhenSelected) 
   }
 }
 
-TEST(OpinionList, OnlyTheMapListTakesSeveralRowsAndOnlyInMultiSelect) {
-  MainWindow window;
-  MainView view;
-  view.mapRows = view.tcRows = {{"a", 0}, {"b", 1}, {"c", 2}};
-  window.Render(view);
-  auto* list = Child<OpinionList>(window, "mapList");
-  EXPECT_EQ(list->selectionMode(), QAbstractItemView::SingleSelection);
-  view.multiSelect = true;
-  view.mapSelected = {0, 2};
-  view.tcSelected = 1;
-  window.Render(view);
-  EXPECT_EQ(list->SelectedRows(), (std::vector<int>{0, 2}));
-  EXPECT_EQ(Child<OpinionList>(window, "tcList")->SelectedRows(), std::vector<int>{1});
-  EXPECT_EQ(Child<OpinionList>(window, "tcList")->selectionMode(), QAbstractItemView::SingleSelection);
-}
-
-TEST(OpinionList, ShowingIsSilentTheRightButtonLeavesTheSelectionAndDoubleClicksCountAnywhere) {
+TEST(OpinionList, ShowingIsSilentOnlyTheLeftButtonSelectsAndDoubleClicksCountAnywhere) {
   const std::vector<ListRow> rows = {{"a.map", 0}, {"b.map", 1}, {"c.map", 2}, {"d.map", 3}, {"e.map", 4}};
   OpinionList list(16, nullptr);
   list.resize(198, 200);

@@ -10,20 +10,15 @@
 namespace tv::test {
 namespace {
 
-bool Waiting() {
-  const QCursor* cursor = QGuiApplication::overrideCursor();
-  return cursor && cursor->shape() == Qt::WaitCursor;
-}
+bool Waiting() { return QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor; }
 
-// Notes the cursor at a message shown inside the pass, once the message's
-// own event loop ran, and at the pass's end, before any did.
-class CursorUi : public RecordingUi {
- public:
+// Notes the cursor at a message inside the pass, once the message's own
+// event loop ran, and at the pass's end, before any did.
+struct CursorUi : RecordingUi {
   void ShowMessage(const std::string& text) override {
     RecordingUi::ShowMessage(text);
     QEventLoop loop;
-    QTimer::singleShot(0, &loop, &QEventLoop::quit);
-    loop.exec();
+    QTimer::singleShot(0, &loop, &QEventLoop::quit), loop.exec();
     noted.push_back(Waiting());
   }
   void Refresh() override {
