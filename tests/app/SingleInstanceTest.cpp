@@ -4,11 +4,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <filesystem>
 #include <thread>
-
-#include <gtest/gtest.h>
 
 #include "fixture/Fixture.h"
 
@@ -36,18 +36,16 @@ struct SingleInstance : ::testing::Test {
     started.push_back(pid);
     return pid;
   }
-  // The exit code once it ended within the limit, -1 while it still runs.
   int Exit(pid_t pid, std::chrono::milliseconds limit) {
     int status = 0;
     for (const auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;) {
-      const pid_t ended = ::waitpid(pid, &status, WNOHANG);
-      if (ended != 0) return ended == pid && WIFEXITED(status) ? WEXITSTATUS(status) : 128;
+      if (const pid_t ended = ::waitpid(pid, &status, WNOHANG))  // the exit code; -1 while it runs
+        return ended == pid && WIFEXITED(status) ? WEXITSTATUS(status) : 128;
       std::this_thread::sleep_for(20ms);
     }
     return -1;
   }
-  // The first copy on a folder writes its settings file once its first pass ran.
-  static bool Running(const std::string& folder) {
+  static bool Running(const std::string& folder) {  // its settings file comes after its first pass
     for (int i = 0; i < 250 && !fixture::Exists(folder + "Tarvolin.ini"); ++i) std::this_thread::sleep_for(20ms);
     return fixture::Exists(folder + "Tarvolin.ini");
   }
@@ -57,8 +55,7 @@ struct SingleInstance : ::testing::Test {
 
 TEST_F(SingleInstance, ASecondStartOnTheSameFolderEndsAtOnceWithExitCodeZero) {
   const std::string duke = games.Path() + "Duke Nukem 3D/", other = games.Path() + "other/";
-  fixture::MakeFolder(duke);
-  fixture::MakeFolder(other);
+  for (const std::string& folder : {duke, other}) fixture::MakeFolder(folder);
   std::filesystem::copy_file(TARVOLIN_EXE, duke + "Tarvolin");
   const pid_t first = Start(duke + "Tarvolin");
   ASSERT_TRUE(Running(duke));

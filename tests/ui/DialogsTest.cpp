@@ -13,8 +13,6 @@
 #include "UiTest.h"
 #include "fixture/Maps.h"
 #include "platform/DateTime.h"
-#include "ui/QtUserInterface.h"
-#include "ui/widgets/MessageDialog.h"
 
 namespace tv::test {
 namespace {
@@ -126,11 +124,11 @@ TEST_F(DialogTest, NetworkWindowShowsTheCoresValuesAndHandsBackWhatIsTyped) {
 class OpinionDialogTest : public DialogTest {
  protected:
   // b.map, 12 kB, selected in the map list; the right click opens the window.
-  void OpenOn(const std::function<void(SecondaryWindow&)>& act) {
+  void OpenOn(const std::function<void(SecondaryWindow&)>& act, const std::string& settings = "") {
     if (!program) {
       fixture::WriteMap(Path("Maps/a.map"), 5);
       fixture::WriteFile(Path("Maps/b.map"), fixture::MapBytes({1, 4, 270}));
-      StartWindows("FolderMap0=B.map\r\n").Activate();
+      StartWindows("FolderMap0=B.map\r\n" + settings).Activate();
     }
     WhenActive(windows.opinions, act);
     program->OpenMapOpinion();
@@ -160,9 +158,13 @@ TEST_F(OpinionDialogTest, EachRowShowsItsColourAndAClickAppliesItsCode) {
   EXPECT_TRUE(fixture::Exists(Path("TarvolinMaps0.txt"))) << "exported after a verdict";
 }
 
-TEST_F(OpinionDialogTest, TheTopLineNamesTheMapAndTakesNoClickAndCancelDropsTheExport) {
+TEST_F(OpinionDialogTest, TheTopLineNamesTheMapAndTakesNoClickCompareAsksTheCoreAndCancelDropsTheExport) {
+  fixture::TempFolder other;
   std::time_t before = 0;
   OpenOn([&](SecondaryWindow& w) {
+    Child<QAbstractButton>(w, "compareButton")->click();
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].kind, "opinions");
     before = fixture::FileTime(Path("Maps/b.map"));
     auto* top = Child<QLabel>(w, "topLine");
     EXPECT_EQ(top->text().toStdString(), "B.map - 12kb");
@@ -171,37 +173,11 @@ TEST_F(OpinionDialogTest, TheTopLineNamesTheMapAndTakesNoClickAndCancelDropsTheE
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(FocusedControl(w), nullptr);
     Child<QAbstractButton>(w, "cancelButton")->click();
-  });
+  }, "OpinionPath=" + other.Path() + "\r\n");
   EXPECT_EQ(fixture::FileTime(Path("Maps/b.map")), before);
   EXPECT_FALSE(fixture::Exists(Path("TarvolinMaps0.txt")));
   OpenOn([](SecondaryWindow& w) { w.close(); });  // the frame keeps the export
   EXPECT_TRUE(fixture::Exists(Path("TarvolinMaps0.txt")));
-}
-
-TEST_F(DialogTest, TheOpinionComparisonShowsInTheWindowsOwnMessageShadedIntoTheVerdictsColour) {
-  fixture::TempFolder other;
-  fixture::WriteMap(other.Path() + "Maps/b.map", 8);
-  fixture::WriteFile(Path("Maps/b.map"), fixture::MapBytes({}));
-  WriteIni("[Tarvolin]\r\nInitialized=True\r\nFolderMap0=B.map\r\nOpinionPath=" + other.Path() + "\r\n");
-  QtUserInterface port(windows);  // the whole way through the windows' own port
-  Program p(fs, port, {dir.Path(), {"dd/MM/yyyy", "HH:mm:ss"}});
-  windows.SetProgram(&p);
-  p.Activate();
-  WhenActive(windows.opinions, [&](SecondaryWindow& w) {
-    WhenModal([&](QWidget& modal) {
-      EXPECT_EQ(&modal, &windows.opinions.Messages());
-      EXPECT_EQ(Child<QLabel>(modal, "MessageText")->text().toStdString(), "B.map\n\nMap not played yet.");
-      const QImage image = modal.grab().toImage();
-      EXPECT_TRUE(Near(image.pixelColor(0, image.height() - 2), Qt::white));
-      EXPECT_TRUE(Near(image.pixelColor(image.width() - 1, image.height() - 2), QColor(128, 128, 0)));
-      EXPECT_EQ(windows.opinions.Messages().TextColour(), QColor(Qt::black));
-      Child<QAbstractButton>(modal, "mbOk")->click();
-    });
-    Child<QAbstractButton>(w, "compareButton")->click();
-    EXPECT_TRUE(w.isVisible());
-  });
-  p.OpenMapOpinion();
-  windows.SetProgram(nullptr);
 }
 
 TEST_F(DialogTest, TheReadMeIsReadAtEveryShowingAndKeepsTabsLongLinesAndEightBitText) {

@@ -44,6 +44,15 @@ TEST(QtUserInterface, MessagesUseTheMainWindowsDialogAndErrorsTheSystemBox) {
     box->accept();
   });
   ui.ShowRunTimeError("'x' is not a valid integer value.");
+  WhenModal([&](QWidget& modal) {  // the opinion window's own, shaded from white into the verdict's colour
+    EXPECT_EQ(&modal, &windows.opinions.Messages());
+    EXPECT_EQ(Child<QLabel>(modal, "MessageText")->text().toStdString(), "B.map\n\nMap not played yet.");
+    const QImage image = modal.grab().toImage();
+    EXPECT_TRUE(Near(image.pixelColor(0, image.height() - 2), Qt::white));
+    EXPECT_TRUE(Near(image.pixelColor(image.width() - 1, image.height() - 2), QColor(128, 128, 0)));
+    Press(modal, "mbOk");
+  });
+  ui.ShowOpinionMessage("B.map\n\nMap not played yet.", {128, 128, 0});
   WhenModal([](QWidget& modal) {
     EXPECT_EQ(modal.objectName().toStdString(), "LevelDialog");
     modal.close();
