@@ -43,7 +43,7 @@ TEST_F(DialogTest, BatchWindowListsTheFilesAtEveryShowingAndSelectHandsBackTheir
 }
 
 TEST_F(DialogTest, HistoryRowsShowInTheirMapsColoursReadAfreshAtEveryActivation) {
-  for (int hour = 1; hour <= 3; ++hour) fixture::WriteMap(Path(std::string("Maps/") + char('a' + hour - 1) + ".map"), hour);
+  for (const int hour : {1, 2, 3}) fixture::WriteMap(Path(std::string("Maps/") + char('a' + hour - 1) + ".map"), hour);
   StartWindows("[History]\r\nPlayedMaps[0]=C.MAP\r\nPlayedMaps[1]=\r\nPlayedMaps[2]=gone.map\r\nPlayedMaps[3]=a.map\r\n")
       .Activate();
   windows.main.move(100, 40);
@@ -133,27 +133,22 @@ class OpinionDialogTest : public DialogTest {
     WhenActive(windows.opinions, act);
     program->OpenMapOpinion();
   }
-  int HourOfB() const { return LocalTime(fixture::FileTime(Path("Maps/b.map"))).tm_hour; }
 };
 
 TEST_F(OpinionDialogTest, EachRowShowsItsColourAndAClickAppliesItsCode) {
-  const struct {
-    const char* row;
-    QColor colour;
-    int hour;
-  } cases[] = {{"excellentRow", {255, 255, 0}, 5}, {"goodRow", {0, 255, 0}, 1},        {"fairRow", {0, 0, 255}, 2},
-               {"badRow", {255, 0, 0}, 3},         {"confusingRow", {255, 0, 255}, 4}, {"crashesRow", {0, 255, 255}, 7},
-               {"multiplayerRow", {0, 128, 128}, 6}, {"clearRow", QApplication::palette().color(QPalette::Window), 9}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.row);
-    OpenOn([&](SecondaryWindow& w) {
+  const std::tuple<const char*, QColor, int> cases[] = {  // the row, its colour, the hour its code leaves
+      {"excellentRow", {255, 255, 0}, 5}, {"goodRow", {0, 255, 0}, 1},      {"fairRow", {0, 0, 255}, 2},
+      {"badRow", {255, 0, 0}, 3},         {"confusingRow", {255, 0, 255}, 4}, {"crashesRow", {0, 255, 255}, 7},
+      {"multiplayerRow", {0, 128, 128}, 6}, {"clearRow", QApplication::palette().color(QPalette::Window), 9}};
+  for (const auto& [row, colour, hour] : cases) {
+    OpenOn([&, row = row, colour = colour](SecondaryWindow& w) {
       EXPECT_FALSE(Child(w, "compareButton")->isVisible()) << "no other installation to compare with";
-      const QImage image = Child(w, c.row)->grab().toImage();
-      EXPECT_EQ(Hex(image.pixelColor(4, image.height() / 2)), Hex(c.colour));
-      Click(Child(w, c.row));
-      EXPECT_FALSE(w.isVisible());
+      const QImage image = Child(w, row)->grab().toImage();
+      EXPECT_EQ(Hex(image.pixelColor(4, image.height() / 2)), Hex(colour)) << row;
+      Click(Child(w, row));
+      EXPECT_FALSE(w.isVisible()) << row;
     });
-    EXPECT_EQ(HourOfB(), c.hour);
+    EXPECT_EQ(LocalTime(fixture::FileTime(Path("Maps/b.map"))).tm_hour, hour) << row;
   }
   EXPECT_TRUE(fixture::Exists(Path("TarvolinMaps0.txt"))) << "exported after a verdict";
 }
@@ -180,24 +175,20 @@ TEST_F(OpinionDialogTest, TheTopLineNamesTheMapAndTakesNoClickCompareAsksTheCore
   EXPECT_TRUE(fixture::Exists(Path("TarvolinMaps0.txt")));
 }
 
-TEST_F(DialogTest, TheReadMeIsReadAtEveryShowingAndKeepsTabsLongLinesAndEightBitText) {
+TEST_F(DialogTest, TheReadMeShowsTabsLongLinesAndEightBitTextAndTakesNoTyping) {
   fixture::WriteMap(Path("Maps/foo.map"));
+  fixture::WriteFile(Path("Maps/Foo.txt"), "a\tb\r\nCaf\xE9 \x80 " + std::string(400, 'x') + "\r\n");
   StartWindows("FolderMap0=Foo.map\r\n").Activate();
-  const std::string longLine(400, 'x');
-  for (const auto& [file, text] : {std::pair{"a\tb\r\n" + longLine + "\r\n", "a\tb\n" + longLine + "\n"},
-                                   {"Caf\xE9 \x80\r\n", "Caf\u00E9 \u20AC\n"}}) {
-    fixture::WriteFile(Path("Maps/Foo.txt"), file);
-    WhenActive(windows.readMe, [&, text = text](SecondaryWindow& w) {
-      EXPECT_EQ(w.windowTitle().toStdString(), "Text Information for: Foo");
-      auto* memo = Child<QPlainTextEdit>(w, "text");
-      EXPECT_EQ(memo->toPlainText().toStdString(), text);
-      EXPECT_EQ(memo->horizontalScrollBar()->maximum() > 0, text.size() > 400) << "long lines stay whole";
-      QTest::keyClicks(memo, "zz");
-      EXPECT_EQ(memo->toPlainText().toStdString(), text) << "no typing";
-      Child<QAbstractButton>(w, "exitButton")->click();
-    });
-    program->OpenMapReadMe();
-  }
+  WhenActive(windows.readMe, [](SecondaryWindow& w) {
+    const std::string text = "a\tb\nCaf\u00E9 \u20AC " + std::string(400, 'x') + "\n";
+    EXPECT_EQ(w.windowTitle().toStdString(), "Text Information for: Foo");
+    auto* memo = Child<QPlainTextEdit>(w, "text");
+    EXPECT_EQ(memo->toPlainText().toStdString(), text);
+    EXPECT_GT(memo->horizontalScrollBar()->maximum(), 0) << "long lines stay whole";
+    QTest::keyClicks(memo, "zz");
+    EXPECT_EQ(memo->toPlainText().toStdString(), text) << "no typing";
+  });
+  program->OpenMapReadMe();
 }
 
 }  // namespace
