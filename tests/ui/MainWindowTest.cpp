@@ -16,6 +16,12 @@
 namespace tv::test {
 namespace {
 
+MainView With(const std::function<void(MainView&)>& set) {
+  MainView view;
+  set(view);
+  return view;
+}
+
 bool Named(const QWidget* w) { return !w->objectName().isEmpty() && !w->objectName().startsWith("qt_"); }
 
 QString TextOf(const QWidget& w) {
@@ -36,9 +42,7 @@ QRect Covered(const QWidget& w) {
 
 TEST(Windows, ControlsSitInsideTheirWindowsWithoutOverlapOrClippedTextAndTheirButtonsCloseThem) {
   Windows windows;
-  MainView view;
-  view.listsVisible = true;
-  windows.main.Render(view);
+  windows.main.Render(With([](MainView& v) { v.listsVisible = true; }));
   const std::pair<QWidget*, const char*> cases[] = {
       {&windows.main, nullptr},           {&windows.opinions, "cancelButton"}, {&windows.history, "closeButton"},
       {&windows.network, "cancelButton"}, {&windows.readMe, "exitButton"},     {&windows.levels, "cancelButton"},
@@ -116,9 +120,7 @@ TEST(MainWindow, EveryControlShowsWhatTheViewHolds) {
 
 TEST(MainWindow, PlayButtonIsBlackWithYellowTextAndRedUnderThePointer) {
   MainWindow window;
-  MainView view;
-  view.playCaption = "Play Duke3dw";
-  window.Render(view);
+  window.Render(With([](MainView& v) { v.playCaption = "Play Duke3dw"; }));
   QWidget* play = Child(window, "playButton");
   const QPoint body(14, 4);  // inside the rounded body, clear of the text
   QImage image = play->grab().toImage();
@@ -131,9 +133,7 @@ TEST(MainWindow, PlayButtonIsBlackWithYellowTextAndRedUnderThePointer) {
 
 TEST(MainWindow, TheDisabledSavedGameBoxShowsItsTextInSilverOnBlack) {
   MainWindow window;
-  MainView view;
-  view.savedEnabled = false;
-  window.Render(view);
+  window.Render(With([](MainView& v) { v.savedEnabled = false; }));
   auto* box = Child<QComboBox>(window, "savedGameBox");
   ASSERT_FALSE(box->isEnabled());
   EXPECT_EQ(TextOf(*box).toStdString(), "Start a saved game");
@@ -145,11 +145,7 @@ TEST(MainWindow, TheDisabledSavedGameBoxShowsItsTextInSilverOnBlack) {
 
 TEST(MainWindow, DropDownListsOpenBlackWithWhiteText) {
   MainWindow window;
-  MainView view;
-  view.skillText = "Skill Level 4";
-  view.savedEntries = {"Hollywood Holocaust", "Red Light District"};
-  view.savedSelected = 1;
-  window.Render(view);
+  window.Render(With([](MainView& v) { v.skillText = "Skill Level 4", v.savedEntries = {"Hollywood", "Red Light"}; }));
   window.show();
   for (const char* name : {"skillBox", "savedGameBox"}) {
     auto* box = Child<QComboBox>(window, name);
@@ -164,8 +160,7 @@ TEST(MainWindow, DropDownListsOpenBlackWithWhiteText) {
 
 TEST(MainWindow, PointerOverBottomBarPictureOrTcListTakesTheFocusAwayAsDoesTheCoreOnce) {
   MainWindow window;
-  MainView view;
-  view.listsVisible = true;
+  MainView view = With([](MainView& v) { v.listsVisible = true; });
   window.Render(view);
   window.show();
   QApplication::setActiveWindow(&window);

@@ -1,5 +1,5 @@
-// Each skin reaches every window: the main window's bars, glyphs and texts,
-// its menus and message dialog, and the bars and buttons of the six others.
+// Each skin reaches every window: the main window's bars, menu glyphs and
+// texts, its menus and message dialog, and the bars of the six others.
 #include <QAbstractButton>
 
 #include "UiTest.h"
@@ -12,28 +12,25 @@
 namespace tv::test {
 namespace {
 
-QColor Of(Rgb c) { return QColor(c.r, c.g, c.b); }
-
 TEST(Skin, ReachesEveryWindow) {
   Windows windows;
   windows.main.SetProgram(nullptr, windows.InSkinOrder());
   MainView view;
+  const auto of = [](Rgb c) { return QColor(c.r, c.g, c.b); };
   for (const Skin& skin : kSkins) {
     SCOPED_TRACE(skin.name);
     ASSERT_EQ(&SkinForStoredName(skin.name), &skin);
     view.skin = &skin;
     windows.main.Render(view);
-    const QColor light = Of(skin.light), text = Of(skin.text);
-    const QColor dark = skin.dark ? Of(*skin.dark) : QApplication::palette().color(QPalette::Button);
+    const QColor light = of(skin.light), text = of(skin.text);
+    const QColor dark = skin.dark ? of(*skin.dark) : QApplication::palette().color(QPalette::Button);
     for (const char* bar : {"topBar", "bottomBar"}) {
       const QImage image = Child(windows.main, bar)->grab().toImage();
-      const int y = image.height() / 2;
-      EXPECT_TRUE(Near(image.pixelColor(0, y), light)) << bar << " " << Hex(image.pixelColor(0, y));
-      EXPECT_TRUE(Near(image.pixelColor(image.width() - 1, y), dark)) << bar;
+      EXPECT_TRUE(Near(image.pixelColor(0, image.height() / 2), light)) << bar;
+      EXPECT_TRUE(Near(image.pixelColor(image.width() - 1, image.height() / 2), dark)) << bar;
     }
-    // The menu buttons' glyph, three bars of 12 x 2, stands out from the bar.
     const QImage top = Child(windows.main, "topBar")->grab().toImage();
-    for (const char* name : {"options1Button", "options2Button"}) {
+    for (const char* name : {"options1Button", "options2Button"}) {  // the glyph's three bars of 12 x 2 stand out
       const QRect button = Child(windows.main, name)->geometry();
       const QColor under = top.pixelColor(button.left() - 1, button.center().y());
       int inked = 0;
@@ -47,20 +44,13 @@ TEST(Skin, ReachesEveryWindow) {
       EXPECT_EQ(Hex(w->palette().color(QPalette::Active, role)), Hex(text)) << name;
     }
     for (CaptionMenu* menu : {&windows.main.Menus().Options1(), &windows.main.Menus().Options2()})
-      EXPECT_EQ(std::tuple(menu->Style().Light(), menu->Style().Dark(), menu->Style().Text()),
-                std::tuple(light, dark, text));
+      EXPECT_EQ(std::tuple(menu->Style().Light(), menu->Style().Dark(), menu->Style().Text()), std::tuple(light, dark, text));
     const MessageDialog& message = windows.main.Messages();
     EXPECT_EQ(std::tuple(message.Left(), message.Right(), message.TextColour()), std::tuple(light, dark, text));
     for (SecondaryWindow* window : windows.InSkinOrder()) {
-      SCOPED_TRACE(window->objectName().toStdString());
-      const auto bars = window->findChildren<GradientPanel*>();
-      EXPECT_FALSE(bars.isEmpty());
-      for (const GradientPanel* bar : bars) EXPECT_EQ(std::pair(bar->Left(), bar->Right()), std::pair(light, dark));
-      for (const char* closer : {"cancelButton", "closeButton", "exitButton"}) {
-        if (auto* b = window->findChild<QAbstractButton*>(closer)) {
-          EXPECT_EQ(Hex(b->palette().color(QPalette::Active, QPalette::ButtonText)), Hex(text));
-        }
-      }
+      EXPECT_FALSE(window->findChildren<GradientPanel*>().isEmpty());
+      for (const GradientPanel* bar : window->findChildren<GradientPanel*>())
+        EXPECT_EQ(std::pair(bar->Left(), bar->Right()), std::pair(light, dark)) << window->objectName().toStdString();
     }
     EXPECT_EQ(windows.opinions.Messages().Left(), QColor(Qt::white)) << "the opinion messages keep their own";
   }
