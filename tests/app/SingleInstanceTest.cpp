@@ -1,10 +1,9 @@
 // The program as built, started as a process: one copy per game folder, and
 // a wrong command line refused before anything is made.
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
@@ -62,7 +61,8 @@ TEST_F(SingleInstance, ASecondStartOnTheSameFolderEndsAtOnceWithExitCodeZero) {
   const pid_t beside = Start(TARVOLIN_EXE, other);
   EXPECT_TRUE(Running(other)) << "another game folder opens beside the first";
   EXPECT_EQ(Exit(Start(duke + "Tarvolin"), 5s), 0);
-  EXPECT_EQ(Exit(Start(TARVOLIN_EXE, games.Path() + "other/../Duke Nukem 3D"), 5s), 0) << "the same folder spelt otherwise";
+  EXPECT_EQ(Exit(Start(TARVOLIN_EXE, games.Path() + "other/../Duke Nukem 3D"), 5s), 0)
+      << "the same folder spelt otherwise";
   EXPECT_EQ(Exit(first, 100ms), -1);
   EXPECT_EQ(Exit(beside, 100ms), -1);
   ::kill(first, SIGKILL);

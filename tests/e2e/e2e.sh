@@ -31,8 +31,7 @@ if [ -z "${E2E_WORK:-}" ]; then  # outside the X server: the folder, then the sc
   unset LC_ALL LANGUAGE XDG_CACHE_HOME XDG_DATA_HOME DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
   "$maker" "$work" >/dev/null
   cp "$built" "$work/Duke Nukem 3D/Tarvolin"
-  began=$(date +%s%N) rc=75
-  end=$((began + 90 * 1000000000))
+  rc=75 end=$(($(date +%s%N) + 90 * 1000000000))
   for _ in 1 2 3; do  # an X server that could not be reached (75) gets another try
     [ "$rc" -eq 75 ] || break
     # Without -noreset the server resets when its last client leaves and refuses the next start.
@@ -43,7 +42,6 @@ if [ -z "${E2E_WORK:-}" ]; then  # outside the X server: the folder, then the sc
     rc=0 && wait "$xvfb" || rc=$?
     xvfb=""
   done
-  echo "[$scenario] took $((($(date +%s%N) - began) / 1000000)) ms"
   exit "$rc"
 fi
 
@@ -57,7 +55,6 @@ EndPrograms() {  # only the programs this script started that still run
   rm -f "$work/inner.pid"
 }
 trap EndPrograms EXIT
-[ -z "${E2E_TRACE:-}" ] || { PS4='+ $(date +%T.%N) ' && set -x; }
 xdotool getdisplaygeometry >/dev/null 2>&1 || exit 75
 
 # Client coordinates in the main window (532 x 347): top bar 29 high, bottom
@@ -107,70 +104,51 @@ ExpectPlayed() {
   [ "$(cat "$log")" = "$expected" ] || Fail "the game received:"$'\n'"$(cat "$log")"$'\n'"expected:"$'\n'"$expected"
   [ "$(Setting CommandLine)" = "Duke3dw.exe ${1//\{pf\}/$program}" ] || Fail "CommandLine is '$(Setting CommandLine)'"
 }
-Hour() { date -u -r "${program}Maps/Echo.map" +%H:%M:%S; }
 
+Start
 case $scenario in
-  user_map)
-    Start
-    PressMapRow 1  # Bravo.map, with Bravo.con beside it
-    Press "$main" "${PLAY_USER_MAP[@]}"
+  user_map)  # Bravo.map, with Bravo.con beside it
+    PressMapRow 1 && Press "$main" "${PLAY_USER_MAP[@]}"
     ExpectPlayed "-j{pf}Maps  -xBravo.con -map Bravo.map /s3" ;;
-  tc)
-    Start
-    PressTcRow 0  # Bar, the zip TC: its script and start map are named inside it
-    Press "$main" "${PLAY_USER_ADDON[@]}"
+  tc)  # Bar, the zip TC: its script and start map are named inside it
+    PressTcRow 0 && Press "$main" "${PLAY_USER_ADDON[@]}"
     ExpectPlayed "-j{pf}Games -xBar.con -gBar.zip -map bar.map" ;;
-  title)
-    Start
+  title)  # on the press itself
     xdotool mousemove --window "$main" "${PLAY[@]}" mousedown 1
-    ExpectPlayed ""
-    xdotool mouseup 1 ;;
-  level)
-    Start
-    Press "$main" "${MENU2[@]}" && FindPopup
-    Keys Down Down Down Down Down Down Return  # the sixth entry, "Play Level"
+    ExpectPlayed "" && xdotool mouseup 1 ;;
+  level)  # the sixth entry, "Play Level"; in the list the first row and sixteen down: E2L5, past a separator
+    Press "$main" "${MENU2[@]}" && FindPopup && Keys Down Down Down Down Down Down Return
     FindWindow '^Select level$'
     WaitUntil 10 HasFocus "$found" || Fail "the level window did not get the keyboard focus"
-    Press "$found" 40 60  # into the list, then the first row and sixteen down: E2L5, past a separator
-    Keys Home Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down
+    Press "$found" 40 60 && Keys Home Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down
     Press "$found" 71 248  # " &Select"
     ExpectPlayed " -v2 -l05 /s3"
     WaitUntil 10 NoWindow '^Select level$' || Fail "the level window stayed open" ;;
-  saved_game)
-    Start
+  saved_game)  # the second of the list's two entries: "Red Light ***", slot 1
     Press "$main" "${SAVED_GAMES[@]}" && FindPopup
     eval "$(xdotool getwindowgeometry --shell "$found")"
-    Press "$found" $((WIDTH / 2)) $((HEIGHT * 3 / 4))  # the second of two: "Red Light ***", slot 1
+    Press "$found" $((WIDTH / 2)) $((HEIGHT * 3 / 4))
     WaitUntil 10 NoPopup || Fail "the saved-game list stayed open"
-    Press "$main" "${PLAY[@]}"
-    ExpectPlayed " /1" ;;
-  opinion)
+    Press "$main" "${PLAY[@]}" && ExpectPlayed " /1" ;;
+  opinion)  # Echo.map, no opinion yet: selected, the right button, "Played and was Good" (code 1)
+    Hour() { date -u -r "${program}Maps/Echo.map" +%H:%M:%S; }
     [ "$(Hour)" = 12:30:00 ] || Fail "Echo.map starts at $(Hour)"
-    Start
-    PressMapRow 4 && PressMapRow 4 3  # Echo.map, no opinion yet: selected, then the right button
-    FindWindow '^Select Option$'
-    Press "$found" 142 $((25 * 2 + 12))  # the third row of 25, "Played and was Good": code 1
+    PressMapRow 4 && PressMapRow 4 3 && FindWindow '^Select Option$'
+    Press "$found" 142 $((25 * 2 + 12))  # the third row of 25
     HourIsOne() { [ "$(Hour)" = 01:00:00 ]; }
     WaitUntil 10 HourIsOne || Fail "Echo.map was changed at $(Hour), expected 01:00:00"
     WaitUntil 10 NoWindow '^Select Option$' || Fail "the opinion window stayed open" ;;
-  skin)
-    Start
-    ExpectBar 808080 000000  # "Black", as designed
-    Press "$main" "${MENU1[@]}" && FindPopup
-    Keys Down Down Down Down Down Down Down Right Down Down Down Return  # "GUI Skin Color", then "Green"
+  skin)  # "Black" as designed; "GUI Skin Color", the seventh entry, then "Green", remembered
+    ExpectBar 808080 000000
+    Press "$main" "${MENU1[@]}" && FindPopup && Keys Down Down Down Down Down Down Down Right Down Down Down Return
     SkinIsGreen() { [ "$(Setting SkinColor)" = Green ]; }
     WaitUntil 10 SkinIsGreen || Fail "SkinColor is '$(Setting SkinColor)', expected Green"
-    ExpectBar 00C000 005000
-    Press "$main" "${QUIT[@]}"
+    ExpectBar 00C000 005000 && Press "$main" "${QUIT[@]}"
     Ended() { [ -z "$(jobs -pr)" ]; }
     WaitUntil 10 Ended || Fail "Quit did not end the program"
-    Start
-    ExpectBar 00C000 005000 ;;
-  second_start)
-    Start
-    first=$pid
-    xdotool mousemove --window "$main" "${AWAY[@]}"  # the pointer lights the Play button
-    mkdir -p "$shots"
+    Start && ExpectBar 00C000 005000 ;;
+  second_start)  # the shot once the pointer is off the Play button, which it lights
+    first=$pid && xdotool mousemove --window "$main" "${AWAY[@]}" && mkdir -p "$shots"
     Unlit() { Shot "$shots/e2e-main.png" && [ "$(Pixel "$shots/e2e-main.png" "${PLAY_BODY[@]}")" = 000000 ]; }
     WaitUntil 10 Unlit || Fail "the Play button stays lit"
     (cd "$work" && exec "$exe") &

@@ -44,7 +44,8 @@ TEST_F(DialogTest, BatchWindowListsTheFilesAtEveryShowingAndSelectHandsBackTheir
 
 TEST_F(DialogTest, HistoryRowsShowInTheirMapsColoursReadAfreshAtEveryActivation) {
   for (const int hour : {1, 2, 3}) fixture::WriteMap(Path(std::string("Maps/") + char('a' + hour - 1) + ".map"), hour);
-  StartWindows("[History]\r\nPlayedMaps[0]=C.MAP\r\nPlayedMaps[1]=\r\nPlayedMaps[2]=gone.map\r\nPlayedMaps[3]=a.map\r\n")
+  StartWindows(
+      "[History]\r\nPlayedMaps[0]=C.MAP\r\nPlayedMaps[1]=\r\nPlayedMaps[2]=gone.map\r\nPlayedMaps[3]=a.map\r\n")
       .Activate();
   windows.main.move(100, 40);
   Show(Window::History, [this](SecondaryWindow& w) {
@@ -55,7 +56,8 @@ TEST_F(DialogTest, HistoryRowsShowInTheirMapsColoursReadAfreshAtEveryActivation)
     const QImage image = list->viewport()->grab().toImage();
     const QColor colours[] = {{255, 0, 0}, {192, 192, 192}, {0, 255, 0}};
     for (int i = 0; i < 2; ++i) {
-      EXPECT_GT(CountColour(image, list->visualItemRect(list->item(i)), colours[i]), 0) << i << ": the opinion's colour";
+      EXPECT_GT(CountColour(image, list->visualItemRect(list->item(i)), colours[i]), 0)
+          << i << ": the opinion's colour";
       EXPECT_EQ(RowFill(image, list->visualItemRect(list->item(i))), "#000000");
     }
     EXPECT_EQ(RowFill(image, list->visualItemRect(list->item(2))), Hex(colours[2])) << "selected: filled";
@@ -136,9 +138,11 @@ class OpinionDialogTest : public DialogTest {
 };
 
 TEST_F(OpinionDialogTest, EachRowShowsItsColourAndAClickAppliesItsCode) {
-  const std::tuple<const char*, QColor, int> cases[] = {  // the row, its colour, the hour its code leaves
-      {"excellentRow", {255, 255, 0}, 5}, {"goodRow", {0, 255, 0}, 1},      {"fairRow", {0, 0, 255}, 2},
-      {"badRow", {255, 0, 0}, 3},         {"confusingRow", {255, 0, 255}, 4}, {"crashesRow", {0, 255, 255}, 7},
+  const std::tuple<const char*, QColor, int> cases[] = {
+      // the row, its colour, the hour its code leaves
+      {"excellentRow", {255, 255, 0}, 5},   {"goodRow", {0, 255, 0}, 1},
+      {"fairRow", {0, 0, 255}, 2},          {"badRow", {255, 0, 0}, 3},
+      {"confusingRow", {255, 0, 255}, 4},   {"crashesRow", {0, 255, 255}, 7},
       {"multiplayerRow", {0, 128, 128}, 6}, {"clearRow", QApplication::palette().color(QPalette::Window), 9}};
   for (const auto& [row, colour, hour] : cases) {
     OpenOn([&, row = row, colour = colour](SecondaryWindow& w) {
@@ -156,19 +160,21 @@ TEST_F(OpinionDialogTest, EachRowShowsItsColourAndAClickAppliesItsCode) {
 TEST_F(OpinionDialogTest, TheTopLineNamesTheMapAndTakesNoClickCompareAsksTheCoreAndCancelDropsTheExport) {
   fixture::TempFolder other;
   std::time_t before = 0;
-  OpenOn([&](SecondaryWindow& w) {
-    Child<QAbstractButton>(w, "compareButton")->click();
-    ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].kind, "opinions");
-    before = fixture::FileTime(Path("Maps/b.map"));
-    auto* top = Child<QLabel>(w, "topLine");
-    EXPECT_EQ(top->text().toStdString(), "B.map - 12kb");
-    EXPECT_GT(CountColour(top->grab().toImage(), top->rect(), Qt::cyan), 0) << "aqua on black";
-    Click(top);
-    EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(FocusedControl(w), nullptr);
-    Child<QAbstractButton>(w, "cancelButton")->click();
-  }, "OpinionPath=" + other.Path() + "\r\n");
+  OpenOn(
+      [&](SecondaryWindow& w) {
+        Child<QAbstractButton>(w, "compareButton")->click();
+        ASSERT_EQ(ui.shown.size(), 1u);
+        EXPECT_EQ(ui.shown[0].kind, "opinions");
+        before = fixture::FileTime(Path("Maps/b.map"));
+        auto* top = Child<QLabel>(w, "topLine");
+        EXPECT_EQ(top->text().toStdString(), "B.map - 12kb");
+        EXPECT_GT(CountColour(top->grab().toImage(), top->rect(), Qt::cyan), 0) << "aqua on black";
+        Click(top);
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_EQ(FocusedControl(w), nullptr);
+        Child<QAbstractButton>(w, "cancelButton")->click();
+      },
+      "OpinionPath=" + other.Path() + "\r\n");
   EXPECT_EQ(fixture::FileTime(Path("Maps/b.map")), before);
   EXPECT_FALSE(fixture::Exists(Path("TarvolinMaps0.txt")));
   OpenOn([](SecondaryWindow& w) { w.close(); });  // the frame keeps the export

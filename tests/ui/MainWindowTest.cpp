@@ -28,7 +28,8 @@ QString TextOf(const QWidget& w) {
   QString text;
   if (auto* b = qobject_cast<const QAbstractButton*>(&w)) text = b->text();
   if (auto* l = qobject_cast<const QLabel*>(&w); l && !l->wordWrap()) text = l->text();
-  if (auto* c = qobject_cast<const QComboBox*>(&w)) text = c->currentIndex() < 0 ? c->placeholderText() : c->currentText();
+  if (auto* c = qobject_cast<const QComboBox*>(&w))
+    text = c->currentIndex() < 0 ? c->placeholderText() : c->currentText();
   return text.remove('&');
 }
 
@@ -99,10 +100,14 @@ TEST(MainWindow, EveryControlShowsWhatTheViewHolds) {
     const char* name;
     std::string text, hint;  // "-": not checked
     bool enabled, visible;
-  } shown[] = {{"mapHeading", "Maps from Caf\u00e9", "-", true, true}, {"mapList", "-", v.mapHint, true, true},
-               {"playButton", v.playCaption, v.playHint, false, true}, {"tcButton", "-", v.tcButtonHint, true, true},
-               {"mapButton", "-", "-", false, true},       {"skillBox", v.skillText, "-", false, true},
-               {"savedGameBox", "Red light", "-", true, true}, {"associateBox", "-", "-", true, false}};
+  } shown[] = {{"mapHeading", "Maps from Caf\u00e9", "-", true, true},
+               {"mapList", "-", v.mapHint, true, true},
+               {"playButton", v.playCaption, v.playHint, false, true},
+               {"tcButton", "-", v.tcButtonHint, true, true},
+               {"mapButton", "-", "-", false, true},
+               {"skillBox", v.skillText, "-", false, true},
+               {"savedGameBox", "Red light", "-", true, true},
+               {"associateBox", "-", "-", true, false}};
   for (const auto& s : shown) {
     const QWidget* w = Child(window, s.name);
     EXPECT_EQ(s.text == "-" ? s.text : TextOf(*w).toStdString(), s.text) << s.name;
@@ -165,11 +170,13 @@ TEST(MainWindow, PointerOverBottomBarPictureOrTcListTakesTheFocusAwayAsDoesTheCo
   window.show();
   QApplication::setActiveWindow(&window);
   auto* skill = Child<QComboBox>(window, "skillBox");
-  for (const auto& [name, drops] : {std::pair{"bottomBar", true}, {"picture", true}, {"tcList", true}, {"mapList", false}}) {
+  for (const auto& [name, drops] :
+       {std::pair{"bottomBar", true}, {"picture", true}, {"tcList", true}, {"mapList", false}}) {
     skill->setFocus();
     QWidget* area = Child(window, name);
     if (auto* list = qobject_cast<QAbstractScrollArea*>(area)) area = list->viewport();
-    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), area->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton, {});
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), area->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
+                     {});
     QApplication::sendEvent(area, &move);
     EXPECT_EQ(skill->hasFocus(), !drops) << name;
   }

@@ -18,12 +18,17 @@ TEST(Menus, EntriesFollowTheView) {
   view.mapSortChecked = {false, false, true, false};
   view.commandLineChecked = view.multiSelect = true;
   window.Render(view);
-  const std::tuple<const char*, const char*, bool, bool> cases[] = {  // caption "" is not checked
-      {"executable1", "Duke3dw.exe", true, true}, {"executable2", "EDuke32.exe", true, false},
-      {"executable3", "", false, false},          {"mapFolder0", "Maps", true, false},
-      {"mapFolder1", "", false, false},           {"mapFolder3", "Maps3", true, true},
-      {"mapSort1", "", true, false},              {"mapSort3", "", true, true},
-      {"commandLine", "", true, true},            {"multiSelect", "", true, true}};
+  const std::tuple<const char*, const char*, bool, bool> cases[] = {// caption "" is not checked
+                                                                    {"executable1", "Duke3dw.exe", true, true},
+                                                                    {"executable2", "EDuke32.exe", true, false},
+                                                                    {"executable3", "", false, false},
+                                                                    {"mapFolder0", "Maps", true, false},
+                                                                    {"mapFolder1", "", false, false},
+                                                                    {"mapFolder3", "Maps3", true, true},
+                                                                    {"mapSort1", "", true, false},
+                                                                    {"mapSort3", "", true, true},
+                                                                    {"commandLine", "", true, true},
+                                                                    {"multiSelect", "", true, true}};
   for (const auto& [name, caption, visible, checked] : cases) {
     const QAction* a = Child<QAction>(window, name);
     EXPECT_EQ(*caption ? a->text().toStdString() : "", caption) << name;

@@ -9,8 +9,8 @@
 #include "ui/FileFilter.h"
 #include "ui/QtUserInterface.h"
 #include "ui/SystemSounds.h"
-#include "ui/widgets/MessageDialog.h"
 #include "ui/widgets/DialogButtons.h"
+#include "ui/widgets/MessageDialog.h"
 
 namespace tv::test {
 namespace {
@@ -89,8 +89,9 @@ TEST(FileFilter, EachNameAndPatternPairBecomesOneNameFilter) {
 }
 
 TEST(SystemSounds, EachKindPlaysItsThemeEventAndTheBellWhenItCannotBePlayed) {
-  const std::pair<BeepKind, const char*> cases[] = {
-      {BeepKind::Information, "dialog-information"}, {BeepKind::Exclamation, "dialog-warning"}, {BeepKind::Default, "bell"}};
+  const std::pair<BeepKind, const char*> cases[] = {{BeepKind::Information, "dialog-information"},
+                                                    {BeepKind::Exclamation, "dialog-warning"},
+                                                    {BeepKind::Default, "bell"}};
   for (const bool served : {true, false})
     for (const auto& [kind, event] : cases) {
       std::vector<std::string> played;
@@ -102,11 +103,16 @@ TEST(SystemSounds, EachKindPlaysItsThemeEventAndTheBellWhenItCannotBePlayed) {
 }
 
 TEST(DialogButtons, TokensAreFoundAnywhereWithoutRegardToCaseInTheDialogsOrder) {
-  const std::pair<const char*, std::vector<int>> cases[] = {
-      {"mbYes,mbNo", {kYes, kNo}},  {"MBOK", {kOk}},          {"mbcancel,MbOk", {kOk, kCancel}},
-      {"[mbNo, mbYes]", {kYes, kNo}}, {"mbRetry;mbAbort mbIgnore", {kAbort, kRetry, kIgnore}},
-      {"mbYesToAll", {kYesToAll}},  {"mbNoToAll,mbAll", {kAll, kNoToAll}}, {"mbOk,mbOK", {kOk}},
-      {"mbHelp,mbMaybe", {}},       {"", {}}};
+  const std::pair<const char*, std::vector<int>> cases[] = {{"mbYes,mbNo", {kYes, kNo}},
+                                                            {"MBOK", {kOk}},
+                                                            {"mbcancel,MbOk", {kOk, kCancel}},
+                                                            {"[mbNo, mbYes]", {kYes, kNo}},
+                                                            {"mbRetry;mbAbort mbIgnore", {kAbort, kRetry, kIgnore}},
+                                                            {"mbYesToAll", {kYesToAll}},
+                                                            {"mbNoToAll,mbAll", {kAll, kNoToAll}},
+                                                            {"mbOk,mbOK", {kOk}},
+                                                            {"mbHelp,mbMaybe", {}},
+                                                            {"", {}}};
   for (const auto& [list, results] : cases) {
     std::vector<int> got;
     for (const DialogButton& b : ParseDialogButtons(list)) got.push_back(b.result);

@@ -44,7 +44,8 @@ TEST(Skin, ReachesEveryWindow) {
       EXPECT_EQ(Hex(w->palette().color(QPalette::Active, role)), Hex(text)) << name;
     }
     for (CaptionMenu* menu : {&windows.main.Menus().Options1(), &windows.main.Menus().Options2()})
-      EXPECT_EQ(std::tuple(menu->Style().Light(), menu->Style().Dark(), menu->Style().Text()), std::tuple(light, dark, text));
+      EXPECT_EQ(std::tuple(menu->Style().Light(), menu->Style().Dark(), menu->Style().Text()),
+                std::tuple(light, dark, text));
     const MessageDialog& message = windows.main.Messages();
     EXPECT_EQ(std::tuple(message.Left(), message.Right(), message.TextColour()), std::tuple(light, dark, text));
     for (SecondaryWindow* window : windows.InSkinOrder()) {

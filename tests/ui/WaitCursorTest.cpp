@@ -10,7 +10,9 @@
 namespace tv::test {
 namespace {
 
-bool Waiting() { return QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor; }
+bool Waiting() {
+  return QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+}
 
 // Notes the cursor at a message inside the pass, once the message's own
 // event loop ran, and at the pass's end, before any did.
