@@ -72,53 +72,46 @@ TEST_F(DialogTest, HistoryRowsShowInTheirMapsColoursReadAfreshAtEveryActivation)
 
 TEST_F(DialogTest, LevelWindowClosesOnlyOnALevelRowAndHandsBackItsBytes) {
   Program& p = StartWindows();
-  for (const auto& [row, closes, switches] : {std::tuple{12, true, " -v2 -l01"}, {11, false, ""}, {-1, false, ""}}) {
-    SCOPED_TRACE(row);
-    p.Levels().PrepareStock();
+  for (const auto& [row, closes] : {std::pair{1, true}, {-1, false}}) {
+    p.Levels().PrepareTc({"ZOO", "CAF\xC9"});
     Show(Window::Levels, [&, row = row, closes = closes](SecondaryWindow& w) {
+      EXPECT_EQ(Rows(w, "levelList"), (std::vector<std::string>{"CAF\u00C9", "ZOO"}));
       auto* list = Child<QTreeWidget>(w, "levelList");
-      if (row >= 0) list->setCurrentItem(list->topLevelItem(row));
+      if (row >= 0) list->setCurrentItem(list->topLevelItem(0));
       Child<QAbstractButton>(w, "selectButton")->click();
       EXPECT_EQ(w.isVisible(), !closes);
     });
-    EXPECT_EQ(p.Levels().LevelSwitches(), switches);
+    EXPECT_EQ(p.Levels().MapFile(), closes ? "CAF\xC9.map" : "");
   }
-  p.Levels().PrepareTc({"ZOO", "CAF\xC9"});
+  p.Levels().PrepareStock();
   Show(Window::Levels, [](SecondaryWindow& w) {
-    EXPECT_EQ(Rows(w, "levelList"), (std::vector<std::string>{"CAF\u00C9", "ZOO"}));
     auto* list = Child<QTreeWidget>(w, "levelList");
     const QImage image = list->viewport()->grab().toImage();
     EXPECT_EQ(RowFill(image, list->visualItemRect(list->topLevelItem(1))), "#000000");
-    EXPECT_GT(CountColour(image, list->visualItemRect(list->topLevelItem(1)), Qt::white), 0);
-    list->setCurrentItem(list->topLevelItem(0));
+    EXPECT_GT(CountColour(image, list->visualItemRect(list->topLevelItem(1)), Qt::white), 0) << "white on black";
+    list->setCurrentItem(list->topLevelItem(11));  // the separator after E1L11
     Child<QAbstractButton>(w, "selectButton")->click();
+    EXPECT_TRUE(w.isVisible());
   });
-  EXPECT_EQ(p.Levels().MapFile(), "CAF\xC9.map");
 }
 
 TEST_F(DialogTest, NetworkWindowShowsTheCoresValuesAndHandsBackWhatIsTyped) {
-  const std::string file = "[Network_Game]\r\nNickname=Bob\r\nOpponentIP=1.2.3.4\r\nDedicated=0\r\nNumPlayers=6\r\n";
-  WriteIni(file);
+  WriteIni("[Network_Game]\r\nNickname=Bob\r\nOpponentIP=1.2.3.4\r\nDedicated=0\r\nNumPlayers=6\r\n");
   Program& p = StartWindows();
   p.Config().Open(GameRole::Host, {"Ann", "10.0.0.2", true, 4});
   Show(Window::Network, [&](SecondaryWindow& w) {
-    EXPECT_EQ(Child<QLabel>(w, "headingLabel")->text().toStdString(), "Hosting a Game");
+    auto* nick = Child<QLineEdit>(w, "nicknameEdit");
     EXPECT_EQ(Child<QLineEdit>(w, "addressEdit")->text().toStdString(), "1.2.3.4") << "the file over memory";
-    EXPECT_FALSE(Child<QAbstractButton>(w, "dedicatedBox")->isChecked());
-    for (const auto& [edit, text] : {std::pair{"nicknameEdit", "Cy"}, {"addressEdit", "5.6.7.8"}}) {
-      Child<QLineEdit>(w, edit)->selectAll();
-      QTest::keyClicks(Child<QLineEdit>(w, edit), text);
-    }
+    nick->selectAll();
+    QTest::keyClicks(nick, "Cy");
     Child<QAbstractButton>(w, "dedicatedBox")->click();
     for (int i = 0; i < 3; ++i) QTest::keyClick(Child<QSpinBox>(w, "playersBox"), Qt::Key_Up);
     EXPECT_EQ(Child<QLabel>(w, "addressLabel")->text().toStdString(), "Server IP Address");
-    const NetworkConfig& c = p.Config();
-    EXPECT_EQ(std::tuple(c.nickname, c.address, c.dedicated, c.numPlayers), std::tuple("Cy", "5.6.7.8", true, 8));
+    EXPECT_EQ(std::tuple(p.Config().nickname, p.Config().dedicated, p.Config().numPlayers), std::tuple("Cy", true, 8));
     LeaveAndReturn(w);
-    EXPECT_EQ(Child<QLineEdit>(w, "nicknameEdit")->text().toStdString(), "Bob") << "read again from the file";
-    QTest::keyClicks(Child<QLineEdit>(w, "nicknameEdit"), "o");
+    EXPECT_EQ(nick->text().toStdString(), "Bob") << "read again from the file";
+    QTest::keyClicks(nick, "o");
     Child<QAbstractButton>(w, "acceptButton")->click();
-    EXPECT_FALSE(w.isVisible());
   });
   EXPECT_NE(Ini().find("Nickname=Bobo\r\n"), std::string::npos);
 }

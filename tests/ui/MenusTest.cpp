@@ -1,5 +1,5 @@
 // The pop-up menus: the entries the view shows, hides and checks, where the
-// menus open, their items clear of the caption bar, and the keyboard.
+// menus open, their items clear of the caption bar.
 #include <QMenu>
 
 #include "UiTest.h"
@@ -54,17 +54,6 @@ TEST(Menus, Options1OpensRightOfThePointerOptions2CentredOnItWithItemsRightOfThe
   EXPECT_LE(std::abs(options2.geometry().center().x() - pointer.x()), 1);
   EXPECT_EQ(options2.geometry().top(), pointer.y());
   options2.close();
-}
-
-TEST(Menus, KeyboardChoosesAnEntry) {
-  MainWindow window;
-  CaptionMenu& menu = window.Menus().Options2();
-  bool triggered = false;
-  QObject::connect(Child<QAction>(menu, "mapMusic"), &QAction::triggered, [&] { triggered = true; });
-  menu.PopupAt(QPoint(300, 100));
-  for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}) QTest::keyClick(&menu, key);
-  EXPECT_TRUE(triggered);
-  EXPECT_FALSE(menu.isVisible());
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 // Both lists' rows: each opinion's colour on black, or the row filled with it
-// when selected in multi-select (black text on lime, yellow and aqua); the mouse.
-#include <QSignalSpy>
-
+// when selected in multi-select (black text on lime, yellow and aqua).
 #include "UiTest.h"
 #include "ui/widgets/OpinionList.h"
 
@@ -47,30 +45,6 @@ TEST(OpinionList, RowsShowTheirOpinionsColourOnBlackOrFilledWithItWhenSelected) 
       EXPECT_GT(CountColour(image, row.adjusted(0, 0, -row.width() / 2, 0), text), 5) << "text in " << Hex(text);
     }
   }
-}
-
-TEST(OpinionList, ShowingIsSilentOnlyTheLeftButtonSelectsAndDoubleClicksCountAnywhere) {
-  const std::vector<ListRow> rows = {{"a.map", 0}, {"b.map", 1}, {"c.map", 2}, {"d.map", 3}, {"e.map", 4}};
-  OpinionList list(16, nullptr);
-  list.resize(198, 200);
-  list.show();
-  QSignalSpy changed(&list, &QListWidget::itemSelectionChanged);
-  list.Show(rows, {2});
-  list.Show(rows, {1});
-  EXPECT_EQ(changed.count(), 0);
-  QSignalSpy right(&list, &OpinionList::rightButtonDown);
-  QSignalSpy released(&list, &OpinionList::mouseUp);
-  QSignalSpy doubled(&list, &OpinionList::doubleClicked);
-  const QPoint row3 = list.visualItemRect(list.item(3)).center();
-  Click(list.viewport(), Qt::RightButton, row3);
-  EXPECT_EQ(right.count(), 1);
-  EXPECT_EQ(list.SelectedRows(), std::vector<int>{1});
-  Click(list.viewport(), Qt::LeftButton, row3);
-  EXPECT_EQ(list.SelectedRows(), std::vector<int>{3});
-  EXPECT_EQ(released.count(), 2) << "a release of any button";
-  QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, row3);
-  QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, QPoint(10, 190));  // below the last row
-  EXPECT_EQ(doubled.count(), 2);
 }
 
 }  // namespace

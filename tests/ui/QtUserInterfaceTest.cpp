@@ -6,7 +6,6 @@
 #include <QPushButton>
 
 #include "UiTest.h"
-#include "ui/FileFilter.h"
 #include "ui/QtUserInterface.h"
 #include "ui/SystemSounds.h"
 #include "ui/widgets/DialogButtons.h"
@@ -77,15 +76,6 @@ TEST(QtUserInterface, OpenFileDialogOffersTheFiltersAndReturnsTheFullPath) {
     });
     EXPECT_EQ(ui.OpenFileDialog(dir.Path() + "Music/", filter), open ? dir.Path() + "Music/song.mid" : "");
   }
-}
-
-TEST(FileFilter, EachNameAndPatternPairBecomesOneNameFilter) {
-  const std::pair<const char*, std::vector<std::string>> cases[] = {
-      {"Midi file (*.mid)|*.mid|All files (*.*)|*.*", {"Midi file (*.mid) (*.mid)", "All files (*.*) (*)"}},
-      {"Maps|*.map;*.MAP", {"Maps (*.map *.MAP)"}},
-      {"Text (*.txt)|*.txt|dangling", {"Text (*.txt) (*.txt)"}},
-      {"", {}}};
-  for (const auto& [filter, nameFilters] : cases) EXPECT_EQ(NameFilters(filter), nameFilters) << filter;
 }
 
 TEST(SystemSounds, EachKindPlaysItsThemeEventAndTheBellWhenItCannotBePlayed) {
