@@ -1,12 +1,9 @@
-// The end-to-end scenarios' program folders.
-//   e2e_folder <root>: makes "<root>/Duke Nukem 3D/" (a space, as players have
-//     it) with the game data, a stand-in game recording into <root>/game.log,
-//     rated maps in two map folders, a group and a zip TC and two saved games;
-//     prints its path.
-//   e2e_folder <program folder> <Windows stand-in> <map>: puts the game data,
-//     the stand-in as Duke3dw.exe and the map with its script there, and plays
-//     the map as " Play User Map" does; prints what the program showed, if
-//     anything, and exits 1 then.
+// e2e_folder <root>: makes and prints "<root>/Duke Nukem 3D/" (a space, as
+// players have it): game data, a stand-in recording into <root>/game.log,
+// rated maps in two folders, a group and a zip TC, two saved games.
+// e2e_folder <program folder> <Windows stand-in> <map>: plays the map there as
+// " Play User Map" does; prints what the program showed, if anything, and
+// exits 1 then.
 #include <cstdio>
 #include <exception>
 #include <filesystem>

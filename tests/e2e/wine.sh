@@ -9,14 +9,9 @@ Fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
-wine="" wineserver=""
-for candidate in wine wine64 /usr/lib/wine/wine64; do  # the program's own order
-  found=$(command -v "$candidate") && [ -x "$found" ] && wine=$found && break
-done
-[ -n "$wine" ] || Fail "no Wine: tried wine and wine64 on the PATH ($PATH), and /usr/lib/wine/wine64"
-for candidate in "$(dirname "$wine")/wineserver" /usr/lib/wine/wineserver64 /usr/lib/wine/wineserver; do
-  [ -x "$candidate" ] && wineserver=$candidate && break
-done
+wine=$(command -v wine || command -v wine64 || echo /usr/lib/wine/wine64)  # the program's own order
+[ -x "$wine" ] || Fail "no Wine: tried wine and wine64 on the PATH ($PATH), and /usr/lib/wine/wine64"
+wineserver=$(ls "$(dirname "$wine")/wineserver" /usr/lib/wine/wineserver64 /usr/lib/wine/wineserver 2>/dev/null | head -n1 || true)
 # Wine refuses a prefix owned by someone else: one prefix per user.
 export WINEPREFIX="$state/prefix-$(id -u)" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY

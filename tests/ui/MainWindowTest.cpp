@@ -1,16 +1,22 @@
 // The windows as a person sees them: every control inside its window, none
-// covering another or clipping its text; the main window showing the core's
-// view in its pixels; its events reaching the core.
+// covering another or clipping its text; the main window, its menus and lists
+// showing the core's view in its pixels and skin; its events reaching the core.
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QRadioButton>
 #include <QStyle>
 
 #include "UiTest.h"
+#include "ui/MainMenus.h"
+#include "ui/widgets/CaptionMenu.h"
+#include "ui/widgets/CaptionMenuStyle.h"
 #include "ui/widgets/GradientPanel.h"
+#include "ui/widgets/MessageDialog.h"
+#include "ui/widgets/OpinionList.h"
 
 namespace tv::test {
 namespace {
@@ -200,6 +206,123 @@ TEST_F(DialogTest, MainWindowEventsReachTheCore) {
   Child<QAction>(windows.main, "Red1")->trigger();
   ASSERT_FALSE(ui.shown.empty());
   EXPECT_EQ(ui.shown.back().kind, "error") << "shown, and the window goes on";
+}
+
+TEST(Menus, EntriesFollowTheView) {
+  MainWindow window;
+  MainView view;
+  view.duke[0] = {"Duke3dw.exe", true, true};
+  view.duke[1] = {"EDuke32.exe", true, false};
+  view.mapFolders[3] = {"Maps3", true, true};
+  view.mapSortChecked = {false, false, true, false};
+  view.commandLineChecked = view.multiSelect = true;
+  window.Render(view);
+  const std::tuple<const char*, const char*, bool, bool> cases[] = {// caption "" is not checked
+                                                                    {"executable1", "Duke3dw.exe", true, true},
+                                                                    {"executable2", "EDuke32.exe", true, false},
+                                                                    {"executable3", "", false, false},
+                                                                    {"mapFolder0", "Maps", true, false},
+                                                                    {"mapFolder1", "", false, false},
+                                                                    {"mapFolder3", "Maps3", true, true},
+                                                                    {"mapSort1", "", true, false},
+                                                                    {"mapSort3", "", true, true},
+                                                                    {"commandLine", "", true, true},
+                                                                    {"multiSelect", "", true, true}};
+  for (const auto& [name, caption, visible, checked] : cases) {
+    const QAction* a = Child<QAction>(window, name);
+    EXPECT_EQ(*caption ? a->text().toStdString() : "", caption) << name;
+    EXPECT_EQ(std::pair(a->isVisible(), a->isChecked()), std::pair(visible, checked)) << name;
+  }
+  view.commandLineChecked = view.mapFolders[3].visible = false;
+  window.Render(view);
+  EXPECT_FALSE(Child<QAction>(window, "commandLine")->isChecked());
+  EXPECT_FALSE(Child<QAction>(window, "mapFolder3")->isVisible());
+}
+
+TEST(Skin, ReachesEveryWindow) {
+  Windows windows;
+  windows.main.SetProgram(nullptr, windows.InSkinOrder());
+  MainView view;
+  const auto of = [](Rgb c) { return QColor(c.r, c.g, c.b); };
+  for (const Skin& skin : kSkins) {
+    SCOPED_TRACE(skin.name);
+    ASSERT_EQ(&SkinForStoredName(skin.name), &skin);
+    view.skin = &skin;
+    windows.main.Render(view);
+    const QColor light = of(skin.light), text = of(skin.text);
+    const QColor dark = skin.dark ? of(*skin.dark) : QApplication::palette().color(QPalette::Button);
+    for (const char* bar : {"topBar", "bottomBar"}) {
+      const QImage image = Child(windows.main, bar)->grab().toImage();
+      EXPECT_TRUE(Near(image.pixelColor(0, image.height() / 2), light)) << bar;
+      EXPECT_TRUE(Near(image.pixelColor(image.width() - 1, image.height() / 2), dark)) << bar;
+    }
+    const QImage top = Child(windows.main, "topBar")->grab().toImage();
+    for (const char* name : {"options1Button", "options2Button"}) {  // the glyph's three bars of 12 x 2 stand out
+      const QRect button = Child(windows.main, name)->geometry();
+      const QColor under = top.pixelColor(button.left() - 1, button.center().y());
+      int inked = 0;
+      for (int y = button.top(); y <= button.bottom(); ++y)
+        for (int x = button.left(); x <= button.right(); ++x) inked += !Near(top.pixelColor(x, y), under, 80);
+      EXPECT_GE(inked, 3 * 12 * 2) << name;
+    }
+    for (const char* name : {"tcButton", "quitButton", "mapButton", "tcHeading", "nicknameHeading", "mapHeading"}) {
+      const QWidget* w = Child(windows.main, name);
+      const auto role = qobject_cast<const QAbstractButton*>(w) ? QPalette::ButtonText : QPalette::WindowText;
+      EXPECT_EQ(Hex(w->palette().color(QPalette::Active, role)), Hex(text)) << name;
+    }
+    for (CaptionMenu* menu : {&windows.main.Menus().Options1(), &windows.main.Menus().Options2()})
+      EXPECT_EQ(std::tuple(menu->Style().Light(), menu->Style().Dark(), menu->Style().Text()),
+                std::tuple(light, dark, text));
+    const MessageDialog& message = windows.main.Messages();
+    EXPECT_EQ(std::tuple(message.Left(), message.Right(), message.TextColour()), std::tuple(light, dark, text));
+    for (SecondaryWindow* window : windows.InSkinOrder()) {
+      EXPECT_FALSE(window->findChildren<GradientPanel*>().isEmpty());
+      for (const GradientPanel* bar : window->findChildren<GradientPanel*>())
+        EXPECT_EQ(std::pair(bar->Left(), bar->Right()), std::pair(light, dark)) << window->objectName().toStdString();
+    }
+    EXPECT_EQ(windows.opinions.Messages().Left(), QColor(Qt::white)) << "the opinion messages keep their own";
+  }
+}
+
+const struct Code {
+  int code;
+  QColor colour;
+  bool blackWhenSelected;
+} kCodes[] = {
+    {0, {192, 192, 192}, false}, {1, {0, 255, 0}, true},      {2, {0, 0, 255}, false},      {3, {255, 0, 0}, false},
+    {4, {255, 0, 255}, false},   {5, {255, 255, 0}, true},    {6, {0, 128, 128}, false},    {7, {0, 255, 255}, true},
+    {8, {128, 128, 0}, false},   {9, {192, 192, 192}, false}, {-1, {192, 192, 192}, false},
+};
+
+TEST(OpinionList, RowsShowTheirOpinionsColourOnBlackOrFilledWithItWhenSelected) {
+  for (const auto& [name, rowHeight, selected] :
+       {std::tuple{"tcList", 13, false}, {"mapList", 16, false}, {"mapList", 16, true}}) {
+    MainWindow window;
+    MainView view;
+    view.listsVisible = view.multiSelect = true;
+    for (int i = 0; i < int(std::size(kCodes)); ++i) {
+      view.mapRows.push_back({"HHHH||||", kCodes[i].code});
+      view.tcRows.push_back({"HHHH||||", kCodes[i].code});
+      if (selected) view.mapSelected.push_back(i);
+    }
+    window.Render(view);
+    window.show();
+    QApplication::processEvents();  // lays the rows out
+    auto* list = Child<OpinionList>(window, name);
+    const QImage image = list->viewport()->grab().toImage();
+    const QColor highlighted = list->palette().color(QPalette::Active, QPalette::HighlightedText);
+    for (int i = 0; i < int(std::size(kCodes)); ++i) {
+      const Code& code = kCodes[i];
+      SCOPED_TRACE(testing::Message() << name << " code " << code.code << (selected ? " selected" : ""));
+      const QRect row = list->visualItemRect(list->item(i));
+      EXPECT_EQ(row.height(), rowHeight);
+      const QColor fill = selected ? code.colour : QColor(Qt::black);
+      const QColor text = !selected ? code.colour : code.blackWhenSelected ? QColor(Qt::black) : highlighted;
+      EXPECT_EQ(RowFill(image, row), Hex(fill));
+      EXPECT_EQ(Hex(image.pixelColor(row.left(), row.center().y())), Hex(fill)) << "the text starts inside";
+      EXPECT_GT(CountColour(image, row.adjusted(0, 0, -row.width() / 2, 0), text), 5) << "text in " << Hex(text);
+    }
+  }
 }
 
 }  // namespace

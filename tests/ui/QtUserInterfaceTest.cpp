@@ -1,5 +1,5 @@
 // The windows' side of the core's port: messages and their buttons, errors,
-// sounds, modal windows and the open-file dialog.
+// modal windows and the open-file dialog.
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -7,7 +7,6 @@
 
 #include "UiTest.h"
 #include "ui/QtUserInterface.h"
-#include "ui/SystemSounds.h"
 #include "ui/widgets/DialogButtons.h"
 #include "ui/widgets/MessageDialog.h"
 
@@ -76,20 +75,6 @@ TEST(QtUserInterface, OpenFileDialogOffersTheFiltersAndReturnsTheFullPath) {
     });
     EXPECT_EQ(ui.OpenFileDialog(dir.Path() + "Music/", filter), open ? dir.Path() + "Music/song.mid" : "");
   }
-}
-
-TEST(SystemSounds, EachKindPlaysItsThemeEventAndTheBellWhenItCannotBePlayed) {
-  const std::pair<BeepKind, const char*> cases[] = {{BeepKind::Information, "dialog-information"},
-                                                    {BeepKind::Exclamation, "dialog-warning"},
-                                                    {BeepKind::Default, "bell"}};
-  for (const bool served : {true, false})
-    for (const auto& [kind, event] : cases) {
-      std::vector<std::string> played;
-      int bells = 0;
-      SystemSounds([&](const char* id) { return played.push_back(id), served; }, [&] { ++bells; }).Beep(kind);
-      EXPECT_EQ(played, std::vector<std::string>{event});
-      EXPECT_EQ(bells, served ? 0 : 1) << event;
-    }
 }
 
 TEST(DialogButtons, TokensAreFoundAnywhereWithoutRegardToCaseInTheDialogsOrder) {
