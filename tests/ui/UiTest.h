@@ -29,7 +29,6 @@ inline int CountColour(const QImage& image, const QRect& area, const QColor& col
     for (int x = area.left(); x <= area.right(); ++x) n += image.pixelColor(x, y).rgb() == colour.rgb();
   return n;
 }
-// The colour near the right end of a list row, clear of its text.
 inline std::string RowFill(const QImage& image, const QRect& row) {
   return Hex(image.pixelColor(row.right() - 2, row.center().y()));
 }
@@ -45,8 +44,8 @@ inline void WhenModal(std::function<void(QWidget&)> act) {
     act(*modal);
   });
 }
-// The user goes to another window and comes back (a window manager's part
-// done by hand: the offscreen platform does not hand the focus back).
+// The user goes to another window and comes back (activated by hand as a
+// window manager would).
 inline void LeaveAndReturn(QWidget& window) {
   QDialog other(&window);
   QTimer::singleShot(0, &other, &QDialog::accept);
@@ -66,8 +65,7 @@ class DialogTest : public ProgramTest {
     ui.onModal = [this](Window w) { windows.Of(w).exec(); };
     return *program;
   }
-  // The user's part in the window once it is active and its lists laid out;
-  // a window left open is closed as by its frame.
+  // The user's part once the window is active; left open, it is closed as by its frame.
   static void WhenActive(SecondaryWindow& window, const std::function<void(SecondaryWindow&)>& act) {
     QTimer::singleShot(0, [&window, act] {
       const bool active = BecomesActive(window);
