@@ -1,6 +1,6 @@
 // e2e_folder <root>: makes and prints "<root>/Duke Nukem 3D/" (a space, as
 // players have it): game data, a stand-in recording into <root>/game.log,
-// rated maps in two folders, a group and a zip TC, two saved games.
+// rated maps, a group and a zip TC, two saved games.
 // e2e_folder <program folder> <Windows stand-in> <map>: plays the map there as
 // " Play User Map" does; prints what the program showed, if anything, and
 // exits 1 then.
@@ -23,21 +23,16 @@ using namespace tv::fixture;
 int MakeProgramFolder(const std::string& root, const std::string& program) {
   WriteSparseFile(program + "Duke3d.grp", 44'000'000);
   WriteRecordingProgram(program + "Duke3dw.exe", root + "game.log");
-  // By name: Alpha, Bravo, ... The hour of a file time is its opinion (12 is
-  // none); the shapes make the sizes differ.
+  // The hour of a file time is its opinion (12: none); the shapes make the sizes differ.
   WriteMap(program + "Maps/Alpha.map", 1, {2, 8, 3});
-  WriteFile(program + "Maps/Alpha.txt", "Alpha: a small test map.\n");
   WriteMap(program + "Maps/Bravo.map", 12, {3, 12, 5});
   WriteFile(program + "Maps/Bravo.con", "// the map's own script\n");
   WriteMap(program + "Maps/Charlie.map", 5, {1, 4, 1});
   WriteMap(program + "Maps/Delta.map", 3, {4, 16, 2});
   WriteMap(program + "Maps/Echo.map", 12, {2, 6, 9});
-  WriteMap(program + "Maps1/Foxtrot.map", 2);
-  // Bar (zip, naming its script and start map in its first block), then Foo.
-  WriteZip(program + "Games/Bar.zip",
-           {{"BAR.CON", "// script\n"}, {"BAR.MAP", FillerBytes(12000, 2)}, {"B2.MAP", FillerBytes(3000, 3)}});
-  WriteGroupFile(program + "Games/Foo.grp",
-                 {{"FOO.CON", "// script\n"}, {"E1L1.MAP", FillerBytes(900, 4)}, {"E1L2.MAP", FillerBytes(700, 5)}});
+  // A zip TC naming its script and start map in its first block, before a group TC.
+  WriteZip(program + "Games/Bar.zip", {{"BAR.CON", "//\n"}, {"BAR.MAP", FillerBytes(12000, 2)}});
+  WriteGroupFile(program + "Games/Foo.grp", {{"FOO.CON", "//\n"}, {"E1L1.MAP", FillerBytes(900, 4)}});
   const std::time_t saved = LocalTimeAt(10);  // "Red Light" is the newer save, so it is marked
   WriteSavedGame(program + "game0.sav", "Hollywood Holocaust", saved);
   WriteSavedGame(program + "game1.sav", "Red Light", saved + 600);

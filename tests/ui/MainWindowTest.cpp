@@ -128,9 +128,9 @@ TEST(MainWindow, EveryControlShowsWhatTheViewHolds) {
   EXPECT_FALSE(Child(window, "savedGameBox")->isEnabled());
 }
 
-TEST(MainWindow, PlayButtonIsBlackWithYellowTextAndRedUnderThePointer) {
+TEST(MainWindow, PlayButtonBlackWithYellowTextRedUnderThePointerAndTheDisabledSavedGameBoxSilverOnBlack) {
   MainWindow window;
-  window.Render(With([](MainView& v) { v.playCaption = "Play Duke3dw"; }));
+  window.Render(With([](MainView& v) { v.playCaption = "Play Duke3dw", v.savedEnabled = false; }));
   QWidget* play = Child(window, "playButton");
   const QPoint body(14, 4);  // inside the rounded body, clear of the text
   QImage image = play->grab().toImage();
@@ -139,15 +139,10 @@ TEST(MainWindow, PlayButtonIsBlackWithYellowTextAndRedUnderThePointer) {
   play->setAttribute(Qt::WA_UnderMouse, true);
   EXPECT_EQ(Hex(play->grab().toImage().pixelColor(body)), "#ff0000");
   EXPECT_FALSE(play->mask().contains(QPoint(0, 0))) << "round corners";
-}
-
-TEST(MainWindow, TheDisabledSavedGameBoxShowsItsTextInSilverOnBlack) {
-  MainWindow window;
-  window.Render(With([](MainView& v) { v.savedEnabled = false; }));
   auto* box = Child<QComboBox>(window, "savedGameBox");
-  ASSERT_FALSE(box->isEnabled());
-  EXPECT_EQ(TextOf(*box).toStdString(), "Start a saved game");
-  const QImage image = box->grab().toImage();
+  EXPECT_EQ(std::pair(box->isEnabled(), TextOf(*box).toStdString()),
+            std::pair(false, std::string("Start a saved game")));
+  image = box->grab().toImage();
   const QRect text = image.rect().adjusted(3, 3, -24, -3);  // clear of the frame and the arrow
   EXPECT_GT(CountColour(image, text, QColor(192, 192, 192)), 20) << "silver";
   EXPECT_GE(CountColour(image, text, Qt::black), text.width() * text.height() / 2) << "the box stays black";
@@ -217,8 +212,8 @@ TEST(Menus, EntriesFollowTheView) {
   view.mapSortChecked = {false, false, true, false};
   view.commandLineChecked = view.multiSelect = true;
   window.Render(view);
-  const std::tuple<const char*, const char*, bool, bool> cases[] = {// caption "" is not checked
-                                                                    {"executable1", "Duke3dw.exe", true, true},
+  // The entry, its caption ("": not checked), whether it shows and is checked.
+  const std::tuple<const char*, const char*, bool, bool> cases[] = {{"executable1", "Duke3dw.exe", true, true},
                                                                     {"executable2", "EDuke32.exe", true, false},
                                                                     {"executable3", "", false, false},
                                                                     {"mapFolder0", "Maps", true, false},

@@ -1,5 +1,5 @@
-// The windows' side of the core's port: messages and their buttons, errors,
-// modal windows and the open-file dialog.
+// The windows' side of the core's port: messages and their buttons, errors
+// and the open-file dialog.
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -51,11 +51,6 @@ TEST(QtUserInterface, MessagesUseTheMainWindowsDialogAndErrorsTheSystemBox) {
     Press(modal, "mbOk");
   });
   ui.ShowOpinionMessage("B.map\n\nMap not played yet.", {128, 128, 0});
-  WhenModal([](QWidget& modal) {
-    EXPECT_EQ(modal.objectName().toStdString(), "LevelDialog");
-    modal.close();
-  });
-  ui.ShowModal(Window::Levels);
 }
 
 TEST(QtUserInterface, OpenFileDialogOffersTheFiltersAndReturnsTheFullPath) {
