@@ -13,9 +13,7 @@ Fail() {
 }
 
 if [ -z "${E2E_WORK:-}" ]; then  # outside the X server: the folder, then the scenario under Xvfb
-  for tool in xvfb-run xauth Xvfb xdotool import convert; do
-    command -v "$tool" >/dev/null || Fail "$tool is missing: run scripts/setup.sh"
-  done
+  for t in xvfb-run xauth Xvfb xdotool import convert; do command -v "$t" >/dev/null || Fail "$t is missing: run scripts/setup.sh"; done
   work=$(mktemp -d "${TMPDIR:-/tmp}/tarvolin-e2e.XXXXXX") xvfb=""
   CleanUp() {  # ending the scenario lets xvfb-run end its server; else xvfb-run is ended
     if [ -n "$xvfb" ] && kill -0 "$xvfb" 2>/dev/null; then
@@ -86,9 +84,7 @@ Shot() {
   import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$1"
 }
 Pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info:; }
-Near() {  # two RRGGBB colours at most 4 apart in each channel
-  for i in 0 2 4; do (((16#${1:i:2} - 16#${2:i:2}) ** 2 <= 16)) || return 1; done
-}
+Near() { for i in 0 2 4; do (((16#${1:i:2} - 16#${2:i:2}) ** 2 <= 16)) || return 1; done; }  # at most 4 apart
 ExpectBar() {  # the top bar's gradient, once the window has been painted again
   BarShows() { Shot "$work/bar.png" && Near "$(Pixel "$work/bar.png" 2 2)" "$1" && Near "$(Pixel "$work/bar.png" 529 2)" "$2"; }
   WaitUntil 5 BarShows "$1" "$2" || Fail "the top bar does not run from $1 to $2"

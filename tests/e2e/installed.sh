@@ -6,13 +6,8 @@
 set -euo pipefail
 build=$1 maker=$2 shots=$3
 readonly ID=io.github.tarvolin.Tarvolin
-Fail() {
-  echo "FAIL [installed]: $*" >&2
-  exit 1
-}
-for tool in cmake desktop-file-validate appstreamcli od; do
-  command -v "$tool" >/dev/null || Fail "$tool is missing: run scripts/setup.sh"
-done
+Fail() { echo "FAIL [installed]: $*" >&2 && exit 1; }
+for t in cmake desktop-file-validate appstreamcli od; do command -v "$t" >/dev/null || Fail "$t is missing: run scripts/setup.sh"; done
 prefix=$(mktemp -d "${TMPDIR:-/tmp}/tarvolin-prefix.XXXXXX")
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null

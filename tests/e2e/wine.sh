@@ -5,10 +5,7 @@
 # slow part) and kept. Usage: wine.sh <e2e_folder> <standin_win.exe> <folder for the prefix>
 set -euo pipefail
 maker=$1 standin=$2 state=$3
-Fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+Fail() { echo "FAIL: $*" >&2 && exit 1; }
 wine=$(command -v wine || command -v wine64 || echo /usr/lib/wine/wine64)  # the program's own order
 [ -x "$wine" ] || Fail "no Wine: tried wine and wine64 on the PATH ($PATH), and /usr/lib/wine/wine64"
 wineserver=$(ls "$(dirname "$wine")/wineserver" /usr/lib/wine/wineserver64 /usr/lib/wine/wineserver 2>/dev/null | head -n1 || true)
