@@ -103,14 +103,14 @@ TEST_F(DialogTest, NetworkWindowShowsTheCoresValuesAndHandsBackWhatIsTyped) {
   Program& p = StartWindows();
   p.Config().Open(GameRole::Host, {"Ann", "10.0.0.2", true, 4});
   Show(Window::Network, [&](SecondaryWindow& w) {
-    auto* nick = Child<QLineEdit>(w, "nicknameEdit");
-    EXPECT_EQ(Child<QLineEdit>(w, "addressEdit")->text().toStdString(), "1.2.3.4") << "the file over memory";
-    nick->selectAll();
-    QTest::keyClicks(nick, "Cy");
+    auto *nick = Child<QLineEdit>(w, "nicknameEdit"), *address = Child<QLineEdit>(w, "addressEdit");
+    EXPECT_EQ(address->text().toStdString(), "1.2.3.4") << "the file over memory";
+    for (QLineEdit* edit : {nick, address}) edit->selectAll(), QTest::keyClicks(edit, edit == nick ? "Cy" : "5.6.7.8");
     Child<QAbstractButton>(w, "dedicatedBox")->click();
     for (int i = 0; i < 3; ++i) QTest::keyClick(Child<QSpinBox>(w, "playersBox"), Qt::Key_Up);
     EXPECT_EQ(Child<QLabel>(w, "addressLabel")->text().toStdString(), "Server IP Address");
-    EXPECT_EQ(std::tuple(p.Config().nickname, p.Config().dedicated, p.Config().numPlayers), std::tuple("Cy", true, 8));
+    const NetworkConfig& c = p.Config();
+    EXPECT_EQ(std::tuple(c.nickname, c.address, c.dedicated, c.numPlayers), std::tuple("Cy", "5.6.7.8", true, 8));
     LeaveAndReturn(w);
     EXPECT_EQ(nick->text().toStdString(), "Bob") << "read again from the file";
     QTest::keyClicks(nick, "o");
