@@ -1,0 +1,324 @@
+// The windows as a person sees them: every control inside its window, none
+// covering another or clipping its text; the main window, its menus and lists
+// showing the core's view in its pixels and skin; its events reaching the core.
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QStyle>
+
+#include "UiTest.h"
+#include "ui/MainMenus.h"
+#include "ui/widgets/CaptionMenu.h"
+#include "ui/widgets/CaptionMenuStyle.h"
+#include "ui/widgets/GradientPanel.h"
+#include "ui/widgets/MessageDialog.h"
+#include "ui/widgets/OpinionList.h"
+
+namespace tv::test {
+namespace {
+
+MainView With(const std::function<void(MainView&)>& set) {
+  MainView view;
+  set(view);
+  return view;
+}
+
+bool Named(const QWidget* w) { return !w->objectName().isEmpty() && !w->objectName().startsWith("qt_"); }
+
+QString TextOf(const QWidget& w) {
+  QString text;
+  if (auto* b = qobject_cast<const QAbstractButton*>(&w)) text = b->text();
+  if (auto* l = qobject_cast<const QLabel*>(&w); l && !l->wordWrap()) text = l->text();
+  if (auto* c = qobject_cast<const QComboBox*>(&w))
+    text = c->currentIndex() < 0 ? c->placeholderText() : c->currentText();
+  return text.remove('&');
+}
+
+// What a control covers: of a label only its text.
+QRect Covered(const QWidget& w) {
+  auto* label = qobject_cast<const QLabel*>(&w);
+  if (!label || !label->pixmap().isNull()) return w.geometry();
+  const QSize text(w.fontMetrics().horizontalAdvance(TextOf(w)) + 2 * label->margin(), w.height());
+  return QStyle::alignedRect(Qt::LeftToRight, label->alignment(), text.boundedTo(w.size()), w.geometry());
+}
+
+TEST(Windows, ControlsSitInsideTheirWindowsWithoutOverlapOrClippedTextAndTheirButtonsCloseThem) {
+  Windows windows;
+  windows.main.Render(With([](MainView& v) { v.listsVisible = true; }));
+  const std::pair<QWidget*, const char*> cases[] = {
+      {&windows.main, nullptr},           {&windows.opinions, "cancelButton"}, {&windows.history, "closeButton"},
+      {&windows.network, "cancelButton"}, {&windows.readMe, "exitButton"},     {&windows.levels, "cancelButton"},
+      {&windows.batch, "cancelButton"}};
+  for (const auto& [window, closer] : cases) {
+    window->show();
+    QApplication::processEvents();
+    const auto controls = window->findChildren<QWidget*>();
+    for (QWidget* w : controls) {
+      if (!Named(w) || !w->isVisibleTo(window) || w->isWindow()) continue;
+      SCOPED_TRACE(window->objectName().toStdString() + "/" + w->objectName().toStdString());
+      EXPECT_TRUE(window->rect().contains(QRect(w->mapTo(window, QPoint(0, 0)), w->size()))) << "outside";
+      EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << "clipped by its parent";
+      EXPECT_LE(w->fontMetrics().horizontalAdvance(TextOf(*w)), w->width()) << "the text does not fit";
+      EXPECT_LE(w->fontMetrics().height(), w->height()) << "the text is cut";
+      for (QWidget* o : controls) {  // the picture is the middle column's backdrop
+        if (o != w && o->parentWidget() == w->parentWidget() && Named(o) && o->isVisibleTo(window) &&
+            w->objectName() != "picture" && o->objectName() != "picture") {
+          EXPECT_FALSE(Covered(*w).intersects(Covered(*o))) << "overlaps " << o->objectName().toStdString();
+        }
+      }
+    }
+    if (!closer) continue;
+    WhenModal([closer = closer](QWidget& modal) { Child<QAbstractButton>(modal, closer)->click(); });
+    window->hide();
+    static_cast<QDialog*>(window)->exec();
+    EXPECT_FALSE(window->isVisible()) << closer;
+  }
+  EXPECT_EQ(windows.main.minimumSize(), windows.main.maximumSize()) << "a fixed size";
+  EXPECT_FALSE(windows.main.windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_FALSE(Child<QLabel>(windows.main, "picture")->pixmap().isNull());
+  EXPECT_EQ(QFontInfo(windows.main.font()).family().toStdString(), "Liberation Sans") << "the metric-compatible font";
+}
+
+TEST(MainWindow, EveryControlShowsWhatTheViewHolds) {
+  MainWindow window;
+  window.show();
+  MainView v;
+  EXPECT_FALSE(Child(window, "mapList")->isVisible()) << "the lists wait for the first pass";
+  v.caption = "Tarvolin - v6.2 - EDuke32 2.0";
+  v.mapHeading = "Maps from Caf\xe9";  // a Latin-1 name from an old archive
+  v.listsVisible = v.assocChecked = true;
+  v.mapHint = "Foo.map  -  Size: 12K";
+  v.playCaption = "Play EDuke32";
+  v.playHint = "Start Duke3d Saved Game";
+  v.tcButtonHint = "TC hint";
+  v.mapButtonEnabled = v.playEnabled = v.skillEnabled = v.assocVisible = false;
+  v.skillText = "Skill Level ";  // an empty stored skill: no item
+  v.savedEntries = {"Hollywood ***", "Red light"};
+  v.savedSelected = 1;
+  v.gameType = GameRole::Join;
+  window.Render(v);
+  const struct {
+    const char* name;
+    std::string text, hint;  // "-": not checked
+    bool enabled, visible;
+  } shown[] = {{"mapHeading", "Maps from Caf\u00e9", "-", true, true},
+               {"mapList", "-", v.mapHint, true, true},
+               {"playButton", v.playCaption, v.playHint, false, true},
+               {"tcButton", "-", v.tcButtonHint, true, true},
+               {"mapButton", "-", "-", false, true},
+               {"skillBox", v.skillText, "-", false, true},
+               {"savedGameBox", "Red light", "-", true, true},
+               {"associateBox", "-", "-", true, false}};
+  for (const auto& s : shown) {
+    const QWidget* w = Child(window, s.name);
+    EXPECT_EQ(s.text == "-" ? s.text : TextOf(*w).toStdString(), s.text) << s.name;
+    EXPECT_EQ(s.hint == "-" ? s.hint : w->toolTip().toStdString(), s.hint) << s.name;
+    EXPECT_EQ(std::pair(w->isEnabled(), w->isVisible()), std::pair(s.enabled, s.visible)) << s.name;
+  }
+  EXPECT_EQ(window.windowTitle().toStdString(), v.caption);
+  EXPECT_TRUE(Child<QRadioButton>(window, "joinButton")->isChecked());
+  EXPECT_TRUE(Child<QCheckBox>(window, "associateBox")->isChecked());
+  EXPECT_EQ(Child<QComboBox>(window, "skillBox")->count(), 4) << "the four skill levels stay on offer";
+  v.savedBoxAllowed = false;  // a network game
+  window.Render(v);
+  EXPECT_FALSE(Child(window, "savedGameBox")->isEnabled());
+}
+
+TEST(MainWindow, PlayButtonBlackWithYellowTextRedUnderThePointerAndTheDisabledSavedGameBoxSilverOnBlack) {
+  MainWindow window;
+  window.Render(With([](MainView& v) { v.playCaption = "Play Duke3dw", v.savedEnabled = false; }));
+  QWidget* play = Child(window, "playButton");
+  const QPoint body(14, 4);  // inside the rounded body, clear of the text
+  QImage image = play->grab().toImage();
+  EXPECT_EQ(Hex(image.pixelColor(body)), "#000000");
+  EXPECT_GT(CountColour(image, image.rect(), QColor(255, 255, 0)), 0) << "yellow text";
+  play->setAttribute(Qt::WA_UnderMouse, true);
+  EXPECT_EQ(Hex(play->grab().toImage().pixelColor(body)), "#ff0000");
+  EXPECT_FALSE(play->mask().contains(QPoint(0, 0))) << "round corners";
+  auto* box = Child<QComboBox>(window, "savedGameBox");
+  EXPECT_EQ(std::pair(box->isEnabled(), TextOf(*box).toStdString()),
+            std::pair(false, std::string("Start a saved game")));
+  image = box->grab().toImage();
+  const QRect text = image.rect().adjusted(3, 3, -24, -3);  // clear of the frame and the arrow
+  EXPECT_GT(CountColour(image, text, QColor(192, 192, 192)), 20) << "silver";
+  EXPECT_GE(CountColour(image, text, Qt::black), text.width() * text.height() / 2) << "the box stays black";
+}
+
+TEST(MainWindow, DropDownListsOpenBlackWithWhiteText) {
+  MainWindow window;
+  window.Render(With([](MainView& v) { v.skillText = "Skill Level 4", v.savedEntries = {"Hollywood", "Red Light"}; }));
+  window.show();
+  for (const char* name : {"skillBox", "savedGameBox"}) {
+    auto* box = Child<QComboBox>(window, name);
+    box->showPopup();
+    ASSERT_TRUE(box->view()->isVisible());
+    const QImage image = box->view()->viewport()->grab(box->view()->visualRect(box->model()->index(0, 0))).toImage();
+    EXPECT_GE(CountColour(image, image.rect(), Qt::black), image.width() * image.height() / 2) << name;
+    EXPECT_GE(CountColour(image, image.rect(), Qt::white), 20) << name << ": white text";
+    box->hidePopup();
+  }
+}
+
+TEST(MainWindow, TheCoresRequestTakesTheFocusAwayOnce) {
+  MainWindow window;
+  window.show();
+  QApplication::setActiveWindow(&window);
+  auto* skill = Child<QComboBox>(window, "skillBox");
+  skill->setFocus();
+  MainView view = With([](MainView& v) { v.dropFocus = true; });
+  window.Render(view);
+  EXPECT_FALSE(skill->hasFocus());
+  EXPECT_FALSE(view.dropFocus);
+  skill->setFocus();
+  window.Render(view);
+  EXPECT_TRUE(skill->hasFocus());
+}
+
+TEST_F(DialogTest, MainWindowEventsReachTheCore) {
+  StartWindows();
+  QWidget* play = Child(windows.main, "playButton");
+  for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+    ui.beeps.clear();
+    QTest::mousePress(play, button, {}, play->rect().center());
+    EXPECT_EQ(ui.beeps.size(), 1u) << "no game data: a beep on the press of any button";
+    QTest::mouseRelease(play, button, {}, play->rect().center());
+    EXPECT_EQ(ui.beeps.size(), 1u) << "not again on the release";
+  }
+  Child<QAction>(windows.main, "Silver1")->trigger();
+  EXPECT_EQ(Hex(windows.batch.findChild<GradientPanel*>()->Right()), "#606060") << "the skin everywhere";
+  EXPECT_NE(Ini().find("SkinColor=Silver"), std::string::npos);
+  windows.main.Render();
+  Child<QCheckBox>(windows.main, "associateBox")->click();
+  EXPECT_TRUE(program->View().assocChecked);
+  Child<QAbstractButton>(windows.main, "quitButton")->click();
+  EXPECT_TRUE(ui.quit);
+  std::remove(Path("Tarvolin.ini").c_str());
+  fixture::MakeFolder(Path("Tarvolin.ini"));  // the settings file cannot be written
+  Child<QAction>(windows.main, "Red1")->trigger();
+  ASSERT_FALSE(ui.shown.empty());
+  EXPECT_EQ(ui.shown.back().kind, "error") << "shown, and the window goes on";
+}
+
+TEST(Menus, EntriesFollowTheView) {
+  MainWindow window;
+  MainView view;
+  view.duke[0] = {"Duke3dw.exe", true, true};
+  view.duke[1] = {"EDuke32.exe", true, false};
+  view.mapFolders[3] = {"Maps3", true, true};
+  view.mapSortChecked = {false, false, true, false};
+  view.commandLineChecked = view.multiSelect = true;
+  window.Render(view);
+  // The entry, its caption ("": not checked), whether it shows and is checked.
+  const std::tuple<const char*, const char*, bool, bool> cases[] = {{"executable1", "Duke3dw.exe", true, true},
+                                                                    {"executable2", "EDuke32.exe", true, false},
+                                                                    {"executable3", "", false, false},
+                                                                    {"mapFolder0", "Maps", true, false},
+                                                                    {"mapFolder1", "", false, false},
+                                                                    {"mapFolder3", "Maps3", true, true},
+                                                                    {"mapSort1", "", true, false},
+                                                                    {"mapSort3", "", true, true},
+                                                                    {"commandLine", "", true, true},
+                                                                    {"multiSelect", "", true, true}};
+  for (const auto& [name, caption, visible, checked] : cases) {
+    const QAction* a = Child<QAction>(window, name);
+    EXPECT_EQ(*caption ? a->text().toStdString() : "", caption) << name;
+    EXPECT_EQ(std::pair(a->isVisible(), a->isChecked()), std::pair(visible, checked)) << name;
+  }
+  view.commandLineChecked = view.mapFolders[3].visible = false;
+  window.Render(view);
+  EXPECT_FALSE(Child<QAction>(window, "commandLine")->isChecked());
+  EXPECT_FALSE(Child<QAction>(window, "mapFolder3")->isVisible());
+}
+
+TEST(Skin, ReachesEveryWindow) {
+  Windows windows;
+  windows.main.SetProgram(nullptr, windows.InSkinOrder());
+  MainView view;
+  const auto of = [](Rgb c) { return QColor(c.r, c.g, c.b); };
+  for (const Skin& skin : kSkins) {
+    SCOPED_TRACE(skin.name);
+    ASSERT_EQ(&SkinForStoredName(skin.name), &skin);
+    view.skin = &skin;
+    windows.main.Render(view);
+    const QColor light = of(skin.light), text = of(skin.text);
+    const QColor dark = skin.dark ? of(*skin.dark) : QApplication::palette().color(QPalette::Button);
+    for (const char* bar : {"topBar", "bottomBar"}) {
+      const QImage image = Child(windows.main, bar)->grab().toImage();
+      EXPECT_TRUE(Near(image.pixelColor(0, image.height() / 2), light)) << bar;
+      EXPECT_TRUE(Near(image.pixelColor(image.width() - 1, image.height() / 2), dark)) << bar;
+    }
+    const QImage top = Child(windows.main, "topBar")->grab().toImage();
+    for (const char* name : {"options1Button", "options2Button"}) {  // the glyph's three bars of 12 x 2 stand out
+      const QRect button = Child(windows.main, name)->geometry();
+      const QColor under = top.pixelColor(button.left() - 1, button.center().y());
+      int inked = 0;
+      for (int y = button.top(); y <= button.bottom(); ++y)
+        for (int x = button.left(); x <= button.right(); ++x) inked += !Near(top.pixelColor(x, y), under, 80);
+      EXPECT_GE(inked, 3 * 12 * 2) << name;
+    }
+    for (const char* name : {"tcButton", "quitButton", "mapButton", "tcHeading", "nicknameHeading", "mapHeading"}) {
+      const QWidget* w = Child(windows.main, name);
+      const auto role = qobject_cast<const QAbstractButton*>(w) ? QPalette::ButtonText : QPalette::WindowText;
+      EXPECT_EQ(Hex(w->palette().color(QPalette::Active, role)), Hex(text)) << name;
+    }
+    for (CaptionMenu* menu : {&windows.main.Menus().Options1(), &windows.main.Menus().Options2()})
+      EXPECT_EQ(std::tuple(menu->Style().Light(), menu->Style().Dark(), menu->Style().Text()),
+                std::tuple(light, dark, text));
+    const MessageDialog& message = windows.main.Messages();
+    EXPECT_EQ(std::tuple(message.Left(), message.Right(), message.TextColour()), std::tuple(light, dark, text));
+    for (SecondaryWindow* window : windows.InSkinOrder()) {
+      EXPECT_FALSE(window->findChildren<GradientPanel*>().isEmpty());
+      for (const GradientPanel* bar : window->findChildren<GradientPanel*>())
+        EXPECT_EQ(std::pair(bar->Left(), bar->Right()), std::pair(light, dark)) << window->objectName().toStdString();
+    }
+    EXPECT_EQ(windows.opinions.Messages().Left(), QColor(Qt::white)) << "the opinion messages keep their own";
+  }
+}
+
+const struct Code {
+  int code;
+  QColor colour;
+  bool blackWhenSelected;
+} kCodes[] = {
+    {0, {192, 192, 192}, false}, {1, {0, 255, 0}, true},      {2, {0, 0, 255}, false},      {3, {255, 0, 0}, false},
+    {4, {255, 0, 255}, false},   {5, {255, 255, 0}, true},    {6, {0, 128, 128}, false},    {7, {0, 255, 255}, true},
+    {8, {128, 128, 0}, false},   {9, {192, 192, 192}, false}, {-1, {192, 192, 192}, false},
+};
+
+TEST(OpinionList, RowsShowTheirOpinionsColourOnBlackOrFilledWithItWhenSelected) {
+  for (const auto& [name, rowHeight, selected] :
+       {std::tuple{"tcList", 13, false}, {"mapList", 16, false}, {"mapList", 16, true}}) {
+    MainWindow window;
+    MainView view;
+    view.listsVisible = view.multiSelect = true;
+    for (int i = 0; i < int(std::size(kCodes)); ++i) {
+      view.mapRows.push_back({"HHHH||||", kCodes[i].code});
+      view.tcRows.push_back({"HHHH||||", kCodes[i].code});
+      if (selected) view.mapSelected.push_back(i);
+    }
+    window.Render(view);
+    window.show();
+    QApplication::processEvents();  // lays the rows out
+    auto* list = Child<OpinionList>(window, name);
+    const QImage image = list->viewport()->grab().toImage();
+    const QColor highlighted = list->palette().color(QPalette::Active, QPalette::HighlightedText);
+    for (int i = 0; i < int(std::size(kCodes)); ++i) {
+      const Code& code = kCodes[i];
+      SCOPED_TRACE(testing::Message() << name << " code " << code.code << (selected ? " selected" : ""));
+      const QRect row = list->visualItemRect(list->item(i));
+      EXPECT_EQ(row.height(), rowHeight);
+      const QColor fill = selected ? code.colour : QColor(Qt::black);
+      const QColor text = !selected ? code.colour : code.blackWhenSelected ? QColor(Qt::black) : highlighted;
+      EXPECT_EQ(RowFill(image, row), Hex(fill));
+      EXPECT_EQ(Hex(image.pixelColor(row.left(), row.center().y())), Hex(fill)) << "the text starts inside";
+      EXPECT_GT(CountColour(image, row.adjusted(0, 0, -row.width() / 2, 0), text), 5) << "text in " << Hex(text);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tv::test

@@ -1,0 +1,84 @@
+#pragma once
+// Helpers of the widget tests: controls by name, pixels, the user's part in
+// modal windows, and the core on a temporary program folder behind the windows.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QTest>
+#include <QTimer>
+
+#include "support/ProgramFixture.h"
+#include "ui/Windows.h"
+
+namespace tv::test {
+
+template <class T = QWidget>
+T* Child(const QObject& parent, const char* name) {
+  T* child = parent.findChild<T*>(QString::fromLatin1(name));
+  EXPECT_NE(child, nullptr) << "no control named " << name;
+  return child;
+}
+inline bool Near(const QColor& a, const QColor& b, int d = 2) {
+  return std::abs(a.red() - b.red()) <= d && std::abs(a.green() - b.green()) <= d && std::abs(a.blue() - b.blue()) <= d;
+}
+inline std::string Hex(const QColor& c) { return c.name().toStdString(); }
+inline int CountColour(const QImage& image, const QRect& area, const QColor& colour) {
+  int n = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) n += image.pixelColor(x, y).rgb() == colour.rgb();
+  return n;
+}
+inline std::string RowFill(const QImage& image, const QRect& row) {
+  return Hex(image.pixelColor(row.right() - 2, row.center().y()));
+}
+inline void Click(QWidget* w, Qt::MouseButton b = Qt::LeftButton, QPoint at = {}) { QTest::mouseClick(w, b, {}, at); }
+inline bool BecomesActive(QWidget& w) {
+  return QTest::qWaitFor([&w] { return QApplication::activeWindow() == &w; });
+}
+// Plays the user's part in the next modal dialog once it is up.
+inline void WhenModal(std::function<void(QWidget&)> act) {
+  QTimer::singleShot(0, [act] {
+    QWidget* modal = QApplication::activeModalWidget();
+    ASSERT_NE(modal, nullptr) << "no modal dialog is showing";
+    act(*modal);
+  });
+}
+// The user goes to another window and comes back (activated by hand as a
+// window manager would).
+inline void LeaveAndReturn(QWidget& window) {
+  QDialog other(&window);
+  QTimer::singleShot(0, &other, &QDialog::accept);
+  other.exec();
+  window.activateWindow();
+  EXPECT_TRUE(BecomesActive(window));
+}
+inline QWidget* FocusedControl(QWidget& w) { return w.focusWidget() == &w ? nullptr : w.focusWidget(); }
+
+// The windows on the core, whose modal windows are the real dialogs.
+class DialogTest : public ProgramTest {
+ protected:
+  Program& StartWindows(const std::string& ini = "") {
+    if (!ini.empty()) WriteIni("[Tarvolin]\r\nInitialized=True\r\n" + ini);
+    Start();
+    windows.SetProgram(program.get());
+    ui.onModal = [this](Window w) { windows.Of(w).exec(); };
+    return *program;
+  }
+  // The user's part once the window is active; left open, it is closed as by its frame.
+  static void WhenActive(SecondaryWindow& window, const std::function<void(SecondaryWindow&)>& act) {
+    QTimer::singleShot(0, [&window, act] {
+      const bool active = BecomesActive(window);
+      EXPECT_TRUE(active) << "the window never became active";
+      if (active) QApplication::processEvents(), act(window);
+      if (window.isVisible()) window.close();
+    });
+  }
+  void Show(Window window, const std::function<void(SecondaryWindow&)>& act) {
+    WhenActive(windows.Of(window), act);
+    windows.Of(window).exec();
+  }
+  Windows windows;
+};
+
+}  // namespace tv::test
