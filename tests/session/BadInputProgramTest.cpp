@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <numeric>
 #include <memory>
 #include <optional>
 #include <string>
@@ -42,58 +43,26 @@ std::vector<std::string> Errors(const RecordingUi& ui) {
 }
 
 class BadInput : public ProgramTest {
- protected:
-  void Game(const std::string& name, const std::string& bytes) { fixture::WriteFile(Path("Games/" + name), bytes); }
-  // The program on another folder than the fixture's.
-  std::unique_ptr<Program> StartIn(FileSystem& folderFs, const std::string& folder) {
-    Environment env;
-    env.programFolder = folder;
-    env.formats = {"dd/MM/yyyy", "HH:mm:ss"};
-    env.now = [this] { return now; };
-    return std::make_unique<Program>(folderFs, ui, env);
-  }
+ public:
   NoHang noHang;
 };
 
 // FIFOs, a device and symlink loops under the names of files and folders the
 // program looks at: none is opened, listed or changed, and nothing blocks.
 TEST_F(BadInput, FifosDevicesAndLinkLoopsAreSkipped) {
-  struct Trap {
-    const char* name;
-    enum { Fifo, Device, Loop } kind;
-  };
-  const Trap traps[] = {
-      {"Duke3d.grp", Trap::Fifo},
-      {"Duke3dw.exe", Trap::Device},
-      {"EDuke32.exe", Trap::Fifo},
-      {"Maps/fifo.map", Trap::Fifo},
-      {"Maps/zero.map", Trap::Device},
-      {"Maps/loop.map", Trap::Loop},
-      {"Maps1", Trap::Loop},
-      {"Maps2", Trap::Fifo},
-      {"Maps3", Trap::Device},
-      {"Games/Trap.grp", Trap::Fifo},
-      {"Games/Zero.zip", Trap::Device},
-      {"Games/Loop.grp", Trap::Loop},
-      {"Games/Real.con", Trap::Fifo},
-      {"game0.sav", Trap::Fifo},
-      {"game1.sav", Trap::Device},
-      {"game2.sav", Trap::Loop},
-      {"Duke3d.def", Trap::Fifo},
-      {"Duke3d_hrp.zip", Trap::Device},
-      {"Autoload", Trap::Loop},
-      {"Maps/a.txt", Trap::Fifo},
-  };
+  enum Kind { F, D, L };  // a FIFO, a link to /dev/zero, a link to itself
+  const std::pair<const char*, Kind> traps[] = {
+      {"Duke3d.grp", F}, {"Duke3dw.exe", D}, {"EDuke32.exe", F}, {"Maps/fifo.map", F}, {"Maps/zero.map", D},
+      {"Maps/loop.map", L}, {"Maps1", L}, {"Maps2", F}, {"Maps3", D}, {"Games/Trap.grp", F}, {"Games/Zero.zip", D},
+      {"Games/Loop.grp", L}, {"Games/Real.con", F}, {"game0.sav", F}, {"game1.sav", D}, {"game2.sav", L},
+      {"Duke3d.def", F}, {"Duke3d_hrp.zip", D}, {"Autoload", L}, {"Maps/a.txt", F}};
   Map("Maps/a.map");
   fixture::WriteGroupFile(Path("Games/Real.grp"), {{"REAL.MAP", fixture::FillerBytes(400)}});
   Settings("");
-  for (const Trap& t : traps) {
-    const std::string path = Path(t.name);
-    const std::string name = path.substr(path.rfind('/') + 1);
-    const int made = t.kind == Trap::Fifo     ? ::mkfifo(path.c_str(), 0600)
-                     : t.kind == Trap::Device ? ::symlink("/dev/zero", path.c_str())
-                                              : ::symlink(name.c_str(), path.c_str());
-    ASSERT_EQ(made, 0) << t.name;
+  for (const auto& [name, kind] : traps) {
+    const std::string path = Path(name);
+    const std::string leaf = path.substr(path.rfind('/') + 1);
+    ASSERT_EQ(kind == F ? ::mkfifo(path.c_str(), 0600) : ::symlink(kind == D ? "/dev/zero" : leaf.c_str(), path.c_str()), 0);
   }
   Program& p = Start();
   p.Activate();
@@ -108,10 +77,10 @@ TEST_F(BadInput, FifosDevicesAndLinkLoopsAreSkipped) {
   EXPECT_EQ(p.Catalog().LevelNames(), std::vector<std::string>{"REAL"});
   EXPECT_TRUE(p.View().savedEntries.empty());
   EXPECT_EQ(Errors(ui), std::vector<std::string>{});
-  for (const Trap& t : traps) {
+  for (const auto& [name, kind] : traps) {
     struct stat st {};
-    ASSERT_EQ(::lstat(Path(t.name).c_str(), &st), 0) << t.name;
-    EXPECT_EQ(t.kind == Trap::Fifo ? S_ISFIFO(st.st_mode) : S_ISLNK(st.st_mode), true) << t.name;
+    ASSERT_EQ(::lstat(Path(name).c_str(), &st), 0) << name;
+    EXPECT_TRUE(kind == F ? S_ISFIFO(st.st_mode) : S_ISLNK(st.st_mode)) << name;
   }
 }
 
@@ -119,14 +88,11 @@ TEST_F(BadInput, FifosDevicesAndLinkLoopsAreSkipped) {
 // exported; the history keeps them whole except a line break, which a
 // settings value cannot hold.
 TEST_F(BadInput, MapNamesWithAnyCharacterAreListedRatedAndRemembered) {
-  const std::vector<std::string> names = {
-      "a b.map",       "it's \"q\".map",   "$(touch pwned).map",           "x;y.map", "100%.map", "`id`.map",
-      "new\nline.map", "\xff\xfe\xe9.map", std::string(251, 'l') + ".map",
-  };
+  const std::vector<std::string> names = {"a b.map",  "it's \"q\".map", "$(touch pwned).map", "x;y.map",
+                                          "100%.map", "`id`.map", "new\nline.map", "\xff\xfe\xe9.map",
+                                          std::string(251, 'l') + ".map"};
   for (const std::string& n : names) Map("Maps/" + n);
-  Settings("");
-  Program& p = Start();
-  p.Activate();
+  Program& p = Started();
   std::vector<std::string> expected;
   for (const std::string& n : names) expected.push_back(Capitalized(n));
   std::vector<std::string> rows = MapRows();
@@ -138,7 +104,7 @@ TEST_F(BadInput, MapNamesWithAnyCharacterAreListedRatedAndRemembered) {
   for (const std::string& n : names) bytes.push_back(fixture::ReadFile(Path("Maps/" + n)));
   p.Maps().ToggleMultiSelect();
   std::vector<int> all(names.size());
-  for (std::size_t i = 0; i < all.size(); ++i) all[i] = int(i);
+  std::iota(all.begin(), all.end(), 0);
   p.Maps().Select(all);
   ui.onModal = [&](Window) { p.Opinions().ChooseOpinion(3); };  // "Played and was Bad"
   p.Maps().OpenOpinion();
@@ -164,14 +130,12 @@ TEST_F(BadInput, MapNamesWithAnyCharacterAreListedRatedAndRemembered) {
 TEST_F(BadInput, EmptyOrTruncatedGroupFiles) {
   const std::string grp = fixture::GroupFileBytes({{"TRUNC.CON", "c"}, {"E1L1.MAP", std::string(300, 'm')}});
   const std::string zip = fixture::ZipBytes({{"CUT.CON", std::string(20000, 'c')}, {"CUT.MAP", "m"}});
-  Game("Empty.grp", "");
-  Game("Short.grp", "KenSil");
-  Game("Trunc.grp", grp.substr(0, 40));  // the directory breaks off
-  Game("Empty.zip", "");
-  Game("Cut.zip", zip.substr(0, 12000));  // the central directory is gone
-  Settings("");
-  Program& p = Start();
-  p.Activate();
+  Put("Games/Empty.grp", "");
+  Put("Games/Short.grp", "KenSil");
+  Put("Games/Trunc.grp", grp.substr(0, 40));  // the directory breaks off
+  Put("Games/Empty.zip", "");
+  Put("Games/Cut.zip", zip.substr(0, 12000));  // the central directory is gone
+  Program& p = Started();
   EXPECT_EQ(TcRows(p), (std::vector<std::string>{"Cut", "Empty", "Empty", "Short", "Trunc"}));
   for (const TcRecord& tc : p.Catalog().Records()) {
     EXPECT_EQ(tc.mapFile, "") << tc.groupFile;
@@ -190,11 +154,9 @@ TEST_F(BadInput, EmptyOrTruncatedGroupFiles) {
 // break in a TC's name wrote a header of two lines.
 TEST_F(BadInput, TcNamesAtTheLengthLimitOrWithALineBreak) {
   const std::string longName = std::string(251, 'T');
-  Game(longName + ".grp", fixture::GroupFileBytes({{"X.CON", "c"}}));
-  Game("Two\nLines.grp", fixture::GroupFileBytes({{"X.CON", "c"}}));
-  Settings("");
-  Program& p = Start();
-  p.Activate();
+  Put("Games/" + longName + ".grp", fixture::GroupFileBytes({{"X.CON", "c"}}));
+  Put("Games/Two\nLines.grp", fixture::GroupFileBytes({{"X.CON", "c"}}));
+  Program& p = Started();
   EXPECT_EQ(Errors(ui), std::vector<std::string>{});
   EXPECT_EQ(p.View().tcRows.size(), 2u);
   EXPECT_FALSE(p.View().mapRows.empty() && p.View().mapHeading.empty()) << "the pass went on";
@@ -222,9 +184,7 @@ TEST_F(BadInput, AZipLargerThanMemory) {
   ASSERT_GE(fd, 0);
   ASSERT_EQ(::pwrite(fd, head.data(), head.size(), 0), ssize_t(head.size()));
   ::close(fd);
-  Settings("");
-  Program& p = Start();
-  p.Activate();
+  Program& p = Started();
   ASSERT_EQ(TcRows(p), std::vector<std::string>{"Huge"});
   p.Catalog().ListLevels(0);
   ASSERT_EQ(p.Catalog().LevelNames().size(), 72u);
@@ -239,21 +199,15 @@ TEST_F(BadInput, PlantedLinksAreReplacedNeverFollowed) {
   fixture::TempFolder elsewhere;
   const std::string settings = "[Tarvolin]\r\nInitialized=True\r\n";
   fixture::WriteFile(elsewhere.Path() + "settings", settings);
-  fixture::WriteFile(elsewhere.Path() + "export", "precious");
-  fixture::WriteFile(elsewhere.Path() + "desktop", "precious");
-  const struct {
-    const char* name;
-    const char* target;
-  } links[] = {
-      {"Tarvolin.ini", "settings"},
-      {"TarvolinMaps0.txt", "export"},
-      {"Games/Mytc.ini", "new.ini"},  // no such file yet: the TC gets its settings file written
-  };
+  for (const char* file : {"export", "desktop"}) fixture::WriteFile(elsewhere.Path() + file, "precious");
+  // Games/Mytc.ini points at no file yet: the TC gets its settings file written.
+  const std::pair<const char*, const char*> links[] = {
+      {"Tarvolin.ini", "settings"}, {"TarvolinMaps0.txt", "export"}, {"Games/Mytc.ini", "new.ini"}};
   Map("Maps/a.map");
   fixture::WriteGroupFile(Path("Games/Mytc.grp"), {{"MYTC.CON", "c"}});
   fixture::MakeFolder(home.Path() + "Desktop");
   ASSERT_EQ(::symlink((elsewhere.Path() + "desktop").c_str(), (home.Path() + "Desktop/Tarvolin.desktop").c_str()), 0);
-  for (const auto& l : links) ASSERT_EQ(::symlink((elsewhere.Path() + l.target).c_str(), Path(l.name).c_str()), 0);
+  for (const auto& [name, target] : links) ASSERT_EQ(::symlink((elsewhere.Path() + target).c_str(), Path(name).c_str()), 0);
 
   Program& p = Start();
   p.Activate();
@@ -265,8 +219,7 @@ TEST_F(BadInput, PlantedLinksAreReplacedNeverFollowed) {
 
   EXPECT_EQ(Errors(ui), std::vector<std::string>{});
   EXPECT_EQ(fixture::ReadFile(elsewhere.Path() + "settings"), settings);
-  EXPECT_EQ(fixture::ReadFile(elsewhere.Path() + "export"), "precious");
-  EXPECT_EQ(fixture::ReadFile(elsewhere.Path() + "desktop"), "precious");
+  for (const char* file : {"export", "desktop"}) EXPECT_EQ(fixture::ReadFile(elsewhere.Path() + file), "precious");
   EXPECT_FALSE(fixture::Exists(elsewhere.Path() + "new.ini"));
   for (const std::string& written : {Path("Tarvolin.ini"), Path("TarvolinMaps0.txt"), Path("Games/Mytc.ini"),
                                      home.Path() + "Desktop/Tarvolin.desktop"}) {
@@ -288,8 +241,7 @@ TEST_F(BadInput, AProgramFolderPathWithShellCharacters) {
   fixture::WriteSavedGame(folder + "game0.sav", "Hollywood", 1600000000);
   fixture::MakeFolder(home.Path() + "Desktop");
   FileSystem folderFs(folder);
-  const auto started = StartIn(folderFs, folder);
-  Program& p = *started;
+  Program p(folderFs, ui, {folder, {"dd/MM/yyyy", "HH:mm:ss"}});
   p.Activate();
   p.Activate();  // the second pass of a first run makes the shortcut
   p.Maps().Select({0});

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -15,71 +16,55 @@
 #include "session/OpinionChooser.h"
 #include "fixture/Groups.h"
 #include "fixture/SavedGames.h"
+#include "platform/Text.h"
 
 namespace tv::test {
 namespace {
 
 using Events = std::vector<std::string>;
 
-// What happens to the entries of one folder, as "kind name" in order: writes,
-// creations, deletions, renames and changes of times or modes.
+// What happens to the entries of one folder, as "kind name" in order; a
+// replacement's temporary file shows as "temporary".
 class FolderWatch {
  public:
   static constexpr std::uint32_t kAll =
       IN_MODIFY | IN_CLOSE_WRITE | IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_ATTRIB;
-  // Everything but the changes of times and modes, which a write of bytes
-  // never comes without: an open for writing shows when it closes.
-  static constexpr std::uint32_t kContent = IN_CLOSE_WRITE | IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO;
+  // Without changes of times and modes: a write of bytes shows when it closes.
+  static constexpr std::uint32_t kContent = kAll & ~(IN_MODIFY | IN_ATTRIB);
 
   explicit FolderWatch(const std::string& folder, std::uint32_t mask = kAll)
       : m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
     ::inotify_add_watch(m_fd, folder.c_str(), mask);
   }
   ~FolderWatch() { ::close(m_fd); }
-  FolderWatch(const FolderWatch&) = delete;
-  FolderWatch& operator=(const FolderWatch&) = delete;
-
   bool Watching() const { return m_fd >= 0; }
 
-  // The events since the last call; a temporary file of a replacement shows
-  // as "temporary".
   Events Take() {
+    static const std::pair<std::uint32_t, const char*> kKinds[] = {
+        {IN_MODIFY, "modify"}, {IN_CLOSE_WRITE, "written"},   {IN_CREATE, "create"},     {IN_DELETE, "delete"},
+        {IN_MOVED_FROM, "moved-from"}, {IN_MOVED_TO, "moved-to"}, {IN_ATTRIB, "attrib"}};
     Events events;
     alignas(inotify_event) std::array<char, 65536> buffer{};
     for (ssize_t n; (n = ::read(m_fd, buffer.data(), buffer.size())) > 0;) {
       for (char* at = buffer.data(); at < buffer.data() + n;) {
         const auto* e = reinterpret_cast<const inotify_event*>(at);
-        std::string name = e->len ? e->name : "";
-        if (name.find(".tmp-") != std::string::npos) name = "temporary";
-        events.push_back(Kind(e->mask) + " " + name);
+        const std::string name = e->len ? e->name : "";
+        const auto kind = std::find_if(std::begin(kKinds), std::end(kKinds), [&](auto k) { return e->mask & k.first; });
+        events.push_back(std::string(kind->second) + " " + (Contains(name, ".tmp-") ? "temporary" : name));
         at += sizeof(inotify_event) + e->len;
       }
     }
     return events;
   }
-
-  // The names the events since the last call touched, each once, sorted,
-  // without the temporary files of replacements.
+  // The names touched since the last call, each once, sorted, without temporary files.
   Events Touched() {
-    Events names;
-    for (const std::string& e : Take()) {
-      const std::string name = e.substr(e.find(' ') + 1);
-      if (name != "temporary" && std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
+    std::set<std::string> names;
+    for (const std::string& e : Take())
+      if (!e.ends_with(" temporary")) names.insert(e.substr(e.find(' ') + 1));
+    return {names.begin(), names.end()};
   }
 
  private:
-  static std::string Kind(std::uint32_t mask) {
-    if (mask & IN_MODIFY) return "modify";
-    if (mask & IN_CLOSE_WRITE) return "written";
-    if (mask & IN_CREATE) return "create";
-    if (mask & IN_DELETE) return "delete";
-    if (mask & IN_MOVED_FROM) return "moved-from";
-    if (mask & IN_MOVED_TO) return "moved-to";
-    return "attrib";
-  }
   int m_fd;
 };
 
@@ -88,15 +73,12 @@ using CrashSafety = ProgramTest;
 // Every opinion, on one map or several, sets file times: no map file is
 // opened for writing, made, renamed or removed.
 TEST_F(CrashSafety, OpinionsChangeOnlyTheTimesOfMapFiles) {
-  Map("Maps/a.map");
-  Map("Maps/b.map");
-  Map("Maps/c.map");
-  Settings("");
-  const std::array<std::string, 3> bytes = {fixture::ReadFile(Path("Maps/a.map")),
-                                            fixture::ReadFile(Path("Maps/b.map")),
-                                            fixture::ReadFile(Path("Maps/c.map"))};
-  Program& p = Start();
-  p.Activate();
+  std::vector<std::string> bytes;
+  for (const char* map : {"Maps/a.map", "Maps/b.map", "Maps/c.map"}) {
+    Map(map);
+    bytes.push_back(fixture::ReadFile(Path(map)));
+  }
+  Program& p = Started();
   FolderWatch watch(Path("Maps"), FolderWatch::kContent);
   ASSERT_TRUE(watch.Watching());
   for (const bool multi : {false, true}) {
@@ -109,9 +91,9 @@ TEST_F(CrashSafety, OpinionsChangeOnlyTheTimesOfMapFiles) {
       EXPECT_EQ(watch.Take(), Events{}) << "code " << row.code << (multi ? ", several maps" : ", one map");
     }
   }
-  EXPECT_EQ(fixture::ReadFile(Path("Maps/a.map")), bytes[0]);
-  EXPECT_EQ(fixture::ReadFile(Path("Maps/b.map")), bytes[1]);
-  EXPECT_EQ(fixture::ReadFile(Path("Maps/c.map")), bytes[2]);
+  EXPECT_EQ(fixture::ReadFile(Path("Maps/a.map")) + fixture::ReadFile(Path("Maps/b.map")) +
+                fixture::ReadFile(Path("Maps/c.map")),
+            bytes[0] + bytes[1] + bytes[2]);
 }
 
 // A TC without a settings file gets one at the first pass; after that, no
@@ -148,20 +130,17 @@ TEST_F(CrashSafety, TheHighResolutionSwitchTouchesOnlyTheFilesItNames) {
   fixture::WriteFile(Path("Duke3d_hrp.zip"), "z");
   fixture::MakeFolder(Path("Duke3d.def"));
   fixture::WriteFile(Path("DUKE3D_HRP.DEF"), "h");
-  for (const char* near : {"Duke3d.def.txt", "Duke3d.deff", "Duke3d_hrp.de", "Maps/Duke3d.def", "Autoload/Duke3d.def",
-                           "Games/Duke3d_hrp.def"})
-    fixture::WriteFile(Path(near), near);
+  const char* const nearNames[] = {"Duke3d.def.txt",      "Duke3d.deff", "Duke3d_hrp.de", "Maps/Duke3d.def",
+                                   "Autoload/Duke3d.def", "Games/Duke3d_hrp.def"};
+  for (const char* near : nearNames) fixture::WriteFile(Path(near), near);
   Settings("");
   FolderWatch watch(Path(""));
   ASSERT_TRUE(watch.Watching());
-  Program& p = Start();
-  p.Activate();
-  p.Activate();
+  Start().Activate();
+  program->Activate();
   // The settings file is the program's own.
   EXPECT_EQ(watch.Touched(), (Events{"DUKE3D_HRP.DEF", "Duke3d_hrp.def.bak", "Tarvolin.ini"}));
-  for (const char* near : {"Duke3d.def.txt", "Duke3d.deff", "Duke3d_hrp.de", "Maps/Duke3d.def", "Autoload/Duke3d.def",
-                           "Games/Duke3d_hrp.def"})
-    EXPECT_EQ(fixture::ReadFile(Path(near)), near);
+  for (const char* near : nearNames) EXPECT_EQ(fixture::ReadFile(Path(near)), near);
   EXPECT_TRUE(fs.FolderExists(Path("Duke3d.def")));
 }
 
@@ -172,9 +151,7 @@ TEST_F(CrashSafety, DeletingASavedGameRemovesOnlyItsFile) {
   for (const char* name : {"game2.sav", "egam2.sav", "game20.sav", "game2.sav.bak", "Maps/game2.sav"})
     fixture::WriteSavedGame(Path(name), name, 1600000000);
   fixture::WriteSavedGame(Path("GAME2.SAV"), "twin", 1600000000);
-  Settings("");
-  Program& p = Start();
-  p.Activate();
+  Program& p = Started();
   const std::vector<std::string> entries = p.View().savedEntries;
   const auto chosen = std::find_if(entries.begin(), entries.end(),
                                    [](const std::string& e) { return e == "game2.sav" || e == "game2.sav ***"; });

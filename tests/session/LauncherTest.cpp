@@ -78,74 +78,46 @@ TEST_P(LauncherPlay, ReachesTheGame) {
   EXPECT_TRUE(ui.shown.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EachWay, LauncherPlay,
-    ::testing::Values(
-        Play{"UserMap", [](LauncherTest&, Program& p) { p.Play().StartUserMap(); },
-             "-j{pf}Maps  -xFoo.con -map Foo.map /s2 -m", "Foo.map", true},
-        Play{"UserMapWithMusic",
-             [](LauncherTest& f, Program& p) {
-               f.ui.chosenFile = f.Path("Song.mid");
-               p.Play().ChooseMapMusic();
-               p.Play().StartUserMap();
-             },
-             "-j{pf}Maps  -xFoo.con -music {pf}Song.mid -map Foo.map /s2 -m", "Foo.map", true},
-        Play{"UserMapOfAHostGame",
-             [](LauncherTest& f, Program& p) {
-               f.NetworkGame(GameRole::Host, "Ann", "10.0.0.2");
-               p.Play().StartUserMap();
-             },
-             "-j{pf}Maps  -xFoo.con -map Foo.map /name Ann /net /n1 10.0.0.2", "Foo.map", true},
-        Play{"UserMapWithTheTc",
-             [](LauncherTest&, Program& p) {
-               p.Catalog().Select(0);
-               p.Play().SetAssociation(true);
-               p.Play().StartUserMap();
-             },
-             "-j{pf}Games -xFoo.con -gFoo.grp  -j{pf}Maps -map Foo.map /s2", "<none>", true},
-        Play{"SavedGameFromTheMapButton",
-             [](LauncherTest&, Program& p) {
-               p.Saves().Choose(0);
-               p.Play().StartUserMap();
-             },
-             "-j{pf}Maps  /0", "<none>", true},
-        Play{"TcButton",
-             [](LauncherTest&, Program& p) {
-               p.Catalog().Select(0);
-               p.Play().StartTc();
-             },
-             "-j{pf}Games -xFoo.con -gFoo.grp -map E1L1.map", "<none>", true},
-        Play{"TcListDoubleClickInAJoinGame",
-             [](LauncherTest& f, Program& p) {
-               f.NetworkGame(GameRole::Join, "Ann", "10.0.0.2");
-               p.Catalog().Select(0);
-               p.Play().StartListedTc();
-             },
-             "-j{pf}Games -xFoo.con -gFoo.grp -map E1L1.map /name Ann /net 10.0.0.2 /n1", "<none>", true},
-        Play{"Title", [](LauncherTest&, Program& p) { p.Play().StartFromTitle(); }, "", "<none>", false},
-        Play{"TitleWithTheSavedGame",
-             [](LauncherTest&, Program& p) {
-               p.Saves().Choose(0);
-               p.Play().StartFromTitle();
-             },
-             " /0", "<none>", true},
-        Play{"StockLevel",
-             [](LauncherTest& f, Program& p) {
-               f.AnswerLevels({11, 16});  // a separator keeps the window open
-               p.Play().PlayLevel();
-               EXPECT_EQ(f.shownLevels.size(), 47u);
-             },
-             " -v2 -l05 /s2 -m", "<none>", false},
-        Play{"LevelOfTheTcClickedNotYetRemembered",
-             [](LauncherTest& f, Program& p) {
-               f.AnswerLevels({2});
-               p.Catalog().Select(0);
-               p.Play().PlayTcLevel();
-               ASSERT_EQ(f.shownLevels.size(), 3u);
-               EXPECT_EQ(f.shownLevels[2].level, "ZOO");
-             },
-             "-j{pf}Games -xFoo.con -gFoo.grp  -map ZOO.map", "<none>", true}),
+using F = LauncherTest;
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(EachWay, LauncherPlay, ::testing::Values(
+    Play{"UserMap", [](F&, Program& p) { p.Play().StartUserMap(); },
+         "-j{pf}Maps  -xFoo.con -map Foo.map /s2 -m", "Foo.map", true},
+    Play{"UserMapWithMusic", [](F& f, Program& p) {
+           f.ui.chosenFile = f.Path("Song.mid");
+           p.Play().ChooseMapMusic();
+           p.Play().StartUserMap(); },
+         "-j{pf}Maps  -xFoo.con -music {pf}Song.mid -map Foo.map /s2 -m", "Foo.map", true},
+    Play{"UserMapOfAHostGame", [](F& f, Program& p) { f.NetworkGame(GameRole::Host, "Ann", "10.0.0.2"); p.Play().StartUserMap(); },
+         "-j{pf}Maps  -xFoo.con -map Foo.map /name Ann /net /n1 10.0.0.2", "Foo.map", true},
+    Play{"UserMapWithTheTc", [](F&, Program& p) { p.Catalog().Select(0); p.Play().SetAssociation(true); p.Play().StartUserMap(); },
+         "-j{pf}Games -xFoo.con -gFoo.grp  -j{pf}Maps -map Foo.map /s2", "<none>", true},
+    Play{"SavedGameFromTheMapButton", [](F&, Program& p) { p.Saves().Choose(0); p.Play().StartUserMap(); },
+         "-j{pf}Maps  /0", "<none>", true},
+    Play{"TcButton", [](F&, Program& p) { p.Catalog().Select(0); p.Play().StartTc(); },
+         "-j{pf}Games -xFoo.con -gFoo.grp -map E1L1.map", "<none>", true},
+    Play{"TcListDoubleClickInAJoinGame", [](F& f, Program& p) {
+           f.NetworkGame(GameRole::Join, "Ann", "10.0.0.2");
+           p.Catalog().Select(0);
+           p.Play().StartListedTc(); },
+         "-j{pf}Games -xFoo.con -gFoo.grp -map E1L1.map /name Ann /net 10.0.0.2 /n1", "<none>", true},
+    Play{"Title", [](F&, Program& p) { p.Play().StartFromTitle(); }, "", "<none>", false},
+    Play{"TitleWithTheSavedGame", [](F&, Program& p) { p.Saves().Choose(0); p.Play().StartFromTitle(); },
+         " /0", "<none>", true},
+    Play{"StockLevel", [](F& f, Program& p) {
+           f.AnswerLevels({11, 16});  // a separator keeps the window open
+           p.Play().PlayLevel();
+           EXPECT_EQ(f.shownLevels.size(), 47u); },
+         " -v2 -l05 /s2 -m", "<none>", false},
+    Play{"LevelOfTheTcClickedNotYetRemembered", [](F& f, Program& p) {
+           f.AnswerLevels({2});
+           p.Catalog().Select(0);
+           p.Play().PlayTcLevel();
+           ASSERT_EQ(f.shownLevels.size(), 3u);
+           EXPECT_EQ(f.shownLevels[2].level, "ZOO"); },
+         "-j{pf}Games -xFoo.con -gFoo.grp  -map ZOO.map", "<none>", true}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
+// clang-format on
 
 TEST_F(LauncherTest, ARefusalStartsNothingAndChangesNothing) {
   const struct {
@@ -156,44 +128,23 @@ TEST_F(LauncherTest, ARefusalStartsNothingAndChangesNothing) {
     const char* message;  // nullptr: none
     bool pickLevel = false;
   } cases[] = {
-      {"title without game data", 0, [](Program& p) { p.Play().StartFromTitle(); }, {BeepKind::Default},
-       kNoDataMessage},
-      {"user map with shareware data", kSharewareData, [](Program& p) { p.Play().StartUserMap(); },
-       {BeepKind::Default}, kSharewareMapsMessage},
-      {"no map in the list", kFullData,
-       [](Program& p) {
-         p.Maps().OpenFolder(1);
-         p.Play().StartUserMap();
-       },
+      // clang-format off
+      {"title without game data", 0, [](Program& p) { p.Play().StartFromTitle(); }, {BeepKind::Default}, kNoDataMessage},
+      {"user map with shareware data", kSharewareData, [](Program& p) { p.Play().StartUserMap(); }, {BeepKind::Default},
+       kSharewareMapsMessage},
+      {"no map in the list", kFullData, [](Program& p) { p.Maps().OpenFolder(1); p.Play().StartUserMap(); },
        {BeepKind::Information, BeepKind::Default}, kMapNotFoundMessage},
       {"user map with the TC, none selected", kFullData,
-       [](Program& p) {
-         p.Play().SetAssociation(true);
-         p.Play().StartUserMap();
-       },
-       {BeepKind::Default}, nullptr},
-      {"TC with the smaller full data", kSmallerFullData,
-       [](Program& p) {
-         p.Catalog().Select(0);
-         p.Play().StartTc();
-       },
+       [](Program& p) { p.Play().SetAssociation(true); p.Play().StartUserMap(); }, {BeepKind::Default}, nullptr},
+      {"TC with the smaller full data", kSmallerFullData, [](Program& p) { p.Catalog().Select(0); p.Play().StartTc(); },
        {BeepKind::Default}, kTcNeedsFullMessage},
-      {"TC on a separator row", kFullData,
-       [](Program& p) {
-         p.Catalog().Select(1);
-         p.Play().StartListedTc();
-       },
+      {"TC on a separator row", kFullData, [](Program& p) { p.Catalog().Select(1); p.Play().StartListedTc(); },
        {BeepKind::Default}, nullptr},
-      {"TC level without a TC selected", kFullData, [](Program& p) { p.Play().PlayTcLevel(); }, {BeepKind::Default},
-       nullptr},
-      {"TC level with shareware data", kSharewareData,
-       [](Program& p) {
-         p.Catalog().Select(0);
-         p.Play().PlayTcLevel();
-       },
+      {"TC level without a TC selected", kFullData, [](Program& p) { p.Play().PlayTcLevel(); }, {BeepKind::Default}, nullptr},
+      {"TC level with shareware data", kSharewareData, [](Program& p) { p.Catalog().Select(0); p.Play().PlayTcLevel(); },
        {BeepKind::Exclamation, BeepKind::Default}, kTcNeedsFullMessage, true},
-      {"stock level cancelled", kFullData, [](Program& p) { p.Play().PlayLevel(); }, {BeepKind::Exclamation},
-       nullptr},
+      {"stock level cancelled", kFullData, [](Program& p) { p.Play().PlayLevel(); }, {BeepKind::Exclamation}, nullptr},
+      // clang-format on
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

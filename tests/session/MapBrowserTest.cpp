@@ -6,8 +6,6 @@ namespace {
 
 using MapBrowserTest = ProgramTest;
 
-const std::string kLimitWarning = "Folder exceeds maximim limit of 1000 Maps!\nPlease create new Maps(n) folder.";
-
 TEST_F(MapBrowserTest, TheFolderMenuOffersTheFoldersFound) {
   for (const char* folder : {"Maps1", "Maps2", "Maps4", "Mapsdm"}) fixture::MakeFolder(Path(folder));
   Program& p = Started();
@@ -30,24 +28,20 @@ TEST_F(MapBrowserTest, AThousandMapsOrMoreWarnOncePerLoadWithoutLeavingTheFolder
     p.Maps().OpenFolder(0);
     EXPECT_EQ(p.View().mapRows.size(), std::size_t(maps));
     EXPECT_EQ(p.View().mapHeading, "Maps from Maps") << "the warning must not take the user back";
-    const long warned = std::count_if(otherUi.shown.begin(), otherUi.shown.end(),
-                                      [](const auto& s) { return s.text == kLimitWarning; });
-    EXPECT_EQ(warned, maps == 1000 ? 1 : 0) << maps;
+    const std::string warning = "Folder exceeds maximim limit of 1000 Maps!\nPlease create new Maps(n) folder.";
+    ASSERT_EQ(otherUi.shown.size(), maps == 1000 ? 1u : 0u) << maps;
+    EXPECT_EQ(otherUi.shown.empty() ? warning : otherUi.shown[0].text, warning);
   }
 }
 
 TEST_F(MapBrowserTest, RowsSelectTheRememberedMapByExactText) {
-  Map("Maps/aaa.map");
-  Map("Maps/E1L1.MAP");
-  Map("Maps/zzz.MAP");
-  const struct {
-    const char* remembered;
-    const char* selected;
-  } cases[] = {{"E1l1.map", "E1l1.map"}, {"E1L1.MAP", "Aaa.map"}, {"", "Aaa.map"}, {"Zzz.map", "Zzz.map"}};
-  for (const auto& c : cases) {
-    Started(std::string("FolderMap0=") + c.remembered + "\r\n");
+  for (const char* map : {"Maps/aaa.map", "Maps/E1L1.MAP", "Maps/zzz.MAP"}) Map(map);
+  const std::pair<const char*, const char*> cases[] = {
+      {"E1l1.map", "E1l1.map"}, {"E1L1.MAP", "Aaa.map"}, {"", "Aaa.map"}, {"Zzz.map", "Zzz.map"}};
+  for (const auto& [remembered, selected] : cases) {
+    Started(std::string("FolderMap0=") + remembered + "\r\n");
     EXPECT_EQ(MapRows(), (std::vector<std::string>{"Aaa.map", "E1l1.map", "Zzz.map"}));
-    EXPECT_EQ(SelectedMap(), c.selected) << c.remembered;
+    EXPECT_EQ(SelectedMap(), selected) << remembered;
   }
 }
 
@@ -83,7 +77,7 @@ TEST_F(MapBrowserTest, TheHintNamesTheSizeAndAReadmeBesideTheMap) {
 }
 
 TEST_F(MapBrowserTest, SeveralSelectedMapsDisableTheStartButtonsUntilMultiSelectEnds) {
-  for (const char* m : {"Maps/a.map", "Maps/b.map", "Maps/c.map"}) Map(m);
+  for (const char* map : {"Maps/a.map", "Maps/b.map", "Maps/c.map"}) Map(map);
   Program& p = Started();
   p.Maps().ToggleMultiSelect();
   p.Maps().Select({2, 0});
@@ -100,21 +94,18 @@ TEST_F(MapBrowserTest, EachOrderShowsItsRowsKeepsTheClickedMapAndIsAppliedAtTheN
   Map("Maps/c.map", 12, 2);
   Map("Maps/d.map", 1, 1);  // good
   Program& p = Started("FolderMap0=C.map\r\n");
-  const struct {
-    int entry;
-    std::vector<std::string> rows;
-  } cases[] = {{2, {"B.map", "D.map", "A.map", "C.map"}},
-               {3, {"A.map", "D.map", "C.map", "B.map"}},
-               {4, {"B.map", "D.map", "C.map"}},
-               {1, {"A.map", "B.map", "C.map", "D.map"}}};
-  for (const auto& c : cases) {
-    p.Maps().Sort(c.entry);
-    EXPECT_EQ(MapRows(), c.rows) << c.entry;
-    EXPECT_EQ(SelectedMap(), "C.map") << c.entry;
+  const std::pair<int, std::vector<std::string>> cases[] = {{2, {"B.map", "D.map", "A.map", "C.map"}},
+                                                              {3, {"A.map", "D.map", "C.map", "B.map"}},
+                                                              {4, {"B.map", "D.map", "C.map"}},
+                                                              {1, {"A.map", "B.map", "C.map", "D.map"}}};
+  for (const auto& [entry, rows] : cases) {
+    p.Maps().Sort(entry);
+    EXPECT_EQ(MapRows(), rows) << entry;
+    EXPECT_EQ(SelectedMap(), "C.map") << entry;
     std::array<bool, 4> checked{};
-    checked[std::size_t(c.entry - 1)] = true;
+    checked[std::size_t(entry - 1)] = true;
     EXPECT_EQ(p.View().mapSortChecked, checked);
-    EXPECT_EQ(p.CurrentSettings().sortedMaps, c.entry - 1);
+    EXPECT_EQ(p.CurrentSettings().sortedMaps, entry - 1);
   }
   p.Maps().Sort(3);
   p.Quit();
@@ -149,7 +140,7 @@ TEST_F(MapBrowserTest, AnOpinionSetsTheFileTimeOnlyAndExportsTheListSilently) {
 }
 
 TEST_F(MapBrowserTest, InMultiSelectModeEverySelectedMapWhoseTimeCanBeSetGetsTheOpinion) {
-  for (const char* m : {"Maps/a.map", "Maps/b.map", "Maps/c.map"}) Map(m);
+  for (const char* map : {"Maps/a.map", "Maps/b.map", "Maps/c.map"}) Map(map);
   Program& p = Started();
   p.Maps().Select({0, 2});
   AnswerOpinion(6);
@@ -189,21 +180,19 @@ TEST_F(MapBrowserTest, TheMenuExportWritesTheRatedMapsOfTheFolderInTheirOrder) {
 }
 
 TEST_F(MapBrowserTest, TheReadmeIsLookedForInTheProgramMapHelpAndTextFolders) {
-  const struct {
-    std::vector<const char*> readmes;
-    const char* folder;
-  } cases[] = {{{"Pool.txt", "Maps/Pool.txt"}, ""}, {{"Maps/POOL.TXT", "Help/Pool.txt"}, "Maps/"},
-               {{"Help/pool.txt"}, "Help/"},        {{}, "Text/"}};
-  for (const auto& c : cases) {
+  const std::pair<std::vector<const char*>, const char*> cases[] = {
+      {{"Pool.txt", "Maps/Pool.txt"}, ""}, {{"Maps/POOL.TXT", "Help/Pool.txt"}, "Maps/"}, {{"Help/pool.txt"}, "Help/"},
+      {{}, "Text/"}};
+  for (const auto& [readmes, folder] : cases) {
     fixture::TempFolder other;
     fixture::WriteMap(other.Path() + "Maps/POOL.MAP");
-    for (const char* readme : c.readmes) fixture::WriteFile(other.Path() + readme, "text");
+    for (const char* readme : readmes) fixture::WriteFile(other.Path() + readme, "text");
     FileSystem otherFs(other.Path());
     ui.modals.clear();
     Program p(otherFs, ui, {other.Path(), {"dd/MM/yyyy", "HH:mm:ss"}});
     p.Activate();
     p.Maps().OpenReadMe();
-    EXPECT_EQ(p.Maps().ReadMe().folder, other.Path() + c.folder);
+    EXPECT_EQ(p.Maps().ReadMe().folder, other.Path() + folder);
     EXPECT_EQ(p.Maps().ReadMe().name, "Pool.txt");
     EXPECT_EQ(ui.modals, std::vector<Window>{Window::ReadMe});
   }
