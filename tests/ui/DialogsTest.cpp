@@ -1,22 +1,10 @@
-// The dialogs' contracts: the secondary windows on the core and a real program
-// folder (what each shows at every activation, what a click or key there hands
-// back), and the messages, errors and file dialog of the windows' port.
-#include <QAbstractButton>
-#include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QSpinBox>
-#include <QTreeWidget>
-
+// The dialogs' contracts: the secondary windows on the core and a real program folder (what each shows at every
+// activation, what a click or key there hands back); the messages, errors, file dialog and beeps of the port.
 #include "UiTest.h"
 #include "fixture/Maps.h"
 #include "platform/DateTime.h"
 #include "ui/QtUserInterface.h"
+#include "ui/SystemSounds.h"
 #include "ui/widgets/DialogButtons.h"
 #include "ui/widgets/MessageDialog.h"
 
@@ -253,21 +241,31 @@ TEST(QtUserInterface, OpenFileDialogOffersTheFiltersAndReturnsTheFullPath) {
 }
 
 TEST(DialogButtons, TokensAreFoundAnywhereWithoutRegardToCaseInTheDialogsOrder) {
-  const std::pair<const char*, std::vector<int>> cases[] = {{"mbYes,mbNo", {kYes, kNo}},
-                                                            {"MBOK", {kOk}},
-                                                            {"mbcancel,MbOk", {kOk, kCancel}},
-                                                            {"[mbNo, mbYes]", {kYes, kNo}},
-                                                            {"mbRetry;mbAbort mbIgnore", {kAbort, kRetry, kIgnore}},
-                                                            {"mbYesToAll", {kYesToAll}},
-                                                            {"mbNoToAll,mbAll", {kAll, kNoToAll}},
-                                                            {"mbOk,mbOK", {kOk}},
-                                                            {"mbHelp,mbMaybe", {}},
-                                                            {"", {}}};
+  const std::pair<const char*, std::vector<int>> cases[] = {  // clang-format off
+      {"mbYes,mbNo", {kYes, kNo}}, {"MBOK", {kOk}}, {"mbcancel,MbOk", {kOk, kCancel}}, {"[mbNo, mbYes]", {kYes, kNo}},
+      {"mbRetry;mbAbort mbIgnore", {kAbort, kRetry, kIgnore}}, {"mbYesToAll", {kYesToAll}},
+      {"mbNoToAll,mbAll", {kAll, kNoToAll}}, {"mbOk,mbOK", {kOk}}, {"mbHelp,mbMaybe", {}}, {"", {}}};
+  // clang-format on
   for (const auto& [list, results] : cases) {
     std::vector<int> got;
     for (const DialogButton& b : ParseDialogButtons(list)) got.push_back(b.result);
     EXPECT_EQ(got, results) << list;
   }
+}
+
+// Each beep is its theme sound; one that cannot be started rings the bell instead, and only it.
+TEST(SystemSounds, EachKindPlaysItsThemeEventAndTheBellWhenItCannotBePlayed) {
+  const std::pair<BeepKind, const char*> cases[] = {{BeepKind::Information, "dialog-information"},
+                                                    {BeepKind::Exclamation, "dialog-warning"},
+                                                    {BeepKind::Default, "bell"}};
+  for (const bool served : {true, false})
+    for (const auto& [kind, event] : cases) {
+      std::vector<std::string> played;
+      int bells = 0;
+      SystemSounds([&](const char* id) { return played.push_back(id), served; }, [&] { ++bells; }).Beep(kind);
+      EXPECT_EQ(played, std::vector<std::string>{event});
+      EXPECT_EQ(bells, served ? 0 : 1) << event;
+    }
 }
 
 }  // namespace

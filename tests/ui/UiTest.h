@@ -1,12 +1,9 @@
 #pragma once
-// Helpers of the widget tests: controls by name, pixels, the user's part in
-// modal windows, and the core on a temporary program folder behind the windows.
+// Helpers of the widget tests: controls by name, pixels, the user's part in modal windows, the core behind them.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDialog>
 #include <QTest>
-#include <QTimer>
+#include <QtWidgets>
 
 #include "support/ProgramFixture.h"
 #include "ui/Windows.h"
@@ -29,13 +26,9 @@ inline int CountColour(const QImage& image, const QRect& area, const QColor& col
     for (int x = area.left(); x <= area.right(); ++x) n += image.pixelColor(x, y).rgb() == colour.rgb();
   return n;
 }
-inline std::string RowFill(const QImage& image, const QRect& row) {
-  return Hex(image.pixelColor(row.right() - 2, row.center().y()));
-}
+inline std::string RowFill(const QImage& i, const QRect& r) { return Hex(i.pixelColor(r.right() - 2, r.center().y())); }
 inline void Click(QWidget* w, Qt::MouseButton b = Qt::LeftButton, QPoint at = {}) { QTest::mouseClick(w, b, {}, at); }
-inline bool BecomesActive(QWidget& w) {
-  return QTest::qWaitFor([&w] { return QApplication::activeWindow() == &w; });
-}
+inline bool BecomesActive(QWidget& w) { return QTest::qWaitFor([&w] { return QApplication::activeWindow() == &w; }); }
 // Plays the user's part in the next modal dialog once it is up.
 inline void WhenModal(std::function<void(QWidget&)> act) {
   QTimer::singleShot(0, [act] {
@@ -44,8 +37,7 @@ inline void WhenModal(std::function<void(QWidget&)> act) {
     act(*modal);
   });
 }
-// The user goes to another window and comes back (activated by hand as a
-// window manager would).
+// The user goes to another window and comes back (activated by hand as a window manager would).
 inline void LeaveAndReturn(QWidget& window) {
   QDialog other(&window);
   QTimer::singleShot(0, &other, &QDialog::accept);
