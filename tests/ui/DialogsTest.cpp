@@ -18,7 +18,7 @@ std::vector<std::string> Rows(QWidget& window, const char* list) {
   return rows;
 }
 
-TEST_F(DialogTest, BatchWindowListsTheFilesAtEveryShowingAndSelectHandsBackTheirBytes) {
+TEST_F(DialogTest, BatchAndLevelWindowsListAfreshAndSelectHandsBackTheBytesOfALevelRowOnly) {
   fixture::WriteFile(Path("b.bat"), "");
   fixture::MakeFolder(Path("dir.bat"));
   Program& p = StartWindows();
@@ -34,6 +34,24 @@ TEST_F(DialogTest, BatchWindowListsTheFilesAtEveryShowingAndSelectHandsBackTheir
     EXPECT_FALSE(w.isVisible());
   });
   EXPECT_EQ(p.Play().Batch().Result(), Path("caf\xE9.bat"));
+  p.Play().Levels().PrepareStock();
+  Show(Window::Levels, [](SecondaryWindow& w) {
+    auto* list = Child<QTreeWidget>(w, "levelList");
+    const QImage image = list->viewport()->grab().toImage();
+    EXPECT_EQ(RowFill(image, list->visualItemRect(list->topLevelItem(1))), "#000000");
+    EXPECT_GT(CountColour(image, list->visualItemRect(list->topLevelItem(1)), Qt::white), 0) << "white on black";
+    list->setCurrentItem(list->topLevelItem(11));  // the separator after E1L11
+    Child<QAbstractButton>(w, "selectButton")->click();
+    EXPECT_TRUE(w.isVisible());
+  });
+  p.Play().Levels().PrepareTc({"ZOO", "CAF\xC9"});
+  Show(Window::Levels, [](SecondaryWindow& w) {
+    EXPECT_EQ(Rows(w, "levelList"), (std::vector<std::string>{"CAF\u00C9", "ZOO"}));
+    Child<QTreeWidget>(w, "levelList")->setCurrentItem(Child<QTreeWidget>(w, "levelList")->topLevelItem(0));
+    Child<QAbstractButton>(w, "selectButton")->click();
+    EXPECT_FALSE(w.isVisible());
+  });
+  EXPECT_EQ(p.Play().Levels().MapFile(), "CAF\xC9.map");
 }
 
 TEST_F(DialogTest, HistoryRowsShowInTheirMapsColoursReadAfreshAtEveryActivation) {
@@ -62,28 +80,6 @@ TEST_F(DialogTest, HistoryRowsShowInTheirMapsColoursReadAfreshAtEveryActivation)
     EXPECT_EQ(Rows(w, "historyList"), std::vector<std::string>{"b.map"});
     EXPECT_EQ(w.pos(), QPoint(298, 98));
   });
-}
-
-TEST_F(DialogTest, LevelWindowClosesOnlyOnALevelRowAndHandsBackItsBytes) {
-  Program& p = StartWindows();
-  p.Play().Levels().PrepareStock();
-  Show(Window::Levels, [](SecondaryWindow& w) {
-    auto* list = Child<QTreeWidget>(w, "levelList");
-    const QImage image = list->viewport()->grab().toImage();
-    EXPECT_EQ(RowFill(image, list->visualItemRect(list->topLevelItem(1))), "#000000");
-    EXPECT_GT(CountColour(image, list->visualItemRect(list->topLevelItem(1)), Qt::white), 0) << "white on black";
-    list->setCurrentItem(list->topLevelItem(11));  // the separator after E1L11
-    Child<QAbstractButton>(w, "selectButton")->click();
-    EXPECT_TRUE(w.isVisible());
-  });
-  p.Play().Levels().PrepareTc({"ZOO", "CAF\xC9"});
-  Show(Window::Levels, [](SecondaryWindow& w) {
-    EXPECT_EQ(Rows(w, "levelList"), (std::vector<std::string>{"CAF\u00C9", "ZOO"}));
-    Child<QTreeWidget>(w, "levelList")->setCurrentItem(Child<QTreeWidget>(w, "levelList")->topLevelItem(0));
-    Child<QAbstractButton>(w, "selectButton")->click();
-    EXPECT_FALSE(w.isVisible());
-  });
-  EXPECT_EQ(p.Play().Levels().MapFile(), "CAF\xC9.map");
 }
 
 TEST_F(DialogTest, NetworkWindowShowsTheCoresValuesAndHandsBackWhatIsTyped) {
@@ -183,7 +179,7 @@ TEST_F(DialogTest, TheReadMeShowsTabsLongLinesAndEightBitTextAndTakesNoTyping) {
 
 void Press(QWidget& modal, const char* button) { Child<QAbstractButton>(modal, button)->click(); }
 
-TEST(QtUserInterface, MessagesUseTheMainWindowsDialogAndErrorsTheSystemBox) {
+TEST(QtUserInterface, MessagesUseTheMainWindowsDialogErrorsTheSystemBoxAndTheFileDialogReturnsTheFullPath) {
   Windows windows;
   QtUserInterface ui(windows);
   WhenModal([&](QWidget& modal) {
@@ -219,13 +215,8 @@ TEST(QtUserInterface, MessagesUseTheMainWindowsDialogAndErrorsTheSystemBox) {
     Press(modal, "mbOk");
   });
   ui.ShowOpinionMessage("B.map\n\nMap not played yet.", {128, 128, 0});
-}
-
-TEST(QtUserInterface, OpenFileDialogOffersTheFiltersAndReturnsTheFullPath) {
   fixture::TempFolder dir;
   fixture::WriteFile(dir.Path() + "Music/song.mid", "MThd");
-  Windows windows;
-  QtUserInterface ui(windows);
   const std::string filter = "Midi file (*.mid)|*.mid|All files (*.*)|*.*";
   for (const bool open : {false, true}) {
     WhenModal([&](QWidget& modal) {

@@ -11,12 +11,7 @@
 namespace tv::test {
 namespace {
 
-MainView With(const std::function<void(MainView&)>& set) {
-  MainView view;
-  set(view);
-  return view;
-}
-
+MainView With(const std::function<void(MainView&)>& set) { return [&](MainView v) { return set(v), v; }({}); }
 bool Named(const QWidget* w) { return !w->objectName().isEmpty() && !w->objectName().startsWith("qt_"); }
 
 QString TextOf(const QWidget& w) {
@@ -204,7 +199,7 @@ TEST(Skin, ReachesEveryWindow) {
     windows.main.Render(view);
     const QColor light = of(skin.light), text = of(skin.text);
     const QColor dark = skin.dark ? of(*skin.dark) : QApplication::palette().color(QPalette::Button);
-    for (const char* bar : {"topBar", "bottomBar"}) {
+    for (const char* bar : {"bottomBar", "topBar"}) {
       const QImage image = Child(windows.main, bar)->grab().toImage();
       EXPECT_TRUE(Near(image.pixelColor(0, image.height() / 2), light)) << bar;
       EXPECT_TRUE(Near(image.pixelColor(image.width() - 1, image.height() / 2), dark)) << bar;
@@ -223,11 +218,10 @@ TEST(Skin, ReachesEveryWindow) {
       const auto role = qobject_cast<const QAbstractButton*>(w) ? QPalette::ButtonText : QPalette::WindowText;
       EXPECT_EQ(Hex(w->palette().color(QPalette::Active, role)), Hex(text)) << name;
     }
-    for (CaptionMenu* menu : {&windows.main.Menus().Options1(), &windows.main.Menus().Options2()})
-      EXPECT_EQ(std::tuple(menu->Style().Light(), menu->Style().Dark(), menu->Style().Text()),
-                std::tuple(light, dark, text));
-    const MessageDialog& message = windows.main.Messages();
-    EXPECT_EQ(std::tuple(message.Left(), message.Right(), message.TextColour()), std::tuple(light, dark, text));
+    for (const CaptionMenuStyle* s : {&windows.main.Menus().Options1().Style(), &windows.main.Menus().Options2().Style()})
+      EXPECT_EQ(std::tuple(s->Light(), s->Dark(), s->Text()), std::tuple(light, dark, text));
+    const MessageDialog& m = windows.main.Messages();
+    EXPECT_EQ(std::tuple(m.Left(), m.Right(), m.TextColour()), std::tuple(light, dark, text));
     for (SecondaryWindow* window : windows.InSkinOrder()) {
       EXPECT_FALSE(window->findChildren<GradientPanel*>().isEmpty());
       for (const GradientPanel* bar : window->findChildren<GradientPanel*>())
@@ -247,14 +241,13 @@ TEST(OpinionList, RowsShowTheirOpinionsColourOnBlackOrFilledWithItWhenSelected) 
   for (const auto& [name, rowHeight, selected] :
        {std::tuple{"tcList", 13, false}, {"mapList", 16, false}, {"mapList", 16, true}}) {
     MainWindow window;
-    MainView view;
-    view.listsVisible = view.multiSelect = true;
-    for (int i = 0; i < int(std::size(kCodes)); ++i) {
-      view.mapRows.push_back({"HHHH||||", kCodes[i].code});
-      view.tcRows.push_back({"HHHH||||", kCodes[i].code});
-      if (selected) view.mapSelected.push_back(i);
-    }
-    window.Render(view);
+    window.Render(With([&, selected = selected](MainView& v) {
+      v.listsVisible = v.multiSelect = true;
+      for (int i = 0; i < int(std::size(kCodes)); ++i) {
+        v.mapRows.push_back({"HHHH||||", kCodes[i].code}), v.tcRows.push_back({"HHHH||||", kCodes[i].code});
+        if (selected) v.mapSelected.push_back(i);
+      }
+    }));
     window.show();
     QApplication::processEvents();  // lays the rows out
     auto* list = Child<OpinionList>(window, name);
