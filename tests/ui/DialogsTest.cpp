@@ -19,8 +19,7 @@ std::vector<std::string> Rows(QWidget& window, const char* list) {
 }
 
 TEST_F(DialogTest, BatchAndLevelWindowsListAfreshAndSelectHandsBackTheBytesOfALevelRowOnly) {
-  fixture::WriteFile(Path("b.bat"), "");
-  fixture::MakeFolder(Path("dir.bat"));
+  fixture::WriteFile(Path("b.bat"), ""), fixture::MakeFolder(Path("dir.bat"));
   Program& p = StartWindows();
   Show(Window::Batch, [](SecondaryWindow& w) { EXPECT_EQ(Rows(w, "batchList"), std::vector<std::string>{"b.bat"}); });
   fixture::WriteFile(Path("caf\xE9.bat"), "");
@@ -108,8 +107,7 @@ class OpinionDialogTest : public DialogTest {
   // b.map, 12 kB, selected in the map list; the right click opens the window.
   void OpenOn(const std::function<void(SecondaryWindow&)>& act, const std::string& settings = "") {
     if (!program) {
-      fixture::WriteMap(Path("Maps/a.map"), 5);
-      fixture::WriteFile(Path("Maps/b.map"), fixture::MapBytes({1, 4, 270}));
+      fixture::WriteMap(Path("Maps/a.map"), 5), fixture::WriteFile(Path("Maps/b.map"), fixture::MapBytes({1, 4, 270}));
       StartWindows("FolderMap0=B.map\r\n" + settings).Activate();
     }
     WhenActive(windows.opinions, act);
@@ -118,12 +116,12 @@ class OpinionDialogTest : public DialogTest {
 };
 
 TEST_F(OpinionDialogTest, EachRowShowsItsColourAndAClickAppliesItsCode) {
-  const std::tuple<const char*, QColor, int> cases[] = {
-      // the row, its colour, the hour its code leaves
-      {"excellentRow", {255, 255, 0}, 5},   {"goodRow", {0, 255, 0}, 1},
-      {"fairRow", {0, 0, 255}, 2},          {"badRow", {255, 0, 0}, 3},
-      {"confusingRow", {255, 0, 255}, 4},   {"crashesRow", {0, 255, 255}, 7},
+  const std::tuple<const char*, QColor, int> cases[] = {  // the row, its colour, the hour its code leaves
+      // clang-format off
+      {"excellentRow", {255, 255, 0}, 5}, {"goodRow", {0, 255, 0}, 1}, {"fairRow", {0, 0, 255}, 2},
+      {"badRow", {255, 0, 0}, 3}, {"confusingRow", {255, 0, 255}, 4}, {"crashesRow", {0, 255, 255}, 7},
       {"multiplayerRow", {0, 128, 128}, 6}, {"clearRow", QApplication::palette().color(QPalette::Window), 9}};
+  // clang-format on
   for (const auto& [row, colour, hour] : cases) {
     OpenOn([&, row = row, colour = colour](SecondaryWindow& w) {
       EXPECT_FALSE(Child(w, "compareButton")->isVisible()) << "no other installation to compare with";
@@ -150,13 +148,11 @@ TEST_F(OpinionDialogTest, TheTopLineNamesTheMapAndTakesNoClickCompareAsksTheCore
         EXPECT_EQ(top->text().toStdString(), "B.map - 12kb");
         EXPECT_GT(CountColour(top->grab().toImage(), top->rect(), Qt::cyan), 0) << "aqua on black";
         Click(top);
-        EXPECT_TRUE(w.isVisible());
-        EXPECT_EQ(FocusedControl(w), nullptr);
+        EXPECT_TRUE(w.isVisible() && FocusedControl(w) == nullptr);
         Child<QAbstractButton>(w, "cancelButton")->click();
       },
       "OpinionPath=" + other.Path() + "\r\n");
-  EXPECT_EQ(fixture::FileTime(Path("Maps/b.map")), before);
-  EXPECT_FALSE(fixture::Exists(Path("TarvolinMaps0.txt")));
+  EXPECT_TRUE(fixture::FileTime(Path("Maps/b.map")) == before && !fixture::Exists(Path("TarvolinMaps0.txt")));
   OpenOn([](SecondaryWindow& w) { w.close(); });  // the frame keeps the export
   EXPECT_TRUE(fixture::Exists(Path("TarvolinMaps0.txt")));
 }
@@ -183,15 +179,13 @@ TEST(QtUserInterface, MessagesUseTheMainWindowsDialogErrorsTheSystemBoxAndTheFil
   Windows windows;
   QtUserInterface ui(windows);
   WhenModal([&](QWidget& modal) {
-    EXPECT_EQ(&modal, &windows.main.Messages());
-    EXPECT_TRUE(modal.windowTitle().isEmpty());
+    EXPECT_TRUE(&modal == &windows.main.Messages() && modal.windowTitle().isEmpty());
     EXPECT_EQ(modal.findChildren<QPushButton*>().size(), 1);
     Press(modal, "mbOk");
   });
   ui.ShowMessage("Done.");
   WhenModal([](QWidget& modal) {
-    EXPECT_EQ(modal.windowTitle().toStdString(), "Warning");
-    EXPECT_EQ(Child<QLabel>(modal, "MessageText")->text().toStdString(), "Delete?");
+    EXPECT_EQ(modal.windowTitle() + ": " + Child<QLabel>(modal, "MessageText")->text(), "Warning: Delete?");
     Press(modal, "mbNo");
   });
   EXPECT_EQ(ui.MessageShow("Delete?", "Warning", "mbYes,mbNo", -1, -1), kNo);
@@ -200,9 +194,8 @@ TEST(QtUserInterface, MessagesUseTheMainWindowsDialogErrorsTheSystemBoxAndTheFil
   WhenModal([](QWidget& modal) {
     auto* box = qobject_cast<QMessageBox*>(&modal);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->windowTitle().toStdString(), "Tarvolin");
+    EXPECT_EQ(box->windowTitle() + ": " + box->text(), "Tarvolin: 'x' is not a valid integer value.");
     EXPECT_EQ(box->icon(), QMessageBox::Critical);
-    EXPECT_EQ(box->text().toStdString(), "'x' is not a valid integer value.");
     box->accept();
   });
   ui.ShowRunTimeError("'x' is not a valid integer value.");
@@ -210,8 +203,8 @@ TEST(QtUserInterface, MessagesUseTheMainWindowsDialogErrorsTheSystemBoxAndTheFil
     EXPECT_EQ(&modal, &windows.opinions.Messages());
     EXPECT_EQ(Child<QLabel>(modal, "MessageText")->text().toStdString(), "B.map\n\nMap not played yet.");
     const QImage image = modal.grab().toImage();
-    EXPECT_TRUE(Near(image.pixelColor(0, image.height() - 2), Qt::white));
-    EXPECT_TRUE(Near(image.pixelColor(image.width() - 1, image.height() - 2), QColor(128, 128, 0)));
+    EXPECT_TRUE(Near(image.pixelColor(0, image.height() - 2), Qt::white) &&
+                Near(image.pixelColor(image.width() - 1, image.height() - 2), QColor(128, 128, 0)));
     Press(modal, "mbOk");
   });
   ui.ShowOpinionMessage("B.map\n\nMap not played yet.", {128, 128, 0});

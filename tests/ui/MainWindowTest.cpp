@@ -62,8 +62,8 @@ TEST(Windows, ControlsSitInsideTheirWindowsWithoutOverlapOrClippedTextAndTheirBu
     static_cast<QDialog*>(window)->exec();
     EXPECT_FALSE(window->isVisible()) << closer;
   }
-  EXPECT_EQ(windows.main.minimumSize(), windows.main.maximumSize()) << "a fixed size";
-  EXPECT_FALSE(windows.main.windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_TRUE(windows.main.minimumSize() == windows.main.maximumSize() &&
+              !(windows.main.windowFlags() & Qt::WindowMaximizeButtonHint)) << "a fixed size";
   EXPECT_FALSE(Child<QLabel>(windows.main, "picture")->pixmap().isNull());
   EXPECT_EQ(QFontInfo(windows.main.font()).family().toStdString(), "Liberation Sans") << "the metric-compatible font";
 }
@@ -114,18 +114,16 @@ TEST(MainWindow, EveryControlAndMenuEntryShowsWhatTheViewHolds) {
     EXPECT_EQ(std::pair(a->isVisible(), a->isChecked()), std::pair(visible, checked)) << name;
   }
   EXPECT_EQ(window.windowTitle().toStdString(), v.caption);
-  EXPECT_TRUE(Child<QRadioButton>(window, "joinButton")->isChecked());
-  EXPECT_TRUE(Child<QCheckBox>(window, "associateBox")->isChecked());
+  EXPECT_TRUE(Child<QRadioButton>(window, "joinButton")->isChecked() &&
+              Child<QCheckBox>(window, "associateBox")->isChecked());
   EXPECT_EQ(Child<QComboBox>(window, "skillBox")->count(), 4) << "the four skill levels stay on offer";
   QWidget* focused = Child(window, "mapList");
   focused->setFocus();
   v.savedBoxAllowed = v.commandLineChecked = v.mapFolders[3].visible = false;  // a network game
   v.dropFocus = true;  // the core's request takes the focus away once
   window.Render(v);
-  EXPECT_FALSE(Child(window, "savedGameBox")->isEnabled());
-  EXPECT_FALSE(Child<QAction>(window, "commandLine")->isChecked());
-  EXPECT_FALSE(Child<QAction>(window, "mapFolder3")->isVisible());
-  EXPECT_FALSE(focused->hasFocus() || v.dropFocus);
+  EXPECT_FALSE(Child(window, "savedGameBox")->isEnabled() || Child<QAction>(window, "commandLine")->isChecked());
+  EXPECT_FALSE(Child<QAction>(window, "mapFolder3")->isVisible() || focused->hasFocus() || v.dropFocus);
   focused->setFocus();
   window.Render(v);
   EXPECT_TRUE(focused->hasFocus());
@@ -177,11 +175,9 @@ TEST_F(DialogTest, MainWindowEventsReachTheCore) {
   EXPECT_NE(Ini().find("SkinColor=Silver"), std::string::npos);
   windows.main.Render();
   Child<QCheckBox>(windows.main, "associateBox")->click();
-  EXPECT_TRUE(program->View().assocChecked);
   Child<QAbstractButton>(windows.main, "quitButton")->click();
-  EXPECT_TRUE(ui.quit);
-  std::remove(Path("Tarvolin.ini").c_str());
-  fixture::MakeFolder(Path("Tarvolin.ini"));  // the settings file cannot be written
+  EXPECT_TRUE(program->View().assocChecked && ui.quit);
+  std::remove(Path("Tarvolin.ini").c_str()), fixture::MakeFolder(Path("Tarvolin.ini"));  // cannot be written
   Child<QAction>(windows.main, "Red1")->trigger();
   ASSERT_FALSE(ui.shown.empty());
   EXPECT_EQ(ui.shown.back().kind, "error") << "shown, and the window goes on";
@@ -192,6 +188,7 @@ TEST(Skin, ReachesEveryWindow) {
   windows.main.SetProgram(nullptr, windows.InSkinOrder());
   MainView view;
   const auto of = [](Rgb c) { return QColor(c.r, c.g, c.b); };
+  MainMenus& menus = windows.main.Menus();
   for (const Skin& skin : kSkins) {
     SCOPED_TRACE(skin.name);
     ASSERT_EQ(&SkinForStoredName(skin.name), &skin);
@@ -218,7 +215,7 @@ TEST(Skin, ReachesEveryWindow) {
       const auto role = qobject_cast<const QAbstractButton*>(w) ? QPalette::ButtonText : QPalette::WindowText;
       EXPECT_EQ(Hex(w->palette().color(QPalette::Active, role)), Hex(text)) << name;
     }
-    for (const CaptionMenuStyle* s : {&windows.main.Menus().Options1().Style(), &windows.main.Menus().Options2().Style()})
+    for (const CaptionMenuStyle* s : {&menus.Options1().Style(), &menus.Options2().Style()})
       EXPECT_EQ(std::tuple(s->Light(), s->Dark(), s->Text()), std::tuple(light, dark, text));
     const MessageDialog& m = windows.main.Messages();
     EXPECT_EQ(std::tuple(m.Left(), m.Right(), m.TextColour()), std::tuple(light, dark, text));
