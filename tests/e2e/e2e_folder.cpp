@@ -1,9 +1,6 @@
-// e2e_folder <root>: makes and prints "<root>/Duke Nukem 3D/" (a space, as
-// players have it): game data, a stand-in recording into <root>/game.log,
-// rated maps, a group and a zip TC, two saved games.
-// e2e_folder <program folder> <Windows stand-in> <map>: plays the map there as
-// " Play User Map" does; prints what the program showed, if anything, and
-// exits 1 then.
+// e2e_folder <root>: makes and prints "<root>/Duke Nukem 3D/" (a space, as players have it): game data, a stand-in
+// recording into <root>/game.log, rated maps, a group and a zip TC, two saved games.
+// e2e_folder <program folder> <Windows stand-in> <map>: plays the map as " Play User Map" does; 1 if it showed anything.
 #include <cstdio>
 #include <exception>
 #include <filesystem>

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The installed program: `cmake --install` into a temporary prefix, the
-# desktop's validators on its menu entry and metadata, its icons, then the
-# user-map scenario with a starter that runs the installed program on the
-# generated game folder. Usage: installed.sh <build folder> <e2e_folder> <screenshot folder>
+# The installed program: installed into a temporary prefix, its menu entry, metadata and icons validated, then
+# the user-map scenario run through it. Usage: installed.sh <build folder> <e2e_folder> <screenshot folder>
 set -euo pipefail
 build=$1 maker=$2 shots=$3
 readonly ID=io.github.tarvolin.Tarvolin

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 #include <tuple>
 
@@ -16,18 +17,12 @@
 namespace tv {
 namespace {
 
-using fixture::MakeFolder;
-using fixture::ReadFile;
-using fixture::WriteFile;
+using fixture::MakeFolder, fixture::ReadFile, fixture::WriteFile;
 using Names = std::vector<std::string>;
+bool IsLink(const std::string& path) { return std::filesystem::is_symlink(std::filesystem::symlink_status(path)); }
 
-bool IsLink(const std::string& path) {
-  struct stat st {};
-  return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
-}
-
-// Letter case is ignored at every level of a path, an exact name wins, a loose
-// match is always the same, and a new name lands in its folder as on disk.
+// Case is ignored at every level of a path, an exact name wins, a loose match is always the same one, and a new
+// name lands in its folder as on disk.
 TEST(Files, ResolutionIgnoresCaseAndPrefersTheExactName) {
   fixture::TempFolder dir;
   const std::string d = dir.Path();
@@ -59,8 +54,7 @@ TEST(Files, PatternMatching) {
     EXPECT_EQ(MatchesPattern(name, patterns), matches) << name << " " << patterns;
 }
 
-// Regular, non-hidden files only, sorted without regard to case; the listed
-// folder (not a non-folder) becomes the current one, for relative names.
+// Regular, non-hidden files only, sorted without regard to case; the listed folder becomes the current one.
 TEST(Files, ListingFiltersSortsAndMovesTheCurrentFolder) {
   fixture::TempFolder start, dir;
   const std::string f = dir.Path() + "Folder/";
@@ -84,8 +78,7 @@ TEST(Files, ListingFiltersSortsAndMovesTheCurrentFolder) {
   EXPECT_TRUE(fs.FileExists(ProgramFolderOfExecutable() + "platform_tests"));
 }
 
-// Things that are no regular file read as absent and are never opened: opening
-// a FIFO would release a writer waiting on it (or block, with no writer).
+// No regular file reads as absent and is never opened: opening a FIFO would release a writer waiting on it, or block.
 TEST(Files, OnlyRegularFilesAreReadAndNothingBlocks) {
   fixture::TempFolder dir;
   const std::string fifo = dir.Path() + "game0.sav";
@@ -111,8 +104,8 @@ TEST(Files, OnlyRegularFilesAreReadAndNothingBlocks) {
   ::waitpid(writer, nullptr, 0);
 }
 
-// Renaming, deleting and setting the time (opinions: to the second, bytes
-// untouched) resolve letter case; a planted link moves, never its target.
+// Renaming, deleting and setting the time (opinions: to the second, bytes untouched) resolve case; a planted link
+// moves, never its target.
 TEST(Files, RenameDeleteAndTimeResolveCaseAndLeaveLinkTargets) {
   fixture::TempFolder dir, elsewhere;
   const std::string g = dir.Path() + "Game/";
@@ -138,9 +131,8 @@ TEST(Files, RenameDeleteAndTimeResolveCaseAndLeaveLinkTargets) {
   EXPECT_EQ(fs.List(g, "*"), Names{"Link.bak"});
 }
 
-// Replacing keeps the name, mode and owner, leaves no temporary file even for
-// a name at the length limit, and puts the file in a planted link's place,
-// never writing its target; a link to a folder is refused.
+// Replacing keeps the name, mode and owner, leaves no temporary file even for a name at the length limit, and puts
+// the file in a planted link's place, never writing its target; a link to a folder is refused.
 TEST(Files, ReplaceFileReplacesTheFileOnDisk) {
   fixture::TempFolder dir, elsewhere;
   const std::string path = dir.Path() + "Tarvolin.ini";
@@ -173,8 +165,7 @@ TEST(Files, ReplaceFileReplacesTheFileOnDisk) {
   }
 }
 
-// Within a pass a folder is read once: another writer's file shows after the
-// pass, the program's own writes at once.
+// Within a pass a folder is read once: another writer's file shows after the pass, the program's own writes at once.
 TEST(Files, PassScopeReadsEachFolderOnce) {
   fixture::TempFolder dir;
   const std::string f = dir.Path();

@@ -40,8 +40,7 @@ TEST(Text, CaseOnlyConcernsAToZ) {
   EXPECT_TRUE(!LessNoCase("abc", "abc") && LessNoCase("ABC", "abc") != LessNoCase("abc", "ABC"));
 }
 
-// The system formats of the locales the program meets, at fixed times (UTC);
-// the 12-hour clock runs 12, 1 .. 11 and again, the 24-hour one 0 .. 23.
+// The system formats of the locales the program meets, at fixed times (UTC); the 12-hour clock runs 12, 1 .. 11.
 TEST(DateTime, FormatsTheSystemPatterns) {
   constexpr std::time_t kSunday = 1'796'540'302;     // 2026-12-06 06:58:22
   constexpr std::time_t kWednesday = 1'782'864'309;  // 2026-07-01 00:05:09
@@ -57,8 +56,7 @@ TEST(DateTime, FormatsTheSystemPatterns) {
     EXPECT_EQ(FormatDateTime(t, "h AP a"), std::to_string(twelve) + (hour < 12 ? " AM am" : " PM pm")) << hour;
     EXPECT_EQ(FormatDateTime(t, "H h"), std::to_string(hour) + " " + std::to_string(hour)) << hour;
   }
-  // The hour shows on a 12-hour clock when the first hour field is "h" and
-  // an AM/PM field (not in quotes) is there.
+  // A 12-hour clock when the first hour field is "h" and an AM/PM field (not in quotes) is there.
   for (const auto& [pattern, clock] : initializer_list<std::pair<const char*, bool>>{
            {"h:mm:ss AP t", true}, {"hh:mm a", true}, {"H:mm a", false}, {"'H' h 'a'", false}, {"'x' h A", true}})
     EXPECT_EQ(ShowsTwelveHourClock(pattern), clock) << pattern;

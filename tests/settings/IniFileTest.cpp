@@ -21,20 +21,14 @@
 namespace tv {
 namespace {
 
-using fixture::ReadFile;
-using fixture::WriteFile;
+using fixture::ReadFile, fixture::WriteFile;
 using namespace std::string_literals;
-
 constexpr const char* kDef = "<default>";
 
 class IniFileTest : public ::testing::Test {
  protected:
   std::string Path() const { return m_dir.Path() + "Tarvolin.ini"; }
-  // Lays down bytes as the settings file and opens it afresh.
-  IniFile Open(const std::string& bytes, IniFile::Writes writes = IniFile::Writes::Immediate) {
-    WriteFile(Path(), bytes);
-    return IniFile(m_fs, Path(), writes);
-  }
+  IniFile Open(const std::string& bytes) { return WriteFile(Path(), bytes), IniFile(m_fs, Path()); }  // afresh
   ino_t Inode() const {
     struct stat st {};
     return ::stat(Path().c_str(), &st) == 0 ? st.st_ino : 0;
@@ -76,8 +70,7 @@ TEST_F(IniFileTest, ReadsTheWayWindowsDoes) {
     EXPECT_EQ(Open(file).ReadString(section, key, kDef), expected) << file;
 }
 
-// Decimal with a sign, "0x"/"0X" hexadecimal when longer than two characters;
-// any other text gives the default (the program's rule, stricter than Windows').
+// Decimal with a sign, "0x" hexadecimal when longer than two characters, else the default (stricter than Windows).
 TEST_F(IniFileTest, IntegersFollowTheProgramsRule) {
   const std::pair<const char*, long> cases[] = {
       {"42", 42},          {"-7", -7},       {"+5", 5},         {"007", 7},         {"  12  ", 12},     {"\"0\"", 0},
@@ -92,13 +85,12 @@ TEST_F(IniFileTest, IntegersFollowTheProgramsRule) {
     EXPECT_EQ(ini.ReadBool("S", "K", true), expected != 0) << "'" << stored << "'";
     EXPECT_EQ(ini.ReadBool("S", "K", false), expected != 77 && expected != 0) << "'" << stored << "'";
   }
-  EXPECT_EQ(Open("[S]\r\nK=1\r\n").ReadInteger("S", "Z", 77), 77);
-  EXPECT_EQ(Open("[S]\r\nK=1\r\n").ReadInteger("T", "K", -3), -3);
+  const IniFile one = Open("[S]\r\nK=1\r\n");
+  EXPECT_TRUE(one.ReadInteger("S", "Z", 77) == 77 && one.ReadInteger("T", "K", -3) == -3) << "no key, no section";
 }
 
-// Writes keep every byte they do not own: a new key goes after its section's
-// last key or comment, a new section at the end, a line break in a name (a TC
-// file's) or value never starts a line. A value already there leaves the file
+// Writes keep every byte they do not own: a new key goes after its section's last key or comment, a new section at
+// the end; a line break in a name (a TC file's) or value never starts a line. An unchanged value leaves the file
 // alone (same inode and time); nullptr deletes the key.
 TEST_F(IniFileTest, AnEditRewritesOnlyItsOwnLine) {
   const std::string longLine(10'000'000, 'x');
@@ -145,9 +137,8 @@ TEST_F(IniFileTest, AnEditRewritesOnlyItsOwnLine) {
   }
 }
 
-// No regular file where the settings file belongs reads as none, without
-// blocking. A write that cannot be made or fails at any stage is the error
-// naming the file, leaving all as it was (a link leading nowhere gives way).
+// No regular file where the settings file belongs reads as none, without blocking. A write that cannot be made or
+// fails at any stage is the error naming the file, leaving all as it was (a link leading nowhere gives way).
 TEST_F(IniFileTest, AFailedWriteIsAnErrorAndLeavesEverythingAsItWas) {
   using Make = void (*)(const std::string& path);
   const Make file = [](const std::string& p) { WriteFile(p, "[Tarvolin]\r\nSkillLevel=3\r\n"); };
@@ -172,7 +163,7 @@ TEST_F(IniFileTest, AFailedWriteIsAnErrorAndLeavesEverythingAsItWas) {
       make(path);
       const std::string before = m_fs.ReadBytes(path, 0, 100);
       const auto entriesBefore = entries();
-      const std::string what = name + std::string(fault ? " failing at " + std::to_string(int(*fault)) : "");
+      const std::string what = name + (fault ? " failing at " + std::to_string(int(*fault)) : "");
       int asked = 0;
       m_fs.SetWriteFaultHook([&](WriteStage at, const std::string&) { return at == fault && ++asked > 0; });
       IniFile ini(m_fs, path, writes);
@@ -198,24 +189,20 @@ TEST_F(IniFileTest, AFailedWriteIsAnErrorAndLeavesEverythingAsItWas) {
   ::alarm(0);
 }
 
-// Deferred writes reach the file together at Flush(), in one replacement, of
-// the file as it is named on disk whatever the case asked.
+// Deferred writes reach the file together at Flush(), in one replacement, of the file as named on disk.
 TEST_F(IniFileTest, DeferredWritesReachTheFileAtFlush) {
   WriteFile(Path(), "[S]\r\nA=1\r\nB=2\r\n");
   IniFile deferred(m_fs, m_dir.Path() + "TARVOLIN.INI", IniFile::Writes::Deferred);
   ino_t inode = Inode();
-  deferred.WriteString("S", "A", "x");
-  deferred.DeleteKey("S", "B");
-  deferred.WriteInteger("T", "C", -3);
-  deferred.WriteBool("T", "D", true);
+  deferred.WriteString("S", "A", "x"), deferred.DeleteKey("S", "B");
+  deferred.WriteInteger("T", "C", -3), deferred.WriteBool("T", "D", true);
   EXPECT_EQ(deferred.ReadString("T", "C", kDef), "-3");
   EXPECT_TRUE(ReadFile(Path()) == "[S]\r\nA=1\r\nB=2\r\n" && Inode() == inode);
   deferred.Flush();
   EXPECT_EQ(ReadFile(Path()), "[S]\r\nA=x\r\n[T]\r\nC=-3\r\nD=1\r\n");
   inode = Inode();
   deferred.Flush();
-  deferred.WriteInteger("T", "C", -3);
-  deferred.WriteBool("T", "D", true);
+  deferred.WriteInteger("T", "C", -3), deferred.WriteBool("T", "D", true);  // unchanged: nothing written
   deferred.Flush();
   EXPECT_EQ(Inode(), inode);
 }
@@ -229,9 +216,8 @@ void WriteSet(FileSystem& fs, const std::string& path, char set) {
   ini.Flush();
 }
 
-// A settings file being replaced survives a crash whole: a writer killed in
-// any stage of a replacement, or at random moments, leaves exactly the old or
-// the new set; the only trace is a hidden temporary file, never listed.
+// A writer killed in any stage of a replacement, or at random moments, leaves exactly the old or the new set; the
+// only trace is a hidden temporary file, never listed.
 TEST(IniFile, AKilledWriterLeavesTheOldOrTheNewSet) {
   fixture::TempFolder dir;
   const std::string path = dir.Path() + "Tarvolin.ini";
@@ -263,9 +249,7 @@ TEST(IniFile, AKilledWriterLeavesTheOldOrTheNewSet) {
     }
     char said = 0;
     EXPECT_TRUE(stop ? ::read(fds[0], &said, 1) == 1 : ::usleep(useconds_t(delayUs)) == 0);
-    ::close(fds[0]);
-    ::close(fds[1]);
-    ::kill(pid, SIGKILL);
+    ::close(fds[0]), ::close(fds[1]), ::kill(pid, SIGKILL);
     int status = 0;
     EXPECT_TRUE(::waitpid(pid, &status, 0) == pid && WIFSIGNALED(status)) << "the writer stopped by itself";
     const std::string bytes = ReadFile(path);
