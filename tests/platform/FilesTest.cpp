@@ -45,17 +45,15 @@ TEST(Files, ResolutionIgnoresCaseAndPrefersTheExactName) {
   EXPECT_FALSE(fs.FileExists(d + "GAMES") || fs.FolderExists(d + "dir/X"));
 }
 
-TEST(Files, PatternMatching) {
+// Patterns ('*', '?', ';' between them) ignore ASCII case only; a listing holds regular, non-hidden files only, sorted
+// without regard to case, and its folder becomes the current one.
+TEST(Files, ListingMatchesFiltersSortsAndMovesTheCurrentFolder) {
   for (const auto& [name, patterns, matches] : std::initializer_list<std::tuple<const char*, const char*, bool>>{
            {"DUKE3D.GRP", "*.grp", true}, {"a.grp", "*.zip;*.grp", true}, {"a.grpx", "*.grp", false},
            {"grp", "*.grp", false}, {".grp", "*.grp", true}, {"ab", "a?", true}, {"game.sav", "game*.sav", true},
            {"egam1.sav", "game*.sav", false}, {"a", "a?", false}, {"a.b", "", false}, {"a.b", "*.c;", false},
            {"x\xC9.map", "X\xE9.map", false}})
     EXPECT_EQ(MatchesPattern(name, patterns), matches) << name << " " << patterns;
-}
-
-// Regular, non-hidden files only, sorted without regard to case; the listed folder becomes the current one.
-TEST(Files, ListingFiltersSortsAndMovesTheCurrentFolder) {
   fixture::TempFolder start, dir;
   const std::string f = dir.Path() + "Folder/";
   for (const char* name : {"b.MAP", "A.map", "c.map.bak", ".hidden.map", "map", "game1.sav", "GAME2.SAV", "Game10.sav"})
@@ -100,8 +98,7 @@ TEST(Files, OnlyRegularFilesAreReadAndNothingBlocks) {
               fs.List(dir.Path(), "*").empty());
   std::this_thread::sleep_for(std::chrono::milliseconds(50));
   EXPECT_EQ(::waitpid(writer, nullptr, WNOHANG), 0) << "the FIFO was opened";
-  ::kill(writer, SIGKILL);
-  ::waitpid(writer, nullptr, 0);
+  ::kill(writer, SIGKILL), ::waitpid(writer, nullptr, 0);
 }
 
 // Renaming, deleting and setting the time (opinions: to the second, bytes untouched) resolve case; a planted link
@@ -109,8 +106,7 @@ TEST(Files, OnlyRegularFilesAreReadAndNothingBlocks) {
 TEST(Files, RenameDeleteAndTimeResolveCaseAndLeaveLinkTargets) {
   fixture::TempFolder dir, elsewhere;
   const std::string g = dir.Path() + "Game/";
-  WriteFile(g + "DUKE3D.DEF", "def");
-  MakeFolder(g + "Sub");
+  WriteFile(g + "DUKE3D.DEF", "def"), MakeFolder(g + "Sub");
   WriteFile(elsewhere.Path() + "victim", "precious");
   for (const char* link : {"Link.def", "game1.sav"})
     ASSERT_EQ(::symlink((elsewhere.Path() + "victim").c_str(), (g + link).c_str()), 0);

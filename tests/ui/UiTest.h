@@ -52,8 +52,7 @@ class DialogTest : public ProgramTest {
  protected:
   Program& StartWindows(const std::string& ini = "") {
     if (!ini.empty()) WriteIni("[Tarvolin]\r\nInitialized=True\r\n" + ini);
-    Start();
-    windows.SetProgram(program.get());
+    Start(), windows.SetProgram(program.get());
     ui.onModal = [this](Window w) { windows.Of(w).exec(); };
     return *program;
   }
@@ -67,8 +66,7 @@ class DialogTest : public ProgramTest {
     });
   }
   void Show(Window window, const std::function<void(SecondaryWindow&)>& act) {
-    WhenActive(windows.Of(window), act);
-    windows.Of(window).exec();
+    WhenActive(windows.Of(window), act), windows.Of(window).exec();
   }
   Windows windows;
 };
