@@ -78,8 +78,7 @@ Setting() { sed -n "s/^$1=\(.*\)\r$/\1/p" "$ini"; }
 # The game got these parameters ("{pf}": the program folder, kept whole) in it, and CommandLine remembers them.
 ExpectPlayed() {
   WaitUntil 10 test -f "$log" || Fail "the game was not started"
-  local words expected
-  read -r -a words <<<"$1" || true
+  local words expected && read -r -a words <<<"$1" || true
   expected=$( (cd "$program" && pwd -P) && [ ${#words[@]} -eq 0 ] || printf '%s\n' "${words[@]//\{pf\}/$program}")
   [ "$(cat "$log")" = "$expected" ] || Fail "the game received:"$'\n'"$(cat "$log")"$'\n'"expected:"$'\n'"$expected"
   [ "$(Setting CommandLine)" = "Duke3dw.exe ${1//\{pf\}/$program}" ] || Fail "CommandLine is '$(Setting CommandLine)'"
@@ -88,26 +87,21 @@ ExpectPlayed() {
 Start
 case $scenario in
   user_map)  # Bravo.map, with Bravo.con beside it
-    PressMapRow 1 && Press "$main" "${PLAY_USER_MAP[@]}"
-    ExpectPlayed "-j{pf}Maps  -xBravo.con -map Bravo.map /s3" ;;
+    PressMapRow 1 && Press "$main" "${PLAY_USER_MAP[@]}"; ExpectPlayed "-j{pf}Maps  -xBravo.con -map Bravo.map /s3" ;;
   tc)  # Bar, the zip TC: its script and start map are named inside it
-    PressTcRow 0 && Press "$main" "${PLAY_USER_ADDON[@]}"
-    ExpectPlayed "-j{pf}Games -xBar.con -gBar.zip -map bar.map" ;;
+    PressTcRow 0 && Press "$main" "${PLAY_USER_ADDON[@]}"; ExpectPlayed "-j{pf}Games -xBar.con -gBar.zip -map bar.map" ;;
   title)  # on the press itself
-    xdotool mousemove --window "$main" "${PLAY[@]}" mousedown 1
-    ExpectPlayed "" && xdotool mouseup 1 ;;
+    xdotool mousemove --window "$main" "${PLAY[@]}" mousedown 1; ExpectPlayed "" && xdotool mouseup 1 ;;
   level)  # the sixth entry, "Play Level"; in the list the first row and sixteen down: E2L5, past a separator
     Press "$main" "${MENU2[@]}" && FindPopup && Keys Down Down Down Down Down Down Return
     FindWindow '^Select level$'
     WaitUntil 10 HasFocus "$found" || Fail "the level window did not get the keyboard focus"
     Press "$found" 40 60 && Keys Home Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down
-    Press "$found" 71 248  # " &Select"
-    ExpectPlayed " -v2 -l05 /s3"
+    Press "$found" 71 248; ExpectPlayed " -v2 -l05 /s3"  # " &Select"
     WaitUntil 10 NoWindow '^Select level$' || Fail "the level window stayed open" ;;
   saved_game)  # the second of the list's two entries: "Red Light ***", slot 1
     Press "$main" "${SAVED_GAMES[@]}" && FindPopup
-    eval "$(xdotool getwindowgeometry --shell "$found")"
-    Press "$found" $((WIDTH / 2)) $((HEIGHT * 3 / 4))
+    eval "$(xdotool getwindowgeometry --shell "$found")" && Press "$found" $((WIDTH / 2)) $((HEIGHT * 3 / 4))
     WaitUntil 10 NoPopup || Fail "the saved-game list stayed open"
     Press "$main" "${PLAY[@]}" && ExpectPlayed " /1" ;;
   opinion)  # Echo.map, no opinion yet: selected, the right button, "Played and was Good" (code 1)
@@ -131,8 +125,7 @@ case $scenario in
     first=$pid && xdotool mousemove --window "$main" "${AWAY[@]}"
     Unlit() { Shot "$shots/e2e-main.png" && [ "$(Pixel "$shots/e2e-main.png" "${PLAY_BODY[@]}")" = 000000 ]; }
     WaitUntil 10 Unlit || Fail "the Play button stays lit"
-    (cd "$work" && exec "$exe") &
-    second=$!
+    (cd "$work" && exec "$exe") & second=$!
     SecondEnded() { ! jobs -pr | grep -qx "$second"; }
     WaitUntil 5 SecondEnded || Fail "the second start still runs"
     rc=0 && wait "$second" || rc=$?

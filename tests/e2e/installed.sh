@@ -19,6 +19,5 @@ for size in 48 128; do  # a PNG's width and height: big-endian words at bytes 16
     Fail "no $size px icon"
   [ "$(((ihdr[2] << 8) | ihdr[3])) $(((ihdr[6] << 8) | ihdr[7]))" = "$size $size" ] || Fail "the $size px icon's size"
 done
-printf '#!/bin/sh\nexec "%s" "$(dirname "$0")"\n' "$prefix/bin/Tarvolin" >"$prefix/starter"
-chmod 755 "$prefix/starter"
+printf '#!/bin/sh\nexec "%s" "$(dirname "$0")"\n' "$prefix/bin/Tarvolin" >"$prefix/starter" && chmod 755 "$prefix/starter"
 bash "$(dirname "$0")/e2e.sh" user_map "$prefix/starter" "$maker" "$shots"

@@ -18,19 +18,14 @@ constexpr auto npos = std::string_view::npos;
 TEST(Text, CaseOnlyConcernsAToZ) {
   for (const auto& [text, upper, lower, capitalized] : initializer_list<tuple<S, S, S, S>>{
            {"Duke3d.GRP", "DUKE3D.GRP", "duke3d.grp", "Duke3d.grp"}, {"@[`{zA", "@[`{ZA", "@[`{za", "@[`{za"},
-           {"\xE9t\xC9", "\xE9T\xC9", "\xE9t\xC9", "\xE9t\xC9"}, {"", "", "", ""}}) {
-    EXPECT_EQ(Upper(text), upper);
-    EXPECT_EQ(Lower(text), lower);
-    EXPECT_EQ(Capitalized(text), capitalized);
-  }
+           {"\xE9t\xC9", "\xE9T\xC9", "\xE9t\xC9", "\xE9t\xC9"}, {"", "", "", ""}})
+    EXPECT_EQ(tuple(Upper(text), Lower(text), Capitalized(text)), tuple(upper, lower, capitalized)) << text;
   for (const auto& [a, b, equal, found, exact] : initializer_list<tuple<S, S, bool, std::size_t, bool>>{
            {"game1.SAV", "GAME1.sav", true, 0, false}, {"a", "a ", false, npos, false}, {"[", "{", false, npos, false},
            {"\xE9", "\xC9", false, npos, false}, {"", "", true, 0, true}, {"Version 1.3", "VERSION", false, 0, false},
            {"abcABC", "C", false, 2, true}, {"ab", "", false, 0, true}, {"EDuke32 ", "uke32 ", false, 2, true}}) {
-    EXPECT_EQ(EqualsNoCase(a, b), equal) << a << "|" << b;
-    EXPECT_EQ(FindNoCase(a, b), found) << a << "|" << b;
-    EXPECT_EQ(ContainsNoCase(a, b), found != npos) << a << "|" << b;
-    EXPECT_EQ(Contains(a, b), exact) << a << "|" << b;
+    EXPECT_EQ(tuple(EqualsNoCase(a, b), FindNoCase(a, b), ContainsNoCase(a, b), Contains(a, b)),
+              tuple(equal, found, found != npos, exact)) << a << "|" << b;
   }
   // Listings are in name order without regard to case, and the order is total.
   const std::vector<std::string> ordered = {"a", "a.map", "B.map", "b1.map", "b10.map", "B2.MAP", "Z", "_u", "\xE9"};

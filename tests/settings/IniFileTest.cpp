@@ -54,18 +54,16 @@ TEST_F(IniFileTest, ReadsTheWayWindowsDoes) {
       {"[S]\r\nK=1\r\n[T]\r\n[s]\r\nJ=3\r\n", "S", "J", kDef}, {"K=1\r\n[S]\r\nJ=2\r\n", "", "K", kDef},
       {"[a]b] x\r\nK=1\r\n", "a]b", "K", "1"},            {"[S]\r\nA=1\r\n[broken\r\nB=2\r\n", "S", "B", "2"},
       {"[broken\r\nB=2\r\n", "broken", "B", kDef},        {"[S]\r\nK=\xE9\x80\xFF\r\n", "S", "K", "\xE9\x80\xFF"},
-      {"[S]\r\nK=a\0b\r\n"s, "S", "K", "a\0b"s},
       // A byte-order mark is no part of the first line, and ^Z ends the file.
       {"\xEF\xBB\xBF[S]\r\nK=x\r\n", "S", "K", "x"},      {"[S]\r\n\xEF\xBB\xBFK=1\r\n", "S", "K", kDef},
       {"[S]\r\nK=x \x1A\x1A", "S", "K", "x"},             {"[S]\r\nK=x\x1Ay\r\n", "S", "K", "x\x1Ay"},
-      {"[S]\r\nK=x\x1A\r\n", "S", "K", "x\x1A"},
+      {"[S]\r\nK=x\x1A\r\n", "S", "K", "x\x1A"},             {"[S]\r\nK=a\0b\r\n"s, "S", "K", "a\0b"s},
       // Every line end reads the same, a last line may have none.
       {"[S]\nA=1\n\n[T]\nK=3", "T", "K", "3"},            {"[S]\rA=1\r\r[T]\rK=3\r", "T", "K", "3"},
       {"[S]\rA=1\r\n\n[T]\nK=3", "S", "K", kDef},
       // Texts are cut to 2047 characters.
       {"[S]\r\nK=" + std::string(2047, 'x') + "\r\n", "S", "K", std::string(2047, 'x')},
-      {"[S]\r\nK=\"" + std::string(2048, 'x') + "\"\r\n", "S", "K", std::string(2047, 'x')},
-  };
+      {"[S]\r\nK=\"" + std::string(2048, 'x') + "\"\r\n", "S", "K", std::string(2047, 'x')}};
   for (const auto& [file, section, key, expected] : cases)
     EXPECT_EQ(Open(file).ReadString(section, key, kDef), expected) << file;
 }
@@ -77,13 +75,11 @@ TEST_F(IniFileTest, IntegersFollowTheProgramsRule) {
       {"0x2", 2},          {"0X1f", 31},     {"0xFF", 255},     {"0x9A", 154},      {"19", 19},         {"0x", 77},
       {"0x000000010", 16}, {"0x7FFFFFFF", 2147483647},          {"2147483647", 2147483647},             {"0x1G", 77},
       {"-2147483648", -2147483647L - 1},     {"0x-1", 77},      {"0x100000000", 77}, {"12abc", 77},     {"1.5", 77},
-      {"two", 77}, {"", 77}, {"+", 77}, {"-0x10", 77}, {"2147483648", 77}, {"-2147483649", 77},
-  };
+      {"two", 77}, {"", 77}, {"+", 77}, {"-0x10", 77}, {"2147483648", 77}, {"-2147483649", 77}};
   for (const auto& [stored, expected] : cases) {
     const IniFile ini = Open("[S]\r\nK="s + stored + "\r\n");
-    EXPECT_EQ(ini.ReadInteger("S", "K", 77), expected) << "'" << stored << "'";
-    EXPECT_EQ(ini.ReadBool("S", "K", true), expected != 0) << "'" << stored << "'";
-    EXPECT_EQ(ini.ReadBool("S", "K", false), expected != 77 && expected != 0) << "'" << stored << "'";
+    EXPECT_EQ(std::tuple(ini.ReadInteger("S", "K", 77), ini.ReadBool("S", "K", true), ini.ReadBool("S", "K", false)),
+              std::tuple(expected, expected != 0, expected != 77 && expected != 0)) << "'" << stored << "'";
   }
   const IniFile one = Open("[S]\r\nK=1\r\n");
   EXPECT_TRUE(one.ReadInteger("S", "Z", 77) == 77 && one.ReadInteger("T", "K", -3) == -3) << "no key, no section";
@@ -124,8 +120,7 @@ TEST_F(IniFileTest, AnEditRewritesOnlyItsOwnLine) {
       {"[S]\r\nA=1\r\nB=2\r\n", "S", "A", nullptr, "[S]\r\nB=2\r\n"},
       {"[S]\nA=1\nB=2", "S", "b", nullptr, "[S]\nA=1\n"},
       {"[S]\r\nA=1\r\n", "S", "Z", nullptr, "[S]\r\nA=1\r\n"}, {"[S]\r\nA=1\r\n", "T", "A", nullptr, "[S]\r\nA=1\r\n"},
-      {"A=1\r\n[S]\r\n;A=1\r\n", "S", "A", nullptr, "A=1\r\n[S]\r\n;A=1\r\n"},
-  };
+      {"A=1\r\n[S]\r\n;A=1\r\n", "S", "A", nullptr, "A=1\r\n[S]\r\n;A=1\r\n"}};
   for (const auto& [original, section, key, value, expected] : cases) {
     IniFile ini = Open(original);
     fixture::SetFileTime(Path(), 1'000'000'000);

@@ -37,8 +37,8 @@ TEST_F(DialogTest, BatchAndLevelWindowsListAfreshAndSelectHandsBackTheBytesOfALe
   Show(Window::Levels, [](SecondaryWindow& w) {
     auto* list = Child<QTreeWidget>(w, "levelList");
     const QImage image = list->viewport()->grab().toImage();
-    EXPECT_EQ(RowFill(image, list->visualItemRect(list->topLevelItem(1))), "#000000");
-    EXPECT_GT(CountColour(image, list->visualItemRect(list->topLevelItem(1)), Qt::white), 0) << "white on black";
+    const QRect row = list->visualItemRect(list->topLevelItem(1));
+    EXPECT_TRUE(RowFill(image, row) == "#000000" && CountColour(image, row, Qt::white) > 0) << "white on black";
     list->setCurrentItem(list->topLevelItem(11));  // the separator after E1L11
     Child<QAbstractButton>(w, "selectButton")->click();
     EXPECT_TRUE(w.isVisible());
@@ -55,9 +55,8 @@ TEST_F(DialogTest, BatchAndLevelWindowsListAfreshAndSelectHandsBackTheBytesOfALe
 
 TEST_F(DialogTest, HistoryRowsShowInTheirMapsColoursReadAfreshAtEveryActivation) {
   for (const int hour : {1, 2, 3}) fixture::WriteMap(Path(std::string("Maps/") + char('a' + hour - 1) + ".map"), hour);
-  StartWindows(
-      "[History]\r\nPlayedMaps[0]=C.MAP\r\nPlayedMaps[1]=\r\nPlayedMaps[2]=gone.map\r\nPlayedMaps[3]=a.map\r\n")
-      .Activate();
+  const std::string played = "PlayedMaps[0]=C.MAP\r\nPlayedMaps[1]=\r\nPlayedMaps[2]=gone.map\r\nPlayedMaps[3]=a.map";
+  StartWindows("[History]\r\n" + played + "\r\n").Activate();
   windows.main.move(100, 40);
   Show(Window::History, [this](SecondaryWindow& w) {
     EXPECT_EQ(Rows(w, "historyList"), (std::vector<std::string>{"C.MAP", "gone.map", "a.map"}));
@@ -67,15 +66,13 @@ TEST_F(DialogTest, HistoryRowsShowInTheirMapsColoursReadAfreshAtEveryActivation)
     const QImage image = list->viewport()->grab().toImage();
     const QColor colours[] = {{255, 0, 0}, {192, 192, 192}, {0, 255, 0}};
     for (int i = 0; i < 2; ++i) {
-      EXPECT_GT(CountColour(image, list->visualItemRect(list->item(i)), colours[i]), 0)
-          << i << ": the opinion's colour";
-      EXPECT_EQ(RowFill(image, list->visualItemRect(list->item(i))), "#000000");
+      const QRect row = list->visualItemRect(list->item(i));
+      EXPECT_TRUE(CountColour(image, row, colours[i]) > 0 && RowFill(image, row) == "#000000") << i << ": its colour";
     }
     EXPECT_EQ(RowFill(image, list->visualItemRect(list->item(2))), Hex(colours[2])) << "selected: filled";
     EXPECT_EQ(w.pos(), QPoint(298, 98));
     WriteIni("[Tarvolin]\r\nInitialized=True\r\n[History]\r\nPlayedMaps[0]=b.map\r\n");
-    w.move(0, 0);
-    LeaveAndReturn(w);
+    w.move(0, 0), LeaveAndReturn(w);
     EXPECT_EQ(Rows(w, "historyList"), std::vector<std::string>{"b.map"});
     EXPECT_EQ(w.pos(), QPoint(298, 98));
   });
@@ -141,8 +138,7 @@ TEST_F(OpinionDialogTest, TheTopLineNamesTheMapAndTakesNoClickCompareAsksTheCore
   OpenOn(
       [&](SecondaryWindow& w) {
         Child<QAbstractButton>(w, "compareButton")->click();
-        ASSERT_EQ(ui.shown.size(), 1u);
-        EXPECT_EQ(ui.shown[0].kind, "opinions");
+        EXPECT_TRUE(ui.shown.size() == 1 && ui.shown[0].kind == "opinions");
         before = fixture::FileTime(Path("Maps/b.map"));
         auto* top = Child<QLabel>(w, "topLine");
         EXPECT_EQ(top->text().toStdString(), "B.map - 12kb");

@@ -41,8 +41,7 @@ inline void WhenModal(std::function<void(QWidget&)> act) {
 inline void LeaveAndReturn(QWidget& window) {
   QDialog other(&window);
   QTimer::singleShot(0, &other, &QDialog::accept);
-  other.exec();
-  window.activateWindow();
+  other.exec(), window.activateWindow();
   EXPECT_TRUE(BecomesActive(window));
 }
 inline QWidget* FocusedControl(QWidget& w) { return w.focusWidget() == &w ? nullptr : w.focusWidget(); }
