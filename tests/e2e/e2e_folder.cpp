@@ -1,9 +1,6 @@
-// e2e_folder <root>: makes and prints "<root>/Duke Nukem 3D/" (a space, as
-// players have it): game data, a stand-in recording into <root>/game.log,
-// rated maps, a group and a zip TC, two saved games.
-// e2e_folder <program folder> <Windows stand-in> <map>: plays the map there as
-// " Play User Map" does; prints what the program showed, if anything, and
-// exits 1 then.
+// e2e_folder <root>: makes and prints "<root>/Duke Nukem 3D/" (a space, as players have it): game data, a stand-in
+// recording into <root>/game.log, rated maps, a group and a zip TC, two saved games.
+// e2e_folder <program folder> <Windows stand-in> <map>: plays the map as " Play User Map" does; 1 if it showed anything.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -58,16 +55,13 @@ int PlayMap(const std::string& folder, const std::string& standIn, const std::st
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2 && argc != 4) {
-    std::fprintf(stderr, "usage: %s <root> | <program folder> <Windows stand-in> <map>\n", argv[0]);
-    return 2;
-  }
+  if (argc != 2 && argc != 4)
+    return std::fprintf(stderr, "usage: %s <root> | <program folder> <Windows stand-in> <map>\n", argv[0]), 2;
   std::string folder = argv[1];
   if (folder.empty() || folder.back() != '/') folder += '/';
   try {
     return argc == 2 ? MakeProgramFolder(folder, folder + "Duke Nukem 3D/") : PlayMap(folder, argv[2], argv[3]);
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "e2e_folder: %s\n", e.what());
-    return 1;
+    return std::fprintf(stderr, "e2e_folder: %s\n", e.what()), 1;
   }
 }

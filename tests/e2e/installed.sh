@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The installed program: `cmake --install` into a temporary prefix, the
-# desktop's validators on its menu entry and metadata, its icons, then the
-# user-map scenario with a starter that runs the installed program on the
-# generated game folder. Usage: installed.sh <build folder> <e2e_folder> <screenshot folder>
+# The installed program: installed into a temporary prefix, its menu entry, metadata and icons validated, then
+# the user-map scenario run through it. Usage: installed.sh <build folder> <e2e_folder> <screenshot folder>
 set -euo pipefail
 build=$1 maker=$2 shots=$3
 readonly ID=io.github.tarvolin.Tarvolin
@@ -21,6 +19,5 @@ for size in 48 128; do  # a PNG's width and height: big-endian words at bytes 16
     Fail "no $size px icon"
   [ "$(((ihdr[2] << 8) | ihdr[3])) $(((ihdr[6] << 8) | ihdr[7]))" = "$size $size" ] || Fail "the $size px icon's size"
 done
-printf '#!/bin/sh\nexec "%s" "$(dirname "$0")"\n' "$prefix/bin/Tarvolin" >"$prefix/starter"
-chmod 755 "$prefix/starter"
+printf '#!/bin/sh\nexec "%s" "$(dirname "$0")"\n' "$prefix/bin/Tarvolin" >"$prefix/starter" && chmod 755 "$prefix/starter"
 bash "$(dirname "$0")/e2e.sh" user_map "$prefix/starter" "$maker" "$shots"

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# A user map played through Debian's Wine from a program folder whose path
-# holds spaces, with a real Windows program (the MinGW stand-in) as the game:
-# each switch value must reach it whole. The Wine prefix is made once (the
-# slow part) and kept. Usage: wine.sh <e2e_folder> <standin_win.exe> <folder for the prefix>
+# A user map played through Wine from a folder whose path holds spaces, with the MinGW stand-in as the game: each
+# switch value must reach it whole. The prefix is made once (the slow part). Usage: wine.sh <e2e_folder> <standin> <dir>
 set -euo pipefail
 maker=$1 standin=$2 state=$3
 Fail() { echo "FAIL: $*" >&2 && exit 1; }

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 #include <tuple>
 
@@ -16,18 +17,12 @@
 namespace tv {
 namespace {
 
-using fixture::MakeFolder;
-using fixture::ReadFile;
-using fixture::WriteFile;
+using fixture::MakeFolder, fixture::ReadFile, fixture::WriteFile;
 using Names = std::vector<std::string>;
+bool IsLink(const std::string& path) { return std::filesystem::is_symlink(std::filesystem::symlink_status(path)); }
 
-bool IsLink(const std::string& path) {
-  struct stat st {};
-  return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
-}
-
-// Letter case is ignored at every level of a path, an exact name wins, a loose
-// match is always the same, and a new name lands in its folder as on disk.
+// Case is ignored at every level of a path, an exact name wins, a loose match is always the same one, and a new
+// name lands in its folder as on disk.
 TEST(Files, ResolutionIgnoresCaseAndPrefersTheExactName) {
   fixture::TempFolder dir;
   const std::string d = dir.Path();
@@ -50,18 +45,15 @@ TEST(Files, ResolutionIgnoresCaseAndPrefersTheExactName) {
   EXPECT_FALSE(fs.FileExists(d + "GAMES") || fs.FolderExists(d + "dir/X"));
 }
 
-TEST(Files, PatternMatching) {
+// Patterns ('*', '?', ';' between them) ignore ASCII case only; a listing holds regular, non-hidden files only, sorted
+// without regard to case, and its folder becomes the current one.
+TEST(Files, ListingMatchesFiltersSortsAndMovesTheCurrentFolder) {
   for (const auto& [name, patterns, matches] : std::initializer_list<std::tuple<const char*, const char*, bool>>{
            {"DUKE3D.GRP", "*.grp", true}, {"a.grp", "*.zip;*.grp", true}, {"a.grpx", "*.grp", false},
            {"grp", "*.grp", false}, {".grp", "*.grp", true}, {"ab", "a?", true}, {"game.sav", "game*.sav", true},
            {"egam1.sav", "game*.sav", false}, {"a", "a?", false}, {"a.b", "", false}, {"a.b", "*.c;", false},
            {"x\xC9.map", "X\xE9.map", false}})
     EXPECT_EQ(MatchesPattern(name, patterns), matches) << name << " " << patterns;
-}
-
-// Regular, non-hidden files only, sorted without regard to case; the listed
-// folder (not a non-folder) becomes the current one, for relative names.
-TEST(Files, ListingFiltersSortsAndMovesTheCurrentFolder) {
   fixture::TempFolder start, dir;
   const std::string f = dir.Path() + "Folder/";
   for (const char* name : {"b.MAP", "A.map", "c.map.bak", ".hidden.map", "map", "game1.sav", "GAME2.SAV", "Game10.sav"})
@@ -84,8 +76,7 @@ TEST(Files, ListingFiltersSortsAndMovesTheCurrentFolder) {
   EXPECT_TRUE(fs.FileExists(ProgramFolderOfExecutable() + "platform_tests"));
 }
 
-// Things that are no regular file read as absent and are never opened: opening
-// a FIFO would release a writer waiting on it (or block, with no writer).
+// No regular file reads as absent and is never opened: opening a FIFO would release a writer waiting on it, or block.
 TEST(Files, OnlyRegularFilesAreReadAndNothingBlocks) {
   fixture::TempFolder dir;
   const std::string fifo = dir.Path() + "game0.sav";
@@ -107,17 +98,15 @@ TEST(Files, OnlyRegularFilesAreReadAndNothingBlocks) {
               fs.List(dir.Path(), "*").empty());
   std::this_thread::sleep_for(std::chrono::milliseconds(50));
   EXPECT_EQ(::waitpid(writer, nullptr, WNOHANG), 0) << "the FIFO was opened";
-  ::kill(writer, SIGKILL);
-  ::waitpid(writer, nullptr, 0);
+  ::kill(writer, SIGKILL), ::waitpid(writer, nullptr, 0);
 }
 
-// Renaming, deleting and setting the time (opinions: to the second, bytes
-// untouched) resolve letter case; a planted link moves, never its target.
+// Renaming, deleting and setting the time (opinions: to the second, bytes untouched) resolve case; a planted link
+// moves, never its target.
 TEST(Files, RenameDeleteAndTimeResolveCaseAndLeaveLinkTargets) {
   fixture::TempFolder dir, elsewhere;
   const std::string g = dir.Path() + "Game/";
-  WriteFile(g + "DUKE3D.DEF", "def");
-  MakeFolder(g + "Sub");
+  WriteFile(g + "DUKE3D.DEF", "def"), MakeFolder(g + "Sub");
   WriteFile(elsewhere.Path() + "victim", "precious");
   for (const char* link : {"Link.def", "game1.sav"})
     ASSERT_EQ(::symlink((elsewhere.Path() + "victim").c_str(), (g + link).c_str()), 0);
@@ -138,9 +127,8 @@ TEST(Files, RenameDeleteAndTimeResolveCaseAndLeaveLinkTargets) {
   EXPECT_EQ(fs.List(g, "*"), Names{"Link.bak"});
 }
 
-// Replacing keeps the name, mode and owner, leaves no temporary file even for
-// a name at the length limit, and puts the file in a planted link's place,
-// never writing its target; a link to a folder is refused.
+// Replacing keeps the name, mode and owner, leaves no temporary file even for a name at the length limit, and puts
+// the file in a planted link's place, never writing its target; a link to a folder is refused.
 TEST(Files, ReplaceFileReplacesTheFileOnDisk) {
   fixture::TempFolder dir, elsewhere;
   const std::string path = dir.Path() + "Tarvolin.ini";
@@ -159,22 +147,20 @@ TEST(Files, ReplaceFileReplacesTheFileOnDisk) {
     ASSERT_TRUE(fs.ReplaceFile(name, "[x]") && fs.ReplaceFile(name, "") && fs.Delete(name)) << length;
   }
   EXPECT_EQ(fs.List(dir.Path(), "*"), Names{"Tarvolin.ini"});
-  WriteFile(elsewhere.Path() + "victim.txt", "precious");
-  MakeFolder(elsewhere.Path() + "folder");
+  WriteFile(elsewhere.Path() + "victim.txt", "precious"), MakeFolder(elsewhere.Path() + "folder");
   for (const auto& [target, replaced] :
        std::initializer_list<std::pair<const char*, bool>>{{"victim.txt", true}, {"new", true}, {"folder", false}}) {
     ASSERT_EQ(std::remove(path.c_str()) | ::symlink((elsewhere.Path() + target).c_str(), path.c_str()), 0);
     EXPECT_EQ(fs.ReplaceFile(dir.Path() + "tarvolin.ini", "[Tarvolin]"), replaced) << target;
-    EXPECT_EQ(ReadFile(elsewhere.Path() + "victim.txt"), "precious") << target;
-    EXPECT_EQ(fs.List(elsewhere.Path(), "*"), Names{"victim.txt"}) << target;
-    EXPECT_EQ(fs.List(elsewhere.Path() + "folder", "*"), Names{}) << target;
-    EXPECT_EQ(IsLink(path), !replaced) << target;
-    EXPECT_EQ(ReadFile(path), replaced ? "[Tarvolin]" : "") << target;
+    const std::string e = elsewhere.Path();
+    EXPECT_TRUE(ReadFile(e + "victim.txt") == "precious" && fs.List(e, "*") == Names{"victim.txt"} &&
+                fs.List(e + "folder", "*").empty()) << target << ": the link's target untouched, nothing made there";
+    EXPECT_EQ(std::pair(IsLink(path), ReadFile(path)), std::pair(!replaced, std::string(replaced ? "[Tarvolin]" : "")))
+        << target;
   }
 }
 
-// Within a pass a folder is read once: another writer's file shows after the
-// pass, the program's own writes at once.
+// Within a pass a folder is read once: another writer's file shows after the pass, the program's own writes at once.
 TEST(Files, PassScopeReadsEachFolderOnce) {
   fixture::TempFolder dir;
   const std::string f = dir.Path();

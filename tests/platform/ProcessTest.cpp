@@ -5,18 +5,23 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <optional>
 #include <tuple>
 
 #include "fixture/Executables.h"
 #include "fixture/Fixture.h"
 #include "fixture/Home.h"
+#include "platform/InstanceLock.h"
+#include "platform/Shortcut.h"
 
 namespace tv {
 namespace {
 
 using Args = std::vector<std::string>;
+using Names = Args;
 
 // Native programs run directly, Windows ones and batch files through Wine ("wine", else "wine64" on the PATH,
 // else Debian's place; an empty PATH entry is no folder), anything else through the desktop's opener.
@@ -50,24 +55,21 @@ TEST(PlanStart, EachKindOfFileRunsTheWayTheShellWouldOpenIt) {
       {"readme.txt", {"-map", "x.map"}, tools.Path(), {}, {tools.Path() + "xdg-open", folder + "readme.txt"}},
       {"readme.txt", {}, bare.Path(), StartFailure::NoOpener, {}},
       {"missing.exe", {}, tools.Path(), StartFailure::NotFound, {}},
-      {"", {}, tools.Path(), StartFailure::NotFound, {}},
-  };
+      {"", {}, tools.Path(), StartFailure::NotFound, {}}};
   for (auto [program, arguments, path, failure, argv] : cases) {
     fixture::ScopedEnv env("PATH", path);
     if (path == debian) fixture::WriteRecordingProgram(debian, debian + ".log");
     const StartPlan plan = PlanStart(fs, program, arguments, folder);
     for (std::string& a : argv)
       if (a.starts_with("Z:")) std::replace(a.begin(), a.end(), '/', '\\');
-    EXPECT_EQ(plan.failure, failure) << program << " " << path;
-    EXPECT_EQ(plan.argv, argv) << program << " " << path;
+    EXPECT_EQ(std::pair(plan.failure, plan.argv), std::pair(failure, argv)) << program << " " << path;
     std::filesystem::remove(debian);
   }
   EXPECT_EQ(OpenProgram(fs, "missing.exe", {}, folder).failure, StartFailure::NotFound);
   ASSERT_EQ(::chdir(previous.c_str()), 0);
 }
 
-// The program runs in its folder and gets the arguments as they are, whatever
-// they hold: no shell runs any part of them.
+// The program runs in its folder and gets the arguments as they are, whatever they hold: no shell sees them.
 TEST(StartDetached, NoShellSeesTheFolderOrTheParameters) {
   const Args texts = {"$(touch pwned).map", "`touch pwned`", "a;touch pwned;.map", "a|touch pwned>pwned <pwned &",
                       "\"quoted name\" 'single'", "100% %PATH% ${HOME} ~ *", "\xff\xfe.map \\ \\\\"};
@@ -90,9 +92,8 @@ TEST(StartDetached, NoShellSeesTheFolderOrTheParameters) {
   EXPECT_FALSE(fixture::Exists(base.Path() + "pwned"));
 }
 
-// The program waits for a word from the test, which comes only after the
-// start has returned. What the system refuses comes back as its error;
-// nothing is left to reap.
+// The program waits for a word the test sends only after the start returned. What the system refuses comes back
+// as its error; nothing is left to reap.
 TEST(StartDetached, DoesNotWaitAndReportsWhatTheSystemRefused) {
   fixture::TempFolder folder;
   ASSERT_EQ(::mkfifo((folder.Path() + "go").c_str(), 0600), 0);
@@ -109,6 +110,119 @@ TEST(StartDetached, DoesNotWaitAndReportsWhatTheSystemRefused) {
   }
   errno = 0;
   EXPECT_TRUE(::waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD);
+}
+
+Names FilesUnder(const std::string& folder) {
+  Names files;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(folder))
+    if (e.is_regular_file()) files.push_back(e.path().string().substr(folder.size()));
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+// Whatever a folder holds, Exec means the launcher in it: an argument with a reserved character is quoted
+// (" ` $ \ escaped), % doubled, and the line escaped as a string value (\ doubled, control characters named).
+TEST(DesktopEntry, TheExecLineMeansTheLauncherInAnyFolder) {
+  const std::tuple<std::string, std::string, std::string> cases[] = {  // clang-format off
+      {"100%", "100%", "/g/100%%/Tarvolin"}, {"it's \"q\"", "it's \"q\"", R"("/g/it's \\"q\\"/Tarvolin")"},
+      {"$(x) `y` %f", "$(x) `y` %f", R"("/g/\\$(x) \\`y\\` %%f/Tarvolin")"},
+      {"a;b|c&d>e<f~*?#[x]", "a;b|c&d>e<f~*?#[x]", R"("/g/a;b|c&d>e<f~*?#[x]/Tarvolin")"},
+      {"back\\slash", R"(back\\slash)", R"("/g/back\\\\slash/Tarvolin")"},
+      {"new\nline\ttab", R"(new\nline\ttab)", R"("/g/new\nline\ttab/Tarvolin")"}};  // clang-format on
+  for (const auto& [name, escaped, exec] : cases)
+    EXPECT_EQ(DesktopEntry("/g/" + name + "/", "Tarvolin", name),
+              "[Desktop Entry]\nType=Application\nName=" + escaped + "\nComment=" + escaped + "\nExec=" + exec +
+                  "\nPath=/g/" + escaped + "/\nTerminal=false\n");
+  // A "/" in the file starts its switches, runs of spaces between them; the folder may lack its separator.
+  EXPECT_EQ(DesktopEntry("/g/duke", "Tarvolin /min  $(x) ", " T"),
+            "[Desktop Entry]\nType=Application\nName=\\sT\nComment=\\sT\nExec=/g/duke/Tarvolin min \"\\\\$(x)\"\n"
+            "Path=/g/duke\nTerminal=false\n");
+  // One program for many game folders: the folder is an argument of its own.
+  EXPECT_EQ(ProgramEntry("/usr/bin/Tarvolin", {"/g/it's $HOME/", ""}, "/g/", "T"),
+            "[Desktop Entry]\nType=Application\nName=T\nComment=T\n"
+            R"(Exec=/usr/bin/Tarvolin "/g/it's \\$HOME/" "")"
+            "\nPath=/g/\nTerminal=false\n");
+}
+
+// A shortcut goes where its special folder's name says (the user's own folder names win; desktop and documents only
+// when they exist) or nowhere, replaces the earlier one (a planted link too, never followed) and can be started.
+TEST(Shortcut, GoesWhereItsSpecialFolderNameSays) {
+  fixture::TempHome home;
+  const std::string h = home.Path();
+  for (const char* special : {"Startup", "ProgramGroups", "MyDocuments", "SendTo", "Desktop", "Favourites"})
+    CreateShortcut("/games/duke/", "Tarvolin", special, "Game");
+  EXPECT_EQ(FilesUnder(h), (Names{".config/autostart/Game.desktop", ".local/share/applications/Game.desktop"}));
+  for (const char* made : {"Desktop", "Documents"}) fixture::MakeFolder(h + made);
+  for (const auto& [name, folder] : std::initializer_list<std::pair<const char*, std::string>>{
+           {"Desktop", h + "Desktop/"}, {"MyDocuments", h + "Documents/"},
+           {"ProgramGroups", h + ".local/share/applications/"}, {"StartMenu", h + ".local/share/applications/"},
+           {"Startup", h + ".config/autostart/"}, {"SendTo", ""}, {"desktop", ""}})
+    EXPECT_EQ(SpecialFolderPath(name), folder) << name;
+  fixture::TempFolder elsewhere;
+  fixture::WriteFile(elsewhere.Path() + "victim", "precious");
+  const std::string shortcut = h + "Desktop/Tarvolin.desktop";
+  ASSERT_EQ(::symlink((elsewhere.Path() + "victim").c_str(), shortcut.c_str()), 0);
+  CreateShortcut("/games/old/", "Tarvolin", "Desktop", "Tarvolin");
+  CreateProgramShortcut("/usr/bin/Tarvolin", {"/games/duke/"}, "/games/duke/", "Desktop", "Tarvolin");
+  EXPECT_EQ(fixture::ReadFile(elsewhere.Path() + "victim") + fixture::ReadFile(shortcut),
+            "precious" + ProgramEntry("/usr/bin/Tarvolin", {"/games/duke/"}, "/games/duke/", "Tarvolin"));
+  EXPECT_EQ(FilesUnder(h + "Desktop/"), Names{"Tarvolin.desktop"});
+  struct stat st {};
+  EXPECT_TRUE(::lstat(shortcut.c_str(), &st) == 0 && (st.st_mode & 07777) == 0755);
+  fixture::WriteFile(h + ".config/user-dirs.dirs", "# by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Tisch\"\n"
+                                                   "XDG_DOCUMENTS_DIR=\"" + h + "Papiere\"\n");
+  for (const char* made : {"Tisch", "Papiere"}) fixture::MakeFolder(h + made);
+  EXPECT_EQ(SpecialFolderPath("Desktop") + SpecialFolderPath("MyDocuments"), h + "Tisch/" + h + "Papiere/");
+  fixture::ScopedEnv data("XDG_DATA_HOME", h + "data"), config("XDG_CONFIG_HOME", h + "conf");
+  EXPECT_TRUE(SpecialFolderPath("StartMenu") == h + "data/applications/" &&
+              SpecialFolderPath("Startup") == h + "conf/autostart/");
+}
+
+std::string WithoutSep(const std::string& folder) { return folder.substr(0, folder.size() - 1); }
+
+// The lock is held until its holder goes, in a folder the user alone can write; with anything else planted there
+// the program runs without a lock. A lock file planted as a link is not followed.
+TEST(InstanceLock, OnlyAFolderTheUserAloneCanWriteHoldsTheLock) {
+  enum Where { Runtime, Private, None };
+  enum Planted { Nothing, Foreign, Open, Link };  // at $TMPDIR/tarvolin-<uid>
+  constexpr uid_t kSomeoneElse = 54321;
+  const std::tuple<const char*, mode_t, bool, bool, Planted, Where> cases[] = {
+      {"the user's runtime folder", 0700, false, false, Nothing, Runtime},
+      {"a runtime folder others can write", 0720, false, false, Nothing, Private},
+      {"a runtime folder of someone else", 0700, true, false, Nothing, Private},
+      {"a relative runtime folder", 0700, false, true, Nothing, Private},
+      {"a private folder of someone else", 0777, false, false, Foreign, None},
+      {"a private folder others can write", 0777, false, false, Open, None},
+      {"a link in place of the private folder", 0777, false, false, Link, None}};
+  fixture::TempFolder elsewhere;
+  fixture::WriteFile(elsewhere.Path() + "victim", "precious");
+  for (const auto& [what, runtimeMode, foreignRuntime, relativeRuntime, planted, where] : cases) {
+    fixture::TempFolder run("tv-run"), tmp("tv-tmp");
+    const std::string priv = tmp.Path() + "tarvolin-" + std::to_string(::getuid());
+    ASSERT_EQ(::chmod(run.Path().c_str(), runtimeMode), 0);
+    ASSERT_EQ(foreignRuntime ? ::chown(run.Path().c_str(), kSomeoneElse, -1) : 0, 0);
+    ASSERT_EQ(planted == Link ? ::symlink(tmp.Path().c_str(), priv.c_str()) : 0, 0);
+    if (planted == Foreign || planted == Open) fixture::MakeFolder(priv);
+    ::chmod(priv.c_str(), planted == Open ? 0707 : 0700);
+    ASSERT_EQ(planted == Foreign ? ::chown(priv.c_str(), kSomeoneElse, -1) : 0, 0);
+    fixture::ScopedEnv xdg("XDG_RUNTIME_DIR",
+                           relativeRuntime ? std::filesystem::relative(run.Path()).string() : WithoutSep(run.Path()));
+    fixture::ScopedEnv tmpdir("TMPDIR", WithoutSep(tmp.Path()));
+    const std::string folder = LockFolder();
+    EXPECT_EQ(folder, where == Runtime ? run.Path() : where == Private ? priv + "/" : "") << what;
+    struct stat st {};
+    EXPECT_EQ(::lstat(priv.c_str(), &st) == 0, where != Runtime) << what;
+    EXPECT_TRUE(where != Private || (st.st_mode & 0777) == 0700) << what;
+    for (const auto& [name, target] : {std::pair{"Other", "victim"}, std::pair{"New", "new"}})
+      if (!folder.empty()) ::symlink((elsewhere.Path() + target).c_str(), (folder + name + ".lock").c_str());
+    std::optional<InstanceLock> lock("Tarvolin");
+    EXPECT_TRUE(lock->Owned() && InstanceLock("Other").Owned() && InstanceLock("New").Owned()) << what;
+    EXPECT_EQ(InstanceLock("Tarvolin").Owned(), where == None) << what;
+    EXPECT_EQ(fixture::Exists(priv + "/Tarvolin.lock"), where == Private) << what;
+    lock.reset();
+    EXPECT_TRUE(InstanceLock("Tarvolin").Owned() && fixture::ReadFile(elsewhere.Path() + "victim") == "precious" &&
+                !fixture::Exists(elsewhere.Path() + "new")) << what;
+  }
 }
 
 }  // namespace

@@ -18,19 +18,14 @@ constexpr auto npos = std::string_view::npos;
 TEST(Text, CaseOnlyConcernsAToZ) {
   for (const auto& [text, upper, lower, capitalized] : initializer_list<tuple<S, S, S, S>>{
            {"Duke3d.GRP", "DUKE3D.GRP", "duke3d.grp", "Duke3d.grp"}, {"@[`{zA", "@[`{ZA", "@[`{za", "@[`{za"},
-           {"\xE9t\xC9", "\xE9T\xC9", "\xE9t\xC9", "\xE9t\xC9"}, {"", "", "", ""}}) {
-    EXPECT_EQ(Upper(text), upper);
-    EXPECT_EQ(Lower(text), lower);
-    EXPECT_EQ(Capitalized(text), capitalized);
-  }
+           {"\xE9t\xC9", "\xE9T\xC9", "\xE9t\xC9", "\xE9t\xC9"}, {"", "", "", ""}})
+    EXPECT_EQ(tuple(Upper(text), Lower(text), Capitalized(text)), tuple(upper, lower, capitalized)) << text;
   for (const auto& [a, b, equal, found, exact] : initializer_list<tuple<S, S, bool, std::size_t, bool>>{
            {"game1.SAV", "GAME1.sav", true, 0, false}, {"a", "a ", false, npos, false}, {"[", "{", false, npos, false},
            {"\xE9", "\xC9", false, npos, false}, {"", "", true, 0, true}, {"Version 1.3", "VERSION", false, 0, false},
            {"abcABC", "C", false, 2, true}, {"ab", "", false, 0, true}, {"EDuke32 ", "uke32 ", false, 2, true}}) {
-    EXPECT_EQ(EqualsNoCase(a, b), equal) << a << "|" << b;
-    EXPECT_EQ(FindNoCase(a, b), found) << a << "|" << b;
-    EXPECT_EQ(ContainsNoCase(a, b), found != npos) << a << "|" << b;
-    EXPECT_EQ(Contains(a, b), exact) << a << "|" << b;
+    EXPECT_EQ(tuple(EqualsNoCase(a, b), FindNoCase(a, b), ContainsNoCase(a, b), Contains(a, b)),
+              tuple(equal, found, found != npos, exact)) << a << "|" << b;
   }
   // Listings are in name order without regard to case, and the order is total.
   const std::vector<std::string> ordered = {"a", "a.map", "B.map", "b1.map", "b10.map", "B2.MAP", "Z", "_u", "\xE9"};
@@ -40,8 +35,7 @@ TEST(Text, CaseOnlyConcernsAToZ) {
   EXPECT_TRUE(!LessNoCase("abc", "abc") && LessNoCase("ABC", "abc") != LessNoCase("abc", "ABC"));
 }
 
-// The system formats of the locales the program meets, at fixed times (UTC);
-// the 12-hour clock runs 12, 1 .. 11 and again, the 24-hour one 0 .. 23.
+// The system formats of the locales the program meets, at fixed times (UTC); the 12-hour clock runs 12, 1 .. 11.
 TEST(DateTime, FormatsTheSystemPatterns) {
   constexpr std::time_t kSunday = 1'796'540'302;     // 2026-12-06 06:58:22
   constexpr std::time_t kWednesday = 1'782'864'309;  // 2026-07-01 00:05:09
@@ -57,8 +51,7 @@ TEST(DateTime, FormatsTheSystemPatterns) {
     EXPECT_EQ(FormatDateTime(t, "h AP a"), std::to_string(twelve) + (hour < 12 ? " AM am" : " PM pm")) << hour;
     EXPECT_EQ(FormatDateTime(t, "H h"), std::to_string(hour) + " " + std::to_string(hour)) << hour;
   }
-  // The hour shows on a 12-hour clock when the first hour field is "h" and
-  // an AM/PM field (not in quotes) is there.
+  // A 12-hour clock when the first hour field is "h" and an AM/PM field (not in quotes) is there.
   for (const auto& [pattern, clock] : initializer_list<std::pair<const char*, bool>>{
            {"h:mm:ss AP t", true}, {"hh:mm a", true}, {"H:mm a", false}, {"'H' h 'a'", false}, {"'x' h A", true}})
     EXPECT_EQ(ShowsTwelveHourClock(pattern), clock) << pattern;

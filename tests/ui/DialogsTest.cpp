@@ -1,22 +1,10 @@
-// The dialogs' contracts: the secondary windows on the core and a real program
-// folder (what each shows at every activation, what a click or key there hands
-// back), and the messages, errors and file dialog of the windows' port.
-#include <QAbstractButton>
-#include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QSpinBox>
-#include <QTreeWidget>
-
+// The dialogs' contracts: the secondary windows on the core and a real program folder (what each shows at every
+// activation, what a click or key there hands back); the messages, errors, file dialog and beeps of the port.
 #include "UiTest.h"
 #include "fixture/Maps.h"
 #include "platform/DateTime.h"
 #include "ui/QtUserInterface.h"
+#include "ui/SystemSounds.h"
 #include "ui/widgets/DialogButtons.h"
 #include "ui/widgets/MessageDialog.h"
 
@@ -30,9 +18,8 @@ std::vector<std::string> Rows(QWidget& window, const char* list) {
   return rows;
 }
 
-TEST_F(DialogTest, BatchWindowListsTheFilesAtEveryShowingAndSelectHandsBackTheirBytes) {
-  fixture::WriteFile(Path("b.bat"), "");
-  fixture::MakeFolder(Path("dir.bat"));
+TEST_F(DialogTest, BatchAndLevelWindowsListAfreshAndSelectHandsBackTheBytesOfALevelRowOnly) {
+  fixture::WriteFile(Path("b.bat"), ""), fixture::MakeFolder(Path("dir.bat"));
   Program& p = StartWindows();
   Show(Window::Batch, [](SecondaryWindow& w) { EXPECT_EQ(Rows(w, "batchList"), std::vector<std::string>{"b.bat"}); });
   fixture::WriteFile(Path("caf\xE9.bat"), "");
@@ -46,44 +33,12 @@ TEST_F(DialogTest, BatchWindowListsTheFilesAtEveryShowingAndSelectHandsBackTheir
     EXPECT_FALSE(w.isVisible());
   });
   EXPECT_EQ(p.Play().Batch().Result(), Path("caf\xE9.bat"));
-}
-
-TEST_F(DialogTest, HistoryRowsShowInTheirMapsColoursReadAfreshAtEveryActivation) {
-  for (const int hour : {1, 2, 3}) fixture::WriteMap(Path(std::string("Maps/") + char('a' + hour - 1) + ".map"), hour);
-  StartWindows(
-      "[History]\r\nPlayedMaps[0]=C.MAP\r\nPlayedMaps[1]=\r\nPlayedMaps[2]=gone.map\r\nPlayedMaps[3]=a.map\r\n")
-      .Activate();
-  windows.main.move(100, 40);
-  Show(Window::History, [this](SecondaryWindow& w) {
-    EXPECT_EQ(Rows(w, "historyList"), (std::vector<std::string>{"C.MAP", "gone.map", "a.map"}));
-    EXPECT_EQ(FocusedControl(w), nullptr);
-    auto* list = Child<QListWidget>(w, "historyList");
-    Click(list->viewport(), Qt::LeftButton, list->visualItemRect(list->item(2)).center());
-    const QImage image = list->viewport()->grab().toImage();
-    const QColor colours[] = {{255, 0, 0}, {192, 192, 192}, {0, 255, 0}};
-    for (int i = 0; i < 2; ++i) {
-      EXPECT_GT(CountColour(image, list->visualItemRect(list->item(i)), colours[i]), 0)
-          << i << ": the opinion's colour";
-      EXPECT_EQ(RowFill(image, list->visualItemRect(list->item(i))), "#000000");
-    }
-    EXPECT_EQ(RowFill(image, list->visualItemRect(list->item(2))), Hex(colours[2])) << "selected: filled";
-    EXPECT_EQ(w.pos(), QPoint(298, 98));
-    WriteIni("[Tarvolin]\r\nInitialized=True\r\n[History]\r\nPlayedMaps[0]=b.map\r\n");
-    w.move(0, 0);
-    LeaveAndReturn(w);
-    EXPECT_EQ(Rows(w, "historyList"), std::vector<std::string>{"b.map"});
-    EXPECT_EQ(w.pos(), QPoint(298, 98));
-  });
-}
-
-TEST_F(DialogTest, LevelWindowClosesOnlyOnALevelRowAndHandsBackItsBytes) {
-  Program& p = StartWindows();
   p.Play().Levels().PrepareStock();
   Show(Window::Levels, [](SecondaryWindow& w) {
     auto* list = Child<QTreeWidget>(w, "levelList");
     const QImage image = list->viewport()->grab().toImage();
-    EXPECT_EQ(RowFill(image, list->visualItemRect(list->topLevelItem(1))), "#000000");
-    EXPECT_GT(CountColour(image, list->visualItemRect(list->topLevelItem(1)), Qt::white), 0) << "white on black";
+    const QRect row = list->visualItemRect(list->topLevelItem(1));
+    EXPECT_TRUE(RowFill(image, row) == "#000000" && CountColour(image, row, Qt::white) > 0) << "white on black";
     list->setCurrentItem(list->topLevelItem(11));  // the separator after E1L11
     Child<QAbstractButton>(w, "selectButton")->click();
     EXPECT_TRUE(w.isVisible());
@@ -96,6 +51,31 @@ TEST_F(DialogTest, LevelWindowClosesOnlyOnALevelRowAndHandsBackItsBytes) {
     EXPECT_FALSE(w.isVisible());
   });
   EXPECT_EQ(p.Play().Levels().MapFile(), "CAF\xC9.map");
+}
+
+TEST_F(DialogTest, HistoryRowsShowInTheirMapsColoursReadAfreshAtEveryActivation) {
+  for (const int hour : {1, 2, 3}) fixture::WriteMap(Path(std::string("Maps/") + char('a' + hour - 1) + ".map"), hour);
+  const std::string played = "PlayedMaps[0]=C.MAP\r\nPlayedMaps[1]=\r\nPlayedMaps[2]=gone.map\r\nPlayedMaps[3]=a.map";
+  StartWindows("[History]\r\n" + played + "\r\n").Activate();
+  windows.main.move(100, 40);
+  Show(Window::History, [this](SecondaryWindow& w) {
+    EXPECT_EQ(Rows(w, "historyList"), (std::vector<std::string>{"C.MAP", "gone.map", "a.map"}));
+    EXPECT_EQ(FocusedControl(w), nullptr);
+    auto* list = Child<QListWidget>(w, "historyList");
+    Click(list->viewport(), Qt::LeftButton, list->visualItemRect(list->item(2)).center());
+    const QImage image = list->viewport()->grab().toImage();
+    const QColor colours[] = {{255, 0, 0}, {192, 192, 192}, {0, 255, 0}};
+    for (int i = 0; i < 2; ++i) {
+      const QRect row = list->visualItemRect(list->item(i));
+      EXPECT_TRUE(CountColour(image, row, colours[i]) > 0 && RowFill(image, row) == "#000000") << i << ": its colour";
+    }
+    EXPECT_EQ(RowFill(image, list->visualItemRect(list->item(2))), Hex(colours[2])) << "selected: filled";
+    EXPECT_EQ(w.pos(), QPoint(298, 98));
+    WriteIni("[Tarvolin]\r\nInitialized=True\r\n[History]\r\nPlayedMaps[0]=b.map\r\n");
+    w.move(0, 0), LeaveAndReturn(w);
+    EXPECT_EQ(Rows(w, "historyList"), std::vector<std::string>{"b.map"});
+    EXPECT_EQ(w.pos(), QPoint(298, 98));
+  });
 }
 
 TEST_F(DialogTest, NetworkWindowShowsTheCoresValuesAndHandsBackWhatIsTyped) {
@@ -124,8 +104,7 @@ class OpinionDialogTest : public DialogTest {
   // b.map, 12 kB, selected in the map list; the right click opens the window.
   void OpenOn(const std::function<void(SecondaryWindow&)>& act, const std::string& settings = "") {
     if (!program) {
-      fixture::WriteMap(Path("Maps/a.map"), 5);
-      fixture::WriteFile(Path("Maps/b.map"), fixture::MapBytes({1, 4, 270}));
+      fixture::WriteMap(Path("Maps/a.map"), 5), fixture::WriteFile(Path("Maps/b.map"), fixture::MapBytes({1, 4, 270}));
       StartWindows("FolderMap0=B.map\r\n" + settings).Activate();
     }
     WhenActive(windows.opinions, act);
@@ -134,12 +113,12 @@ class OpinionDialogTest : public DialogTest {
 };
 
 TEST_F(OpinionDialogTest, EachRowShowsItsColourAndAClickAppliesItsCode) {
-  const std::tuple<const char*, QColor, int> cases[] = {
-      // the row, its colour, the hour its code leaves
-      {"excellentRow", {255, 255, 0}, 5},   {"goodRow", {0, 255, 0}, 1},
-      {"fairRow", {0, 0, 255}, 2},          {"badRow", {255, 0, 0}, 3},
-      {"confusingRow", {255, 0, 255}, 4},   {"crashesRow", {0, 255, 255}, 7},
+  const std::tuple<const char*, QColor, int> cases[] = {  // the row, its colour, the hour its code leaves
+      // clang-format off
+      {"excellentRow", {255, 255, 0}, 5}, {"goodRow", {0, 255, 0}, 1}, {"fairRow", {0, 0, 255}, 2},
+      {"badRow", {255, 0, 0}, 3}, {"confusingRow", {255, 0, 255}, 4}, {"crashesRow", {0, 255, 255}, 7},
       {"multiplayerRow", {0, 128, 128}, 6}, {"clearRow", QApplication::palette().color(QPalette::Window), 9}};
+  // clang-format on
   for (const auto& [row, colour, hour] : cases) {
     OpenOn([&, row = row, colour = colour](SecondaryWindow& w) {
       EXPECT_FALSE(Child(w, "compareButton")->isVisible()) << "no other installation to compare with";
@@ -159,20 +138,17 @@ TEST_F(OpinionDialogTest, TheTopLineNamesTheMapAndTakesNoClickCompareAsksTheCore
   OpenOn(
       [&](SecondaryWindow& w) {
         Child<QAbstractButton>(w, "compareButton")->click();
-        ASSERT_EQ(ui.shown.size(), 1u);
-        EXPECT_EQ(ui.shown[0].kind, "opinions");
+        EXPECT_TRUE(ui.shown.size() == 1 && ui.shown[0].kind == "opinions");
         before = fixture::FileTime(Path("Maps/b.map"));
         auto* top = Child<QLabel>(w, "topLine");
         EXPECT_EQ(top->text().toStdString(), "B.map - 12kb");
         EXPECT_GT(CountColour(top->grab().toImage(), top->rect(), Qt::cyan), 0) << "aqua on black";
         Click(top);
-        EXPECT_TRUE(w.isVisible());
-        EXPECT_EQ(FocusedControl(w), nullptr);
+        EXPECT_TRUE(w.isVisible() && FocusedControl(w) == nullptr);
         Child<QAbstractButton>(w, "cancelButton")->click();
       },
       "OpinionPath=" + other.Path() + "\r\n");
-  EXPECT_EQ(fixture::FileTime(Path("Maps/b.map")), before);
-  EXPECT_FALSE(fixture::Exists(Path("TarvolinMaps0.txt")));
+  EXPECT_TRUE(fixture::FileTime(Path("Maps/b.map")) == before && !fixture::Exists(Path("TarvolinMaps0.txt")));
   OpenOn([](SecondaryWindow& w) { w.close(); });  // the frame keeps the export
   EXPECT_TRUE(fixture::Exists(Path("TarvolinMaps0.txt")));
 }
@@ -195,19 +171,17 @@ TEST_F(DialogTest, TheReadMeShowsTabsLongLinesAndEightBitTextAndTakesNoTyping) {
 
 void Press(QWidget& modal, const char* button) { Child<QAbstractButton>(modal, button)->click(); }
 
-TEST(QtUserInterface, MessagesUseTheMainWindowsDialogAndErrorsTheSystemBox) {
+TEST(QtUserInterface, MessagesUseTheMainWindowsDialogErrorsTheSystemBoxAndTheFileDialogReturnsTheFullPath) {
   Windows windows;
   QtUserInterface ui(windows);
   WhenModal([&](QWidget& modal) {
-    EXPECT_EQ(&modal, &windows.main.Messages());
-    EXPECT_TRUE(modal.windowTitle().isEmpty());
+    EXPECT_TRUE(&modal == &windows.main.Messages() && modal.windowTitle().isEmpty());
     EXPECT_EQ(modal.findChildren<QPushButton*>().size(), 1);
     Press(modal, "mbOk");
   });
   ui.ShowMessage("Done.");
   WhenModal([](QWidget& modal) {
-    EXPECT_EQ(modal.windowTitle().toStdString(), "Warning");
-    EXPECT_EQ(Child<QLabel>(modal, "MessageText")->text().toStdString(), "Delete?");
+    EXPECT_EQ(modal.windowTitle() + ": " + Child<QLabel>(modal, "MessageText")->text(), "Warning: Delete?");
     Press(modal, "mbNo");
   });
   EXPECT_EQ(ui.MessageShow("Delete?", "Warning", "mbYes,mbNo", -1, -1), kNo);
@@ -216,9 +190,8 @@ TEST(QtUserInterface, MessagesUseTheMainWindowsDialogAndErrorsTheSystemBox) {
   WhenModal([](QWidget& modal) {
     auto* box = qobject_cast<QMessageBox*>(&modal);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->windowTitle().toStdString(), "Tarvolin");
+    EXPECT_EQ(box->windowTitle() + ": " + box->text(), "Tarvolin: 'x' is not a valid integer value.");
     EXPECT_EQ(box->icon(), QMessageBox::Critical);
-    EXPECT_EQ(box->text().toStdString(), "'x' is not a valid integer value.");
     box->accept();
   });
   ui.ShowRunTimeError("'x' is not a valid integer value.");
@@ -226,18 +199,13 @@ TEST(QtUserInterface, MessagesUseTheMainWindowsDialogAndErrorsTheSystemBox) {
     EXPECT_EQ(&modal, &windows.opinions.Messages());
     EXPECT_EQ(Child<QLabel>(modal, "MessageText")->text().toStdString(), "B.map\n\nMap not played yet.");
     const QImage image = modal.grab().toImage();
-    EXPECT_TRUE(Near(image.pixelColor(0, image.height() - 2), Qt::white));
-    EXPECT_TRUE(Near(image.pixelColor(image.width() - 1, image.height() - 2), QColor(128, 128, 0)));
+    EXPECT_TRUE(Near(image.pixelColor(0, image.height() - 2), Qt::white) &&
+                Near(image.pixelColor(image.width() - 1, image.height() - 2), QColor(128, 128, 0)));
     Press(modal, "mbOk");
   });
   ui.ShowOpinionMessage("B.map\n\nMap not played yet.", {128, 128, 0});
-}
-
-TEST(QtUserInterface, OpenFileDialogOffersTheFiltersAndReturnsTheFullPath) {
   fixture::TempFolder dir;
   fixture::WriteFile(dir.Path() + "Music/song.mid", "MThd");
-  Windows windows;
-  QtUserInterface ui(windows);
   const std::string filter = "Midi file (*.mid)|*.mid|All files (*.*)|*.*";
   for (const bool open : {false, true}) {
     WhenModal([&](QWidget& modal) {
@@ -253,21 +221,31 @@ TEST(QtUserInterface, OpenFileDialogOffersTheFiltersAndReturnsTheFullPath) {
 }
 
 TEST(DialogButtons, TokensAreFoundAnywhereWithoutRegardToCaseInTheDialogsOrder) {
-  const std::pair<const char*, std::vector<int>> cases[] = {{"mbYes,mbNo", {kYes, kNo}},
-                                                            {"MBOK", {kOk}},
-                                                            {"mbcancel,MbOk", {kOk, kCancel}},
-                                                            {"[mbNo, mbYes]", {kYes, kNo}},
-                                                            {"mbRetry;mbAbort mbIgnore", {kAbort, kRetry, kIgnore}},
-                                                            {"mbYesToAll", {kYesToAll}},
-                                                            {"mbNoToAll,mbAll", {kAll, kNoToAll}},
-                                                            {"mbOk,mbOK", {kOk}},
-                                                            {"mbHelp,mbMaybe", {}},
-                                                            {"", {}}};
+  const std::pair<const char*, std::vector<int>> cases[] = {  // clang-format off
+      {"mbYes,mbNo", {kYes, kNo}}, {"MBOK", {kOk}}, {"mbcancel,MbOk", {kOk, kCancel}}, {"[mbNo, mbYes]", {kYes, kNo}},
+      {"mbRetry;mbAbort mbIgnore", {kAbort, kRetry, kIgnore}}, {"mbYesToAll", {kYesToAll}},
+      {"mbNoToAll,mbAll", {kAll, kNoToAll}}, {"mbOk,mbOK", {kOk}}, {"mbHelp,mbMaybe", {}}, {"", {}}};
+  // clang-format on
   for (const auto& [list, results] : cases) {
     std::vector<int> got;
     for (const DialogButton& b : ParseDialogButtons(list)) got.push_back(b.result);
     EXPECT_EQ(got, results) << list;
   }
+}
+
+// Each beep is its theme sound; one that cannot be started rings the bell instead, and only it.
+TEST(SystemSounds, EachKindPlaysItsThemeEventAndTheBellWhenItCannotBePlayed) {
+  const std::pair<BeepKind, const char*> cases[] = {{BeepKind::Information, "dialog-information"},
+                                                    {BeepKind::Exclamation, "dialog-warning"},
+                                                    {BeepKind::Default, "bell"}};
+  for (const bool served : {true, false})
+    for (const auto& [kind, event] : cases) {
+      std::vector<std::string> played;
+      int bells = 0;
+      SystemSounds([&](const char* id) { return played.push_back(id), served; }, [&] { ++bells; }).Beep(kind);
+      EXPECT_EQ(played, std::vector<std::string>{event});
+      EXPECT_EQ(bells, served ? 0 : 1) << event;
+    }
 }
 
 }  // namespace

@@ -1,12 +1,9 @@
 #pragma once
-// Helpers of the widget tests: controls by name, pixels, the user's part in
-// modal windows, and the core on a temporary program folder behind the windows.
+// Helpers of the widget tests: controls by name, pixels, the user's part in modal windows, the core behind them.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDialog>
 #include <QTest>
-#include <QTimer>
+#include <QtWidgets>
 
 #include "support/ProgramFixture.h"
 #include "ui/Windows.h"
@@ -29,13 +26,9 @@ inline int CountColour(const QImage& image, const QRect& area, const QColor& col
     for (int x = area.left(); x <= area.right(); ++x) n += image.pixelColor(x, y).rgb() == colour.rgb();
   return n;
 }
-inline std::string RowFill(const QImage& image, const QRect& row) {
-  return Hex(image.pixelColor(row.right() - 2, row.center().y()));
-}
+inline std::string RowFill(const QImage& i, const QRect& r) { return Hex(i.pixelColor(r.right() - 2, r.center().y())); }
 inline void Click(QWidget* w, Qt::MouseButton b = Qt::LeftButton, QPoint at = {}) { QTest::mouseClick(w, b, {}, at); }
-inline bool BecomesActive(QWidget& w) {
-  return QTest::qWaitFor([&w] { return QApplication::activeWindow() == &w; });
-}
+inline bool BecomesActive(QWidget& w) { return QTest::qWaitFor([&w] { return QApplication::activeWindow() == &w; }); }
 // Plays the user's part in the next modal dialog once it is up.
 inline void WhenModal(std::function<void(QWidget&)> act) {
   QTimer::singleShot(0, [act] {
@@ -44,13 +37,11 @@ inline void WhenModal(std::function<void(QWidget&)> act) {
     act(*modal);
   });
 }
-// The user goes to another window and comes back (activated by hand as a
-// window manager would).
+// The user goes to another window and comes back (activated by hand as a window manager would).
 inline void LeaveAndReturn(QWidget& window) {
   QDialog other(&window);
   QTimer::singleShot(0, &other, &QDialog::accept);
-  other.exec();
-  window.activateWindow();
+  other.exec(), window.activateWindow();
   EXPECT_TRUE(BecomesActive(window));
 }
 inline QWidget* FocusedControl(QWidget& w) { return w.focusWidget() == &w ? nullptr : w.focusWidget(); }
@@ -60,8 +51,7 @@ class DialogTest : public ProgramTest {
  protected:
   Program& StartWindows(const std::string& ini = "") {
     if (!ini.empty()) WriteIni("[Tarvolin]\r\nInitialized=True\r\n" + ini);
-    Start();
-    windows.SetProgram(program.get());
+    Start(), windows.SetProgram(program.get());
     ui.onModal = [this](Window w) { windows.Of(w).exec(); };
     return *program;
   }
@@ -75,8 +65,7 @@ class DialogTest : public ProgramTest {
     });
   }
   void Show(Window window, const std::function<void(SecondaryWindow&)>& act) {
-    WhenActive(windows.Of(window), act);
-    windows.Of(window).exec();
+    WhenActive(windows.Of(window), act), windows.Of(window).exec();
   }
   Windows windows;
 };
