@@ -1,6 +1,4 @@
-// The group scans' results kept between runs: what a restart answers from the
-// cache file is what a fresh scan finds, whatever happened to the group files
-// or to the cache file in between.
+// The group scans kept between runs: a restart answers as a fresh scan, whatever changed in between.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,28 +22,24 @@ using Results = std::vector<std::vector<std::string>>;
 // Far enough ahead that no generated file counts as changed just now.
 std::time_t Later() { return std::time(nullptr) + 3600; }
 
-// Twelve TCs of both archives: scripts, maps and definition files named in
-// the archive, first or last, or by a batch file beside it.
+// Twelve TCs of both archives naming their files first, last or in a batch file.
 fixture::Installation Generated() {
   fixture::Installation inst;
   inst.gameData = 0;
   for (int i = 0; i < 12; ++i) {
     const std::string b = "Tc" + std::to_string(10 + i);
-    // clang-format off
     inst.tcs.push_back({.base = b, .archive = i % 2 ? fixture::Archive::Zip : fixture::Archive::Grp,
                         .levels = {b + "a"}, .script = i % 3 != 0, .ownMap = i % 4 == 0,
                         .dataSize = 12000 + 3000 * std::size_t(i % 3), .namesLast = i % 5 == 0, .settings = {}});
-    // clang-format on
     if (i % 6 == 0) inst.textFiles.push_back({"Games/" + b + ".bat", {"duke3d -x" + b + ".con -h" + b + ".def"}});
   }
   return inst;
 }
 
-// Program starts in one folder: each answers for every group file of the Games folder.
+// Program starts in one folder answering for every group file; answers and the files read.
 struct Starts {
   explicit Starts(const std::string& folder)
       : root(folder), games(folder + "Games/"), cache(folder + "cache/tarvolin/") {}
-  // Answers and the number of files read; with the cache, its clock and write faults.
   std::pair<Results, std::size_t> Start(bool cached, WriteFaultHook hook = {},
                                         std::function<std::time_t()> now = Later) {
     FileSystem fs(root);
@@ -85,23 +79,19 @@ TEST(ScanCache, ARestartAnswersAsAFreshScan) {
   Starts starts(dir.Path());
   const std::string g = starts.games;
   std::time_t time = 1700000000;
-  // Every change also moves the file time, so that it cannot hide in the
-  // time tick of the read before it (that case has a test of its own).
+  // Changes move the file time too, not to hide in the read's time tick (tested below).
   const auto stamp = [&](const std::string& name) { fixture::SetFileTime(g + name, time += 60); };
   const auto move = [&](const std::string& a, const std::string& b) { std::rename((g + a).c_str(), (g + b).c_str()); };
   // clang-format off
   const std::pair<const char*, std::function<void()>> steps[] = {
       {"first start", [] {}},
       {"no change", [] {}},
-      {"a map's name changed in place, same size",
-       [&] { Overwrite(g + "Tc14.grp", "TC14.MAP", "TC14.XYZ"), stamp("Tc14.grp"); }},
-      {"a zip's script renamed in place",
-       [&] { Overwrite(g + "Tc17.zip", "TC17.CON", "TC17.COX"), stamp("Tc17.zip"); }},
+      {"a map renamed in place", [&] { Overwrite(g + "Tc14.grp", "TC14.MAP", "TC14.XYZ"), stamp("Tc14.grp"); }},
+      {"a zip's script renamed", [&] { Overwrite(g + "Tc17.zip", "TC17.CON", "TC17.COX"), stamp("Tc17.zip"); }},
       {"replaced by another archive", [&] {
          fixture::WriteZip(g + "new.zip", {{"TC11.DEF", fixture::FillerBytes(12000)}});
          move("new.zip", "Tc11.zip"), stamp("Tc11.zip"); }},
-      {"two archives swapped names",
-       [&] { move("Tc12.grp", "swap"), move("Tc14.grp", "Tc12.grp"), move("swap", "Tc14.grp"); }},
+      {"two swapped names", [&] { move("Tc12.grp", "x"), move("Tc14.grp", "Tc12.grp"), move("x", "Tc14.grp"); }},
       {"renamed", [&] { move("Tc15.zip", "Tc45.zip"); }},
       {"renamed back, touched", [&] { move("Tc45.zip", "Tc15.zip"), stamp("Tc15.zip"); }},
       {"touched", [&] { stamp("Tc16.grp"); }},
@@ -115,9 +105,7 @@ TEST(ScanCache, ARestartAnswersAsAFreshScan) {
     make();
     const auto [cached, read] = starts.Start(true);
     EXPECT_EQ(cached, starts.Fresh()) << change;
-    if (std::string(change).starts_with("no change")) {
-      EXPECT_EQ(read, 0u) << change;
-    }
+    EXPECT_TRUE(read == 0 || !std::string(change).starts_with("no change")) << change << " read " << read;
   }
 }
 
@@ -126,10 +114,9 @@ TEST(ScanCache, AFileChangedJustBeforeItWasReadIsReadAgainNextStart) {
   fixture::WriteFile(dir.Path() + "Games/Mytc.grp", fixture::GroupFileBytes({{"MYTC.CON", "x"}}));
   Starts starts(dir.Path());
   const auto now = [] { return std::time(nullptr); };  // the real clock: the file is new
-  EXPECT_EQ(starts.Start(true, {}, now).second, 1u);
-  EXPECT_EQ(starts.Start(true, {}, now).second, 1u);
-  EXPECT_EQ(starts.Start(true).second, 1u);
-  EXPECT_EQ(starts.Start(true).second, 0u);
+  const std::size_t reads[] = {starts.Start(true, {}, now).second, starts.Start(true, {}, now).second,
+                               starts.Start(true).second, starts.Start(true).second};
+  EXPECT_EQ(std::vector<std::size_t>(std::begin(reads), std::end(reads)), (std::vector<std::size_t>{1, 1, 1, 0}));
 }
 
 TEST(ScanCache, ADamagedOrUnusableCacheIsNeverTrusted) {
@@ -147,7 +134,7 @@ TEST(ScanCache, ADamagedOrUnusableCacheIsNeverTrusted) {
   const struct {
     const char* damage;
     Damage make;
-    bool rebuilt = true;  // the next start finds a sound cache again
+    bool rebuilt = true;  // the next start finds a sound cache
     WriteFaultHook hook = {};
   } cases[] = {
       {"truncated", edit([](std::string& b) { b.resize(b.size() / 2); })},
@@ -163,8 +150,7 @@ TEST(ScanCache, ADamagedOrUnusableCacheIsNeverTrusted) {
          other.Contains(fs, root + "Games/Tc10.grp", ScanKind::Group, {"tc10.con"});
          other.Store();
          std::rename(other.CacheFile().c_str(), f.c_str()); }},
-      {"a FIFO in its place", [](auto& f, auto&) { std::remove(f.c_str());
-         ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }},
+      {"a FIFO in its place", [](auto& f, auto&) { std::remove(f.c_str()); ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }},
       {"a link to a sound cache in its place", [](auto& f, auto& root) {
          std::rename(f.c_str(), (root + "copy").c_str());
          ASSERT_EQ(::symlink((root + "copy").c_str(), f.c_str()), 0); }},
@@ -196,19 +182,14 @@ TEST(ScanCache, LevelNamesAreReadOnceWhileTheirFileIsUnchanged) {
   const auto start = [&](bool pass) {
     GroupScanCache scans;
     scans.KeepIn(dir.Path() + "cache/", dir.Path(), Later);
-    const std::vector<std::string> names = scans.LevelNames(zip, [&] {
-      ++reads;
-      return LevelNamesInZip(fixture::ReadFile(zip));
-    });
+    const auto names = scans.LevelNames(zip, [&] { return ++reads, LevelNamesInZip(fixture::ReadFile(zip)); });
     if (pass) scans.Sweep();  // a pass that did not ask for them keeps them
     scans.Sweep();
     scans.Store();
     return names;
   };
   const std::vector<std::string> levels = {"E1L1", "E1L2"};
-  EXPECT_EQ(start(false), levels);
-  EXPECT_EQ(start(true), levels);
-  EXPECT_EQ(start(false), levels);
+  for (const bool pass : {false, true, false}) EXPECT_EQ(start(pass), levels);
   EXPECT_EQ(reads, 1);
   fixture::WriteFile(zip, "a E2L1.map");
   fixture::SetFileTime(zip, 1600000000);
@@ -237,15 +218,12 @@ TEST(ScanCache, TheFolderKeepsTheCachesOfTheInstallationsStartedLast) {
 }
 
 TEST(ScanCache, LivesInTheUsersCacheFolder) {
-  const char* const cases[][3] = {
-      {"/x/cache", "/home/p", "/x/cache/tarvolin/"},
-      {"/x/cache/", "/home/p", "/x/cache/tarvolin/"},
-      {nullptr, "/home/p", "/home/p/.cache/tarvolin/"},
-      {"", "/home/p/", "/home/p/.cache/tarvolin/"},
-      {"relative", "/home/p", "/home/p/.cache/tarvolin/"},
-      {nullptr, nullptr, ""},
-      {"", "relative", ""},
-  };
+  // clang-format off
+  const char* const cases[][3] = {{"/x/cache", "/home/p", "/x/cache/tarvolin/"},
+      {"/x/cache/", "/home/p", "/x/cache/tarvolin/"}, {nullptr, "/home/p", "/home/p/.cache/tarvolin/"},
+      {"", "/home/p/", "/home/p/.cache/tarvolin/"}, {"relative", "/home/p", "/home/p/.cache/tarvolin/"},
+      {nullptr, nullptr, ""}, {"", "relative", ""}};
+  // clang-format on
   for (const auto& c : cases) EXPECT_EQ(CacheFolderOf(c[0], c[1]), c[2]) << (c[0] ? c[0] : "(unset)");
 }
 
