@@ -1,9 +1,14 @@
-// The pieces of the game's parameters: whole arguments, and the text made of
-// them. The program folder has a space in its path: nothing may be quoted.
+// The pieces of the game's parameters: whole arguments and the text made of them (the program
+// folder has a space in its path: nothing may be quoted), the network tail and the map music.
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <tuple>
 
 #include "fixture/Fixture.h"
 #include "launch/CommandLine.h"
+#include "launch/MapMusic.h"
+#include "launch/Network.h"
 
 namespace tv {
 namespace {
@@ -12,60 +17,43 @@ using Args = std::vector<std::string>;
 
 // The text keeps each piece's spaces; the game gets whole arguments, no empty ones.
 TEST(GameLine, PiecesKeepTheirSpacesInTheTextAndAreWholeArguments) {
-  const struct {
-    GameLine piece;
-    std::string text;
-    Args arguments;
-  } cases[] = {
-      // clang-format off
+  // clang-format off
+  const struct { GameLine piece; std::string text; Args arguments; } cases[] = {
       {MapFolderSwitch("/g/Duke 3D/", "Maps3") + MapSwitch("My Foo.map"), "-j/g/Duke 3D/Maps3 -map My Foo.map",
        {"-j/g/Duke 3D/Maps3", "-map", "My Foo.map"}},
       {MusicPrefix("/m/My Song.mid") + NoMonstersSwitch(false) + SavedGameSlotSwitch(7), "-music /m/My Song.mid  /7",
        {"-music", "/m/My Song.mid", "/7"}},
       {GameLine::OwnSwitches("  -v2  -l05 "), "  -v2  -l05 ", {"-v2", "-l05"}},
       {GameLine::OwnSwitches("  "), "  ", {}},
-      {GameLine::Argument("", 0, 1) + GameLine::Argument("a b", 2), "   a b", {"a b"}},
-      {NoMonstersSwitch(false), "", {}},
-      // clang-format on
-  };
+      {GameLine::Argument("", 0, 1) + GameLine::Argument("a b", 2), "   a b", {"a b"}}, {NoMonstersSwitch(false), "", {}}};
+  // clang-format on
   for (const auto& c : cases) {
     EXPECT_EQ(c.piece.Text(), c.text);
     EXPECT_EQ(c.piece.Arguments(), c.arguments) << c.text;
     EXPECT_EQ(c.piece.Empty(), c.text.empty()) << c.text;
   }
-}
-
-TEST(SkillBox, ItsTextGivesItsDigitAndAnythingElseThree) {
-  const char* const cases[][2] = {{"Skill Level 1", "1"}, {"Skill Level 4", "4"},  {"Skill Level 5", "3"},
-                                  {"skill level 1", "3"}, {"Skill Level 1 ", "3"}, {"", "3"}};
-  for (const auto& c : cases) EXPECT_EQ(SkillLevelFromBox(c[0]), c[1]) << c[0];
+  const char* const skills[][2] = {{"Skill Level 1", "1"}, {"Skill Level 4", "4"},  {"Skill Level 5", "3"},
+                                   {"skill level 1", "3"}, {"Skill Level 1 ", "3"}, {"", "3"}};
+  for (const auto& c : skills) EXPECT_EQ(SkillLevelFromBox(c[0]), c[1]) << c[0];
   EXPECT_EQ(SkillLevelFromBox(SkillBoxText("2")), "2");
 }
 
 TEST(MapExtras, ComeFromTheFilesBesideTheMapOnly) {
-  const struct {
-    const char* map;
-    std::vector<std::string> beside;  // in the map folder
-    const char* extras;
-  } cases[] = {
-      {"Foo.map", {}, ""},
-      {"Foo.map", {"Foo.con"}, " -xFoo.con "},
-      {"Foo.map", {"Foo.gam"}, " -xFoo.gam "},
-      {"FOO.MAP", {"FOO.CON"}, " -xFOO.con "},
-      {"Foo.Map", {"Foo.con"}, " -xFoo.con "},
+  // clang-format off
+  const struct { const char* map; std::vector<std::string> beside; const char* extras; } cases[] = {
+      {"Foo.map", {}, ""}, {"Foo.map", {"Foo.con"}, " -xFoo.con "}, {"Foo.map", {"Foo.gam"}, " -xFoo.gam "},
+      {"FOO.MAP", {"FOO.CON"}, " -xFOO.con "}, {"Foo.Map", {"Foo.con"}, " -xFoo.con "},
       {"Foo", {"Foo.con"}, " -xfoo.con "},      // without ".map" the whole name, lower-cased, is the base
       {"Foo.map", {"fOO.CON"}, " -xFoo.con "},  // files found whatever their case; the map's case stays
       {"Foo.map", {"Foo.grp"}, " -gFoo.grp "},  // a group switch left last keeps the map switch apart
-      {"Foo.map", {"Foo.grp", "Foo.zip"}, " -gFoo.zip "},
-      {"Foo.map", {"Foo_hrp.zip", "Foo.def"}, " -gFoo_hrp.zip "},
+      {"Foo.map", {"Foo.grp", "Foo.zip"}, " -gFoo.zip "}, {"Foo.map", {"Foo_hrp.zip", "Foo.def"}, " -gFoo_hrp.zip "},
       {"Foo.map", {"Foo_hrp.zip", "Foo.grp"}, " -gFoo_hrp.zip -gFoo.grp "},
-      {"Foo.map", {"Foo_hrp.zip", "Foo.zip"}, " -gFoo.zip "},
-      {"Foo.map", {"Foo.def"}, " -hFoo.def "},
+      {"Foo.map", {"Foo_hrp.zip", "Foo.zip"}, " -gFoo.zip "}, {"Foo.map", {"Foo.def"}, " -hFoo.def "},
       {"Foo.map", {"Foo.grp", "Foo.def", "Foo.con", "Foo.gam"}, " -gFoo.grp -hFoo.def  -xFoo.con  -xFoo.gam "},
       {"Foo.map", {"Foo.zip", "Foo.def", "Foo.con"}, " -gFoo.zip  -hFoo.def  -xFoo.con "},
       {"Foo.map", {"Foo.con/x"}, ""},  // a folder is no file
-      {"Foo.map", {"../Foo.con", "../Maps1/Foo.grp", "../Games/Foo.def"}, ""},
-  };
+      {"Foo.map", {"../Foo.con", "../Maps1/Foo.grp", "../Games/Foo.def"}, ""}};
+  // clang-format on
   for (const auto& c : cases) {
     fixture::TempFolder folder;
     const std::string pf = folder.Path() + "Duke 3D/";
@@ -78,35 +66,103 @@ TEST(MapExtras, ComeFromTheFilesBesideTheMapOnly) {
 
 TEST(TcLine, IsMadeFromTheFirstNamedEntryWithAGroupFile) {
   fixture::TempFolder dir;
-  const std::string pf = dir.Path() + "Duke 3D/", games = pf + "Games";
+  const std::string pf = dir.Path() + "Duke 3D/", games = pf + "Games", j = "-j" + games + " ";
   fixture::WriteFile(games + "/Hrp_hrp.zip", "x");
   fixture::WriteFile(games + "/Foo_hrp.zip/inside", "x");  // a folder of that name is no pack
   FileSystem fs(pf);
   // Name, group file, script, high-resolution pack, definitions, start map.
-  const std::vector<TcRecord> tcs = {
-      {"Foo", "Foo.grp", "Foo.con", "", "", ""},
-      {"Bar", "", "Other.con", "", "", ""},
-      {"Bar", "Bar.zip", "BarGame.con", "", "Bar.def", "E1L1.map"},
-      {"Bar", "Late.grp", "", "", "", ""},
-      {"Hrp", "Hrp.grp", "", "", "Hrp.def", ""},
-      {"NoDot", "NODOT", "", "", "", ""},
-  };
-  const std::string j = "-j" + games + " ";
-  const struct {
-    const char *tc, *map;
-    std::string line;
-  } cases[] = {
-      {"Foo", "", j + "-xFoo.con -gFoo.grp "},
-      {"Bar", "", j + "-xBarGame.con -hBar.def -gBar.zip -map E1L1.map"},
+  const std::vector<TcRecord> tcs = {{"Foo", "Foo.grp", "Foo.con", "", "", ""}, {"Bar", "", "Other.con", "", "", ""},
+      {"Bar", "Bar.zip", "BarGame.con", "", "Bar.def", "E1L1.map"}, {"Bar", "Late.grp", "", "", "", ""},
+      {"Hrp", "Hrp.grp", "", "", "Hrp.def", ""}, {"NoDot", "NODOT", "", "", "", ""}};
+  // clang-format off
+  const struct { const char *tc, *map; std::string line; } cases[] = {
+      {"Foo", "", j + "-xFoo.con -gFoo.grp "}, {"Bar", "", j + "-xBarGame.con -hBar.def -gBar.zip -map E1L1.map"},
       {"Bar", "E2L2.map", j + "-xBarGame.con -hBar.def -gBar.zip "},  // a chosen map replaces the start map
       {"Hrp", "", j + "-gHrp_hrp.zip -gHrp.grp "},  // the pack beside the group file drops the definitions
-      {"NoDot", "", j + "-gNODOT "},
-      {"foo", "", ""},
-      {"Missing", "x.map", ""},
-      {"", "", ""},
-  };
+      {"NoDot", "", j + "-gNODOT "}, {"foo", "", ""}, {"Missing", "x.map", ""}, {"", "", ""}};
+  // clang-format on
   for (const auto& c : cases)
     EXPECT_EQ(BuildTCCommandLine(fs, pf, games, tcs, c.tc, c.map).Text(), c.line) << c.tc << " " << c.map;
+}
+
+TEST(NetworkTail, EachRowComposesOrKeepsThePreviousTail) {
+  const std::string old = " /name Old /net /n1 1.1.1.1", a = "10.0.0.2";
+  const GameRole H = GameRole::Host, J = GameRole::Join;
+  // clang-format off
+  const struct { bool dedicated; GameRole role; std::string nick, addr; long players; std::string tail; } cases[] = {
+      {true, H, "Ann", "", 4, " /name Ann /net /n0:4"}, {true, H, "Ann", a, 8, " /name Ann /net /n0:8"},
+      {true, H, "", a, 4, old}, {true, H, "Ann", a, 1, old}, {true, J, "Ann", a, 4, " /name Ann /net /n0 10.0.0.2"},
+      {true, J, "Ann", "", 4, old}, {true, J, "", a, 4, old}, {false, H, "Ann", a, 4, " /name Ann /net /n1 10.0.0.2"},
+      {false, H, "Ann", "", 4, old}, {false, H, "", a, 4, old}, {false, J, "Ann", a, 2, " /name Ann /net 10.0.0.2 /n1"},
+      {false, J, "Ann", "", 2, old}, {false, J, "", a, 2, old}, {false, GameRole::Single, "Ann", a, 2, old}};
+  // clang-format on
+  for (const auto& c : cases)
+    EXPECT_EQ(ComposeNetworkTail(GameLine::OwnSwitches(old), c.dedicated, c.role, c.nick, c.addr, c.players).Text(),
+              c.tail) << c.dedicated << int(c.role) << " '" << c.nick << "' '" << c.addr << "' " << c.players;
+  // The nickname is one argument, spaces and all.
+  EXPECT_EQ(ComposeNetworkTail({}, false, H, "A b", a, 2).Arguments(), (Args{"/name", "A b", "/net", "/n1", a}));
+}
+
+auto Fields(const NetworkSettings& n) { return std::tuple(n.nickname, n.opponentIp, n.dedicated, n.numPlayers); }
+
+// Without a settings file the window shows memory and Accept writes nothing; with one, every
+// activation shows the file's values (else defaults), and Accept writes the four keys, keeping the rest.
+TEST(NetworkConfig, ShowsMemoryOrTheFileAndAcceptWritesOnlyAnExistingFile) {
+  fixture::TempFolder dir;
+  FileSystem fs(dir.Path());
+  const std::string ini = dir.Path() + "Tarvolin.ini", server = "Server IP Address", them = "Opponents IP  Address";
+  NetworkConfig w;
+  w.Open(GameRole::Join, {"Bob", "10.0.0.9", true, 3});
+  EXPECT_EQ(w.heading, "Joining a Game");
+  w.Activate(fs, ini);
+  EXPECT_EQ(w.addressLabel, server);
+  w.Open(GameRole::Host, {"Bob", "10.0.0.9", false, 3});
+  EXPECT_EQ(w.heading, "Hosting a Game");
+  w.nickname = "Ann";
+  w.Activate(fs, ini);
+  EXPECT_EQ(Fields(w.Values()), Fields({"Ann", "10.0.0.9", false, 3}));
+  EXPECT_EQ(w.addressLabel, them);
+  w.SetDedicated(true);
+  EXPECT_EQ(w.addressLabel + std::to_string(w.Values().dedicated), server + "1");
+  w.Accept(fs, ini);
+  EXPECT_FALSE(fixture::Exists(ini));
+  fixture::WriteFile(ini, "[Tarvolin]\r\nSkillLevel=2\r\n[Network_Game]\r\nNickname=Cy\r\nNumPlayers=5\r\n");
+  w.Activate(fs, ini);
+  EXPECT_EQ(Fields(w.Values()), Fields({"Cy", "", false, 5}));
+  EXPECT_EQ(w.addressLabel, them);
+  w.address = "10.0.0.2", w.numPlayers = 6;
+  w.SetDedicated(true);
+  w.Accept(fs, ini);
+  EXPECT_EQ(fixture::ReadFile(ini), "[Tarvolin]\r\nSkillLevel=2\r\n[Network_Game]\r\nNickname=Cy\r\nNumPlayers=6\r\n"
+                                    "OpponentIP=10.0.0.2\r\nDedicated=1\r\n");
+  // Players stay within two to eight, from memory or the file.
+  const std::tuple<const char*, long, long> players[] = {{"", 1, 2}, {"", 9, 8}, {"", 8, 8}, {"", 2, 2},
+      {"NumPlayers=0", 3, 2}, {"NumPlayers=20", 3, 8}, {"NumPlayers=x", 3, 2}};
+  for (const auto& [file, memory, shown] : players) {
+    std::remove(ini.c_str());
+    if (*file) fixture::WriteFile(ini, std::string("[Network_Game]\r\n") + file + "\r\n");
+    NetworkConfig fresh;
+    fresh.Open(GameRole::Host, {"", "", false, memory});
+    fresh.Activate(fs, ini);
+    EXPECT_EQ(fresh.Values().numPlayers, shown) << file << " " << memory;
+  }
+}
+
+TEST(MapMusic, TheDialogStartsInMusicAndAPickDeletesTheLeftoverEvenWhenItIsThePickedOne) {
+  for (const char* pick : {"Music/My Song.mid", "DuroDozi.mid"}) {
+    fixture::TempFolder dir;
+    FileSystem fs(dir.Path());
+    EXPECT_EQ(MusicDialogFolder(fs, dir.Path()), dir.Path());
+    fixture::WriteFile(dir.Path() + "music", "a file is no folder");
+    EXPECT_EQ(MusicDialogFolder(fs, dir.Path()), dir.Path());
+    fs.Delete(dir.Path() + "music");
+    fixture::WriteFile(dir.Path() + "DuroDozi.mid", "MThd");
+    fixture::WriteFile(dir.Path() + "Music/My Song.mid", "MThd");
+    EXPECT_EQ(fs.Resolve(MusicDialogFolder(fs, dir.Path())), dir.Path() + "Music");
+    EXPECT_EQ(AcceptMusicChoice(fs, dir.Path(), dir.Path() + pick), dir.Path() + pick);
+    EXPECT_FALSE(fixture::Exists(dir.Path() + "DuroDozi.mid")) << pick;
+    EXPECT_TRUE(fixture::Exists(dir.Path() + "Music/My Song.mid"));
+  }
 }
 
 }  // namespace

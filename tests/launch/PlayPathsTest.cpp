@@ -1,5 +1,4 @@
-// Every play path's composition: from the user's choice and the program's
-// state to the program's arguments, or a refusal.
+// Every play path: from the user's choice and the program's state to the arguments, or a refusal.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,6 +10,8 @@ namespace tv {
 namespace {
 
 using In = UserMapInputs;
+using E = GameEdition;
+using R = GameRole;
 const std::string kTail = " /name Ann /net /n1 10.0.0.2";
 
 // The whole result as one text: what the caller does, then the parameters and the history command.
@@ -46,21 +47,15 @@ class PlayPaths : public ::testing::Test {
   // Single player, full data, skill 3, no monsters, network names and tail known; the map as given.
   void Run(const std::vector<Case>& cases, const char* map, const std::function<PlayResult(const In&)>& compose) {
     for (const Case& c : cases) {
-      In in{
-          {GameEdition::Full, "Duke3dw.exe", pf, GameRole::Single, "Ann", "10.0.0.2", GameLine::OwnSwitches(kTail), {}},
-          "Maps",
-          map,
-          "3",
-          true,
-          "",
-          false,
-          {"Foo TC", tcs, pf + "Games"}};
+      const PlayContext play{E::Full, "Duke3dw.exe", pf, R::Single, "Ann", "10.0.0.2", tail, {}};
+      In in{play, "Maps", map, "3", true, "", false, {"Foo TC", tcs, pf + "Games"}};
       c.change(in);
       EXPECT_EQ(Describe(compose(in)), c.expected) << c.name;
     }
   }
   fixture::TempFolder dir;
   std::string pf = dir.Path() + "Duke 3D/", odd = dir.Path() + "duke-maps/";
+  GameLine tail = GameLine::OwnSwitches(kTail);
   FileSystem fs{pf};
   std::vector<TcRecord> tcs = {{"Foo TC", "Foo.grp", "Foo.con", "", "", "E1L1.map"},
                                {"Plain", "Plain.grp", "", "", "", ""}};
@@ -73,47 +68,39 @@ TEST_F(PlayPaths, UserMap) {
   // clang-format off
   Run({
       {"single: the map's script, no monsters", [](In&) {}, Launch(foo + " /s3 -m", s3)},
-      {"monsters kept", [](In& in) { in.noMonsters = false; }, Launch(foo + " /s3", s3)},
-      {"music in front of the map switch", [](In& in) { in.musicFile = "/m/My Song.mid"; },
+      {"monsters kept", [](In& i) { i.noMonsters = false; }, Launch(foo + " /s3", s3)},
+      {"music in front of the map switch", [](In& i) { i.musicFile = "/m/My Song.mid"; },
        Launch(maps + " -xFoo.con -music /m/My Song.mid -map Foo.map /s3 -m", "-music /m/My Song.mid -map Foo.map /s3")},
-      {"skill as given", [](In& in) { in.skillLevel = "1"; }, Launch(foo + " /s1 -m", "-map Foo.map /s1")},
-      {"smaller full data plays maps", [](In& in) { in.play.edition = GameEdition::SmallerFull; },
-       Launch(foo + " /s3 -m", s3)},
-      {"a row without .map", [](In& in) { in.map = "Foo"; },
-       Launch(maps + " -xfoo.con -map Foo /s3 -m", "-map Foo /s3")},
-      {"shareware", [](In& in) { in.play.edition = GameEdition::Shareware; }, kShareware},
-      {"shareware before the map test", [](In& in) { in.play.edition = GameEdition::Shareware, in.map = ""; },
-       kShareware},
-      {"no data", [](In& in) { in.play.edition = GameEdition::NoData; }, kNoData},
-      {"no map; the saved game is left alone", [](In& in) { in.map = "", in.play.savedGame = Saved(" /3"); },
+      {"skill as given", [](In& i) { i.skillLevel = "1"; }, Launch(foo + " /s1 -m", "-map Foo.map /s1")},
+      {"smaller full data plays maps", [](In& i) { i.play.edition = E::SmallerFull; }, Launch(foo + " /s3 -m", s3)},
+      {"a row without .map", [](In& i) { i.map = "Foo"; }, Launch(maps + " -xfoo.con -map Foo /s3 -m", "-map Foo /s3")},
+      {"shareware", [](In& i) { i.play.edition = E::Shareware; }, kShareware},
+      {"shareware, no map", [](In& i) { i.play.edition = E::Shareware, i.map = ""; }, kShareware},
+      {"no data", [](In& i) { i.play.edition = E::NoData; }, kNoData},
+      {"no map; the saved game is left alone", [](In& i) { i.map = "", i.play.savedGame = Saved(" /3"); },
        std::string("refused ") + kMapNotFoundMessage},
       {"host: no skill, no music, the tail instead of no monsters",
-       [](In& in) { in.play.role = GameRole::Host, in.musicFile = "/m/x.mid"; }, Launch(foo + kTail, plain)},
-      {"host without an address", [](In& in) { in.play.role = GameRole::Host, in.play.opponentIp = ""; },
-       Launch(foo + " -m", plain)},
-      {"join without a nickname", [](In& in) { in.play.role = GameRole::Join, in.play.nickname = ""; },
-       Launch(foo + " -m", plain)},
-      {"join before the network window closed", [](In& in) { in.play.role = GameRole::Join, in.play.networkTail = {}; },
-       Launch(foo, plain)},
+       [](In& i) { i.play.role = R::Host, i.musicFile = "/m/x.mid"; }, Launch(foo + kTail, plain)},
+      {"host, no address", [](In& i) { i.play.role = R::Host, i.play.opponentIp = ""; }, Launch(foo + " -m", plain)},
+      {"join, no nickname", [](In& i) { i.play.role = R::Join, i.play.nickname = ""; }, Launch(foo + " -m", plain)},
+      {"join, no tail yet", [](In& i) { i.play.role = R::Join, i.play.networkTail = {}; }, Launch(foo, plain)},
       {"a saved game drops map, skill and no monsters, and wins over the TC",
-       [](In& in) { in.play.savedGame = Saved(" /3"), in.associate = true, in.musicFile = "/m/x.mid"; },
+       [](In& i) { i.play.savedGame = Saved(" /3"), i.associate = true, i.musicFile = "/m/x.mid"; },
        Launch(maps + " /3", "", "clear min ")},
-      {"an unmatched saved game drops only the extras", [](In& in) { in.play.savedGame = Saved(""); },
-       Launch(maps + "-map Foo.map /s3 -m", s3)},
-      {"an associated TC loses its own start map", [](In& in) { in.associate = true; },
+      {"unmatched save: no extras", [](In& i) { i.play.savedGame = Saved(""); }, Launch(maps + plain + " /s3 -m", s3)},
+      {"an associated TC loses its own start map", [](In& i) { i.associate = true; },
        Launch(games + "-xFoo.con -gFoo.grp  " + maps + "-map Foo.map /s3", "", "min untick ")},
       {"an associated TC without a start map",
-       [](In& in) { in.associate = true, in.tc.selectedRow = "Plain", in.musicFile = "/m/x.mid"; },
+       [](In& i) { i.associate = true, i.tc.selectedRow = "Plain", i.musicFile = "/m/x.mid"; },
        Launch(games + "-gPlain.grp  " + maps + "-music /m/x.mid -map Foo.map /s3", "", "min untick ")},
-      {"associated, no row", [](In& in) { in.associate = true, in.tc.selectedRow = ""; }, "refused "},
-      {"associated, a separator row",
-       [](In& in) { in.associate = true, in.tc.selectedRow = "-- " + std::string(kTcSeparatorMark); },
-       "refused "},
-      {"associated, not in the table", [](In& in) { in.associate = true, in.tc.selectedRow = "Nope"; }, "nothing"},
+      {"associated, no row", [](In& i) { i.associate = true, i.tc.selectedRow = ""; }, "refused "},
+      {"associated, a separator",
+       [](In& i) { i.associate = true, i.tc.selectedRow = "-- " + std::string(kTcSeparatorMark); }, "refused "},
+      {"associated, not in the table", [](In& i) { i.associate = true, i.tc.selectedRow = "Nope"; }, "nothing"},
       // A "-map" inside the program folder's path belongs to the folder switch.
-      {"a program folder holding -map", [&](In& in) { in.associate = true, in.play.programFolder = odd; },
+      {"a program folder holding -map", [&](In& i) { i.associate = true, i.play.programFolder = odd; },
        Launch("-j" + odd + "Games -xFoo.con -gFoo.grp  -j" + odd + "Maps -map Foo.map /s3", "", "min untick ")},
-  }, "Foo.map", [&](const In& in) { return ComposeUserMap(fs, in); });
+  }, "Foo.map", [&](const In& i) { return ComposeUserMap(fs, i); });
   // clang-format on
 }
 
@@ -122,23 +109,20 @@ TEST_F(PlayPaths, Tc) {
   // clang-format off
   Run({
       {"its own start map", [](In&) {}, Launch(own)},
-      {"a chosen level instead", [](In& in) { in.map = "E3L2.map"; }, Launch(foo + " -map E3L2.map")},
-      {"not in the table, with a map", [](In& in) { in.tc.selectedRow = "Nope", in.map = "E1L1.map"; },
+      {"a chosen level instead", [](In& i) { i.map = "E3L2.map"; }, Launch(foo + " -map E3L2.map")},
+      {"not in the table, with a map", [](In& i) { i.tc.selectedRow = "Nope", i.map = "E1L1.map"; },
        Launch(" -map E1L1.map")},
-      {"not in the table, no map", [](In& in) { in.tc.selectedRow = "Nope", in.play.savedGame = Saved(" /1"); },
-       "nothing"},
-      {"no data", [](In& in) { in.play.edition = GameEdition::NoData; }, kNoData},
-      {"smaller full data", [](In& in) { in.play.edition = GameEdition::SmallerFull; }, kNeedsFull},
-      {"shareware", [](In& in) { in.play.edition = GameEdition::Shareware; }, kNeedsFull},
-      {"no row", [](In& in) { in.tc.selectedRow = ""; }, "refused "},
-      {"a separator row", [](In& in) { in.tc.selectedRow = kTcSeparatorMark; }, "refused "},
-      {"a saved game appended", [](In& in) { in.play.savedGame = Saved(" /2"); },
-       Launch(own + " /2", "", "clear min ")},
-      {"an unmatched saved game", [](In& in) { in.play.savedGame = Saved(""); }, Launch(own)},
-      {"a host gets the tail", [](In& in) { in.play.role = GameRole::Host; }, Launch(own + kTail)},
-      {"a join without an address", [](In& in) { in.play.role = GameRole::Join, in.play.opponentIp = ""; },
-       Launch(own)},
-  }, "", [&](const In& in) { return ComposeTc(fs, in.play, in.tc, in.map); });
+      {"not in the table, none", [](In& i) { i.tc.selectedRow = "Nope", i.play.savedGame = Saved(" /1"); }, "nothing"},
+      {"no data", [](In& i) { i.play.edition = E::NoData; }, kNoData},
+      {"smaller full data", [](In& i) { i.play.edition = E::SmallerFull; }, kNeedsFull},
+      {"shareware", [](In& i) { i.play.edition = E::Shareware; }, kNeedsFull},
+      {"no row", [](In& i) { i.tc.selectedRow = ""; }, "refused "},
+      {"a separator row", [](In& i) { i.tc.selectedRow = kTcSeparatorMark; }, "refused "},
+      {"a saved game appended", [](In& i) { i.play.savedGame = Saved(" /2"); }, Launch(own + " /2", "", "clear min ")},
+      {"an unmatched saved game", [](In& i) { i.play.savedGame = Saved(""); }, Launch(own)},
+      {"a host gets the tail", [](In& i) { i.play.role = R::Host; }, Launch(own + kTail)},
+      {"a join without an address", [](In& i) { i.play.role = R::Join, i.play.opponentIp = ""; }, Launch(own)},
+  }, "", [&](const In& i) { return ComposeTc(fs, i.play, i.tc, i.map); });
   // clang-format on
 }
 
@@ -146,22 +130,21 @@ TEST_F(PlayPaths, TitleAndStockLevel) {
   // clang-format off
   Run({
       {"plain", [](In&) {}, Launch("", "", "")},
-      {"shareware plays the title", [](In& in) { in.play.edition = GameEdition::Shareware; }, Launch("", "", "")},
-      {"no data", [](In& in) { in.play.edition = GameEdition::NoData; }, kNoData},
-      {"a saved game", [](In& in) { in.play.savedGame = Saved(" /4"); }, Launch(" /4", "", "clear min ")},
-      {"an unmatched saved game", [](In& in) { in.play.savedGame = Saved(""); }, Launch("", "", "")},
-      {"a saved game before the tail", [](In& in) { in.play.role = GameRole::Host, in.play.savedGame = Saved(" /4"); },
+      {"shareware plays the title", [](In& i) { i.play.edition = E::Shareware; }, Launch("", "", "")},
+      {"no data", [](In& i) { i.play.edition = E::NoData; }, kNoData},
+      {"a saved game", [](In& i) { i.play.savedGame = Saved(" /4"); }, Launch(" /4", "", "clear min ")},
+      {"an unmatched saved game", [](In& i) { i.play.savedGame = Saved(""); }, Launch("", "", "")},
+      {"a saved game before the tail", [](In& i) { i.play.role = R::Host, i.play.savedGame = Saved(" /4"); },
        Launch(" /4", "", "clear min ")},
-      {"host", [](In& in) { in.play.role = GameRole::Host; }, Launch(kTail, "", "")},
-      {"join without a nickname", [](In& in) { in.play.role = GameRole::Join, in.play.nickname = ""; },
-       Launch("", "", "")},
-  }, "", [](const In& in) { return ComposeTitle(in.play); });
+      {"host", [](In& i) { i.play.role = R::Host; }, Launch(kTail, "", "")},
+      {"join without a nickname", [](In& i) { i.play.role = R::Join, i.play.nickname = ""; }, Launch("", "", "")},
+  }, "", [](const In& i) { return ComposeTitle(i.play); });
   // The chooser's switches (here in the map field), then skill and no monsters; cancelled: nothing.
   Run({
-      {"level", [](In& in) { in.map = " -v2 -l05", in.noMonsters = false; }, Launch(" -v2 -l05 /s3", "", "")},
-      {"no monsters", [](In& in) { in.map = " -v4 -l11", in.skillLevel = "1"; }, Launch(" -v4 -l11 /s1 -m", "", "")},
+      {"level", [](In& i) { i.map = " -v2 -l05", i.noMonsters = false; }, Launch(" -v2 -l05 /s3", "", "")},
+      {"no monsters", [](In& i) { i.map = " -v4 -l11", i.skillLevel = "1"; }, Launch(" -v4 -l11 /s1 -m", "", "")},
       {"cancelled", [](In&) {}, "nothing"},
-  }, "", [](const In& in) { return ComposeLevel("Duke3dw.exe", in.map, in.skillLevel, in.noMonsters); });
+  }, "", [](const In& i) { return ComposeLevel("Duke3dw.exe", i.map, i.skillLevel, i.noMonsters); });
   // clang-format on
 }
 
