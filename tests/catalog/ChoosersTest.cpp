@@ -1,5 +1,4 @@
-// What the choosing windows offer: "Select level", "Play Batch File", the saved
-// games (titles, slots, the newest mark) and the read-me viewer.
+// What the choosing windows offer: levels, batch files, saved games and read-me texts.
 #include <gtest/gtest.h>
 #include <iconv.h>
 #include <sys/stat.h>
@@ -14,8 +13,7 @@
 namespace tv {
 namespace {
 
-// The row a user picks starts the level its caption shows; a separator, no
-// row or a row past the end keeps the window open.
+// A row starts the level its caption shows; a separator, no row or one past the end keeps the window.
 TEST(LevelChooser, EveryStockRowPicksTheLevelItShows) {
   LevelChooser w;
   w.PrepareStock();
@@ -38,7 +36,6 @@ TEST(LevelChooser, EveryStockRowPicksTheLevelItShows) {
   w.Select(0), w.Cancel();
   EXPECT_EQ(w.LevelSwitches(), "");
 }
-
 TEST(LevelChooser, ATcShowsItsMapsSortedElseTheStockTableSorted) {
   LevelChooser w;
   w.PrepareTc({"E2L1", "E1L10", "FOO", "e1L2", "ABC"});
@@ -65,7 +62,6 @@ TEST(LevelChooser, ATcShowsItsMapsSortedElseTheStockTableSorted) {
   EXPECT_FALSE(w.TcMode());
   EXPECT_EQ(w.Rows()[0].level, "E1L1");
 }
-
 TEST(BatchChooser, ListsTheProgramFoldersBatchFilesAndReturnsThePathChosen) {
   // clang-format off
   const struct { bool withFiles; int row; bool closes; const char* result; } cases[] = {  // row -2: Cancel
@@ -90,7 +86,6 @@ TEST(BatchChooser, ListsTheProgramFoldersBatchFilesAndReturnsThePathChosen) {
     EXPECT_EQ(w.Result(), "");
   }
 }
-
 TEST(SavedGames, TheTitleIsUpToThirtyTwoBytesAtTheEnginesOffsetAndTheSlotInTheName) {
   fixture::TempFolder dir;
   FileSystem fs(dir.Path());
@@ -115,7 +110,6 @@ TEST(SavedGames, TheTitleIsUpToThirtyTwoBytesAtTheEnginesOffsetAndTheSlotInTheNa
       {"game1.sa", {}}, {"gam.sav", {}},   {"game9999999999.sav", {}}};
   for (const auto& [name, slot] : slots) EXPECT_EQ(SavedGameSlot(name), slot) << name;
 }
-
 TEST(SavedGames, TheNewestListedFileIsMarkedAfterTwoSecondSteps) {
   using Entries = std::vector<std::pair<std::string, int>>;  // text, slot
   using Files = std::vector<std::tuple<const char*, const char*, std::time_t>>;  // name, title, time
@@ -151,7 +145,6 @@ TEST(SavedGames, TheNewestListedFileIsMarkedAfterTwoSecondSteps) {
     EXPECT_EQ(got, c.entries) << c.rule;
   }
 }
-
 TEST(ReadMe, OfAMapIsLookedForBesideTheProgramTheMapAndInHelp) {
   // clang-format off
   const struct { const char* row; std::vector<std::string> files; std::optional<std::string> folder; const char* name; }
@@ -171,9 +164,7 @@ TEST(ReadMe, OfAMapIsLookedForBesideTheProgramTheMapAndInHelp) {
     EXPECT_EQ(found ? found->folder + found->name : "-", c.folder ? folder.Path() + *c.folder + c.name : "-") << c.row;
   }
 }
-
-// Only a regular file is read (a pipe would wait for a writer), never more
-// than the limit of it; its bytes are Windows-1252 text.
+// Only a regular file (a pipe would wait for a writer), up to the limit, read as Windows-1252.
 TEST(ReadMe, ShowsARegularFileUpToTheLimitElseSaysItWasNotFound) {
   fixture::TempFolder dir;
   FileSystem fs(dir.Path());
@@ -202,7 +193,6 @@ TEST(ReadMe, ShowsARegularFileUpToTheLimitElseSaysItWasNotFound) {
     EXPECT_EQ(v.beep, c.beep) << c.name;
   }
 }
-
 // glibc's own code page table is the reference; it rejects the five bytes the code page leaves undefined.
 TEST(Cp1252ToUtf8, AgreesWithTheSystemsCodePageForEveryByte) {
   iconv_t cd = ::iconv_open("UTF-8", "CP1252");

@@ -1,5 +1,4 @@
-// A folder's maps: the folders offered, the list's orders, the opinions (in a
-// map's file time, a TC's in [TarvolinTC]) and their export, the history.
+// A folder's maps: folders offered, list orders, opinions (map file times, [TarvolinTC]), export, history.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -24,7 +23,6 @@ Names NamesOf(const std::vector<MapEntry>& entries) {
   for (const MapEntry& e : entries) names.push_back(e.name);
   return names;
 }
-
 TEST(MapFolderSlots, NumberedFoldersUpToTheFirstGapThenMapsdmInTheNextFreeSlot) {
   // clang-format off
   const struct { Names folders; MapFolderTable slots; } cases[] = {  // a name ending in "!" is a file
@@ -46,7 +44,6 @@ TEST(MapFolderSlots, NumberedFoldersUpToTheFirstGapThenMapsdmInTheNextFreeSlot) 
     EXPECT_EQ(MapFolderSlots(fs, dir.Path()), c.slots) << c.folders.back();
   }
 }
-
 // Maps as name, opinion hour, sprites (the size).
 struct MapOrders : ::testing::Test {
   void Load(const std::vector<std::tuple<std::string, int, int>>& maps) {
@@ -57,7 +54,6 @@ struct MapOrders : ::testing::Test {
   FileSystem fs{dir.Path()};
   MapTables tables;
 };
-
 TEST_F(MapOrders, ColourOrderGroupsByTheSequence512384760) {
   Load({{"a.map", 12, 1}, {"B.MAP", 6, 1}, {"c.map", 5, 1}, {"d.map", 8, 1}, {"e.map", 1, 1}, {"f.map", 3, 1},
         {"g.map", 2, 1},  {"h.map", 7, 1}, {"i.map", 4, 1}, {"j.map", 5, 1}, {"k.map", 23, 1}});
@@ -67,7 +63,6 @@ TEST_F(MapOrders, ColourOrderGroupsByTheSequence512384760) {
   EXPECT_EQ(NamesOf(tables.ColorOrder()),
             (Names{"C.map", "J.map", "E.map", "G.map", "F.map", "D.map", "I.map", "H.map", "B.map", "A.map", "K.map"}));
 }
-
 // Worked by hand: each later smaller map is swapped into place i; of equal sizes b c f end as B F C.
 TEST_F(MapOrders, SizeOrderExchangesInPlaceMeasuresOnceAndCountsAMissingFileAsEmpty) {
   Load({{"a.map", 1, 3}, {"b.map", 2, 2}, {"c.map", 3, 2}, {"d.map", 4, 1}, {"e.map", 5, 3}, {"f.map", 6, 2},
@@ -79,7 +74,6 @@ TEST_F(MapOrders, SizeOrderExchangesInPlaceMeasuresOnceAndCountsAMissingFileAsEm
   fixture::WriteMap(dir.Path() + "Maps/g.map", 7, {1, 4, 9});
   EXPECT_EQ(tables.SizeOrder(fs, dir.Path() + "Maps/"), bySize);  // kept until the next load
 }
-
 TEST(MapExport, OneLinePerMapRatedOneToSevenInListOrderInAFileNumberedByTheFolder) {
   const char* const files[][2] = {{"Maps", "TarvolinMaps0.txt"},   {"Maps1", "TarvolinMaps1.txt"},
                                   {"Maps6", "TarvolinMaps6.txt"},  {"Mapsdm", "TarvolinMaps7.txt"},
@@ -96,16 +90,13 @@ TEST(MapExport, OneLinePerMapRatedOneToSevenInListOrderInAFileNumberedByTheFolde
             "Dm.map          \t[Teal]   - Map is Multiplayer.\r\n");
   EXPECT_EQ(MapExportText({{"Unrated.map", 0}, {"Olive.map", 8}}), "");
 }
-
 // Local time of a day and hour in the zone in force.
 std::time_t At(int year, int month, int day, int hour, int minute = 0) {
   std::tm t{};
   t.tm_year = year - 1900, t.tm_mon = month - 1, t.tm_mday = day, t.tm_hour = hour, t.tm_min = minute, t.tm_isdst = -1;
   return std::mktime(&t);
 }
-
-// Every code written for "now" reads back as its hour in the system's long
-// time formats (24/12 hours, with or without colon, AM/PM first).
+// Every code written for "now" reads back as its hour in the system's long time formats.
 void ExpectRoundTrips(std::time_t now, const char* where) {
   const DateTimeFormats formats[] = {{"dd/MM/yyyy", "HH:mm:ss t"}, {"M/d/yy", "h:mm:ss AP t"},
                                      {"dd.MM.yy", "HH:mm:ss t"},   {"dd.MM.yyyy", "HH.mm.ss t"},
@@ -120,7 +111,6 @@ void ExpectRoundTrips(std::time_t now, const char* where) {
       EXPECT_EQ(OpinionFromFileTime(t, f), hour) << where << " " << f.longTime << " code " << code;
     }
 }
-
 TEST(OpinionFileTime, EveryCodeReadsBackAsItsHourAlsoAcrossDaylightSaving) {
   ExpectRoundTrips(At(2026, 12, 6, 2, 40), "UTC");
   const char* old = std::getenv("TZ");
@@ -134,7 +124,6 @@ TEST(OpinionFileTime, EveryCodeReadsBackAsItsHourAlsoAcrossDaylightSaving) {
   old ? ::setenv("TZ", saved.c_str(), 1) : ::unsetenv("TZ");
   ::tzset();
 }
-
 TEST(OpinionFileTime, TheDateIsTodayUnlessTheShortDateHasEightCharacters) {
   // On 6 December 2026 these print 06.12.26, 06/12/26, 20261206, 12/6/26, 06/12/2026, 6 Dec 2026.
   const std::pair<const char*, int> cases[] = {{"dd.MM.yy", 20010101}, {"dd/MM/yy", 20010101},
@@ -144,7 +133,6 @@ TEST(OpinionFileTime, TheDateIsTodayUnlessTheShortDateHasEightCharacters) {
     EXPECT_EQ((t.tm_year + 1900) * 10000 + (t.tm_mon + 1) * 100 + t.tm_mday, date) << shortDate;
   }
 }
-
 // "H" prints 0..23 even beside AM/PM, "h" without AM/PM too; quoted letters are no field.
 TEST(OpinionFromFileTime, ReadsTheHourOnTheClockTheLongTimeFormatShows) {
   // clang-format off
@@ -158,7 +146,6 @@ TEST(OpinionFromFileTime, ReadsTheHourOnTheClockTheLongTimeFormatShows) {
     EXPECT_EQ(OpinionFromFileTime(At(2020, 6, 15, c.hour, c.minute), {"dd/MM/yyyy", c.longTime}), c.read)
         << c.hour << ":" << c.minute << " " << c.longTime;
 }
-
 TEST(HistoryOpinion, LooksTheNameUpInTheMapListUpToItsFirstEmptyNameAndColoursOneToFour) {
   const std::vector<std::string> maps = {"Foo.map", "Bar.map", "", "Late.map"};
   const auto opinionOf = [](const std::string& map) { return map == "Foo.map" ? 13L : 2L; };
@@ -170,9 +157,7 @@ TEST(HistoryOpinion, LooksTheNameUpInTheMapListUpToItsFirstEmptyNameAndColoursOn
                                           {4, {255, 0, 255}}, {5, silver},      {8, silver},      {-1, silver}};
   for (const auto& [opinion, colour] : colours) EXPECT_EQ(HistoryColour(opinion), colour) << opinion;
 }
-
-// Each case packs a [TarvolinTC] section (store nullptr), reads it (store ""),
-// or records the text; then the section and the rows coloured.
+// Each case packs [TarvolinTC] (store nullptr), reads it (store "") or records the text.
 TEST(TcOpinions, PackReadAndRecord) {
   fixture::TempFolder dir;
   FileSystem fs(dir.Path());
@@ -228,7 +213,6 @@ TEST(TcOpinions, PackReadAndRecord) {
   }
   EXPECT_EQ(TcOpinionKey(9) + TcOpinionKey(10) + TcOpinionKey(299), "TC_09TC_10TC_299");
 }
-
 TEST(MapNameFromCommand, TakesTheMapFileNameOutOfTheMapPart) {
   // clang-format off
   const char* const cases[][2] = {  // names holding "-map" or more dots stay whole
@@ -240,9 +224,7 @@ TEST(MapNameFromCommand, TakesTheMapFileNameOutOfTheMapPart) {
   // clang-format on
   for (const auto& c : cases) EXPECT_EQ(MapNameFromCommand(c[0]), c[1]) << c[0];
 }
-
-// Each case plays its maps on a settings file holding the given [History]
-// lines, and finds the fifteen slots as given ("-": no key).
+// Each case plays its maps on the [History] lines given; then the fifteen slots ("-": no key).
 TEST(History, KeepsEachNameOnceInItsSlotAndDropsTheOldestWhenFull) {
   Names full, sixteen;
   std::string fullWithGap;

@@ -1,5 +1,4 @@
-// The game in the program folder: the engines' version texts, the data's edition, the executables
-// offered and how they name the window, and the definition files a pack overrides.
+// The game in the folder: version texts, data edition, executables offered, packs' definition files.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -22,7 +21,6 @@ struct VersionCase {
   std::vector<fixture::Mark> marks;
   std::string version;
 };
-
 void ExpectVersions(std::string (*reader)(FileSystem&, const std::string&), const std::vector<VersionCase>& cases) {
   for (std::size_t i = 0; i < cases.size(); ++i) {
     fixture::TempFolder dir;
@@ -31,7 +29,6 @@ void ExpectVersions(std::string (*reader)(FileSystem&, const std::string&), cons
     EXPECT_EQ(reader(fs, dir.Path() + "game.exe"), cases[i].version) << "case " << i;
   }
 }
-
 TEST(ReadDuke3dwVersion, TakesEightCharactersAfterTheMarkerAndTidiesThem) {
   const std::uint64_t n = 3 * kVersionBlock, b = kVersionBlock;
   const std::string m = "Duke3dw - Version";
@@ -52,7 +49,6 @@ TEST(ReadDuke3dwVersion, TakesEightCharactersAfterTheMarkerAndTidiesThem) {
       {n, {{b - 17, m}}, ""}, {n, {{10, m + " -2003"}}, ""}, {n, {{10, "DUKE3DW - VERSION 1.4-"}}, "x.x"}});
   // clang-format on
 }
-
 TEST(ReadEDuke32Version, KeepsLookingUntilAVersionStartsWithOneOrTwo) {
   const std::uint64_t n = 4 * kVersionBlock, b = kVersionBlock;
   // clang-format off
@@ -67,7 +63,6 @@ TEST(ReadEDuke32Version, KeepsLookingUntilAVersionStartsWithOneOrTwo) {
       {n, {{10, "EDuke32-2.0.0"}}, "x.x"}});  // the trailing space belongs to the marker
   // clang-format on
 }
-
 TEST(GameEdition, FollowsTheGroupFileSizeWithStrictThresholds) {
   // clang-format off
   const struct { long long size; GameEdition edition; bool disablesSkill; } cases[] = {  // -1: no file, -2: a folder
@@ -86,7 +81,6 @@ TEST(GameEdition, FollowsTheGroupFileSizeWithStrictThresholds) {
     EXPECT_EQ(found.disablesSkill, c.disablesSkill) << c.size;
   }
 }
-
 TEST(GameExecutables, OffersTheDukeExecutablesButTheLaunchersOwnAndNamesTheWindowAfterTheCurrentOne) {
   fixture::TempFolder dir;
   FileSystem fs(dir.Path());
@@ -117,7 +111,6 @@ TEST(GameExecutables, OffersTheDukeExecutablesButTheLaunchersOwnAndNamesTheWindo
   for (int i = 0; i < 12; ++i) fixture::WriteFile(dir.Path() + "duke" + std::to_string(10 + i) + ".exe", "MZ");
   EXPECT_EQ(ListGameExecutables(fs, dir.Path()).size(), kMaxGameExecutables);
 }
-
 // Every file under folder as "name=content", sorted.
 Names Files(const std::string& folder) {
   Names files;
@@ -127,7 +120,6 @@ Names Files(const std::string& folder) {
   std::sort(files.begin(), files.end());
   return files;
 }
-
 TEST(SetAsideLooseDefinitions, RenamesTheDefinitionFilesWhenAPackIsPresent) {
   // clang-format off
   const struct { Names before, after; } cases[] = {
