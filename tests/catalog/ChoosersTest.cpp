@@ -129,9 +129,7 @@ TEST(SavedGames, TheNewestListedFileIsMarkedAfterTwoSecondSteps) {
       {"a save without title has no entry", {{"game0.sav", "A", t}, {"game1.sav", "", t}, {"game2.sav", "C", t}},
        {{"A ***", 0}, {"C", 2}}},
       {"a newest save without title marks nothing", {{"game0.sav", "A", t}, {"game1.sav", "", t + 60}}, {{"A", 0}}},
-      {"names the game never writes", {{"game0.sav", "A", t}, {"gamebak.sav", "X", t + 60}}, {{"A ***", 0}}},
-  };
-  // clang-format on
+      {"names the game never writes", {{"game0.sav", "A", t}, {"gamebak.sav", "X", t + 60}}, {{"A ***", 0}}}};
   for (const auto& c : cases) {
     fixture::TempFolder dir;
     std::vector<std::string> listing = {"game7.sav"};
@@ -146,7 +144,6 @@ TEST(SavedGames, TheNewestListedFileIsMarkedAfterTwoSecondSteps) {
   }
 }
 TEST(ReadMe, OfAMapIsLookedForBesideTheProgramTheMapAndInHelp) {
-  // clang-format off
   const struct { const char* row; std::vector<std::string> files; std::optional<std::string> folder; const char* name; }
   cases[] = {  // folder: relative to the program folder
       {"Foo.map", {"Foo.txt", "Maps/Foo.txt", "Help/Foo.txt"}, "", "Foo.txt"},

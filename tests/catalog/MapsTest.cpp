@@ -221,7 +221,6 @@ TEST(MapNameFromCommand, TakesTheMapFileNameOutOfTheMapPart) {
       {"readme.txt and more", "readme.txt"}, {"Foobar", "Foo"}, {"-map Foobar /s3", "Foo"}, {"", ""}, {"-map ", ""},
       {"Re-Mapped.map", "Re-Mapped.map"}, {"-map Re-Mapped.map /s3", "Re-Mapped.map"},
       {"-map V1.2.map /s3", "V1.2.map"}};
-  // clang-format on
   for (const auto& c : cases) EXPECT_EQ(MapNameFromCommand(c[0]), c[1]) << c[0];
 }
 // Each case plays its maps on the [History] lines given; then the fifteen slots ("-": no key).
@@ -236,7 +235,6 @@ TEST(History, KeepsEachNameOnceInItsSlotAndDropsTheOldestWhenFull) {
   Names fullAgain = full, afterGap(full.begin() + 1, full.end());
   fullAgain.push_back("M0.map"), afterGap[4] = "New.map", afterGap.push_back("");
   const Names replay = {"-", "C.map", "-", "-", "-", "-", "-", "-", "-", "-", "-", "-", "-", "-", "-"};
-  // clang-format off
   const struct { const char* rule; std::string file; Names played, slots; } cases[] = {
       {"sixteen maps leave the last fifteen, oldest first", "", sixteen, Names(sixteen.begin() + 1, sixteen.end())},
       {"names are compared exactly", "", {"Foo.map", "FOO.MAP"}, {"Foo.map", "FOO.MAP"}},
@@ -246,8 +244,7 @@ TEST(History, KeepsEachNameOnceInItsSlotAndDropsTheOldestWhenFull) {
        "PlayedMaps[0]=A.map\r\nPlayedMaps[2]=-map C.map /s3\r\nPlayedMaps[4]=E.map\r\n", {"C.map", "F.map"},
        {"A.map", "F.map", "C.map", "", "E.map"}},
       {"a replay rewrites only its own key, as its map's name", "PlayedMaps[1]=-map C.map /s3\r\n", {"C.map"}, replay},
-      {"a full history with a gap drops the oldest and fills the gap", fullWithGap, {"New.map"}, afterGap},
-  };
+      {"a full history with a gap drops the oldest and fills the gap", fullWithGap, {"New.map"}, afterGap}};
   // clang-format on
   for (const auto& c : cases) {
     fixture::TempFolder dir;

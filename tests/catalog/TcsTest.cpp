@@ -110,8 +110,7 @@ TEST(TcDiscovery, TakesDefaultsFromTheCompanionsAndTheGroupFile) {
       {{{"Mytc.bat", bat}}, kNamesNothing, {"Mytc.con", "mytc.def", ""}},
       {{{"Mytc.ini", ini}, {"Mytc.gam", ""}}, kNamesAll, {"game.con", "x.def", "start.map"}},  // the settings first
       {{{"Mytc.ini", "[mytc.options]\nCON_File=\nDEF_File=\nMAP_File=\n"}}, kNamesAll,  // empty values are missing
-       {"Mytc.con", "mytc.def", "mytc.map"}},
-  };
+       {"Mytc.con", "mytc.def", "mytc.map"}}};
   // clang-format on
   for (const auto& c : cases) {
     Games g(c.files);
@@ -211,8 +210,7 @@ TEST(GroupScanCache, ReadsAFileAgainOnlyWhenItChangedOrForNewNames) {
       {"another file of the same size and time", [&] { replace(unnamed, time + 60); }, con, {false}, true},
       {"unchanged again", [] {}, con, {false}, false},
       {"one sweep keeps it", [&] { g.scans.Sweep(); }, con, {false}, false},
-      {"two sweeps without a question forget it", [&] { g.scans.Sweep(), g.scans.Sweep(); }, con, {false}, true},
-  };
+      {"two sweeps without a question forget it", [&] { g.scans.Sweep(), g.scans.Sweep(); }, con, {false}, true}};
   // clang-format on
   for (std::size_t reads = 0; const auto& s : steps) {
     s.make();
@@ -246,9 +244,7 @@ TEST(TcLevels, AGroupFileListsTheMapsOfItsDirectory) {
       {"cut inside the second entry", grp.substr(0, 40), {}},
       {"data cut short", grp.substr(0, 300), {"E1L1", "E1L2"}},
       {"a name cut at the end", std::string(272, ' ').replace(16, 7, "LONGNAM"), {}},
-      {"all but the last sixteen entries read", fixture::GroupFileBytes(seventeen), {"A", "B"}},
-  };
-  // clang-format on
+      {"all but the last sixteen entries read", fixture::GroupFileBytes(seventeen), {"A", "B"}}};
   for (const auto& c : cases) EXPECT_EQ(LevelNamesInGrp(c.bytes), c.names) << c.rule;
   const Names names = LevelNamesInGrp(fixture::GroupFileBytes(many));  // 30000 bytes: 30000 / 16 - 16 entries
   ASSERT_EQ(names.size(), 1859u);
@@ -261,7 +257,6 @@ TEST(TcLevels, AZipListsTheNamesBeforeEachMap) {
   Names first72;
   for (int i = 0; i < 80; ++i) many += " l" + std::to_string(i % 75) + ".map";
   for (int i = 0; i < 72; ++i) same += " a.map", first72.push_back("L" + std::to_string(i));
-  // clang-format off
   const struct { const char* rule; std::string bytes; Names names; } cases[] = {
       {"names after a control byte or space", "\x01" "e1l1.map \x02" "Boss.MAP\x03", {"E1L1", "BOSS"}},
       {"each name once", "\x01" "a.map\x01" "b.map\x01" "A.MAP", {"A", "B"}},
@@ -278,8 +273,7 @@ TEST(TcLevels, AZipListsTheNamesBeforeEachMap) {
       {"only the signature", "PK\x03\x04", {}},
       {"cut inside the first entry", cut.substr(0, 40), {"CUT"}},
       {"cut in its data", cut.substr(0, 12000), {"CUT"}},
-      {"a name cut at the end", "x E1L1.ma", {}},
-  };
+      {"a name cut at the end", "x E1L1.ma", {}}};
   // clang-format on
   for (const auto& c : cases) EXPECT_EQ(LevelNamesInZip(c.bytes), c.names) << c.rule;
 }
@@ -369,8 +363,7 @@ TEST(ScanCache, ARestartAnswersAsAFreshScan) {
       {"a batch file changed", [&] { fixture::WriteFile(g + "Tc16.bat", "duke3d -xtc16.con"), stamp("Tc16.bat"); }},
       {"a batch file removed", [&] { std::remove((g + "Tc10.bat").c_str()); }},
       {"an archive removed", [&] { std::remove((g + "Tc17.zip").c_str()); }},
-      {"no change again", [] {}},
-  };
+      {"no change again", [] {}}};
   // clang-format on
   for (const auto& [change, make] : steps) {
     make();
@@ -420,8 +413,7 @@ TEST(ScanCache, ADamagedOrUnusableCacheIsNeverTrusted) {
       {"a folder in its place", [](auto& f, auto&) { std::remove(f.c_str()), fixture::MakeFolder(f); }, false},
       {"a cache folder that cannot be made", [](auto&, auto& root) {
          std::filesystem::remove_all(root + "cache"), fixture::WriteFile(root + "cache", ""); }, false},
-      {"an unwritable cache folder", [](auto& f, auto&) { std::remove(f.c_str()); }, false, failOpen},
-  };
+      {"an unwritable cache folder", [](auto& f, auto&) { std::remove(f.c_str()); }, false, failOpen}};
   // clang-format on
   for (const auto& c : cases) {
     fixture::TempFolder dir;

@@ -47,11 +47,9 @@ TEST(ReadDuke3dwVersion, TakesEightCharactersAfterTheMarkerAndTidiesThem) {
       {n, {{10, m + "X9.9ABCDEFG"}}, "9.9ABCDE"},                            // the character after the marker skipped
       {n, {{10, m + " 1.4\xff\x7f" "b"}}, "1.4 "},                           // bytes above 126 are spaces
       {n, {{b - 17, m}}, ""}, {n, {{10, m + " -2003"}}, ""}, {n, {{10, "DUKE3DW - VERSION 1.4-"}}, "x.x"}});
-  // clang-format on
 }
 TEST(ReadEDuke32Version, KeepsLookingUntilAVersionStartsWithOneOrTwo) {
   const std::uint64_t n = 4 * kVersionBlock, b = kVersionBlock;
-  // clang-format off
   ExpectVersions(ReadEDuke32Version, {
       {0, {}, "x.x"}, {n, {}, "x.x"}, {1000, {{10, "EDuke32 2.0.0"}}, "x.x"},
       {n, {{10, "EDuke32 2.0.0devel"}}, "2.0.0"},
@@ -61,10 +59,8 @@ TEST(ReadEDuke32Version, KeepsLookingUntilAVersionStartsWithOneOrTwo) {
       {n, {{10, "EDuke32 1.5"}}, "1.5 "}, {n, {{10, "EDuke32  2.0"}}, "2.0 "},  // tidied, and then not accepted
       {n + 100, {{n + 10, "EDuke32 2.0.0"}}, "x.x"}, {n, {{b - 4, "EDuke32 2.0.0"}}, "x.x"},
       {n, {{10, "EDuke32-2.0.0"}}, "x.x"}});  // the trailing space belongs to the marker
-  // clang-format on
 }
 TEST(GameEdition, FollowsTheGroupFileSizeWithStrictThresholds) {
-  // clang-format off
   const struct { long long size; GameEdition edition; bool disablesSkill; } cases[] = {  // -1: no file, -2: a folder
       {-1, GameEdition::NoData, true}, {-2, GameEdition::NoData, true}, {0, GameEdition::NoData, false},
       {1, GameEdition::Shareware, true}, {25'000'000, GameEdition::Shareware, true},

@@ -28,7 +28,6 @@ TEST(GameLine, PiecesKeepTheirSpacesInTheTextAndAreWholeArguments) {
       {GameLine::OwnSwitches("  -v2  -l05 "), "  -v2  -l05 ", {"-v2", "-l05"}},
       {GameLine::OwnSwitches("  "), "  ", {}},
       {GameLine::Argument("", 0, 1) + GameLine::Argument("a b", 2), "   a b", {"a b"}}, {NoMonstersSwitch(false), "", {}}};
-  // clang-format on
   for (const auto& c : cases) {
     EXPECT_EQ(c.piece.Text(), c.text);
     EXPECT_EQ(c.piece.Arguments(), c.arguments) << c.text;
@@ -40,7 +39,6 @@ TEST(GameLine, PiecesKeepTheirSpacesInTheTextAndAreWholeArguments) {
   EXPECT_EQ(SkillLevelFromBox(SkillBoxText("2")), "2");
 }
 TEST(MapExtras, ComeFromTheFilesBesideTheMapOnly) {
-  // clang-format off
   const struct { const char* map; std::vector<std::string> beside; const char* extras; } cases[] = {
       {"Foo.map", {}, ""}, {"Foo.map", {"Foo.con"}, " -xFoo.con "}, {"Foo.map", {"Foo.gam"}, " -xFoo.gam "},
       {"FOO.MAP", {"FOO.CON"}, " -xFOO.con "}, {"Foo.Map", {"Foo.con"}, " -xFoo.con "},
@@ -80,14 +78,12 @@ TEST(TcLine, IsMadeFromTheFirstNamedEntryWithAGroupFile) {
       {"Bar", "E2L2.map", j + "-xBarGame.con -hBar.def -gBar.zip "},  // a chosen map replaces the start map
       {"Hrp", "", j + "-gHrp_hrp.zip -gHrp.grp "},  // the pack beside the group file drops the definitions
       {"NoDot", "", j + "-gNODOT "}, {"foo", "", ""}, {"Missing", "x.map", ""}, {"", "", ""}};
-  // clang-format on
   for (const auto& c : cases)
     EXPECT_EQ(BuildTCCommandLine(fs, pf, games, tcs, c.tc, c.map).Text(), c.line) << c.tc << " " << c.map;
 }
 TEST(NetworkTail, EachRowComposesOrKeepsThePreviousTail) {
   const std::string old = " /name Old /net /n1 1.1.1.1", a = "10.0.0.2";
   const GameRole H = GameRole::Host, J = GameRole::Join;
-  // clang-format off
   const struct { bool dedicated; GameRole role; std::string nick, addr; long players; std::string tail; } cases[] = {
       {true, H, "Ann", "", 4, " /name Ann /net /n0:4"}, {true, H, "Ann", a, 8, " /name Ann /net /n0:8"},
       {true, H, "", a, 4, old}, {true, H, "Ann", a, 1, old}, {true, J, "Ann", a, 4, " /name Ann /net /n0 10.0.0.2"},
@@ -250,11 +246,9 @@ TEST_F(PlayPaths, UserMap) {
       {"a program folder holding -map", [&](In& i) { i.associate = true, i.play.programFolder = odd; },
        Launch("-j" + odd + "Games -xFoo.con -gFoo.grp  -j" + odd + "Maps -map Foo.map /s3", "", "min untick ")},
   }, "Foo.map", [&](const In& i) { return ComposeUserMap(fs, i); });
-  // clang-format on
 }
 TEST_F(PlayPaths, Tc) {
   const std::string foo = "-j" + pf + "Games -xFoo.con -gFoo.grp ", own = foo + "-map E1L1.map";
-  // clang-format off
   Run({
       {"its own start map", [](In&) {}, Launch(own)},
       {"a chosen level instead", [](In& i) { i.map = "E3L2.map"; }, Launch(foo + " -map E3L2.map")},
@@ -271,10 +265,8 @@ TEST_F(PlayPaths, Tc) {
       {"a host gets the tail", [](In& i) { i.play.role = R::Host; }, Launch(own + kTail)},
       {"a join without an address", [](In& i) { i.play.role = R::Join, i.play.opponentIp = ""; }, Launch(own)},
   }, "", [&](const In& i) { return ComposeTc(fs, i.play, i.tc, i.map); });
-  // clang-format on
 }
 TEST_F(PlayPaths, TitleAndStockLevel) {
-  // clang-format off
   Run({
       {"plain", [](In&) {}, Launch("", "", "")},
       {"shareware plays the title", [](In& i) { i.play.edition = E::Shareware; }, Launch("", "", "")},
