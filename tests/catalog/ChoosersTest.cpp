@@ -13,11 +13,12 @@
 namespace tv {
 namespace {
 
+using Names = std::vector<std::string>;
+
 // A row starts the level its caption shows; a separator, no row or one past the end keeps the window.
 TEST(LevelChooser, EveryStockRowPicksTheLevelItShows) {
   LevelChooser w;
-  w.PrepareStock();
-  w.Prepare();
+  w.PrepareStock(), w.Prepare();
   ASSERT_EQ(w.Rows().size(), 47u);
   int levels = 0;
   for (int row = -1; row <= 47; ++row) {
@@ -38,14 +39,12 @@ TEST(LevelChooser, EveryStockRowPicksTheLevelItShows) {
 }
 TEST(LevelChooser, ATcShowsItsMapsSortedElseTheStockTableSorted) {
   LevelChooser w;
-  w.PrepareTc({"E2L1", "E1L10", "FOO", "e1L2", "ABC"});
-  w.Prepare();
+  w.PrepareTc({"E2L1", "E1L10", "FOO", "e1L2", "ABC"}), w.Prepare();
   ASSERT_TRUE(w.TcMode());
   std::vector<std::string> shown;
   for (const LevelRow& r : w.Rows()) shown.push_back(r.level + r.title);
   EXPECT_EQ(shown, (std::vector<std::string>{"ABC", "E1L10", "e1L2", "E2L1", "FOO"}));
-  EXPECT_TRUE(w.Select(4));
-  EXPECT_EQ(w.MapFile(), "FOO.map");
+  EXPECT_TRUE(w.Select(4) && w.MapFile() == "FOO.map");
   // No maps of its own: the stock table sorted, the separators first, whatever was shown before.
   for (int before = 0; before < 2; ++before) {
     before ? w.PrepareStock() : w.PrepareTc({"E1L2", "E1L1"});
@@ -76,8 +75,7 @@ TEST(BatchChooser, ListsTheProgramFoldersBatchFilesAndReturnsThePathChosen) {
         fixture::WriteFile(folder.Path() + f, "@echo off");
     BatchChooser w;
     w.Show(fs, folder.Path());
-    const std::vector<std::string> listed = {"Net Game.BAT", "start.bat"};
-    EXPECT_EQ(w.Files(), c.withFiles ? listed : std::vector<std::string>());
+    EXPECT_EQ(w.Files(), c.withFiles ? (Names{"Net Game.BAT", "start.bat"}) : Names());
     const bool closes = c.row == -2 ? (w.Cancel(), true) : w.Select(c.row);
     EXPECT_EQ(closes, c.closes) << c.withFiles << " " << c.row;
     EXPECT_EQ(w.Result(), *c.result ? folder.Path() + c.result : "") << c.withFiles << " " << c.row;

@@ -377,9 +377,9 @@ TEST(ScanCache, AFileChangedJustBeforeItWasReadIsReadAgainNextStart) {
   fixture::WriteFile(dir.Path() + "Games/Mytc.grp", fixture::GroupFileBytes({{"MYTC.CON", "x"}}));
   Starts starts(dir.Path());
   const auto now = [] { return std::time(nullptr); };  // the real clock: the file is new
-  const std::size_t reads[] = {starts.Start(true, {}, now).second, starts.Start(true, {}, now).second,
-                               starts.Start(true).second, starts.Start(true).second};
-  EXPECT_EQ(std::vector<std::size_t>(std::begin(reads), std::end(reads)), (std::vector<std::size_t>{1, 1, 1, 0}));
+  EXPECT_EQ((std::vector<std::size_t>{starts.Start(true, {}, now).second, starts.Start(true, {}, now).second,
+                                      starts.Start(true).second, starts.Start(true).second}),
+            (std::vector<std::size_t>{1, 1, 1, 0}));
 }
 TEST(ScanCache, ADamagedOrUnusableCacheIsNeverTrusted) {
   using Damage = std::function<void(const std::string& file, const std::string& root)>;
@@ -401,10 +401,9 @@ TEST(ScanCache, ADamagedOrUnusableCacheIsNeverTrusted) {
       {"bytes of another program", edit([](std::string& b) { b = "[Cache]\nx=1\n"; })},
       {"another program folder's cache", [](auto& f, auto& root) {
          GroupScanCache other;
-         other.KeepIn(root + "cache/tarvolin/", root + "elsewhere/", Later);
          FileSystem fs(root);
-         other.Contains(fs, root + "Games/Tc10.grp", ScanKind::Group, {"tc10.con"});
-         other.Store();
+         other.KeepIn(root + "cache/tarvolin/", root + "elsewhere/", Later);
+         other.Contains(fs, root + "Games/Tc10.grp", ScanKind::Group, {"tc10.con"}), other.Store();
          std::rename(other.CacheFile().c_str(), f.c_str()); }},
       {"a FIFO in its place", [](auto& f, auto&) { std::remove(f.c_str()); ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }},
       {"a link to a sound cache in its place", [](auto& f, auto& root) {

@@ -159,8 +159,7 @@ TEST_F(LaunchGameTest, SavesTheSettingsFirstAndOnlyNoToTheConfirmationStops) {
   fixture::WriteRecordingProgram(Path("EDuke32.exe"), Path("eduke.log"));
   program->Play().ToggleCommandLine();
   for (const int answer : {kNo, kYes, kCancel, kOk}) {
-    ui.shown.clear();
-    ui.answers = {answer};
+    ui.shown.clear(), ui.answers = {answer};
     program->Play().LaunchGame("Duke3dw.exe", {});
     ASSERT_EQ(ui.shown.size(), 1u) << answer;
     EXPECT_EQ(ui.shown[0].kind + "|" + ui.shown[0].title + "|" + ui.shown[0].buttons + "|" + ui.shown[0].text,
@@ -174,13 +173,11 @@ TEST_F(LaunchGameTest, SavesTheSettingsFirstAndOnlyNoToTheConfirmationStops) {
   }
   program->Play().ToggleCommandLine(), program->Activate();
   program->Install().ChooseExecutable(2);  // Duke3dw.exe, EDuke32.exe: the second entry
-  program->Play().LaunchGame("Duke3dw.exe", {});
-  Received();
+  program->Play().LaunchGame("Duke3dw.exe", {}), Received();
   EXPECT_EQ(IniFile(fs, Path("Tarvolin.ini")).ReadString("Tarvolin", "DukeFilename", ""), "Eduke32.exe");
 }
 TEST_F(LaunchGameTest, AProgramThatCannotStartIsExplainedAndTheWindowRestored) {
-  fixture::WriteExecutable(Path("Duke3dw.exe"), 4000);
-  fixture::WriteFile(Path("eduke32"), "\177ELF\2\1\1");
+  fixture::WriteExecutable(Path("Duke3dw.exe"), 4000), fixture::WriteFile(Path("eduke32"), "\177ELF\2\1\1");
   const char* const cases[][2] = {
       {"Duke3dw.exe", "Wine is needed to start a Windows program,\nand it was not found on this system."},
       {"Missing.exe", "The file was not found."},
@@ -190,8 +187,8 @@ TEST_F(LaunchGameTest, AProgramThatCannotStartIsExplainedAndTheWindowRestored) {
     ui.shown.clear(), ui.beeps.clear(), ui.restored = 0;
     program->Play().LaunchGame(c[0], GameLine::Argument("-x"));
     ASSERT_EQ(ui.shown.size(), 1u) << c[0];
-    EXPECT_EQ(ui.shown[0].kind + ":" + ui.shown[0].text,
-              "message:Unable to start " + std::string(c[0]) + "\n\n" + c[1]);
+    const std::string text = "message:Unable to start " + std::string(c[0]) + "\n\n" + c[1];
+    EXPECT_EQ(ui.shown[0].kind + ":" + ui.shown[0].text, text);
     EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Default}) << c[0];
     EXPECT_EQ(ui.restored, 1) << c[0];
     EXPECT_EQ(CommandLine(), std::string(c[0]) + " -x");  // the attempt is recorded all the same
@@ -202,14 +199,12 @@ TEST_F(LaunchGameTest, TheSetupProgramStartsWhenPresentElseABeepAndAnUnwritableS
   EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Default});
   EXPECT_EQ(CommandLine(), "<none>");
   fixture::WriteRecordingProgram(Path("d3wsetup.exe"), Path("setup.log"));
-  program->Play().StartGameSetup();
-  Received({}, "setup.log");
+  program->Play().StartGameSetup(), Received({}, "setup.log");
   EXPECT_EQ(CommandLine(), "D3WSetup.exe ");
   EXPECT_EQ(ui.beeps.size(), 1u);
   fs.Delete(Path("Tarvolin.ini")), ui.shown.clear();
   fixture::MakeFolder(Path("Tarvolin.ini"));  // an unwritable settings file is reported; the game still starts
-  program->Play().LaunchGame("Duke3dw.exe", {});
-  Received();
+  program->Play().LaunchGame("Duke3dw.exe", {}), Received();
   ASSERT_FALSE(ui.shown.empty());
   EXPECT_EQ(ui.shown[0].kind + ":" + ui.shown[0].text, "error:Unable to write to " + Path("Tarvolin.ini") + ".");
 }

@@ -27,7 +27,8 @@ TEST(GameLine, PiecesKeepTheirSpacesInTheTextAndAreWholeArguments) {
        {"-music", "/m/My Song.mid", "/7"}},
       {GameLine::OwnSwitches("  -v2  -l05 "), "  -v2  -l05 ", {"-v2", "-l05"}},
       {GameLine::OwnSwitches("  "), "  ", {}},
-      {GameLine::Argument("", 0, 1) + GameLine::Argument("a b", 2), "   a b", {"a b"}}, {NoMonstersSwitch(false), "", {}}};
+      {GameLine::Argument("", 0, 1) + GameLine::Argument("a b", 2), "   a b", {"a b"}},
+      {NoMonstersSwitch(false), "", {}}};
   for (const auto& c : cases) {
     EXPECT_EQ(c.piece.Text(), c.text);
     EXPECT_EQ(c.piece.Arguments(), c.arguments) << c.text;
@@ -105,14 +106,11 @@ TEST(NetworkConfig, ShowsMemoryOrTheFileAndAcceptWritesOnlyAnExistingFile) {
   FileSystem fs(dir.Path());
   const std::string ini = dir.Path() + "Tarvolin.ini", server = "Server IP Address", them = "Opponents IP  Address";
   NetworkConfig w;
-  w.Open(GameRole::Join, {"Bob", "10.0.0.9", true, 3});
-  EXPECT_EQ(w.heading, "Joining a Game");
-  w.Activate(fs, ini);
-  EXPECT_EQ(w.addressLabel, server);
+  w.Open(GameRole::Join, {"Bob", "10.0.0.9", true, 3}), w.Activate(fs, ini);
+  EXPECT_EQ(w.heading + "|" + w.addressLabel, "Joining a Game|" + server);
   w.Open(GameRole::Host, {"Bob", "10.0.0.9", false, 3});
   EXPECT_EQ(w.heading, "Hosting a Game");
-  w.nickname = "Ann";
-  w.Activate(fs, ini);
+  w.nickname = "Ann", w.Activate(fs, ini);
   EXPECT_EQ(Fields(w.Values()), Fields({"Ann", "10.0.0.9", false, 3}));
   EXPECT_EQ(w.addressLabel, them);
   w.SetDedicated(true);
@@ -123,9 +121,7 @@ TEST(NetworkConfig, ShowsMemoryOrTheFileAndAcceptWritesOnlyAnExistingFile) {
   w.Activate(fs, ini);
   EXPECT_EQ(Fields(w.Values()), Fields({"Cy", "", false, 5}));
   EXPECT_EQ(w.addressLabel, them);
-  w.address = "10.0.0.2", w.numPlayers = 6;
-  w.SetDedicated(true);
-  w.Accept(fs, ini);
+  w.address = "10.0.0.2", w.numPlayers = 6, w.SetDedicated(true), w.Accept(fs, ini);
   EXPECT_EQ(fixture::ReadFile(ini), "[Tarvolin]\r\nSkillLevel=2\r\n[Network_Game]\r\nNickname=Cy\r\nNumPlayers=6\r\n"
                                     "OpponentIP=10.0.0.2\r\nDedicated=1\r\n");
   // Players stay within two to eight, from memory or the file.
@@ -135,8 +131,7 @@ TEST(NetworkConfig, ShowsMemoryOrTheFileAndAcceptWritesOnlyAnExistingFile) {
     std::remove(ini.c_str());
     if (*file) fixture::WriteFile(ini, std::string("[Network_Game]\r\n") + file + "\r\n");
     NetworkConfig fresh;
-    fresh.Open(GameRole::Host, {"", "", false, memory});
-    fresh.Activate(fs, ini);
+    fresh.Open(GameRole::Host, {"", "", false, memory}), fresh.Activate(fs, ini);
     EXPECT_EQ(fresh.Values().numPlayers, shown) << file << " " << memory;
   }
 }
@@ -147,8 +142,7 @@ TEST(MapMusic, TheDialogStartsInMusicAndAPickDeletesTheLeftoverEvenWhenItIsThePi
     EXPECT_EQ(MusicDialogFolder(fs, dir.Path()), dir.Path());
     fixture::WriteFile(dir.Path() + "music", "a file is no folder");
     EXPECT_EQ(MusicDialogFolder(fs, dir.Path()), dir.Path());
-    fs.Delete(dir.Path() + "music");
-    fixture::WriteFile(dir.Path() + "DuroDozi.mid", "MThd");
+    fs.Delete(dir.Path() + "music"), fixture::WriteFile(dir.Path() + "DuroDozi.mid", "MThd");
     fixture::WriteFile(dir.Path() + "Music/My Song.mid", "MThd");
     EXPECT_EQ(fs.Resolve(MusicDialogFolder(fs, dir.Path())), dir.Path() + "Music");
     EXPECT_EQ(AcceptMusicChoice(fs, dir.Path(), dir.Path() + pick), dir.Path() + pick);
