@@ -1,6 +1,4 @@
-// What the program folder holds of the game: the version texts in the two
-// engines' executables, the edition of the game data, the executables offered
-// and how they name the window, and the definition files a pack overrides.
+// The game in the folder: version texts, data edition, executables offered, packs' definition files.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -23,7 +21,6 @@ struct VersionCase {
   std::vector<fixture::Mark> marks;
   std::string version;
 };
-
 void ExpectVersions(std::string (*reader)(FileSystem&, const std::string&), const std::vector<VersionCase>& cases) {
   for (std::size_t i = 0; i < cases.size(); ++i) {
     fixture::TempFolder dir;
@@ -32,13 +29,11 @@ void ExpectVersions(std::string (*reader)(FileSystem&, const std::string&), cons
     EXPECT_EQ(reader(fs, dir.Path() + "game.exe"), cases[i].version) << "case " << i;
   }
 }
-
 TEST(ReadDuke3dwVersion, TakesEightCharactersAfterTheMarkerAndTidiesThem) {
   const std::uint64_t n = 3 * kVersionBlock, b = kVersionBlock;
   const std::string m = "Duke3dw - Version";
-  ExpectVersions(ReadDuke3dwVersion,
-                 {
-                     // clang-format off
+  // clang-format off
+  ExpectVersions(ReadDuke3dwVersion, {
       {0, {}, "x.x"}, {n, {}, "x.x"}, {1999, {{10, m + " 1.4"}}, "x.x"},  // no file, no marker, shorter than a block
       // Cut at the dash, keeping "1.4 ", whose first character sorts before "4".
       {n, {{100, m + " 1.4 -2003"}}, "1.4 "},
@@ -51,43 +46,27 @@ TEST(ReadDuke3dwVersion, TakesEightCharactersAfterTheMarkerAndTidiesThem) {
       {n, {{10, m + " 4.1"}}, "4.1    "},                                    // from 4 on nothing is cut
       {n, {{10, m + "X9.9ABCDEFG"}}, "9.9ABCDE"},                            // the character after the marker skipped
       {n, {{10, m + " 1.4\xff\x7f" "b"}}, "1.4 "},                           // bytes above 126 are spaces
-      {n, {{b - 17, m}}, ""}, {n, {{10, m + " -2003"}}, ""}, {n, {{10, "DUKE3DW - VERSION 1.4-"}}, "x.x"},
-                     // clang-format on
-                 });
+      {n, {{b - 17, m}}, ""}, {n, {{10, m + " -2003"}}, ""}, {n, {{10, "DUKE3DW - VERSION 1.4-"}}, "x.x"}});
 }
-
 TEST(ReadEDuke32Version, KeepsLookingUntilAVersionStartsWithOneOrTwo) {
   const std::uint64_t n = 4 * kVersionBlock, b = kVersionBlock;
-  ExpectVersions(ReadEDuke32Version,
-                 {
-                     // clang-format off
+  ExpectVersions(ReadEDuke32Version, {
       {0, {}, "x.x"}, {n, {}, "x.x"}, {1000, {{10, "EDuke32 2.0.0"}}, "x.x"},
-       {n, {{10, "EDuke32 2.0.0devel"}}, "2.0.0"},
-      // a later version wins
-      {n, {{10, "EDuke32 Build"}, {b + 10, "EDuke32 1.5.0"}, {2 * b, "EDuke32 2.1.0"}}, "1.5.0"},
-      // none accepted: the last block with the marker
-      {n, {{10, "EDuke32 Build"}, {b + 10, "EDuke32 r1234"}}, "r1234"},
+      {n, {{10, "EDuke32 2.0.0devel"}}, "2.0.0"},
+      {n, {{10, "EDuke32 Build"}, {b + 10, "EDuke32 1.5.0"}, {2 * b, "EDuke32 2.1.0"}}, "1.5.0"},  // the first accepted
+      {n, {{10, "EDuke32 Build"}, {b + 10, "EDuke32 r1234"}}, "r1234"},  // none accepted: the last with the marker
       {n, {{10, "EDuke32 xx EDuke32 2.0.0"}}, "xx ED"},                   // only a block's first marker counts
       {n, {{10, "EDuke32 1.5"}}, "1.5 "}, {n, {{10, "EDuke32  2.0"}}, "2.0 "},  // tidied, and then not accepted
       {n + 100, {{n + 10, "EDuke32 2.0.0"}}, "x.x"}, {n, {{b - 4, "EDuke32 2.0.0"}}, "x.x"},
-      {n, {{10, "EDuke32-2.0.0"}}, "x.x"},                                // the trailing space belongs to the marker
-                                                           // clang-format on
-                 });
+      {n, {{10, "EDuke32-2.0.0"}}, "x.x"}});  // the trailing space belongs to the marker
 }
-
 TEST(GameEdition, FollowsTheGroupFileSizeWithStrictThresholds) {
-  const struct {
-    long long size;  // -1: no file, -2: a folder of that name
-    GameEdition edition;
-    bool disablesSkill;
-  } cases[] = {
-      // clang-format off
+  const struct { long long size; GameEdition edition; bool disablesSkill; } cases[] = {  // -1: no file, -2: a folder
       {-1, GameEdition::NoData, true}, {-2, GameEdition::NoData, true}, {0, GameEdition::NoData, false},
       {1, GameEdition::Shareware, true}, {25'000'000, GameEdition::Shareware, true},
       {25'000'001, GameEdition::SmallerFull, false}, {40'000'000, GameEdition::SmallerFull, false},
-      {40'000'001, GameEdition::Full, false},
-      // clang-format on
-  };
+      {40'000'001, GameEdition::Full, false}};
+  // clang-format on
   for (const auto& c : cases) {
     fixture::TempFolder dir;
     if (c.size == -2) fixture::MakeFolder(dir.Path() + "Duke3d.grp");
@@ -98,7 +77,6 @@ TEST(GameEdition, FollowsTheGroupFileSizeWithStrictThresholds) {
     EXPECT_EQ(found.disablesSkill, c.disablesSkill) << c.size;
   }
 }
-
 TEST(GameExecutables, OffersTheDukeExecutablesButTheLaunchersOwnAndNamesTheWindowAfterTheCurrentOne) {
   fixture::TempFolder dir;
   FileSystem fs(dir.Path());
@@ -109,21 +87,15 @@ TEST(GameExecutables, OffersTheDukeExecutablesButTheLaunchersOwnAndNamesTheWindo
   const Names listed = ListGameExecutables(fs, dir.Path());
   EXPECT_EQ(listed, (Names{"Duke3dw.exe", "Eduke32.exe"}));
   EXPECT_EQ(MenuCaption(listed[0]) + "|" + MenuCaption(".exe") + "|" + MenuCaption("exe"), "Duke3dw||");
-  const struct {
-    const char *dukeFilename, *title, *button;
-    bool eduke32;
-  } cases[] = {
-      {"Duke3dw.exe", "Duke3dw v1.4 ", "Play Duke3dw", false},
-      {"duke3dw.exe", "duke3dw v1.4 ", "Play duke3dw", false},
-      {"Duke3dw_test.exe", "Duke3dw_test v1.4 ", "Play Duke3dw_test", false},
+  // clang-format off
+  const struct { const char *dukeFilename, *title, *button; bool eduke32; } cases[] = {
+      {"Duke3dw.exe", "Duke3dw v1.4 ", "Play Duke3dw", false}, {"duke3dw.exe", "duke3dw v1.4 ", "Play duke3dw", false},
+      {"Duke3dw_test.exe", "Duke3dw_test v1.4 ", "Play Duke3dw_test", false}, {"D.exe", "D", "Play D", false},
       {"EDuke32.exe", "EDuke32 v2.0.0", "Play EDuke32", true},
       {"eduke32.x.exe", "eduke32 v2.0.0", "Play eduke32", true},
-      {"MyDuke.exe", "MyDuke", "Play MyDuke", false},
-      {"Duke3dw", "Duke3dw v1.4 ", "Play Duke3dw", false},
-      {".Duke3dw.exe", ".Duke3dw.exe", "Play ", false},
-      {"EDuke3.exe", "EDuke3", "Play EDuke3", false},
-      {"D.exe", "D", "Play D", false},
-  };
+      {"MyDuke.exe", "MyDuke", "Play MyDuke", false}, {"Duke3dw", "Duke3dw v1.4 ", "Play Duke3dw", false},
+      {".Duke3dw.exe", ".Duke3dw.exe", "Play ", false}, {"EDuke3.exe", "EDuke3", "Play EDuke3", false}};
+  // clang-format on
   for (const auto& c : cases) {
     const GameTitle title = MakeGameTitle(fs, dir.Path(), c.dukeFilename);
     EXPECT_EQ(title.text, c.title) << c.dukeFilename;
@@ -135,7 +107,6 @@ TEST(GameExecutables, OffersTheDukeExecutablesButTheLaunchersOwnAndNamesTheWindo
   for (int i = 0; i < 12; ++i) fixture::WriteFile(dir.Path() + "duke" + std::to_string(10 + i) + ".exe", "MZ");
   EXPECT_EQ(ListGameExecutables(fs, dir.Path()).size(), kMaxGameExecutables);
 }
-
 // Every file under folder as "name=content", sorted.
 Names Files(const std::string& folder) {
   Names files;
@@ -145,26 +116,21 @@ Names Files(const std::string& folder) {
   std::sort(files.begin(), files.end());
   return files;
 }
-
 TEST(SetAsideLooseDefinitions, RenamesTheDefinitionFilesWhenAPackIsPresent) {
-  const struct {
-    Names before, after;
-  } cases[] = {
-      // clang-format off
+  // clang-format off
+  const struct { Names before, after; } cases[] = {
       {{"Duke3d.def=d", "Duke3d_hrp.def=h", "Duke3d_hrp.zip=z"},
        {"Duke3d.def.bak=d", "Duke3d_hrp.def.bak=h", "Duke3d_hrp.zip=z"}},
       {{"Duke3d_hrp.def=h", "Autoload/Duke3d_mrp.zip=z"}, {"Autoload/Duke3d_mrp.zip=z", "Duke3d_hrp.def.bak=h"}},
       {{"Duke3d.def=d", "Duke3d_mrp.zip=z"}, {"Duke3d.def.bak=d", "Duke3d_mrp.zip=z"}},
       {{"Duke3d.def=d", "Autoload/Duke3d_hrp.zip=z"}, {"Autoload/Duke3d_hrp.zip=z", "Duke3d.def.bak=d"}},
       {{"Duke3d.def=d", "Duke3d_hrp.def=h"}, {"Duke3d.def=d", "Duke3d_hrp.def=h"}},                   // no pack
-      // an old copy stays
-      {{"Duke3d.def.bak=old", "Duke3d_hrp.zip=z"}, {"Duke3d.def.bak=old", "Duke3d_hrp.zip=z"}},
+      {{"Duke3d.def.bak=old", "Duke3d_hrp.zip=z"}, {"Duke3d.def.bak=old", "Duke3d_hrp.zip=z"}},  // an old copy stays
       {{"Duke3d.def=new", "Duke3d.def.bak=old", "Duke3d_hrp.zip=z"}, {"Duke3d.def.bak=new", "Duke3d_hrp.zip=z"}},
       {{"DUKE3D.DEF=d", "duke3d.def.BAK=old", "autoload/DUKE3D_HRP.ZIP=z"},
        {"Duke3d.def.bak=d", "autoload/DUKE3D_HRP.ZIP=z"}},
-      {{"Duke3d.def=d", "Maps/Duke3d_hrp.zip=z"}, {"Duke3d.def=d", "Maps/Duke3d_hrp.zip=z"}},         // elsewhere: none
-      // clang-format on
-  };
+      {{"Duke3d.def=d", "Maps/Duke3d_hrp.zip=z"}, {"Duke3d.def=d", "Maps/Duke3d_hrp.zip=z"}}};  // elsewhere: none
+  // clang-format on
   for (const auto& c : cases) {
     fixture::TempFolder dir;
     for (const std::string& f : c.before)

@@ -1,8 +1,18 @@
-// The installation as the running program shows it: one case per control.
+// The installation as the running program shows it, one case per control, and starting the game from a
+// folder with spaces; the game and Wine (first on PATH) are recording stand-ins.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
 #include "fixture/Executables.h"
+#include "fixture/Home.h"
+#include "launch/Network.h"
+#include "launch/PlayPaths.h"
+#include "session/Program.h"
 #include "support/ProgramFixture.h"
+#include "support/RecordingUi.h"
 
 namespace tv::test {
 namespace {
@@ -13,13 +23,10 @@ class ProgramInstall : public ProgramTest {
  protected:
   std::vector<std::string> Menu() const {
     std::vector<std::string> shown;
-    for (const MenuEntry& e : program->View().duke)
-      if (e.visible) shown.push_back(e.caption);
+    for (const MenuEntry& e : program->View().duke) e.visible ? shown.push_back(e.caption) : void();
     return shown;
   }
-  std::string Desktop() const { return home.Path() + "Desktop/"; }
 };
-
 TEST_F(ProgramInstall, TheMenuOffersTheFirstFiveExecutablesNeverHidesOneAndAChoiceSwitchesTheEngine) {
   Program& p = Start();
   p.Activate();
@@ -44,36 +51,28 @@ TEST_F(ProgramInstall, TheMenuOffersTheFirstFiveExecutablesNeverHidesOneAndAChoi
   EXPECT_EQ(p.Install().SavedGamePattern(), "egam*.sav");
   EXPECT_EQ(Ini().find("Eduke32"), std::string::npos);  // in memory until the next settings save
 }
-
 TEST_F(ProgramInstall, WithoutFullDataTheSkillBoxIsDisabledForTheRun) {
   Program& p = Start();
   p.Activate();
   EXPECT_EQ(p.Install().Edition(), GameEdition::NoData);
   EXPECT_FALSE(p.View().skillEnabled);
   fixture::WriteSparseFile(Path("Duke3d.grp"), 44'000'000);
-  fixture::WriteFile(Path("Duke3d.def"), "d");
-  fixture::WriteFile(Path("Duke3d_hrp.zip"), "z");
-  p.Activate();
+  Put("Duke3d.def", "d"), Put("Duke3d_hrp.zip", "z"), p.Activate();
   EXPECT_EQ(p.Install().Edition(), GameEdition::Full);
   EXPECT_FALSE(p.View().skillEnabled);
   // Every pass sets aside a definition file put back; nothing brings it back.
   EXPECT_EQ(fixture::ReadFile(Path("Duke3d.def.bak")), "d");
-  fixture::WriteFile(Path("Duke3d.def"), "again");
-  fs.Delete(Path("Duke3d_hrp.zip"));
-  p.Activate();
+  Put("Duke3d.def", "again"), fs.Delete(Path("Duke3d_hrp.zip")), p.Activate();
   EXPECT_EQ(fixture::ReadFile(Path("Duke3d.def")), "again");
   EXPECT_EQ(fixture::ReadFile(Path("Duke3d.def.bak")), "d");
   Program& next = Start();
   next.Activate();
   EXPECT_TRUE(next.View().skillEnabled);  // the next run
 }
-
-// The first pass that finds the settings file makes the desktop shortcut
-// once, silently; the icon command makes it again with a beep. (How the
-// shortcut is written is the platform's rule.)
+// The first pass finding the settings file makes the shortcut silently; the icon command again, with a beep.
 TEST_F(ProgramInstall, TheDesktopShortcutIsMadeOnceByThePassesAndAgainOnRequest) {
-  const std::string shortcut = Desktop() + "Tarvolin.desktop";
-  fixture::MakeFolder(Desktop());
+  const std::string shortcut = home.Path() + "Desktop/Tarvolin.desktop";
+  fixture::MakeFolder(home.Path() + "Desktop");
   Program& p = Start();
   for (const bool made : {false, true, false}) {  // the first pass makes the settings file; the third finds Initialized
     p.Activate();
@@ -88,6 +87,126 @@ TEST_F(ProgramInstall, TheDesktopShortcutIsMadeOnceByThePassesAndAgainOnRequest)
   executable = "/opt/tv/bin/Tarvolin";  // one installed program for many game folders: it names this one
   Start().Install().AddDesktopIcon();
   EXPECT_NE(fixture::ReadFile(shortcut).find("\nExec=/opt/tv/bin/Tarvolin " + dir.Path() + "\n"), std::string::npos);
+}
+using Args = std::vector<std::string>;
+
+class LaunchGameTest : public ::testing::Test {
+ protected:
+  LaunchGameTest() {
+    fixture::WriteRecordingProgram(bin.Path() + "wine", bin.Path() + "wine.log");
+    fixture::WriteRecordingProgram(Path("Duke3dw.exe"), Path("game.log"));
+    Environment env;
+    env.programFolder = folder, env.formats = {"dd/MM/yyyy", "HH:mm:ss"};
+    program = std::make_unique<Program>(fs, ui, env);
+  }
+  std::string Path(const std::string& name) const { return folder + name; }
+  std::string CommandLine() const {  // as written: a reader would trim its closing space
+    const std::string ini = fixture::Exists(Path("Tarvolin.ini")) ? fixture::ReadFile(Path("Tarvolin.ini")) : "";
+    const std::size_t at = ini.find("CommandLine=");
+    return at == std::string::npos ? "<none>" : ini.substr(at + 12, ini.find("\r\n", at) - at - 12);
+  }
+  void Received(const Args& arguments = {}, const std::string& log = "game.log") {  // after the working folder
+    Args expected = {std::filesystem::canonical(folder).string()};
+    expected.insert(expected.end(), arguments.begin(), arguments.end());
+    EXPECT_EQ(fixture::WaitForRecord(Path(log)), expected);
+    fs.Delete(Path(log));
+  }
+
+  fixture::TempHome home;
+  fixture::TempFolder base, bin;
+  fixture::ScopedEnv path{"PATH", bin.Path() + ":/usr/bin:/bin"};
+  fixture::ScopedWineCandidates hideWine{{"wine"}};
+  std::string folder = base.Path() + "Duke Nukem 3D/";
+  FileSystem fs{folder};
+  RecordingUi ui;
+  std::unique_ptr<Program> program;
+};
+// Each switch reaches the game whole, quotes and shell characters too; the line recorded is its text.
+TEST_F(LaunchGameTest, EachSwitchReachesTheGameWholeAndTheLineIsRecorded) {
+  for (const char* file : {"Maps/My Map.map", "Maps/My Map.con", "Maps/a\"b'c%d e.map", "Games/Big TC_hrp.zip"})
+    fixture::WriteFile(Path(file), "x");
+  const std::vector<TcRecord> tcs = {{"Big TC", "Big TC.grp", "Big TC.con", "", "", "Big Start.map"}};
+  PlayContext play{GameEdition::Full, "Duke3dw.exe", folder, GameRole::Single, "", "", {}, {}};
+  PlayContext host = play;
+  host.role = GameRole::Host, host.nickname = "Ann $(Lee)", host.opponentIp = "10.0.0.2";
+  host.networkTail = ComposeNetworkTail({}, false, GameRole::Host, host.nickname, "10.0.0.2", 2);
+  const auto userMap = [&](const std::string& map, const PlayContext& p) {
+    return ComposeUserMap(fs, {p, "Maps", map, "3", false, "", false, {}}).parameters;
+  };
+  const std::string maps = "-j" + folder + "Maps", games = "-j" + folder + "Games";
+  // clang-format off
+  const struct { GameLine parameters; Args received; std::string line; } cases[] = {
+      {userMap("My Map.map", play), {maps, "-xMy Map.con", "-map", "My Map.map", "/s3"},
+       maps + "  -xMy Map.con -map My Map.map /s3"},
+      {userMap("a\"b'c%d e.map", play), {maps, "-map", "a\"b'c%d e.map", "/s3"}, maps + " -map a\"b'c%d e.map /s3"},
+      {ComposeTc(fs, play, {"Big TC", tcs, folder + "Games"}, "").parameters,
+       {games, "-gBig TC_hrp.zip", "-xBig TC.con", "-gBig TC.grp", "-map", "Big Start.map"},
+       games + " -gBig TC_hrp.zip -xBig TC.con -gBig TC.grp -map Big Start.map"},
+      {userMap("My Map.map", host),
+       {maps, "-xMy Map.con", "-map", "My Map.map", "/name", "Ann $(Lee)", "/net", "/n1", "10.0.0.2"},
+       maps + "  -xMy Map.con -map My Map.map /name Ann $(Lee) /net /n1 10.0.0.2"}};
+  // clang-format on
+  for (const auto& c : cases) {
+    program->Play().LaunchGame("Duke3dw.exe", c.parameters);
+    Received(c.received);
+    EXPECT_EQ(CommandLine(), "Duke3dw.exe " + c.line);
+  }
+  EXPECT_TRUE(ui.shown.empty() && ui.beeps.empty());
+}
+// The settings, with the chosen executable, are saved first; only No to the question stops the start.
+TEST_F(LaunchGameTest, SavesTheSettingsFirstAndOnlyNoToTheConfirmationStops) {
+  fixture::WriteFile(Path("Tarvolin.ini"), "[Tarvolin]\r\nInitialized=True\r\nCommandLine=before\r\n");
+  fixture::WriteRecordingProgram(Path("EDuke32.exe"), Path("eduke.log"));
+  program->Play().ToggleCommandLine();
+  for (const int answer : {kNo, kYes, kCancel, kOk}) {
+    ui.shown.clear(), ui.answers = {answer};
+    program->Play().LaunchGame("Duke3dw.exe", {});
+    ASSERT_EQ(ui.shown.size(), 1u) << answer;
+    EXPECT_EQ(ui.shown[0].kind + "|" + ui.shown[0].title + "|" + ui.shown[0].buttons + "|" + ui.shown[0].text,
+              "question|Command Line|mbYes,mbNo|Duke3dw.exe  \n\nContinue ?");
+    if (answer == kNo)
+      std::this_thread::sleep_for(std::chrono::milliseconds(300));  // a wrongly started game would show by now
+    else
+      Received();
+    EXPECT_FALSE(fixture::Exists(Path("game.log"))) << answer;
+    EXPECT_EQ(CommandLine(), answer == kNo ? "before" : "Duke3dw.exe ") << answer;
+  }
+  program->Play().ToggleCommandLine(), program->Activate();
+  program->Install().ChooseExecutable(2);  // Duke3dw.exe, EDuke32.exe: the second entry
+  program->Play().LaunchGame("Duke3dw.exe", {}), Received();
+  EXPECT_EQ(IniFile(fs, Path("Tarvolin.ini")).ReadString("Tarvolin", "DukeFilename", ""), "Eduke32.exe");
+}
+TEST_F(LaunchGameTest, AProgramThatCannotStartIsExplainedAndTheWindowRestored) {
+  fixture::WriteExecutable(Path("Duke3dw.exe"), 4000), fixture::WriteFile(Path("eduke32"), "\177ELF\2\1\1");
+  const char* const cases[][2] = {
+      {"Duke3dw.exe", "Wine is needed to start a Windows program,\nand it was not found on this system."},
+      {"Missing.exe", "The file was not found."},
+      {"eduke32", "The file is a program but is not marked as executable."}};
+  fixture::ScopedEnv noWine("PATH", base.Path());
+  for (const auto& c : cases) {
+    ui.shown.clear(), ui.beeps.clear(), ui.restored = 0;
+    program->Play().LaunchGame(c[0], GameLine::Argument("-x"));
+    ASSERT_EQ(ui.shown.size(), 1u) << c[0];
+    const std::string text = "message:Unable to start " + std::string(c[0]) + "\n\n" + c[1];
+    EXPECT_EQ(ui.shown[0].kind + ":" + ui.shown[0].text, text);
+    EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Default}) << c[0];
+    EXPECT_EQ(ui.restored, 1) << c[0];
+    EXPECT_EQ(CommandLine(), std::string(c[0]) + " -x");  // the attempt is recorded all the same
+  }
+}
+TEST_F(LaunchGameTest, TheSetupProgramStartsWhenPresentElseABeepAndAnUnwritableSettingsFileIsReported) {
+  program->Play().StartGameSetup();
+  EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Default});
+  EXPECT_EQ(CommandLine(), "<none>");
+  fixture::WriteRecordingProgram(Path("d3wsetup.exe"), Path("setup.log"));
+  program->Play().StartGameSetup(), Received({}, "setup.log");
+  EXPECT_EQ(CommandLine(), "D3WSetup.exe ");
+  EXPECT_EQ(ui.beeps.size(), 1u);
+  fs.Delete(Path("Tarvolin.ini")), ui.shown.clear();
+  fixture::MakeFolder(Path("Tarvolin.ini"));  // an unwritable settings file is reported; the game still starts
+  program->Play().LaunchGame("Duke3dw.exe", {}), Received();
+  ASSERT_FALSE(ui.shown.empty());
+  EXPECT_EQ(ui.shown[0].kind + ":" + ui.shown[0].text, "error:Unable to write to " + Path("Tarvolin.ini") + ".");
 }
 
 }  // namespace
