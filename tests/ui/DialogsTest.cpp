@@ -62,7 +62,7 @@ TEST_F(DialogTest, HistoryRowsShowInTheirMapsColoursReadAfreshAtEveryActivation)
     EXPECT_EQ(Rows(w, "historyList"), (std::vector<std::string>{"C.MAP", "gone.map", "a.map"}));
     EXPECT_EQ(FocusedControl(w), nullptr);
     auto* list = Child<QListWidget>(w, "historyList");
-    Click(list->viewport(), Qt::LeftButton, list->visualItemRect(list->item(2)).center());
+    Tap(list->viewport(), Qt::LeftButton, list->visualItemRect(list->item(2)).center());
     const QImage image = list->viewport()->grab().toImage();
     const QColor colours[] = {{255, 0, 0}, {192, 192, 192}, {0, 255, 0}};
     for (int i = 0; i < 2; ++i) {
@@ -87,7 +87,8 @@ TEST_F(DialogTest, NetworkWindowShowsTheCoresValuesAndHandsBackWhatIsTyped) {
     EXPECT_EQ(address->text().toStdString(), "1.2.3.4") << "the file over memory";
     for (QLineEdit* edit : {nick, address}) edit->selectAll(), QTest::keyClicks(edit, edit == nick ? "Cy" : "5.6.7.8");
     Child<QAbstractButton>(w, "dedicatedBox")->click();
-    for (int i = 0; i < 3; ++i) QTest::keyClick(Child<QSpinBox>(w, "playersBox"), Qt::Key_Up);
+    auto* players = Child<QSpinBox>(w, "playersBox");
+    for (int i = 0; i < 3; ++i) QTest::keyPress(players, Qt::Key_Up), QTest::keyRelease(players, Qt::Key_Up);
     EXPECT_EQ(Child<QLabel>(w, "addressLabel")->text().toStdString(), "Server IP Address");
     const NetworkConfig& c = p.Play().Config();
     EXPECT_EQ(std::tuple(c.nickname, c.address, c.dedicated, c.numPlayers), std::tuple("Cy", "5.6.7.8", true, 8));
@@ -124,7 +125,7 @@ TEST_F(OpinionDialogTest, EachRowShowsItsColourAndAClickAppliesItsCode) {
       EXPECT_FALSE(Child(w, "compareButton")->isVisible()) << "no other installation to compare with";
       const QImage image = Child(w, row)->grab().toImage();
       EXPECT_EQ(Hex(image.pixelColor(4, image.height() / 2)), Hex(colour)) << row;
-      Click(Child(w, row));
+      Tap(Child(w, row));
       EXPECT_FALSE(w.isVisible()) << row;
     });
     EXPECT_EQ(LocalTime(fixture::FileTime(Path("Maps/b.map"))).tm_hour, hour) << row;
@@ -143,7 +144,7 @@ TEST_F(OpinionDialogTest, TheTopLineNamesTheMapAndTakesNoClickCompareAsksTheCore
         auto* top = Child<QLabel>(w, "topLine");
         EXPECT_EQ(top->text().toStdString(), "B.map - 12kb");
         EXPECT_GT(CountColour(top->grab().toImage(), top->rect(), Qt::cyan), 0) << "aqua on black";
-        Click(top);
+        Tap(top);
         EXPECT_TRUE(w.isVisible() && FocusedControl(w) == nullptr);
         Child<QAbstractButton>(w, "cancelButton")->click();
       },

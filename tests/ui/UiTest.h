@@ -27,7 +27,11 @@ inline int CountColour(const QImage& image, const QRect& area, const QColor& col
   return n;
 }
 inline std::string RowFill(const QImage& i, const QRect& r) { return Hex(i.pixelColor(r.right() - 2, r.center().y())); }
-inline void Click(QWidget* w, Qt::MouseButton b = Qt::LeftButton, QPoint at = {}) { QTest::mouseClick(w, b, {}, at); }
+// A press and a release of the mouse button, as a user's click.
+inline void Tap(QWidget* w, Qt::MouseButton b = Qt::LeftButton, QPoint at = {}) {
+  QTest::mousePress(w, b, {}, at);
+  QTest::mouseRelease(w, b, {}, at);
+}
 inline bool BecomesActive(QWidget& w) { return QTest::qWaitFor([&w] { return QApplication::activeWindow() == &w; }); }
 // Plays the user's part in the next modal dialog once it is up.
 inline void WhenModal(std::function<void(QWidget&)> act) {
