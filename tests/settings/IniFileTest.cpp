@@ -159,7 +159,7 @@ TEST_F(IniFileTest, AFailedWriteIsAnErrorAndLeavesEverythingAsItWas) {
       const auto entriesBefore = entries();
       const std::string what = name + (fault ? " failing at " + std::to_string(int(*fault)) : "");
       int asked = 0;
-      m_fs.SetWriteFaultHook([&](WriteStage at, const std::string&) { return at == fault && ++asked > 0; });
+      m_fs.SetWriteFaultHook([&, stage = fault](WriteStage at, const std::string&) { return at == stage && ++asked > 0; });
       IniFile ini(m_fs, path, writes);
       EXPECT_EQ(std::pair(ini.FileExisted(), ini.ReadString("Tarvolin", "SkillLevel", kDef)),
                 std::pair(!before.empty(), std::string(before.empty() ? kDef : "3"))) << what;
