@@ -211,7 +211,8 @@ TEST(Cp1252ToUtf8, AgreesWithTheSystemsCodePageForEveryByte) {
   // Names keep valid UTF-8; an overlong slash, a surrogate, a cut sequence or a lone continuation byte is none.
   const char* const names[][2] = {{"R\u00E9sum\u00E9.txt", "R\u00E9sum\u00E9.txt"},
       {"R\xE9sum\xE9.txt", "R\u00E9sum\u00E9.txt"}, {"\xC0\xAF", "\u00C0\u00AF"},
-      {"\xED\xA0\x80", "\u00ED\u00A0\u20AC"}, {"end\xC3", "end\u00C3"}, {"\x80.txt", "\u20AC.txt"}};
+      {"\xED\xA0\x80", "\u00ED\u00A0\u20AC"}, {"end\xC3", "end\u00C3"}, {"\x80.txt", "\u20AC.txt"},
+      {"\u20AC.txt", "\u20AC.txt"}};
   for (const auto& c : names) EXPECT_EQ(NameToUtf8(c[0]), c[1]) << c[0];
 }
 

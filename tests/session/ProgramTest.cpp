@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "support/ProgramFixture.h"
+#include "install/Messages.h"
 
 namespace tv::test {
 namespace {
@@ -112,6 +113,14 @@ TEST_F(StartupPass, DateStyleFollowsTheShortDateFormat) {
     p.Activate();
     EXPECT_EQ(p.DateStyleDot(), dot) << format;
   }
+}
+
+TEST_F(StartupPass, AboutShowsTheVersionWithItsBeep) {
+  Program& p = Started();
+  p.ShowAbout();
+  EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Exclamation});
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, AboutText("6.2"));
 }
 
 TEST_F(StartupPass, DeletesAStrayGame10InTheCurrentFolderOnly) {

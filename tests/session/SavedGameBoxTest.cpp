@@ -61,6 +61,10 @@ TEST_F(SavedGameBoxTest, AChoiceSwitchesTheModeAndHintsUntilItIsNoLongerListed) 
   EXPECT_EQ(p.View().tcButtonHint, "Start a Total Converstion");
   EXPECT_EQ(p.View().mapButtonHint, "Start a user Map");
   EXPECT_EQ(p.View().playHint, "Start Duke3d from Title");
+  for (const char* file : {"game0.sav", "game1.sav"}) std::filesystem::remove(Path(file));
+  p.Saves().Fill();
+  p.Saves().Choose(0);
+  EXPECT_FALSE(p.Saves().Mode()) << "no entry is left to choose";
 }
 
 TEST_F(SavedGameBoxTest, DeletingRemovesExactlyTheChosenFileWhenTheUserSaysYes) {

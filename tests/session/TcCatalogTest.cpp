@@ -65,6 +65,7 @@ TEST_F(TcCatalogTest, ThePassPacksAndReadsTheOpinionsAndTheWindowStoresOne) {
   p.Catalog().OpenOpinion();
   EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Information});
   EXPECT_NE(Ini().find("TC_02=7 C.grp\r\n"), std::string::npos) << Ini();
+  EXPECT_TRUE(ui.shown.empty()) << "LastPlayedTC names the row";
   EXPECT_EQ(TcCodes(), (std::vector<int>{3, 0, 7, 5, 0}));
 }
 
