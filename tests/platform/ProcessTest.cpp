@@ -184,7 +184,7 @@ std::string WithoutSep(const std::string& folder) { return folder.substr(0, fold
 // the program runs without a lock. A lock file planted as a link is not followed.
 TEST(InstanceLock, OnlyAFolderTheUserAloneCanWriteHoldsTheLock) {
   enum Where { Runtime, Private, None };
-  enum Planted { Nothing, Foreign, Open, Link };  // at $TMPDIR/tarvolin-<uid>
+  enum Planted { Nothing, Foreign, Open, Link, File };  // at $TMPDIR/tarvolin-<uid>
   constexpr uid_t kSomeoneElse = 54321;
   const std::tuple<const char*, mode_t, bool, bool, Planted, Where> cases[] = {
       {"the user's runtime folder", 0700, false, false, Nothing, Runtime},
@@ -193,7 +193,8 @@ TEST(InstanceLock, OnlyAFolderTheUserAloneCanWriteHoldsTheLock) {
       {"a relative runtime folder", 0700, false, true, Nothing, Private},
       {"a private folder of someone else", 0777, false, false, Foreign, None},
       {"a private folder others can write", 0777, false, false, Open, None},
-      {"a link in place of the private folder", 0777, false, false, Link, None}};
+      {"a link in place of the private folder", 0777, false, false, Link, None},
+      {"a file in place of the private folder", 0777, false, false, File, None}};
   fixture::TempFolder elsewhere;
   fixture::WriteFile(elsewhere.Path() + "victim", "precious");
   for (const auto& [what, runtimeMode, foreignRuntime, relativeRuntime, planted, where] : cases) {
@@ -203,6 +204,7 @@ TEST(InstanceLock, OnlyAFolderTheUserAloneCanWriteHoldsTheLock) {
     ASSERT_EQ(foreignRuntime ? ::chown(run.Path().c_str(), kSomeoneElse, -1) : 0, 0);
     ASSERT_EQ(planted == Link ? ::symlink(tmp.Path().c_str(), priv.c_str()) : 0, 0);
     if (planted == Foreign || planted == Open) fixture::MakeFolder(priv);
+    if (planted == File) fixture::WriteFile(priv, "x");
     ::chmod(priv.c_str(), planted == Open ? 0707 : 0700);
     ASSERT_EQ(planted == Foreign ? ::chown(priv.c_str(), kSomeoneElse, -1) : 0, 0);
     fixture::ScopedEnv xdg("XDG_RUNTIME_DIR",
