@@ -8,16 +8,6 @@ namespace {
 class TcCatalogTest : public ProgramTest {
  protected:
   void Tc(const std::string& name, const std::string& bytes = "") { Put("Games/" + name, bytes); }
-  std::vector<std::string> TcRows() const {
-    std::vector<std::string> rows;
-    for (const ListRow& r : program->View().tcRows) rows.push_back(r.text);
-    return rows;
-  }
-  std::vector<int> TcCodes() const {
-    std::vector<int> codes;
-    for (const ListRow& r : program->View().tcRows) codes.push_back(r.code);
-    return codes;
-  }
 };
 
 TEST_F(TcCatalogTest, LastPlayedTcSelectsItsRowAndAReleaseRemembersTheSelection) {

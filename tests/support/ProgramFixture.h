@@ -61,16 +61,21 @@ class ProgramTest : public ::testing::Test {
     fixture::WriteMap(Path(path), hour, {1, 4, sprites});
   }
 
-  std::vector<std::string> MapRows() const {
-    std::vector<std::string> rows;
-    for (const ListRow& row : program->View().mapRows) rows.push_back(row.text);
-    return rows;
+  // The texts and the opinion codes of a list's rows.
+  static std::vector<std::string> Texts(const std::vector<ListRow>& rows) {
+    std::vector<std::string> texts;
+    for (const ListRow& row : rows) texts.push_back(row.text);
+    return texts;
   }
-  std::vector<int> MapCodes() const {
+  static std::vector<int> Codes(const std::vector<ListRow>& rows) {
     std::vector<int> codes;
-    for (const ListRow& row : program->View().mapRows) codes.push_back(row.code);
+    for (const ListRow& row : rows) codes.push_back(row.code);
     return codes;
   }
+  std::vector<std::string> MapRows() const { return Texts(program->View().mapRows); }
+  std::vector<int> MapCodes() const { return Codes(program->View().mapRows); }
+  std::vector<std::string> TcRows() const { return Texts(program->View().tcRows); }
+  std::vector<int> TcCodes() const { return Codes(program->View().tcRows); }
   std::string SelectedMap() const {
     const MainView& v = program->View();
     return v.mapSelected.empty() ? "" : v.mapRows[std::size_t(v.mapSelected.front())].text;
