@@ -11,8 +11,12 @@ class NullUi : public UserInterface {
   void ShowMessage(const std::string&) override {}
   int MessageShow(const std::string&, const std::string&, const std::string&, int, int) override { return kOk; }
   void ShowRunTimeError(const std::string&) override {}
-  void ShowModal(Window) override {}
-  void ShowOpinionMessage(const std::string&, Rgb) override {}
+  OpinionAnswer ChooseOpinion(const OpinionRequest&) override { return {}; }
+  int ChooseLevel(const std::vector<LevelRow>&, const RowTest&) override { return -1; }
+  int ChooseBatchFile(const std::vector<std::string>&, const RowTest&) override { return -1; }
+  bool EditNetwork(NetworkConfig&, const std::function<void(NetworkConfig&)>&) override { return false; }
+  void ShowReadMe(const ReadMeView&) override {}
+  void ShowHistory(const std::function<std::vector<HistoryRow>()>&) override {}
   std::string OpenFileDialog(const std::string&, const std::string&) override { return ""; }
   void Minimize() override {}
   void Restore() override {}

@@ -139,5 +139,7 @@ inline constexpr std::array<OpinionRow, opinion_detail::WindowRowCount()> kOpini
     if (o.windowRow >= 0) rows[std::size_t(o.windowRow)] = {o.panel, o.rowText, int(o.opinion), o.hint};
   return rows;
 }();
+// The hint of the window's top line, which names the map or TC.
+inline constexpr const char* kOpinionTopHint = "Your selected map";
 
 }  // namespace tv

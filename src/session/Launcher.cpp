@@ -80,7 +80,7 @@ void Launcher::PlayTc(const std::string& map) { Carry(ComposeTc(m_s.fs, PlayStat
 void Launcher::PlayLevel() {
   m_s.ui.Beep(BeepKind::Exclamation);
   m_levels.PrepareStock();
-  m_s.ShowModal(Window::Levels);
+  ShowLevels();
   const Settings& settings = m_s.settings;
   Carry(ComposeLevel(settings.dukeFilename, m_levels.LevelSwitches(), settings.skillLevel, settings.noMonsters));
 }
@@ -95,7 +95,7 @@ void Launcher::PlayTcLevel() {
   m_tcs.ListLevels(row);
   m_levels.PrepareTc(m_tcs.LevelNames());
   m_s.ui.Beep(BeepKind::Exclamation);
-  m_s.ShowModal(Window::Levels);
+  ShowLevels();
   if (m_levels.MapFile().empty()) return;
   // The pass run by the window's closing selects the row of LastPlayedTC as
   // the file has it, which is not the row clicked since the last save: the
@@ -105,8 +105,18 @@ void Launcher::PlayTcLevel() {
   PlayTc(m_levels.MapFile());
 }
 
+void Launcher::ShowLevels() {
+  m_levels.Prepare();
+  m_s.ShowModal([this] {
+    if (m_s.ui.ChooseLevel(m_levels.Rows(), [this](int row) { return m_levels.Select(row); }) < 0) m_levels.Cancel();
+  });
+}
+
 void Launcher::PlayBatchFile() {
-  m_s.ShowModal(Window::Batch);
+  m_batch.Show(m_s.fs, m_s.programFolder);
+  m_s.ShowModal([this] {
+    if (m_s.ui.ChooseBatchFile(m_batch.Files(), [this](int row) { return m_batch.Select(row); }) < 0) m_batch.Cancel();
+  });
   if (!m_batch.Result().empty()) LaunchGame(m_batch.Result(), {});
 }
 
@@ -150,7 +160,13 @@ void Launcher::ConfigureNetwork() {
   }
   m_config.Open(role, m_s.settings.network);
   m_s.ui.Beep(BeepKind::Information);
-  m_s.ShowModal(Window::Network);
+  m_s.ShowModal([this] {
+    const std::string path = m_s.SettingsPath();
+    // Each activation reads the file's values over what was typed.
+    const auto reload = [this, &path](NetworkConfig& config) { m_s.Guarded([&] { config.Activate(m_s.fs, path); }); };
+    // A file that cannot be written is reported; the window has closed all the same.
+    if (m_s.ui.EditNetwork(m_config, reload)) m_s.Guarded([&] { m_config.Accept(m_s.fs, path); });
+  });
   // Whichever button closed the window: Cancel too keeps the typed values
   // for this run, only Accept wrote them to the file.
   const NetworkSettings& n = m_s.settings.network = m_config.Values();
@@ -162,13 +178,6 @@ void Launcher::ConfigureNetwork() {
 void Launcher::ChooseMapMusic() {
   const std::string picked = m_s.ui.OpenFileDialog(MusicDialogFolder(m_s.fs, m_s.programFolder), kMusicFilter);
   if (!picked.empty()) m_s.mapMusic = AcceptMusicChoice(m_s.fs, m_s.programFolder, picked);
-}
-
-void Launcher::ReloadNetworkSettings() { m_config.Activate(m_s.fs, m_s.SettingsPath()); }
-
-void Launcher::AcceptNetworkSettings() {
-  // A file that cannot be written is reported; the window closes all the same.
-  m_s.Guarded([this] { m_config.Accept(m_s.fs, m_s.SettingsPath()); });
 }
 
 }  // namespace tv

@@ -44,20 +44,13 @@ class Launcher {
   void ConfigureNetwork();
   void ChooseMapMusic();
 
-  // The network window's controls, and its events that touch the settings file.
-  NetworkConfig& Config() { return m_config; }
-  void ReloadNetworkSettings();
-  void AcceptNetworkSettings();
-  // The level window's rows and results.
-  LevelChooser& Levels() { return m_levels; }
-  BatchChooser& Batch() { return m_batch; }
-  void ListBatchFiles() { m_batch.Show(m_s.fs, m_s.programFolder); }
-
  private:
   PlayContext PlayState() const;
   TcChoice TcState() const;
   void PlayTc(const std::string& map);
   void ChooseNetworkGame(GameRole role);
+  // The level window on the rows prepared; its choice is kept in m_levels.
+  void ShowLevels();
   void Carry(const PlayResult& result);
 
   Session& m_s;

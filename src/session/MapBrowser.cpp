@@ -241,34 +241,33 @@ void MapBrowser::OpenOpinion() {
   if (name.empty()) return;
   m_s.ui.Beep(BeepKind::Information);
   const std::int64_t size = std::max<std::int64_t>(m_s.fs.FileSize(MapPath(name)), 0);
-  m_chooser.target = OpinionTarget::Maps;
-  m_chooser.topLine = size > 0 ? name + " - " + Dec(size / 1000) + "kb" : name;
-  m_chooser.mapName = name;
-  m_chooser.opinionPath = m_s.settings.opinionPath;
-  m_chooser.exportFlag = true;
-  m_s.ShowModal(Window::Opinion);
-  if (m_chooser.exportFlag) SaveOpinions(true);
+  m_chooser.SetOtherInstallation(m_s.settings.opinionPath);
+  const std::string topLine = size > 0 ? name + " - " + Dec(size / 1000) + "kb" : name;
+  // Only Cancel drops the export; a verdict or the window's frame keep it.
+  if (m_chooser.Choose(topLine, name, [this](int code) { SetOpinion(code); }).by != OpinionAnswer::By::Cancel)
+    SaveOpinions(true);
 }
 
 void MapBrowser::OpenReadMe() {
   const auto readMe = FindReadMe(m_s.fs, m_s.programFolder, m_folder, FirstSelected());
   if (!readMe) return;
-  m_readMe = *readMe;
-  m_s.ShowModal(Window::ReadMe);
-}
-
-ReadMeView MapBrowser::ReadMeToShow() {
-  ReadMeView view = LoadReadMe(m_s.fs, m_readMe);
+  const ReadMeView view = LoadReadMe(m_s.fs, *readMe);
   m_s.ui.Beep(view.beep);
-  return view;
+  m_s.ShowModal([&] { m_s.ui.ShowReadMe(view); });
 }
 
 void MapBrowser::ShowHistory() {
   m_s.ui.Beep(BeepKind::Exclamation);
-  m_s.ShowModal(Window::History);
+  m_s.ShowModal([this] {
+    m_s.ui.ShowHistory([this] {
+      std::vector<HistoryRow> rows;
+      m_s.Guarded([&] { rows = HistoryRows(); });
+      return rows;
+    });
+  });
 }
 
-std::vector<MapBrowser::HistoryRow> MapBrowser::HistoryRows() {
+std::vector<HistoryRow> MapBrowser::HistoryRows() const {
   std::vector<std::string> mapNames;
   for (const MapEntry& e : m_maps.Base()) mapNames.push_back(e.name);
   const auto opinionOf = [this](const std::string& map) -> long {

@@ -25,21 +25,11 @@ class MapBrowser {
   void ToggleMultiSelect();
   void Select(const std::vector<int>& rows);  // the selection changed
   void Remember();
+  // The opinion window's choice goes to the selected map(s).
   void OpenOpinion();
-  // The opinion window's choice for the selected map(s).
-  void SetOpinion(int code);
   void ExportOpinions() { SaveOpinions(false); }
   void OpenReadMe();
-  // The read-me viewer's showing of the file OpenReadMe() chose, with its beep.
-  ReadMeView ReadMeToShow();
-  const ReadMeFile& ReadMe() const { return m_readMe; }
   void ShowHistory();
-  // The history window's rows, read afresh at every activation of it.
-  struct HistoryRow {
-    std::string name;
-    long opinion = 0;
-  };
-  std::vector<HistoryRow> HistoryRows();
 
   // Steps of the start-up pass.
   void ClearTables();
@@ -58,7 +48,9 @@ class MapBrowser {
   void SortByColor(bool bestOnly);
   void SortBySize();
   void CheckSort(int entry);
+  void SetOpinion(int code);
   void SaveOpinions(bool silent);
+  std::vector<HistoryRow> HistoryRows() const;
 
   Session& m_s;
   OpinionChooser& m_chooser;
@@ -66,7 +58,6 @@ class MapBrowser {
   std::string m_folder;
   std::vector<std::string> m_listing;
   MapTables m_maps;
-  ReadMeFile m_readMe;
 };
 
 }  // namespace tv

@@ -6,34 +6,41 @@
 
 namespace tv {
 
-OpinionChooser::OpinionChooser(FileSystem& fs, UserInterface& ui, const DateTimeFormats& formats,
-                               std::function<void(int code)> setOpinion)
-    : m_fs(fs), m_ui(ui), m_formats(formats), m_setOpinion(std::move(setOpinion)) {}
-
-void OpinionChooser::Prepare() {
-  m_compareVisible = !opinionPath.empty();
-  if (m_compareVisible && opinionPath.back() != kSep) opinionPath += kSep;
+void OpinionChooser::SetOtherInstallation(const std::string& folder) {
+  m_otherInstallation = folder;
+  if (!folder.empty() && folder.back() != kSep) m_otherInstallation += kSep;
 }
 
-void OpinionChooser::ChooseOpinion(std::size_t row) { m_setOpinion(kOpinionRows.at(row).code); }
+OpinionAnswer OpinionChooser::Choose(const std::string& topLine, const std::string& mapName,
+                                     const std::function<void(int code)>& apply) {
+  OpinionRequest request{topLine, {}};
+  if (!m_otherInstallation.empty()) request.compare = [this, mapName] { return Compare(mapName); };
+  OpinionAnswer answer;
+  m_s.ShowModal([&] {
+    answer = m_s.ui.ChooseOpinion(request);
+    if (answer.by != OpinionAnswer::By::Row) return;
+    m_s.Guarded([&] {
+      apply(answer.code);
+      m_s.SaveSettings();
+    });
+  });
+  return answer;
+}
 
-void OpinionChooser::Cancel() { exportFlag = false; }
-
-void OpinionChooser::Compare() {
-  Rgb colour{128, 128, 128};
-  std::string verdict = "Map not found!";
+OpinionVerdict OpinionChooser::Compare(const std::string& mapName) const {
+  OpinionVerdict verdict{"Map not found!", {128, 128, 128}};
   for (int i = 0; i < 7; ++i) {
-    const std::string folder = opinionPath + "Maps" + (i == 0 ? "" : Dec(i));
+    const std::string folder = m_otherInstallation + "Maps" + (i == 0 ? "" : Dec(i));
     const std::string file = folder + kSep + mapName;
-    if (!m_fs.FolderExists(folder) || !m_fs.FileExists(file)) continue;
+    if (!m_s.fs.FolderExists(folder) || !m_s.fs.FileExists(file)) continue;
     // The hour is taken as it reads, without turning 9 and above into 0.
-    const int hour = OpinionFromFileTime(m_fs.ModifiedTime(file).value_or(0), m_formats);
-    verdict = ComparisonText(hour);
-    colour = OpinionColor(hour);
+    const int hour = OpinionFromFileTime(m_s.fs.ModifiedTime(file).value_or(0), m_s.env.formats);
+    verdict = {std::string(ComparisonText(hour)), OpinionColor(hour)};
     break;
   }
-  m_ui.Beep(BeepKind::Exclamation);
-  m_ui.ShowOpinionMessage(mapName + "\n\n" + verdict, colour);
+  m_s.ui.Beep(BeepKind::Exclamation);
+  verdict.text = mapName + "\n\n" + verdict.text;
+  return verdict;
 }
 
 }  // namespace tv

@@ -1,51 +1,33 @@
 #pragma once
-// The opinion window's behaviour without its widgets: the inputs the main
-// window fills before showing it, a click on one of its rows (kOpinionRows of
-// the opinion table) and the comparison with the same map in another
-// installation. The Qt dialog renders this and forwards its events.
-#include <cstddef>
+// The opinion window's part in the core: it asks the window for a verdict on
+// a map or a TC, applies it, and compares a map with the same map in another
+// installation. That installation's folder is kept between showings, so an
+// opening for a TC keeps the last map opening's (its map name is then empty
+// and the comparison finds nothing).
 #include <functional>
 #include <string>
 
-#include "catalog/Opinion.h"
-#include "session/UserInterface.h"
-#include "platform/DateTime.h"
-#include "platform/Files.h"
+#include "session/Session.h"
 
 namespace tv {
 
-inline constexpr const char* kOpinionTopHint = "Your selected map";
-
-// Which list opened the window: its choice rates the selected TC or map(s).
-enum class OpinionTarget { Tcs, Maps };
-
 class OpinionChooser {
  public:
-  OpinionChooser(FileSystem& fs, UserInterface& ui, const DateTimeFormats& formats,
-                 std::function<void(int code)> setOpinion);
+  explicit OpinionChooser(Session& session) : m_s(session) {}
 
-  // Inputs, filled by the main window before it shows the window; they stay
-  // between showings, so an opening for a TC keeps the last opinion path.
-  std::string topLine;      // the top line's text
-  std::string mapName;      // empty when opened for a TC
-  std::string opinionPath;  // the folder of another installation
-  bool exportFlag = false;  // read by the main window after the window closed
-  OpinionTarget target = OpinionTarget::Maps;
-
-  bool CompareVisible() const { return m_compareVisible; }
-
-  void Prepare();
-  // A click on kOpinionRows[row]; the window closes afterwards.
-  void ChooseOpinion(std::size_t row);
-  void Cancel();
-  void Compare();
+  // A map opening takes the other installation's folder from the settings.
+  void SetOtherInstallation(const std::string& folder);
+  // Shows the window. A row's opinion goes to apply and the settings are
+  // saved before the pass that follows the window's closing; a choice that
+  // cannot be kept is shown, and the window is closed all the same.
+  OpinionAnswer Choose(const std::string& topLine, const std::string& mapName,
+                       const std::function<void(int code)>& apply);
+  // The Compare button: the opinion the same map has in the other installation.
+  OpinionVerdict Compare(const std::string& mapName) const;
 
  private:
-  FileSystem& m_fs;
-  UserInterface& m_ui;
-  const DateTimeFormats& m_formats;
-  std::function<void(int)> m_setOpinion;
-  bool m_compareVisible = false;
+  Session& m_s;
+  std::string m_otherInstallation;
 };
 
 }  // namespace tv

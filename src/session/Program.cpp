@@ -44,7 +44,7 @@ const Program::PassStep Program::kPass[] = {
 
 Program::Program(FileSystem& fs, UserInterface& ui, Environment env)
     : m_s(fs, ui, std::move(env)),
-      m_opinions(fs, ui, m_s.env.formats, [this](int code) { SetOpinion(code); }),
+      m_opinions(m_s),
       m_install(m_s),
       m_maps(m_s, m_opinions),
       m_tcs(m_s, m_opinions),
@@ -116,17 +116,6 @@ void Program::ChooseSkin(int index) { ApplySkin(kSkins.at(std::size_t(index))); 
 void Program::ShowAbout() {
   m_s.ui.Beep(BeepKind::Exclamation);
   m_s.ShowMessage(AboutText(kProgramVersion));
-}
-
-void Program::SetOpinion(int code) {
-  // A choice that cannot be kept is shown; the window closes all the same.
-  m_s.Guarded([&] {
-    if (m_opinions.target == OpinionTarget::Tcs)
-      m_tcs.SetOpinion(code);
-    else
-      m_maps.SetOpinion(code);
-    m_s.SaveSettings();
-  });
 }
 
 }  // namespace tv

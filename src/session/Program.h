@@ -33,8 +33,6 @@ class Program {
   TcCatalog& Catalog() { return m_tcs; }
   SavedGameBox& Saves() { return m_saves; }
   Launcher& Play() { return m_play; }
-  // The opinion window's model, shown as Window::Opinion.
-  OpinionChooser& Opinions() { return m_opinions; }
 
   // The start-up pass: runs on the main window's first showing and whenever
   // one of the program's own windows or message dialogs closes. A run-time
@@ -66,8 +64,6 @@ class Program {
   void LoadSettings();
   void ApplySkin(const Skin& skin);
   void CheckDateStyle();
-  // The opinion window's choice, for the list that opened it.
-  void SetOpinion(int code);
 
   Session m_s;
   OpinionChooser m_opinions;

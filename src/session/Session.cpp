@@ -18,19 +18,18 @@ void Session::ReportRunTimeError(const std::string& message) {
   ui.ShowRunTimeError(text);
 }
 
-void Session::ShowModal(Window window) {
-  ui.ShowModal(window);
+void Session::ShowModal(const std::function<void()>& show) {
+  show();
   if (m_reactivate) m_reactivate();
 }
 
 void Session::ShowMessage(const std::string& text) {
-  ui.ShowMessage(text);
-  if (m_reactivate) m_reactivate();
+  ShowModal([&] { ui.ShowMessage(text); });
 }
 
 int Session::MessageShow(const std::string& text, const std::string& title, const std::string& buttons) {
-  const int result = ui.MessageShow(text, title, buttons, -1, -1);
-  if (m_reactivate) m_reactivate();
+  int result = kCancel;
+  ShowModal([&] { result = ui.MessageShow(text, title, buttons, -1, -1); });
   return result;
 }
 

@@ -41,8 +41,9 @@ class Session {
   void SaveCommandLine(const std::string& text);
 
   // The program's own windows and messages: when one closes, the main window
-  // is active again and the start-up pass runs.
-  void ShowModal(Window window);
+  // is active again and the start-up pass runs. show asks the window and
+  // takes its answer.
+  void ShowModal(const std::function<void()>& show);
   void ShowMessage(const std::string& text);
   int MessageShow(const std::string& text, const std::string& title, const std::string& buttons);
   void SetReactivation(std::function<void()> pass) { m_reactivate = std::move(pass); }

@@ -61,10 +61,7 @@ void TcCatalog::OpenOpinion() {
   const std::string name = SelectedName();
   if (name.empty() || Contains(name, kTcSeparator)) return;
   m_s.ui.Beep(BeepKind::Information);
-  m_chooser.target = OpinionTarget::Tcs;
-  m_chooser.topLine = name;
-  m_chooser.mapName.clear();
-  m_s.ShowModal(Window::Opinion);
+  m_chooser.Choose(name, "", [this](int code) { SetOpinion(code); });
 }
 
 int TcCatalog::RowOfLastPlayed() const {

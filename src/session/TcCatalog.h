@@ -24,9 +24,8 @@ class TcCatalog {
 
   void Select(int row);  // the selection changed
   void Remember();
+  // The opinion window's choice goes to the TC of LastPlayedTC.
   void OpenOpinion();
-  // The opinion window's choice for the TC of LastPlayedTC.
-  void SetOpinion(int code);
   // Fills the level names with the maps of the TC of that row ("Play TC
   // Level"); a TC without maps gets none.
   void ListLevels(int row);
@@ -45,6 +44,7 @@ class TcCatalog {
 
  private:
   int RowOfLastPlayed() const;
+  void SetOpinion(int code);
   void SetRowOpinion(int row, int code);
 
   Session& m_s;

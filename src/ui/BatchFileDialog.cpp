@@ -2,7 +2,6 @@
 
 #include <QListWidget>
 
-#include "session/Program.h"
 #include "ui/Appearance.h"
 #include "ui/widgets/FlatButton.h"
 #include "ui/widgets/GradientPanel.h"
@@ -20,27 +19,17 @@ BatchFileDialog::BatchFileDialog(QWidget* parent)
   GradientPanel* bar = AddBar(0, height() - kBar, width(), kBar);
   m_selectButton = AddButton(bar, "selectButton", " &Select", 2, 83);
   m_cancelButton = AddButton(bar, "cancelButton", " &Cancel", 98, 83);
-  connect(m_selectButton, &QPushButton::clicked, this, &BatchFileDialog::Select);
-  connect(m_cancelButton, &QPushButton::clicked, this, &BatchFileDialog::Cancel);
+  connect(m_selectButton, &QPushButton::clicked, this, [this] {
+    const QList<QListWidgetItem*> selected = m_batchList->selectedItems();
+    OfferRow(selected.isEmpty() ? -1 : m_batchList->row(selected.front()));
+  });
+  connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void BatchFileDialog::Prepare(Program& program) {
-  program.Play().ListBatchFiles();
+int BatchFileDialog::Choose(const std::vector<std::string>& files, const RowTest& takes) {
   m_batchList->clear();
-  for (const std::string& file : program.Play().Batch().Files()) m_batchList->addItem(Shown(file));
-}
-
-void BatchFileDialog::Select() {
-  const QList<QListWidgetItem*> selected = m_batchList->selectedItems();
-  const int row = selected.isEmpty() ? -1 : m_batchList->row(selected.front());
-  bool closes = false;
-  Run([&](Program& p) { closes = p.Play().Batch().Select(row); });
-  if (closes) accept();
-}
-
-void BatchFileDialog::Cancel() {
-  Run([](Program& p) { p.Play().Batch().Cancel(); });
-  reject();
+  for (const std::string& file : files) m_batchList->addItem(Shown(file));
+  return ExecChoosing(takes);
 }
 
 }  // namespace tv

@@ -14,13 +14,10 @@ class BatchFileDialog : public SecondaryWindow {
  public:
   explicit BatchFileDialog(QWidget* parent);
 
- protected:
-  void Prepare(Program& program) override;
+  // The files shown; returns the row Select took, or -1 for Cancel and the frame.
+  int Choose(const std::vector<std::string>& files, const RowTest& takes);
 
  private:
-  void Select();
-  void Cancel();
-
   QListWidget* m_batchList;
   FlatButton* m_selectButton;
   FlatButton* m_cancelButton;

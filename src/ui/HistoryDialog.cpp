@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
-#include "session/Program.h"
 #include "catalog/History.h"
 #include "ui/Appearance.h"
 #include "ui/widgets/FlatButton.h"
@@ -57,10 +56,15 @@ HistoryDialog::HistoryDialog(QWidget* parent) : SecondaryWindow("HistoryDialog",
   connect(m_closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void HistoryDialog::Activate(Program& program) {
+void HistoryDialog::Show(std::function<std::vector<HistoryRow>()> rows) {
+  m_rows = std::move(rows);
+  exec();
+}
+
+void HistoryDialog::Activated() {
   m_historyList->clear();
   if (QWidget* main = parentWidget()) move(main->pos() + QPoint(198, 58));
-  for (const MapBrowser::HistoryRow& row : program.Maps().HistoryRows()) {
+  for (const HistoryRow& row : m_rows ? m_rows() : std::vector<HistoryRow>()) {
     auto* item = new QListWidgetItem(Shown(row.name), m_historyList);
     item->setData(kOpinionRole, qlonglong(row.opinion));
   }

@@ -3,7 +3,6 @@
 #include <QHeaderView>
 #include <QTreeWidget>
 
-#include "session/Program.h"
 #include "ui/Appearance.h"
 #include "ui/widgets/FlatButton.h"
 #include "ui/widgets/GradientPanel.h"
@@ -30,27 +29,16 @@ LevelDialog::LevelDialog(QWidget* parent) : SecondaryWindow("LevelDialog", "Sele
   m_selectButton = AddButton(bar, "selectButton", " &Select", 30, 83);
   m_cancelButton = AddButton(bar, "cancelButton", " &Cancel", 137, 83);
   connect(m_cancelButton, &QPushButton::clicked, this, &LevelDialog::reject);
-  connect(m_selectButton, &QPushButton::clicked, this, &LevelDialog::Select);
+  connect(m_selectButton, &QPushButton::clicked, this, [this] {
+    const QList<QTreeWidgetItem*> selected = m_levelList->selectedItems();
+    OfferRow(selected.isEmpty() ? -1 : m_levelList->indexOfTopLevelItem(selected.front()));
+  });
 }
 
-void LevelDialog::Prepare(Program& program) {
-  LevelChooser& levels = program.Play().Levels();
-  levels.Prepare();
+int LevelDialog::Choose(const std::vector<LevelRow>& rows, const RowTest& takes) {
   m_levelList->clear();
-  for (const LevelRow& row : levels.Rows()) new QTreeWidgetItem(m_levelList, {Shown(row.level), Shown(row.title)});
-}
-
-void LevelDialog::Select() {
-  const QList<QTreeWidgetItem*> selected = m_levelList->selectedItems();
-  const int row = selected.isEmpty() ? -1 : m_levelList->indexOfTopLevelItem(selected.front());
-  bool closes = false;
-  Run([&](Program& p) { closes = p.Play().Levels().Select(row); });
-  if (closes) accept();
-}
-
-void LevelDialog::reject() {
-  Run([](Program& p) { p.Play().Levels().Cancel(); });
-  SecondaryWindow::reject();
+  for (const LevelRow& row : rows) new QTreeWidgetItem(m_levelList, {Shown(row.level), Shown(row.title)});
+  return ExecChoosing(takes);
 }
 
 }  // namespace tv

@@ -14,16 +14,10 @@ class LevelDialog : public SecondaryWindow {
  public:
   explicit LevelDialog(QWidget* parent);
 
- public slots:
-  // Cancel and the frame alike: the chosen switches are dropped.
-  void reject() override;
-
- protected:
-  void Prepare(Program& program) override;
+  // The rows shown; returns the row Select took, or -1 for Cancel and the frame.
+  int Choose(const std::vector<LevelRow>& rows, const RowTest& takes);
 
  private:
-  void Select();
-
   QTreeWidget* m_levelList;
   FlatButton* m_selectButton;
   FlatButton* m_cancelButton;

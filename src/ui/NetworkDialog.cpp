@@ -5,7 +5,6 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
-#include "session/Program.h"
 #include "ui/Appearance.h"
 #include "ui/widgets/FlatButton.h"
 #include "ui/widgets/GradientPanel.h"
@@ -54,25 +53,35 @@ NetworkDialog::NetworkDialog(QWidget* parent)
   m_cancelButton = AddButton(buttons, "cancelButton", " &Cancel", 131, 90);
   connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
-  // Only what the user does goes back to the core; rendering sends nothing.
+  // Only what the user does edits the values; rendering changes none.
   connect(m_nicknameEdit, &QLineEdit::textEdited, this,
-          [this](const QString& text) { Run([&](Program& p) { p.Play().Config().nickname = text.toStdString(); }); });
+          [this](const QString& text) { m_config.nickname = text.toStdString(); });
   connect(m_addressEdit, &QLineEdit::textEdited, this,
-          [this](const QString& text) { Run([&](Program& p) { p.Play().Config().address = text.toStdString(); }); });
-  connect(m_playersBox, &QSpinBox::valueChanged, this,
-          [this](int value) { Run([&](Program& p) { p.Play().Config().numPlayers = value; }); });
-  connect(m_dedicatedBox, &QCheckBox::clicked, this, &NetworkDialog::SetDedicated);
-  connect(m_acceptButton, &QPushButton::clicked, this, &NetworkDialog::Accept);
+          [this](const QString& text) { m_config.address = text.toStdString(); });
+  connect(m_playersBox, &QSpinBox::valueChanged, this, [this](int value) { m_config.numPlayers = value; });
+  connect(m_dedicatedBox, &QCheckBox::clicked, this, [this](bool checked) {
+    m_config.SetDedicated(checked);
+    m_addressLabel->setText(Shown(m_config.addressLabel));
+  });
+  connect(m_acceptButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void NetworkDialog::Prepare(Program& program) { Render(program.Play().Config()); }
-
-void NetworkDialog::Activate(Program& program) {
-  program.Play().ReloadNetworkSettings();
-  Render(program.Play().Config());
+bool NetworkDialog::Edit(NetworkConfig& config, std::function<void(NetworkConfig&)> reload) {
+  m_config = config;
+  m_reload = std::move(reload);
+  Render();
+  const bool accepted = exec() == QDialog::Accepted;
+  config = m_config;
+  return accepted;
 }
 
-void NetworkDialog::Render(const NetworkConfig& config) {
+void NetworkDialog::Activated() {
+  if (m_reload) m_reload(m_config);
+  Render();
+}
+
+void NetworkDialog::Render() {
+  const NetworkConfig& config = m_config;
   m_headingLabel->setText(Shown(config.heading));
   m_addressLabel->setText(Shown(config.addressLabel));
   ShowText(m_nicknameEdit, Shown(config.nickname));
@@ -80,18 +89,6 @@ void NetworkDialog::Render(const NetworkConfig& config) {
   m_dedicatedBox->setChecked(config.dedicated);
   const QSignalBlocker block(m_playersBox);
   m_playersBox->setValue(int(config.numPlayers));
-}
-
-void NetworkDialog::SetDedicated(bool checked) {
-  Run([&](Program& p) {
-    p.Play().Config().SetDedicated(checked);
-    m_addressLabel->setText(Shown(p.Play().Config().addressLabel));
-  });
-}
-
-void NetworkDialog::Accept() {
-  Run([](Program& p) { p.Play().AcceptNetworkSettings(); });
-  accept();
 }
 
 QLabel* NetworkDialog::AddLabel(QWidget* bar, const char* name, const QString& text, int x, int y) {

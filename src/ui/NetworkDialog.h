@@ -1,6 +1,8 @@
 #pragma once
 // "General Configurations": nickname, address, dedicated game and number of
 // players for network games, on four gradient bars.
+#include <functional>
+
 #include "ui/SecondaryWindow.h"
 
 class QLabel;
@@ -10,7 +12,6 @@ class QSpinBox;
 namespace tv {
 
 class FlatButton;
-struct NetworkConfig;
 class TransparentCheckBox;
 
 class NetworkDialog : public SecondaryWindow {
@@ -18,18 +19,21 @@ class NetworkDialog : public SecondaryWindow {
  public:
   explicit NetworkDialog(QWidget* parent);
 
+  // Shows config and hands back what was typed, whichever button closed the
+  // window; true for Accept.
+  bool Edit(NetworkConfig& config, std::function<void(NetworkConfig&)> reload);
+
  protected:
-  void Prepare(Program& program) override;
-  // Coming back to the window re-reads the settings file over what was typed.
-  void Activate(Program& program) override;
+  // Coming back to the window reloads the values over what was typed.
+  void Activated() override;
 
  private:
-  void Render(const NetworkConfig& config);
-  void SetDedicated(bool checked);
-  void Accept();
+  void Render();
 
   QLabel* AddLabel(QWidget* bar, const char* name, const QString& text, int x, int y);
 
+  NetworkConfig m_config;
+  std::function<void(NetworkConfig&)> m_reload;
   QLabel* m_nicknameLabel;
   QLineEdit* m_nicknameEdit;
   QLabel* m_headingLabel;

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 
-#include "session/Program.h"
 #include "catalog/Opinion.h"
 #include "ui/Appearance.h"
 #include "ui/Glyphs.h"
@@ -44,16 +43,19 @@ OpinionDialog::OpinionDialog(QWidget* parent)
     panel->setFont(ArialBold12());
     SetTextColour(panel, Qt::black);
     panel->SetClickable(true);
-    connect(panel, &BevelPanel::clicked, this, [this, i] { ChooseOpinion(i); });
+    connect(panel, &BevelPanel::clicked, this, [this, code = row.code] { Close({OpinionAnswer::By::Row, code}); });
   }
   GradientPanel* bar = AddBar(0, int(kOpinionRows.size() + 1) * kRowHeight, width(), 38);
   m_compareButton = AddButton(bar, "compareButton", QString(), 17, 40);
   m_compareButton->setIcon(GlyphIcon(Glyph::Compare));
   m_compareButton->setToolTip("Map Opinion");
   m_compareButton->hide();
-  connect(m_compareButton, &QPushButton::clicked, this, &OpinionDialog::Compare);
+  connect(m_compareButton, &QPushButton::clicked, this, [this] {
+    const OpinionVerdict verdict = m_compare();
+    ShowOpinionMessage(Shown(verdict.text), ToQColor(verdict.colour));
+  });
   m_cancelButton = AddButton(bar, "cancelButton", " &Cancel", 93, 100);
-  connect(m_cancelButton, &QPushButton::clicked, this, &OpinionDialog::Cancel);
+  connect(m_cancelButton, &QPushButton::clicked, this, [this] { Close({OpinionAnswer::By::Cancel}); });
 
   m_message->SetColors(Qt::white, QColor(128, 128, 128), Qt::black);
   m_message->SetTextFont(UiFont("MS Sans Serif", 13, true));
@@ -64,25 +66,18 @@ void OpinionDialog::ShowOpinionMessage(const QString& text, const QColor& colour
   m_message->ShowMessage(text);
 }
 
-void OpinionDialog::Prepare(Program& program) {
-  OpinionChooser& opinions = program.Opinions();
-  opinions.Prepare();
-  m_topLine->setText(Shown(opinions.topLine));
-  m_compareButton->setVisible(opinions.CompareVisible());
+OpinionAnswer OpinionDialog::Choose(const OpinionRequest& request) {
+  m_topLine->setText(Shown(request.topLine));
+  m_compare = request.compare;
+  m_compareButton->setVisible(bool(m_compare));
+  m_answer = {};
+  exec();
+  return m_answer;
 }
 
-void OpinionDialog::ChooseOpinion(std::size_t row) {
-  Run([row](Program& p) { p.Opinions().ChooseOpinion(row); });
-  accept();
-}
-
-void OpinionDialog::Cancel() {
-  Run([](Program& p) { p.Opinions().Cancel(); });
-  reject();
-}
-
-void OpinionDialog::Compare() {
-  Run([](Program& p) { p.Opinions().Compare(); });
+void OpinionDialog::Close(OpinionAnswer answer) {
+  m_answer = answer;
+  done(answer.by == OpinionAnswer::By::Row ? Accepted : Rejected);
 }
 
 }  // namespace tv

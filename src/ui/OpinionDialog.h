@@ -1,7 +1,7 @@
 #pragma once
 // The opinion window: a top line, eight coloured verdict rows and a bar with
 // Cancel. It owns its own message dialog, which skins leave alone.
-#include <cstddef>
+#include <functional>
 
 #include "ui/SecondaryWindow.h"
 
@@ -16,18 +16,20 @@ class OpinionDialog : public SecondaryWindow {
  public:
   explicit OpinionDialog(QWidget* parent);
 
-  // The comparison's message: shaded from white into colour, black bold text.
-  void ShowOpinionMessage(const QString& text, const QColor& colour);
+  // Returns how the window closed and the opinion of the row clicked.
+  OpinionAnswer Choose(const OpinionRequest& request);
   MessageDialog& Messages() { return *m_message; }
 
  protected:
-  void Prepare(Program& program) override;
-  void Activate(Program&) override { DropFocus(); }
+  void Activated() override { DropFocus(); }
 
  private:
-  void ChooseOpinion(std::size_t row);
-  void Cancel();
-  void Compare();
+  // The comparison's message: shaded from white into colour, black bold text.
+  void ShowOpinionMessage(const QString& text, const QColor& colour);
+  void Close(OpinionAnswer answer);
+
+  std::function<OpinionVerdict()> m_compare;
+  OpinionAnswer m_answer;
 
   BevelPanel* m_topLine;
   FlatButton* m_compareButton;

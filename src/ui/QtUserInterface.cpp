@@ -35,13 +35,34 @@ void QtUserInterface::ShowRunTimeError(const std::string& text) {
   box.exec();
 }
 
-void QtUserInterface::ShowModal(Window window) {
+OpinionAnswer QtUserInterface::ChooseOpinion(const OpinionRequest& request) {
   m_windows.main.Render();
-  m_windows.Of(window).exec();
+  return m_windows.opinions.Choose(request);
 }
 
-void QtUserInterface::ShowOpinionMessage(const std::string& text, Rgb colour) {
-  m_windows.opinions.ShowOpinionMessage(Shown(text), ToQColor(colour));
+int QtUserInterface::ChooseLevel(const std::vector<LevelRow>& rows, const RowTest& takes) {
+  m_windows.main.Render();
+  return m_windows.levels.Choose(rows, takes);
+}
+
+int QtUserInterface::ChooseBatchFile(const std::vector<std::string>& files, const RowTest& takes) {
+  m_windows.main.Render();
+  return m_windows.batch.Choose(files, takes);
+}
+
+bool QtUserInterface::EditNetwork(NetworkConfig& config, const std::function<void(NetworkConfig&)>& reload) {
+  m_windows.main.Render();
+  return m_windows.network.Edit(config, reload);
+}
+
+void QtUserInterface::ShowReadMe(const ReadMeView& view) {
+  m_windows.main.Render();
+  m_windows.readMe.Show(view);
+}
+
+void QtUserInterface::ShowHistory(const std::function<std::vector<HistoryRow>()>& rows) {
+  m_windows.main.Render();
+  m_windows.history.Show(rows);
 }
 
 std::string QtUserInterface::OpenFileDialog(const std::string& initialFolder, const std::string& filter) {

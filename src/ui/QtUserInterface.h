@@ -15,8 +15,12 @@ class QtUserInterface : public UserInterface {
   void ShowMessage(const std::string& text) override;
   int MessageShow(const std::string& text, const std::string& title, const std::string& buttons, int x, int y) override;
   void ShowRunTimeError(const std::string& text) override;
-  void ShowModal(Window window) override;
-  void ShowOpinionMessage(const std::string& text, Rgb colour) override;
+  OpinionAnswer ChooseOpinion(const OpinionRequest& request) override;
+  int ChooseLevel(const std::vector<LevelRow>& rows, const RowTest& takes) override;
+  int ChooseBatchFile(const std::vector<std::string>& files, const RowTest& takes) override;
+  bool EditNetwork(NetworkConfig& config, const std::function<void(NetworkConfig&)>& reload) override;
+  void ShowReadMe(const ReadMeView& view) override;
+  void ShowHistory(const std::function<std::vector<HistoryRow>()>& rows) override;
   std::string OpenFileDialog(const std::string& initialFolder, const std::string& filter) override;
   void Minimize() override;
   void Restore() override;

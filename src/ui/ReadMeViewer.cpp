@@ -2,7 +2,6 @@
 
 #include <QPlainTextEdit>
 
-#include "session/Program.h"
 #include "ui/widgets/FlatButton.h"
 #include "ui/widgets/GradientPanel.h"
 
@@ -24,10 +23,10 @@ ReadMeViewer::ReadMeViewer(QWidget* parent) : SecondaryWindow("ReadMeViewer", QS
   connect(m_exitButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void ReadMeViewer::Prepare(Program& program) {
-  const ReadMeView view = program.Maps().ReadMeToShow();
+void ReadMeViewer::Show(const ReadMeView& view) {
   setWindowTitle(QString::fromStdString(view.caption));
   m_text->setPlainText(QString::fromStdString(view.text));
+  exec();
 }
 
 }  // namespace tv

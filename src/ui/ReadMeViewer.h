@@ -14,8 +14,7 @@ class ReadMeViewer : public SecondaryWindow {
  public:
   explicit ReadMeViewer(QWidget* parent);
 
- protected:
-  void Prepare(Program& program) override;
+  void Show(const ReadMeView& view);
 
  private:
   QPlainTextEdit* m_text;

@@ -1,9 +1,7 @@
 #include "ui/SecondaryWindow.h"
 
-#include <QShowEvent>
+#include <QEvent>
 
-#include "session/Program.h"
-#include "catalog/ReadMe.h"
 #include "ui/Appearance.h"
 #include "ui/widgets/FlatButton.h"
 #include "ui/widgets/GradientPanel.h"
@@ -42,10 +40,16 @@ FlatButton* SecondaryWindow::AddButton(QWidget* bar, const char* name, const QSt
 
 void SecondaryWindow::AddSkinnedText(QWidget* widget) { m_skinnedTexts.push_back(widget); }
 
-bool SecondaryWindow::Run(const std::function<void(Program&)>& operation) {
-  if (!m_program) return false;
-  m_program->Handle([&] { operation(*m_program); });
-  return true;
+int SecondaryWindow::ExecChoosing(RowTest takes) {
+  m_takes = std::move(takes);
+  m_taken = -1;
+  return exec() == QDialog::Accepted ? m_taken : -1;
+}
+
+void SecondaryWindow::OfferRow(int row) {
+  if (!m_takes || !m_takes(row)) return;
+  m_taken = row;
+  accept();
 }
 
 void SecondaryWindow::DropFocus() {
@@ -54,14 +58,9 @@ void SecondaryWindow::DropFocus() {
   setFocus(Qt::ActiveWindowFocusReason);
 }
 
-void SecondaryWindow::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) Run([this](Program& p) { Prepare(p); });
-}
-
 void SecondaryWindow::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) Run([this](Program& p) { Activate(p); });
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) Activated();
 }
 
 }  // namespace tv

@@ -1,20 +1,18 @@
 #pragma once
 // What the six secondary windows share: a fixed client size, a frame with the
 // system menu only, gradient bars and texts that follow the skin. Each is
-// created once at start-up and shown modally when an operation needs it; it
-// renders the core's model of it and forwards its events there.
+// created once at start-up and shown modally when the core asks for it, with
+// the data it shows; it hands back what the user chose.
 #include <QDialog>
-#include <functional>
-#include <string>
 #include <vector>
 
+#include "session/UserInterface.h"
 #include "ui/SkinColors.h"
 
 namespace tv {
 
 class GradientPanel;
 class FlatButton;
-class Program;
 
 class SecondaryWindow : public QDialog {
   Q_OBJECT
@@ -24,9 +22,6 @@ class SecondaryWindow : public QDialog {
   // Bars shade from the skin's light to its dark colour; skinned texts take
   // its text colour.
   void ApplySkin(const SkinColors& colors);
-  // The core whose model this window shows; without one the window only
-  // shows its frame and closes.
-  void SetProgram(Program* program) { m_program = program; }
 
  protected:
   GradientPanel* AddBar(int x, int y, int width, int height);
@@ -34,21 +29,22 @@ class SecondaryWindow : public QDialog {
   FlatButton* AddButton(QWidget* bar, const char* name, const QString& caption, int x, int width);
   void AddSkinnedText(QWidget* widget);
 
-  // Each showing, and each time the window becomes the active one (also when
-  // the user comes back to it from another window).
-  virtual void Prepare(Program&) {}
-  virtual void Activate(Program&) {}
-  // Runs an event's operation the way every event does: a run-time error
-  // ends it and is shown. Returns false when no core is attached.
-  bool Run(const std::function<void(Program&)>& operation);
+  // A list window: shows until Select takes a row or the window is cancelled
+  // or closed; returns the row taken, or -1.
+  int ExecChoosing(RowTest takes);
+  // Select on that row (-1: none selected); the window closes when it is taken.
+  void OfferRow(int row);
+  // Each time the window becomes the active one (also when the user comes
+  // back to it from another window).
+  virtual void Activated() {}
   // The keyboard focus goes to the window itself, so no control holds it.
   void DropFocus();
 
-  void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
-  Program* m_program = nullptr;
+  RowTest m_takes;
+  int m_taken = -1;
   std::vector<GradientPanel*> m_bars;
   std::vector<QWidget*> m_skinnedTexts;
 };

@@ -1,7 +1,5 @@
 #pragma once
 // The program's seven windows, created once, in this order, for the whole run.
-#include <array>
-
 #include "session/UserInterface.h"
 #include "ui/BatchFileDialog.h"
 #include "ui/NetworkDialog.h"
@@ -22,17 +20,11 @@ struct Windows {
   LevelDialog levels{&main};
   BatchFileDialog batch{&main};
 
-  SecondaryWindow& Of(Window window) {
-    const std::array<SecondaryWindow*, 6> byPort = {&opinions, &history, &network, &readMe, &levels, &batch};
-    return *byPort[std::size_t(window)];
-  }
   // The order in which a skin reaches the secondary windows.
   std::vector<SecondaryWindow*> InSkinOrder() { return {&batch, &network, &history, &readMe, &levels, &opinions}; }
-  // Every window works on this core from now on.
-  void SetProgram(Program* program) {
-    main.SetProgram(program, InSkinOrder());
-    for (SecondaryWindow* window : InSkinOrder()) window->SetProgram(program);
-  }
+  // The main window works on this core from now on; the others are given
+  // their data each time they are shown.
+  void SetProgram(Program* program) { main.SetProgram(program, InSkinOrder()); }
 };
 
 }  // namespace tv

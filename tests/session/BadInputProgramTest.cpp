@@ -100,7 +100,7 @@ TEST_F(BadInput, MapNamesWithAnyCharacterAreListedRatedAndRemembered) {
   std::vector<int> all(names.size());
   std::iota(all.begin(), all.end(), 0);
   p.Maps().Select(all);
-  ui.onModal = [&](Window) { p.Opinions().ChooseOpinion(3); };  // "Played and was Bad"
+  AnswerOpinion(3);  // "Played and was Bad"
   p.Maps().OpenOpinion();
   EXPECT_EQ(MapCodes(), std::vector<int>(names.size(), 3));
   for (std::size_t i = 0; i < names.size(); ++i)
@@ -206,7 +206,7 @@ TEST_F(BadInput, PlantedLinksAreReplacedNeverFollowed) {
   Program& p = Start();
   p.Activate();
   p.Maps().Select({0});
-  ui.onModal = [&](Window) { p.Opinions().ChooseOpinion(3); };  // rated, and the opinions exported
+  AnswerOpinion(3);  // rated, and the opinions exported
   p.Maps().OpenOpinion();
   p.Install().AddDesktopIcon();
   p.Quit();
@@ -239,7 +239,7 @@ TEST_F(BadInput, AProgramFolderPathWithShellCharacters) {
   p.Activate();
   p.Activate();  // the second pass of a first run makes the shortcut
   p.Maps().Select({0});
-  ui.onModal = [&](Window) { p.Opinions().ChooseOpinion(4); };  // "Confusing or  stuck"
+  AnswerOpinion(4);  // "Confusing or  stuck"
   p.Maps().OpenOpinion();
   p.Quit();
 

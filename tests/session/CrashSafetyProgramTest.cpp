@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "support/ProgramFixture.h"
-#include "session/OpinionChooser.h"
+#include "catalog/Opinion.h"
 #include "fixture/Groups.h"
 #include "fixture/SavedGames.h"
 #include "platform/Text.h"

@@ -28,30 +28,15 @@ class LauncherTest : public ProgramTest {
   }
   // The network window, when it opens, is given these values and closed.
   void NetworkGame(GameRole role, const std::string& nickname, const std::string& address, bool accept = true) {
-    ui.onModal = [=, this](Window) {
-      Launcher& play = program->Play();
-      play.ReloadNetworkSettings();
-      play.Config().nickname = nickname;
-      play.Config().address = address;
-      if (accept) play.AcceptNetworkSettings();
+    ui.onNetwork = [=](NetworkConfig& config) {
+      config.nickname = nickname;
+      config.address = address;
+      return accept;
     };
     if (role == GameRole::Host) program->Play().ChooseHostGame();
     if (role == GameRole::Join) program->Play().ChooseJoinGame();
     program->Play().ConfigureNetwork();
-    ui.onModal = nullptr;
   }
-  // The level window, when it opens, shows its rows and picks these until one closes it.
-  void AnswerLevels(std::vector<int> picks) {
-    ui.onModal = [this, picks](Window) {
-      LevelChooser& levels = program->Play().Levels();
-      levels.Prepare();
-      shownLevels = levels.Rows();
-      for (const int row : picks)
-        if (levels.Select(row)) return;
-      levels.Cancel();
-    };
-  }
-  std::vector<LevelRow> shownLevels;
 };
 
 struct Play {
@@ -105,16 +90,16 @@ INSTANTIATE_TEST_SUITE_P(EachWay, LauncherPlay, ::testing::Values(
     Play{"TitleWithTheSavedGame", [](F&, Program& p) { p.Saves().Choose(0); p.Play().StartFromTitle(); },
          " /0", "<none>", true},
     Play{"StockLevel", [](F& f, Program& p) {
-           f.AnswerLevels({11, 16});  // a separator keeps the window open
+           f.ui.picks = {11, 16};  // a separator keeps the window open
            p.Play().PlayLevel();
-           EXPECT_EQ(f.shownLevels.size(), 47u); },
+           EXPECT_EQ(f.ui.levelRows.size(), 47u); },
          " -v2 -l05 /s2 -m", "<none>", false},
     Play{"LevelOfTheTcClickedNotYetRemembered", [](F& f, Program& p) {
-           f.AnswerLevels({2});
+           f.ui.picks = {2};
            p.Catalog().Select(0);
            p.Play().PlayTcLevel();
-           ASSERT_EQ(f.shownLevels.size(), 3u);
-           EXPECT_EQ(f.shownLevels[2].level, "ZOO"); },
+           ASSERT_EQ(f.ui.levelRows.size(), 3u);
+           EXPECT_EQ(f.ui.levelRows[2].level, "ZOO"); },
          "-j{pf}Games -xFoo.con -gFoo.grp  -map ZOO.map", "<none>", true}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 // clang-format on
@@ -160,11 +145,7 @@ TEST_F(LauncherTest, ARefusalStartsNothingAndChangesNothing) {
     fixture::WriteSavedGame(folder.Path() + "game0.sav", "Hollywood");
     Program p(folderFs, caseUi, {folder.Path(), {}});
     p.Activate();
-    caseUi.onModal = [&](Window) {
-      LevelChooser& levels = p.Play().Levels();
-      levels.Prepare();
-      if (!c.pickLevel || !levels.Select(0)) levels.Cancel();
-    };
+    if (c.pickLevel) caseUi.picks = {0};
     c.play(p);
     EXPECT_EQ(caseUi.beeps, c.beeps);
     std::vector<std::string> shown;
@@ -198,7 +179,7 @@ TEST_F(LauncherTest, TheNetworkWindowKeepsItsValuesForTheRunAndTheTailUntilItClo
   Program& p = Started();
   p.Play().ConfigureNetwork();
   EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Default}) << "a single game only beeps";
-  EXPECT_TRUE(ui.modals.empty());
+  EXPECT_TRUE(ui.windows.empty());
   NetworkGame(GameRole::Host, "Ann", "10.0.0.2");
   // Cancelled with the address cleared: memory takes it, the file keeps it.
   NetworkGame(GameRole::Host, "Bob", "", false);
@@ -254,13 +235,10 @@ TEST_F(LauncherTest, TheChosenBatchFileStartsThroughWinesCommandInterpreter) {
   for (const char* file : {"Alpha.bat", "Setup.bat", "Readme.txt"}) Put(file, "@echo off\r\n");
   Program& p = Started();
   for (const int row : {-1, 1}) {
-    ui.onModal = [&](Window) {
-      p.Play().ListBatchFiles();
-      if (!p.Play().Batch().Select(row)) p.Play().Batch().Cancel();
-    };
+    ui.picks = {row};
     p.Play().PlayBatchFile();
   }
-  EXPECT_EQ(ui.modals, (std::vector<Window>{Window::Batch, Window::Batch}));
+  EXPECT_EQ(ui.batchFiles, (std::vector<std::string>{"Alpha.bat", "Setup.bat"}));
   const std::vector<std::string> expected = {Expected("").front(), "cmd", "/c", "Setup.bat"};
   EXPECT_EQ(fixture::WaitForRecord(bin.Path() + "wine.log", 3000), expected);
   EXPECT_EQ(CommandLine(), Path("Setup.bat") + " ");

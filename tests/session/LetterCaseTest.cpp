@@ -23,10 +23,10 @@ std::string PlayedTc(ProgramTest& f, Program& p) {
   return f.CommandLine();
 }
 
-std::string ReadMeShown(ProgramTest&, Program& p) {
+std::string ReadMeShown(ProgramTest& f, Program& p) {
   p.Maps().Select({0});
   p.Maps().OpenReadMe();
-  return p.Maps().ReadMeToShow().text;
+  return f.ui.readMeText;
 }
 
 struct Planted {

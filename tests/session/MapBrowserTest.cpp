@@ -121,8 +121,7 @@ TEST_F(MapBrowserTest, AnOpinionSetsTheFileTimeOnlyAndExportsTheListSilently) {
   AnswerOpinion(3);
   ui.beeps.clear();
   p.Maps().OpenOpinion();
-  EXPECT_EQ(p.Opinions().topLine, "B.map - 12kb");
-  EXPECT_EQ(p.Opinions().opinionPath, "/mnt/other/");
+  EXPECT_EQ(ui.windows, std::vector<std::string>{"opinion B.map - 12kb"});
   EXPECT_EQ(fixture::ReadFile(Path("Maps/b.map")), bytes);
   const std::tm t = LocalTime(fixture::FileTime(Path("Maps/b.map")));
   EXPECT_EQ((t.tm_year + 1900) * 10000 + (t.tm_mon + 1) * 100 + t.tm_mday, 20261206);
@@ -133,7 +132,7 @@ TEST_F(MapBrowserTest, AnOpinionSetsTheFileTimeOnlyAndExportsTheListSilently) {
 
   // Cancel applies and exports nothing; the list keeps what the files hold.
   fixture::WriteFile(Path("TarvolinMaps0.txt"), "old");
-  ui.onModal = [&](Window) { p.Opinions().Cancel(); };
+  ui.opinion = {OpinionAnswer::By::Cancel};
   p.Maps().OpenOpinion();
   EXPECT_EQ(fixture::ReadFile(Path("TarvolinMaps0.txt")), "old");
   EXPECT_EQ(LocalTime(fixture::FileTime(Path("Maps/b.map"))).tm_hour, 3);
@@ -149,7 +148,7 @@ TEST_F(MapBrowserTest, InMultiSelectModeEverySelectedMapWhoseTimeCanBeSetGetsThe
   p.Maps().ToggleMultiSelect();
   p.Maps().Select({0, 1, 2});
   std::filesystem::remove(Path("Maps/b.map"));
-  ui.onModal = [&](Window) { p.Opinions().ChooseOpinion(1); };  // good; the pass then finds b gone
+  AnswerOpinion(1);  // good; the pass then finds b gone
   p.Maps().OpenOpinion();
   EXPECT_EQ(MapCodes(), (std::vector<int>{1, 1}));
 }
@@ -180,21 +179,21 @@ TEST_F(MapBrowserTest, TheMenuExportWritesTheRatedMapsOfTheFolderInTheirOrder) {
 }
 
 TEST_F(MapBrowserTest, TheReadmeIsLookedForInTheProgramMapHelpAndTextFolders) {
+  // Each read-me holds its own path; the text shown says which was found.
   const std::pair<std::vector<const char*>, const char*> cases[] = {
-      {{"Pool.txt", "Maps/Pool.txt"}, ""}, {{"Maps/POOL.TXT", "Help/Pool.txt"}, "Maps/"}, {{"Help/pool.txt"}, "Help/"},
-      {{}, "Text/"}};
-  for (const auto& [readmes, folder] : cases) {
+      {{"Pool.txt", "Maps/Pool.txt"}, "Pool.txt"}, {{"Maps/POOL.TXT", "Help/Pool.txt"}, "Maps/POOL.TXT"},
+      {{"Help/pool.txt"}, "Help/pool.txt"}, {{}, "The file: Pool.txt was not found!"}};
+  for (const auto& [readmes, shown] : cases) {
     fixture::TempFolder other;
     fixture::WriteMap(other.Path() + "Maps/POOL.MAP");
-    for (const char* readme : readmes) fixture::WriteFile(other.Path() + readme, "text");
+    for (const char* readme : readmes) fixture::WriteFile(other.Path() + readme, readme);
     FileSystem otherFs(other.Path());
-    ui.modals.clear();
+    ui.windows.clear();
     Program p(otherFs, ui, {other.Path(), {"dd/MM/yyyy", "HH:mm:ss"}});
     p.Activate();
     p.Maps().OpenReadMe();
-    EXPECT_EQ(p.Maps().ReadMe().folder, other.Path() + folder);
-    EXPECT_EQ(p.Maps().ReadMe().name, "Pool.txt");
-    EXPECT_EQ(ui.modals, std::vector<Window>{Window::ReadMe});
+    EXPECT_EQ(ui.windows, std::vector<std::string>{"readMe Text Information for: Pool"});
+    EXPECT_EQ(ui.readMeText, shown);
   }
 }
 
@@ -204,11 +203,11 @@ TEST_F(MapBrowserTest, TheHistoryRowsTakeTheOpinionsOfTheListedMaps) {
   Settings("[History]\r\nPlayedMaps[0]=B.map\r\nPlayedMaps[1]=gone.map\r\n");
   Program& p = Start();
   p.Activate();
-  const auto rows = p.Maps().HistoryRows();
-  ASSERT_GE(rows.size(), 2u);
-  EXPECT_EQ(rows[0].name, "B.map");
-  EXPECT_EQ(rows[0].opinion, 5);
-  EXPECT_EQ(rows[1].opinion, 0);
+  p.Maps().ShowHistory();
+  const auto& rows = ui.historyRows;
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(std::tuple(rows[0].name, rows[0].opinion, rows[1].opinion), std::tuple("B.map", 5, 0));
+  EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Exclamation});
 }
 
 }  // namespace

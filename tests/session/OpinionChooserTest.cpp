@@ -1,5 +1,5 @@
-// The opinion window without its widgets: each row's code, and the
-// comparison with the same map in another installation.
+// The opinion window's part in the core: the comparison with the same map in
+// another installation.
 #include <gtest/gtest.h>
 
 #include "session/OpinionChooser.h"
@@ -12,17 +12,6 @@ namespace tv::test {
 namespace {
 
 constexpr Rgb kGrey{128, 128, 128};
-
-TEST(OpinionChooserTest, EachRowAppliesItsCode) {
-  fixture::TempFolder dir;
-  FileSystem fs(dir.Path());
-  RecordingUi ui;
-  const DateTimeFormats formats;
-  std::vector<int> applied;
-  OpinionChooser opinions(fs, ui, formats, [&](int code) { applied.push_back(code); });
-  for (std::size_t row = 0; row < kOpinionRows.size(); ++row) opinions.ChooseOpinion(row);
-  EXPECT_EQ(applied, (std::vector<int>{5, 1, 2, 3, 4, 7, 6, 0}));
-}
 
 TEST(OpinionChooserTest, TheComparisonReadsTheHourOfTheSameMapInTheOtherInstallation) {
   const struct {
@@ -46,18 +35,17 @@ TEST(OpinionChooserTest, TheComparisonReadsTheHourOfTheSameMapInTheOtherInstalla
     fixture::WriteMap(installation.Path() + (*c.file ? c.file : "Maps/Pool.map"), c.hour);
     FileSystem fs(installation.Path());
     RecordingUi ui;
-    const DateTimeFormats formats{"dd/MM/yyyy", c.longTime};
-    OpinionChooser opinions(fs, ui, formats, [](int) {});
-    opinions.mapName = *c.file ? "Pool.map" : "";
-    opinions.opinionPath = installation.Path().substr(0, installation.Path().size() - 1);
-    opinions.Prepare();
-    EXPECT_TRUE(opinions.CompareVisible());
-    EXPECT_EQ(opinions.opinionPath, installation.Path()) << "a separator is added";
-    opinions.Compare();
+    Session session(fs, ui, {installation.Path(), {"dd/MM/yyyy", c.longTime}});
+    OpinionChooser opinions(session);
+    // Without its separator: one is added.
+    opinions.SetOtherInstallation(installation.Path().substr(0, installation.Path().size() - 1));
+    ui.compare = true;
+    const std::string map = *c.file ? "Pool.map" : "";
+    opinions.Choose("top", map, [](int) { FAIL() << "closed by its frame"; });
     EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Exclamation}) << c.file;
-    ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].text, opinions.mapName + "\n\n" + c.verdict) << c.file << " " << c.hour;
-    EXPECT_EQ(ui.opinionColours, std::vector<Rgb>{c.colour}) << c.file << " " << c.hour;
+    ASSERT_EQ(ui.verdicts.size(), 1u);
+    EXPECT_EQ(ui.verdicts[0].text, map + "\n\n" + c.verdict) << c.file << " " << c.hour;
+    EXPECT_EQ(ui.verdicts[0].colour, c.colour) << c.file << " " << c.hour;
   }
 }
 

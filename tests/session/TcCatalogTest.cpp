@@ -49,7 +49,7 @@ TEST_F(TcCatalogTest, ThePassPacksAndReadsTheOpinionsAndTheWindowStoresOne) {
     p.Catalog().Select(row);
     p.Catalog().OpenOpinion();
   }
-  EXPECT_TRUE(ui.modals.empty());
+  EXPECT_TRUE(ui.windows.empty());
   p.Catalog().Select(2);
   AnswerOpinion(7);
   p.Catalog().OpenOpinion();

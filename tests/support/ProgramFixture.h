@@ -86,14 +86,7 @@ class ProgramTest : public ::testing::Test {
   }
 
   // The opinion window, when it opens, answers with the row of that code.
-  void AnswerOpinion(int code) {
-    ui.onModal = [this, code](Window) {
-      OpinionChooser& opinions = program->Opinions();
-      opinions.Prepare();
-      for (std::size_t row = 0; row < kOpinionRows.size(); ++row)
-        if (kOpinionRows[row].code == code) opinions.ChooseOpinion(row);
-    };
-  }
+  void AnswerOpinion(int code) { ui.opinion = {OpinionAnswer::By::Row, code}; }
 
   // The game's data of that size and a stand-in Duke3dw.exe that records how
   // it was started.

@@ -1,6 +1,6 @@
 #pragma once
 // A user interface for tests: it records what the core beeped and showed, and
-// answers questions and modal windows from a script.
+// answers questions and windows from a script.
 #include <deque>
 #include <functional>
 #include <string>
@@ -29,13 +29,33 @@ class RecordingUi : public UserInterface {
     return a;
   }
   void ShowRunTimeError(const std::string& text) override { shown.push_back({"error", text, "Tarvolin", ""}); }
-  void ShowModal(Window window) override {
-    modals.push_back(window);
-    if (onModal) onModal(window);
+  OpinionAnswer ChooseOpinion(const OpinionRequest& request) override {
+    windows.push_back("opinion " + request.topLine);
+    if (compare && request.compare) verdicts.push_back(request.compare());
+    return opinion;
   }
-  void ShowOpinionMessage(const std::string& text, Rgb colour) override {
-    shown.push_back({"opinions", text, "", ""});
-    opinionColours.push_back(colour);
+  int ChooseLevel(const std::vector<LevelRow>& rows, const RowTest& takes) override {
+    windows.push_back("levels");
+    levelRows = rows;
+    return Pick(takes);
+  }
+  int ChooseBatchFile(const std::vector<std::string>& files, const RowTest& takes) override {
+    windows.push_back("batch");
+    batchFiles = files;
+    return Pick(takes);
+  }
+  bool EditNetwork(NetworkConfig& config, const std::function<void(NetworkConfig&)>& reload) override {
+    windows.push_back("network");
+    reload(config);
+    return onNetwork && onNetwork(config);
+  }
+  void ShowReadMe(const ReadMeView& view) override {
+    windows.push_back("readMe " + view.caption);
+    readMeText = view.text;
+  }
+  void ShowHistory(const std::function<std::vector<HistoryRow>()>& rows) override {
+    windows.push_back("history");
+    historyRows = rows();
   }
   std::string OpenFileDialog(const std::string& folder, const std::string& filter) override {
     fileDialogs.push_back({folder, filter});
@@ -47,15 +67,29 @@ class RecordingUi : public UserInterface {
 
   std::vector<BeepKind> beeps;
   std::vector<Shown> shown;
-  std::vector<Window> modals;
-  std::deque<int> answers;                  // answers to MessageShow, in order
-  std::function<void(Window)> onModal;      // plays the user's part in a modal window
-  std::vector<Rgb> opinionColours;
+  std::deque<int> answers;  // answers to MessageShow, in order
+  std::vector<std::string> windows;  // each secondary window shown, opinion and read-me with their titles
+  OpinionAnswer opinion;               // the opinion window's answer; closed by its frame unless set
+  bool compare = false;                // Compare is pressed first
+  std::vector<OpinionVerdict> verdicts;
+  std::vector<int> picks;  // Select on each row in turn until one is taken, else Cancel (level and batch windows)
+  std::vector<LevelRow> levelRows;
+  std::vector<std::string> batchFiles;
+  std::function<bool(NetworkConfig&)> onNetwork;  // types into the network window; true for Accept
+  std::string readMeText;
+  std::vector<HistoryRow> historyRows;
   std::vector<std::pair<std::string, std::string>> fileDialogs;  // folder, filter
   std::string chosenFile;                                        // "" cancels
   int minimized = 0;
   int restored = 0;
   bool quit = false;
+
+ private:
+  int Pick(const RowTest& takes) const {
+    for (const int row : picks)
+      if (takes(row)) return row;
+    return -1;
+  }
 };
 
 }  // namespace tv::test

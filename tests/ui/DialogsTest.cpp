@@ -1,5 +1,5 @@
-// The dialogs' contracts: the secondary windows on the core and a real program folder (what each shows at every
-// activation, what a click or key there hands back); the messages, errors, file dialog and beeps of the port.
+// The dialogs' contracts: what each secondary window shows of the data it is given (at every activation where it
+// reads afresh) and what a click or key there hands back; the messages, errors, file dialog and beeps of the port.
 #include "UiTest.h"
 #include "fixture/Maps.h"
 #include "platform/DateTime.h"
@@ -18,47 +18,42 @@ std::vector<std::string> Rows(QWidget& window, const char* list) {
   return rows;
 }
 
-TEST_F(DialogTest, BatchAndLevelWindowsListAfreshAndSelectHandsBackTheBytesOfALevelRowOnly) {
-  fixture::WriteFile(Path("b.bat"), ""), fixture::MakeFolder(Path("dir.bat"));
-  Program& p = StartWindows();
-  Show(Window::Batch, [](SecondaryWindow& w) { EXPECT_EQ(Rows(w, "batchList"), std::vector<std::string>{"b.bat"}); });
-  fixture::WriteFile(Path("caf\xE9.bat"), "");
-  Show(Window::Batch, [](SecondaryWindow& w) {
+TEST(ListWindows, ShowTheirRowsAndSelectHandsBackOnlyARowTheCoreTakes) {
+  Windows windows;
+  std::vector<int> offered;
+  const RowTest takes = [&](int row) { return offered.push_back(row), row > 0; };
+  WhenActive(windows.batch, [](QWidget& w) {
     EXPECT_EQ(Rows(w, "batchList"), (std::vector<std::string>{"b.bat", "caf\u00E9.bat"}));
+    Press(w, "selectButton");  // none selected
     auto* list = Child<QListWidget>(w, "batchList");
     list->setCurrentRow(1);
     const QImage image = list->viewport()->grab().toImage();
     EXPECT_GT(CountColour(image, list->visualItemRect(list->item(0)), Qt::white), 0) << "white on black";
-    Child<QAbstractButton>(w, "selectButton")->click();
-    EXPECT_FALSE(w.isVisible());
+    Press(w, "selectButton");
   });
-  EXPECT_EQ(p.Play().Batch().Result(), Path("caf\xE9.bat"));
-  p.Play().Levels().PrepareStock();
-  Show(Window::Levels, [](SecondaryWindow& w) {
-    auto* list = Child<QTreeWidget>(w, "levelList");
-    const QImage image = list->viewport()->grab().toImage();
-    const QRect row = list->visualItemRect(list->topLevelItem(1));
-    EXPECT_TRUE(RowFill(image, row) == "#000000" && CountColour(image, row, Qt::white) > 0) << "white on black";
-    list->setCurrentItem(list->topLevelItem(11));  // the separator after E1L11
-    Child<QAbstractButton>(w, "selectButton")->click();
-    EXPECT_TRUE(w.isVisible());
-  });
-  p.Play().Levels().PrepareTc({"ZOO", "CAF\xC9"});
-  Show(Window::Levels, [](SecondaryWindow& w) {
-    EXPECT_EQ(Rows(w, "levelList"), (std::vector<std::string>{"CAF\u00C9", "ZOO"}));
-    Child<QTreeWidget>(w, "levelList")->setCurrentItem(Child<QTreeWidget>(w, "levelList")->topLevelItem(0));
-    Child<QAbstractButton>(w, "selectButton")->click();
-    EXPECT_FALSE(w.isVisible());
-  });
-  EXPECT_EQ(p.Play().Levels().MapFile(), "CAF\xC9.map");
+  EXPECT_EQ(windows.batch.Choose({"b.bat", "caf\xE9.bat"}, takes), 1);
+  EXPECT_EQ(offered, (std::vector<int>{-1, 1}));
+  for (const char* closer : {"cancelButton", static_cast<const char*>(nullptr)}) {  // none: the frame
+    WhenActive(windows.levels, [closer](QWidget& w) {
+      EXPECT_EQ(Rows(w, "levelList"), (std::vector<std::string>{"E1L1", "CAF\u00C9"}));
+      auto* list = Child<QTreeWidget>(w, "levelList");
+      const QImage image = list->viewport()->grab().toImage();
+      const QRect row = list->visualItemRect(list->topLevelItem(1));
+      EXPECT_TRUE(RowFill(image, row) == "#000000" && CountColour(image, row, Qt::white) > 0) << "white on black";
+      list->setCurrentItem(list->topLevelItem(0));
+      Press(w, "selectButton");
+      EXPECT_TRUE(w.isVisible()) << "a row the core does not take";
+      if (closer) Press(w, closer);
+    });
+    EXPECT_EQ(windows.levels.Choose({{"E1L1", "Hollywood Holocaust"}, {"CAF\xC9", ""}}, takes), -1);
+  }
 }
 
-TEST_F(DialogTest, HistoryRowsShowInTheirMapsColoursReadAfreshAtEveryActivation) {
-  for (const int hour : {1, 2, 3}) fixture::WriteMap(Path(std::string("Maps/") + char('a' + hour - 1) + ".map"), hour);
-  const std::string played = "PlayedMaps[0]=C.MAP\r\nPlayedMaps[1]=\r\nPlayedMaps[2]=gone.map\r\nPlayedMaps[3]=a.map";
-  StartWindows("[History]\r\n" + played + "\r\n").Activate();
+TEST(HistoryWindow, RowsShowInTheirOpinionsColoursReadAfreshAtEveryActivation) {
+  Windows windows;
   windows.main.move(100, 40);
-  Show(Window::History, [this](SecondaryWindow& w) {
+  std::vector<HistoryRow> rows = {{"C.MAP", 3}, {"gone.map", 0}, {"a.map", 1}};
+  WhenActive(windows.history, [&](QWidget& w) {
     EXPECT_EQ(Rows(w, "historyList"), (std::vector<std::string>{"C.MAP", "gone.map", "a.map"}));
     EXPECT_EQ(FocusedControl(w), nullptr);
     auto* list = Child<QListWidget>(w, "historyList");
@@ -71,95 +66,93 @@ TEST_F(DialogTest, HistoryRowsShowInTheirMapsColoursReadAfreshAtEveryActivation)
     }
     EXPECT_EQ(RowFill(image, list->visualItemRect(list->item(2))), Hex(colours[2])) << "selected: filled";
     EXPECT_EQ(w.pos(), QPoint(298, 98));
-    WriteIni("[Tarvolin]\r\nInitialized=True\r\n[History]\r\nPlayedMaps[0]=b.map\r\n");
+    rows = {{"b.map", 0}};
     w.move(0, 0), LeaveAndReturn(w);
     EXPECT_EQ(Rows(w, "historyList"), std::vector<std::string>{"b.map"});
     EXPECT_EQ(w.pos(), QPoint(298, 98));
   });
+  windows.history.Show([&] { return rows; });
 }
 
-TEST_F(DialogTest, NetworkWindowShowsTheCoresValuesAndHandsBackWhatIsTyped) {
-  WriteIni("[Network_Game]\r\nNickname=Bob\r\nOpponentIP=1.2.3.4\r\nDedicated=0\r\nNumPlayers=6\r\n");
-  Program& p = StartWindows();
-  p.Play().Config().Open(GameRole::Host, {"Ann", "10.0.0.2", true, 4});
-  Show(Window::Network, [&](SecondaryWindow& w) {
+TEST(NetworkWindow, ShowsTheValuesReloadsThemAtEachActivationAndHandsBackWhatIsTyped) {
+  Windows windows;
+  NetworkConfig config;
+  config.Open(GameRole::Host, {"Ann", "10.0.0.2", true, 4});
+  int reloads = 0;
+  const auto reload = [&](NetworkConfig& c) {  // as the settings file would
+    ++reloads, c.nickname = "Bob", c.address = "1.2.3.4", c.numPlayers = 6, c.SetDedicated(false);
+  };
+  WhenActive(windows.network, [&](QWidget& w) {
     auto *nick = Child<QLineEdit>(w, "nicknameEdit"), *address = Child<QLineEdit>(w, "addressEdit");
-    EXPECT_EQ(address->text().toStdString(), "1.2.3.4") << "the file over memory";
+    EXPECT_EQ(address->text().toStdString(), "1.2.3.4") << "reloaded over what it was given";
+    nick->setText("Zed"), LeaveAndReturn(w);
+    EXPECT_EQ(std::pair(reloads, nick->text().toStdString()), std::pair(2, std::string("Bob")));
     for (QLineEdit* edit : {nick, address}) edit->selectAll(), QTest::keyClicks(edit, edit == nick ? "Cy" : "5.6.7.8");
-    Child<QAbstractButton>(w, "dedicatedBox")->click();
+    Press(w, "dedicatedBox");
     auto* players = Child<QSpinBox>(w, "playersBox");
     for (int i = 0; i < 3; ++i) QTest::keyPress(players, Qt::Key_Up), QTest::keyRelease(players, Qt::Key_Up);
     EXPECT_EQ(Child<QLabel>(w, "addressLabel")->text().toStdString(), "Server IP Address");
-    const NetworkConfig& c = p.Play().Config();
-    EXPECT_EQ(std::tuple(c.nickname, c.address, c.dedicated, c.numPlayers), std::tuple("Cy", "5.6.7.8", true, 8));
-    LeaveAndReturn(w);
-    EXPECT_EQ(nick->text().toStdString(), "Bob") << "read again from the file";
-    QTest::keyClicks(nick, "o");
-    Child<QAbstractButton>(w, "acceptButton")->click();
+    Press(w, "acceptButton");
   });
-  EXPECT_NE(Ini().find("Nickname=Bobo\r\n"), std::string::npos);
+  EXPECT_TRUE(windows.network.Edit(config, reload));
+  EXPECT_EQ(std::tuple(config.nickname, config.address, config.dedicated, config.numPlayers),
+            std::tuple("Cy", "5.6.7.8", true, 8));
+  WhenActive(windows.network, [](QWidget&) {});
+  EXPECT_FALSE(windows.network.Edit(config, reload)) << "closed by its frame";
 }
 
-class OpinionDialogTest : public DialogTest {
- protected:
-  // b.map, 12 kB, selected in the map list; the right click opens the window.
-  void OpenOn(const std::function<void(SecondaryWindow&)>& act, const std::string& settings = "") {
-    if (!program) {
-      fixture::WriteMap(Path("Maps/a.map"), 5), fixture::WriteFile(Path("Maps/b.map"), fixture::MapBytes({1, 4, 270}));
-      StartWindows("FolderMap0=B.map\r\n" + settings).Activate();
-    }
-    WhenActive(windows.opinions, act);
-    program->Maps().OpenOpinion();
-  }
-};
-
-TEST_F(OpinionDialogTest, EachRowShowsItsColourAndAClickAppliesItsCode) {
-  const std::tuple<const char*, QColor, int> cases[] = {  // the row, its colour, the hour its code leaves
-      // clang-format off
+TEST(OpinionWindow, EachRowShowsItsColourAndHandsBackItsOpinion) {
+  Windows windows;
+  const std::tuple<const char*, QColor, int> cases[] = {  // clang-format off
       {"excellentRow", {255, 255, 0}, 5}, {"goodRow", {0, 255, 0}, 1}, {"fairRow", {0, 0, 255}, 2},
       {"badRow", {255, 0, 0}, 3}, {"confusingRow", {255, 0, 255}, 4}, {"crashesRow", {0, 255, 255}, 7},
-      {"multiplayerRow", {0, 128, 128}, 6}, {"clearRow", QApplication::palette().color(QPalette::Window), 9}};
+      {"multiplayerRow", {0, 128, 128}, 6}, {"clearRow", QApplication::palette().color(QPalette::Window), 0}};
   // clang-format on
-  for (const auto& [row, colour, hour] : cases) {
-    OpenOn([&, row = row, colour = colour](SecondaryWindow& w) {
+  for (const auto& [row, colour, code] : cases) {
+    WhenActive(windows.opinions, [&, row = row, colour = colour](QWidget& w) {
       EXPECT_FALSE(Child(w, "compareButton")->isVisible()) << "no other installation to compare with";
       const QImage image = Child(w, row)->grab().toImage();
       EXPECT_EQ(Hex(image.pixelColor(4, image.height() / 2)), Hex(colour)) << row;
       Tap(Child(w, row));
-      EXPECT_FALSE(w.isVisible()) << row;
     });
-    EXPECT_EQ(LocalTime(fixture::FileTime(Path("Maps/b.map"))).tm_hour, hour) << row;
+    const OpinionAnswer answer = windows.opinions.Choose({"B.map", {}});
+    EXPECT_EQ(std::pair(answer.by, answer.code), std::pair(OpinionAnswer::By::Row, code)) << row;
   }
-  EXPECT_TRUE(fixture::Exists(Path("TarvolinMaps0.txt"))) << "exported after a verdict";
 }
 
-TEST_F(OpinionDialogTest, TheTopLineNamesTheMapAndTakesNoClickCompareAsksTheCoreAndCancelDropsTheExport) {
-  fixture::TempFolder other;
-  std::time_t before = 0;
-  OpenOn(
-      [&](SecondaryWindow& w) {
-        Child<QAbstractButton>(w, "compareButton")->click();
-        EXPECT_TRUE(ui.shown.size() == 1 && ui.shown[0].kind == "opinions");
-        before = fixture::FileTime(Path("Maps/b.map"));
-        auto* top = Child<QLabel>(w, "topLine");
-        EXPECT_EQ(top->text().toStdString(), "B.map - 12kb");
-        EXPECT_GT(CountColour(top->grab().toImage(), top->rect(), Qt::cyan), 0) << "aqua on black";
-        Tap(top);
-        EXPECT_TRUE(w.isVisible() && FocusedControl(w) == nullptr);
-        Child<QAbstractButton>(w, "cancelButton")->click();
-      },
-      "OpinionPath=" + other.Path() + "\r\n");
-  EXPECT_TRUE(fixture::FileTime(Path("Maps/b.map")) == before && !fixture::Exists(Path("TarvolinMaps0.txt")));
-  OpenOn([](SecondaryWindow& w) { w.close(); });  // the frame keeps the export
-  EXPECT_TRUE(fixture::Exists(Path("TarvolinMaps0.txt")));
+TEST(OpinionWindow, TheTopLineTakesNoClickCompareShowsTheVerdictAndCancelOrTheFrameCloseIt) {
+  Windows windows;
+  int compared = 0;
+  const OpinionRequest request{"B.map - 12kb", [&] {
+                                 return ++compared, OpinionVerdict{"B.map\n\nMap not played yet.", {128, 128, 0}};
+                               }};
+  WhenActive(windows.opinions, [&](QWidget& w) {
+    WhenModal([&](QWidget& modal) {  // its own message, shaded from white into the verdict's colour
+      EXPECT_EQ(&modal, &windows.opinions.Messages());
+      EXPECT_EQ(Child<QLabel>(modal, "MessageText")->text().toStdString(), "B.map\n\nMap not played yet.");
+      const QImage image = modal.grab().toImage();
+      EXPECT_TRUE(Near(image.pixelColor(0, image.height() - 2), Qt::white) &&
+                  Near(image.pixelColor(image.width() - 1, image.height() - 2), QColor(128, 128, 0)));
+      Press(modal, "mbOk");
+    });
+    Press(w, "compareButton");
+    EXPECT_EQ(compared, 1);
+    auto* top = Child<QLabel>(w, "topLine");
+    EXPECT_EQ(top->text().toStdString(), "B.map - 12kb");
+    EXPECT_GT(CountColour(top->grab().toImage(), top->rect(), Qt::cyan), 0) << "aqua on black";
+    Tap(top);
+    EXPECT_TRUE(w.isVisible() && FocusedControl(w) == nullptr);
+    Press(w, "cancelButton");
+  });
+  EXPECT_EQ(windows.opinions.Choose(request).by, OpinionAnswer::By::Cancel);
+  WhenActive(windows.opinions, [](QWidget&) {});
+  EXPECT_EQ(windows.opinions.Choose(request).by, OpinionAnswer::By::Frame);
 }
 
-TEST_F(DialogTest, TheReadMeShowsTabsLongLinesAndEightBitTextAndTakesNoTyping) {
-  fixture::WriteMap(Path("Maps/foo.map"));
-  fixture::WriteFile(Path("Maps/Foo.txt"), "a\tb\r\nCaf\xE9 \x80 " + std::string(400, 'x') + "\r\n");
-  StartWindows("FolderMap0=Foo.map\r\n").Activate();
-  WhenActive(windows.readMe, [](SecondaryWindow& w) {
-    const std::string text = "a\tb\nCaf\u00E9 \u20AC " + std::string(400, 'x') + "\n";
+TEST(ReadMeViewer, ShowsTabsLongLinesAndEightBitTextAndTakesNoTyping) {
+  Windows windows;
+  const std::string text = "a\tb\nCaf\u00E9 \u20AC " + std::string(400, 'x') + "\n";
+  WhenActive(windows.readMe, [&](QWidget& w) {
     EXPECT_EQ(w.windowTitle().toStdString(), "Text Information for: Foo");
     auto* memo = Child<QPlainTextEdit>(w, "text");
     EXPECT_EQ(memo->toPlainText().toStdString(), text);
@@ -167,12 +160,10 @@ TEST_F(DialogTest, TheReadMeShowsTabsLongLinesAndEightBitTextAndTakesNoTyping) {
     QTest::keyClicks(memo, "zz");
     EXPECT_EQ(memo->toPlainText().toStdString(), text) << "no typing";
   });
-  program->Maps().OpenReadMe();
+  windows.readMe.Show({"Text Information for: Foo", text});
 }
 
-void Press(QWidget& modal, const char* button) { Child<QAbstractButton>(modal, button)->click(); }
-
-TEST(QtUserInterface, MessagesUseTheMainWindowsDialogErrorsTheSystemBoxAndTheFileDialogReturnsTheFullPath) {
+TEST(QtUserInterface, EachCallShowsItsWindowErrorsTheSystemBoxAndTheFileDialogReturnsTheFullPath) {
   Windows windows;
   QtUserInterface ui(windows);
   WhenModal([&](QWidget& modal) {
@@ -196,15 +187,21 @@ TEST(QtUserInterface, MessagesUseTheMainWindowsDialogErrorsTheSystemBoxAndTheFil
     box->accept();
   });
   ui.ShowRunTimeError("'x' is not a valid integer value.");
-  WhenModal([&](QWidget& modal) {  // the opinion window's own, shaded from white into the verdict's colour
-    EXPECT_EQ(&modal, &windows.opinions.Messages());
-    EXPECT_EQ(Child<QLabel>(modal, "MessageText")->text().toStdString(), "B.map\n\nMap not played yet.");
-    const QImage image = modal.grab().toImage();
-    EXPECT_TRUE(Near(image.pixelColor(0, image.height() - 2), Qt::white) &&
-                Near(image.pixelColor(image.width() - 1, image.height() - 2), QColor(128, 128, 0)));
-    Press(modal, "mbOk");
-  });
-  ui.ShowOpinionMessage("B.map\n\nMap not played yet.", {128, 128, 0});
+  NetworkConfig config;
+  const std::pair<QWidget*, std::function<void()>> windowCalls[] = {
+      {&windows.opinions, [&] { ui.ChooseOpinion({}); }},
+      {&windows.levels, [&] { ui.ChooseLevel({}, {}); }},
+      {&windows.batch, [&] { ui.ChooseBatchFile({}, {}); }},
+      {&windows.network, [&] { ui.EditNetwork(config, [](NetworkConfig&) {}); }},
+      {&windows.readMe, [&] { ui.ShowReadMe({}); }},
+      {&windows.history, [&] { ui.ShowHistory([] { return std::vector<HistoryRow>(); }); }}};
+  for (const auto& [window, call] : windowCalls) {
+    WhenModal([window = window](QWidget& modal) {
+      EXPECT_EQ(&modal, window);
+      modal.close();
+    });
+    call();
+  }
   fixture::TempFolder dir;
   fixture::WriteFile(dir.Path() + "Music/song.mid", "MThd");
   const std::string filter = "Midi file (*.mid)|*.mid|All files (*.*)|*.*";

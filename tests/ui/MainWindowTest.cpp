@@ -156,8 +156,13 @@ TEST(MainWindow, PlayButtonBlackWithYellowTextRedUnderThePointerSavedGameBoxSilv
   }
 }
 
-TEST_F(DialogTest, MainWindowEventsReachTheCore) {
-  StartWindows();
+// The windows on a core whose user interface is the recorder.
+struct WindowsOnCore : ProgramTest {
+  Windows windows;
+};
+
+TEST_F(WindowsOnCore, MainWindowEventsReachTheCore) {
+  Start(), windows.SetProgram(program.get());
   QWidget* play = Child(windows.main, "playButton");
   for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
     ui.beeps.clear();

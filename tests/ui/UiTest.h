@@ -1,5 +1,5 @@
 #pragma once
-// Helpers of the widget tests: controls by name, pixels, the user's part in modal windows, the core behind them.
+// Helpers of the widget tests: controls by name, pixels, the user's part in modal windows.
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -50,28 +50,15 @@ inline void LeaveAndReturn(QWidget& window) {
 }
 inline QWidget* FocusedControl(QWidget& w) { return w.focusWidget() == &w ? nullptr : w.focusWidget(); }
 
-// The windows on the core, whose modal windows are the real dialogs.
-class DialogTest : public ProgramTest {
- protected:
-  Program& StartWindows(const std::string& ini = "") {
-    if (!ini.empty()) WriteIni("[Tarvolin]\r\nInitialized=True\r\n" + ini);
-    Start(), windows.SetProgram(program.get());
-    ui.onModal = [this](Window w) { windows.Of(w).exec(); };
-    return *program;
-  }
-  // The user's part once the window is active; left open, it is closed as by its frame.
-  static void WhenActive(SecondaryWindow& window, const std::function<void(SecondaryWindow&)>& act) {
-    QTimer::singleShot(0, [&window, act] {
-      const bool active = BecomesActive(window);
-      EXPECT_TRUE(active) << "the window never became active";
-      if (active) QApplication::processEvents(), act(window);
-      if (window.isVisible()) window.close();
-    });
-  }
-  void Show(Window window, const std::function<void(SecondaryWindow&)>& act) {
-    WhenActive(windows.Of(window), act), windows.Of(window).exec();
-  }
-  Windows windows;
-};
+// The user's part once the window is active; left open, it is closed as by its frame.
+inline void WhenActive(QWidget& window, const std::function<void(QWidget&)>& act) {
+  QTimer::singleShot(0, [&window, act] {
+    const bool active = BecomesActive(window);
+    EXPECT_TRUE(active) << "the window never became active";
+    if (active) QApplication::processEvents(), act(window);
+    if (window.isVisible()) window.close();
+  });
+}
+inline void Press(QWidget& window, const char* button) { Child<QAbstractButton>(window, button)->click(); }
 
 }  // namespace tv::test
