@@ -195,17 +195,16 @@ class TextSearch {
   std::vector<std::size_t> m_translated;  // targets searched in the translated text
 };
 
-std::vector<bool> ScanHead(FileSystem& fs, const std::string& path, ScanKind kind,
-                           const std::vector<std::string>& targets) {
-  std::string head = fs.ReadBytes(path, 0, kScanBlock);
+std::vector<bool> ScanHead(const FileReader& file, ScanKind kind, const std::vector<std::string>& targets) {
+  std::string head(std::size_t(std::min<std::uint64_t>(kScanBlock, file.Size())), '\0');
+  head.resize(file.ReadAt(0, head.data(), head.size()));
   if (kind == ScanKind::Batch) head.resize(std::min(head.size(), head.find('\0')));
   std::vector<bool> found(targets.size(), false);
   TextSearch(kind == ScanKind::Batch ? kLowerBatch : kLowerText, targets).Mark(head, kScanBlock, found);
   return found;
 }
 
-std::vector<bool> ScanZip(FileSystem& fs, const std::string& path, long long size,
-                          const std::vector<std::string>& targets) {
+std::vector<bool> ScanZip(const FileReader& file, long long size, const std::vector<std::string>& targets) {
   std::vector<bool> found(targets.size(), false);
   if (size < static_cast<long long>(kScanBlock)) return found;
   std::vector<std::string> upper;
@@ -215,7 +214,6 @@ std::vector<bool> ScanZip(FileSystem& fs, const std::string& path, long long siz
   // own. A buffer that stays in the processor's cache between the copy and
   // the search: a larger one is searched from memory, at half the speed.
   constexpr std::size_t kBlocksPerRead = 25;
-  const FileReader file(fs, path);
   std::vector<char> buffer(kScanBlock * kBlocksPerRead);
   for (std::uint64_t offset = 0;;) {
     const std::size_t got = file.ReadAt(offset, buffer.data(), buffer.size());
@@ -227,20 +225,29 @@ std::vector<bool> ScanZip(FileSystem& fs, const std::string& path, long long siz
 
 }  // namespace
 
+GroupScanCache::Stamp GroupScanCache::StampOf(const struct stat& st) {
+  return {st.st_dev,          st.st_ino,         st.st_size,        st.st_mtim.tv_sec,
+          st.st_mtim.tv_nsec, st.st_ctim.tv_sec, st.st_ctim.tv_nsec};
+}
+
 bool GroupScanCache::StampOf(const std::string& path, Stamp& stamp) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-  stamp = {st.st_dev,          st.st_ino,         st.st_size,        st.st_mtim.tv_sec,
-           st.st_mtim.tv_nsec, st.st_ctim.tv_sec, st.st_ctim.tv_nsec};
+  stamp = StampOf(st);
   return true;
 }
 
 std::vector<bool> GroupScanCache::Contains(FileSystem& fs, const std::string& given, ScanKind kind,
                                            const std::vector<std::string>& targets) {
-  const std::string path = fs.Resolve(given);  // the stamps are taken beside the file layer
   if (!m_loaded) Load();
-  Stamp stamp;
-  if (!StampOf(path, stamp)) return std::vector<bool>(targets.size(), false);
+  // The stamps are taken beside the file layer: a name as on disk costs one
+  // stat, which also lets the file be opened without another.
+  struct stat st {};
+  const bool asGiven = !given.empty() && given.front() == kSep && ::stat(given.c_str(), &st) == 0;
+  const std::string path = asGiven ? given : fs.Resolve(given);
+  if (!asGiven && ::stat(path.c_str(), &st) != 0) return std::vector<bool>(targets.size(), false);
+  if (!S_ISREG(st.st_mode)) return std::vector<bool>(targets.size(), false);
+  const Stamp stamp = StampOf(st);
 
   Known& known = m_known[std::to_string(int(kind)) + path];
   known.asked = true;
@@ -251,11 +258,15 @@ std::vector<bool> GroupScanCache::Contains(FileSystem& fs, const std::string& gi
     if (!known.found.contains(t)) unknown.push_back(t);
   if (!unknown.empty()) {
     ++m_filesRead;
+    const FileReader file(fs, path, st);
     const std::vector<bool> found =
-        kind == ScanKind::Zip ? ScanZip(fs, path, stamp.size, unknown) : ScanHead(fs, path, kind, unknown);
-    // A file that changed while it was read is read again next time.
+        kind == ScanKind::Zip ? ScanZip(file, stamp.size, unknown) : ScanHead(file, kind, unknown);
+    // A file that changed while it was read is read again next time; one
+    // replaced since its stamp was taken was read through another identity.
+    struct stat now {};
     Stamp after;
-    const bool steady = StampOf(path, after) && after == stamp;
+    const bool steady = file.IsOpen() ? file.Stat(now) && StampOf(now) == stamp
+                                      : StampOf(path, after) && after == stamp;
     for (std::size_t i = 0; i < unknown.size(); ++i) known.found[unknown[i]] = found[i];
     if (!steady) known.stamp = Stamp{};
     m_changed = true;

@@ -216,13 +216,22 @@ FileReader::FileReader(FileSystem& fs, const std::string& path) {
   // given costs one stat, an open and an fstat; only a miss resolves the case.
   struct stat before {};
   const bool asGiven = !path.empty() && path.front() == kSep && ::stat(path.c_str(), &before) == 0;
-  const std::string real = asGiven ? path : fs.Resolve(path);
+  Open(fs, asGiven ? path : fs.Resolve(path), asGiven ? &before : nullptr);
+}
+
+FileReader::FileReader(FileSystem& fs, const std::string& realPath, const struct stat& taken) {
+  Open(fs, realPath, &taken);
+}
+
+void FileReader::Open(FileSystem& fs, const std::string& real, const struct stat* before) {
   errno = EACCES;
   struct stat st {};
-  if (!fs.m_readFault || !fs.m_readFault(real)) m_fd = OpenRegular(real, asGiven ? &before : nullptr, st);
+  if (!fs.m_readFault || !fs.m_readFault(real)) m_fd = OpenRegular(real, before, st);
   m_missing = m_fd < 0 && (errno == ENOENT || errno == ELOOP);
   if (m_fd >= 0) m_size = std::uint64_t(st.st_size);
 }
+
+bool FileReader::Stat(struct stat& st) const { return m_fd >= 0 && ::fstat(m_fd, &st) == 0; }
 
 FileReader::~FileReader() {
   if (m_fd >= 0) ::close(m_fd);
