@@ -12,6 +12,10 @@
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+#define TV_WIDE_SEARCH 1
+#endif
 
 namespace tv {
 namespace {
@@ -30,6 +34,54 @@ constexpr char FoldUpper(char c) { return UpperAZ(c); }
 constexpr ByteMap kLowerText = MakeByteMap(FoldLower, true);
 constexpr ByteMap kUpperText = MakeByteMap(FoldUpper, true);
 constexpr ByteMap kLowerBatch = MakeByteMap(FoldLower, false);
+
+// Which raw bytes read as a text byte: the one value, or a letter's two cases.
+struct ByteTest {
+  unsigned char value = 0;
+  bool anyCase = false;  // the value with 0x20 set matches both cases
+  bool usable = false;   // false: too many readers to test at once; none: no test
+  bool operator==(const ByteTest&) const = default;
+  bool Passes(char raw) const {
+    return (anyCase ? static_cast<unsigned char>(raw | 0x20) : static_cast<unsigned char>(raw)) == value;
+  }
+};
+
+#ifdef TV_WIDE_SEARCH
+// The two tests 32 bytes at a time where the processor can (most that run
+// the program): the search of a large zip then costs half as many steps. The
+// positions passing both go to check in increasing order, as the narrower
+// loops give them; returns where it stopped, or SIZE_MAX once check said so.
+template <class Check>
+__attribute__((target("avx2"))) std::size_t RunWide(const char* data, std::size_t i, std::size_t end,
+                                                     const ByteTest& first, const ByteTest& second,
+                                                     std::ptrdiff_t offset, Check& check) {
+  const __m256i value1 = _mm256_set1_epi8(static_cast<char>(first.value));
+  const __m256i case1 = _mm256_set1_epi8(first.anyCase ? 0x20 : 0);
+  const __m256i value2 = _mm256_set1_epi8(static_cast<char>(second.value));
+  const __m256i case2 = _mm256_set1_epi8(second.anyCase ? 0x20 : 0);
+  constexpr std::size_t kStep = 64;
+  for (; i + kStep <= end; i += kStep) {
+    __m256i hit[2];
+    for (std::size_t q = 0; q < 2; ++q) {
+      const char* at = data + i + 32 * q;
+      const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at));
+      const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at + offset));
+      hit[q] = _mm256_and_si256(_mm256_cmpeq_epi8(_mm256_or_si256(a, case1), value1),
+                                _mm256_cmpeq_epi8(_mm256_or_si256(b, case2), value2));
+    }
+    if (_mm256_testz_si256(_mm256_or_si256(hit[0], hit[1]), _mm256_or_si256(hit[0], hit[1]))) continue;
+    for (std::size_t q = 0; q < 2; ++q)
+      for (auto m = unsigned(_mm256_movemask_epi8(hit[q])); m != 0; m &= m - 1)
+        if (!check(i + 32 * q + std::size_t(__builtin_ctz(m)))) return SIZE_MAX;
+  }
+  return i;
+}
+
+bool WideSearch() {
+  static const bool wide = __builtin_cpu_supports("avx2");
+  return wide;
+}
+#endif
 
 // Finds targets in what raw bytes read as through a byte map, without
 // translating the bytes. Each target is found by two of its bytes, those that
@@ -111,16 +163,6 @@ class TextSearch {
   }
 
  private:
-  // Which raw bytes read as a text byte: the one value, or a letter's two cases.
-  struct ByteTest {
-    unsigned char value = 0;
-    bool anyCase = false;  // the value with 0x20 set matches both cases
-    bool usable = false;   // false: too many readers to test at once; none: no test
-    bool operator==(const ByteTest&) const = default;
-    bool Passes(char raw) const {
-      return (anyCase ? static_cast<unsigned char>(raw | 0x20) : static_cast<unsigned char>(raw)) == value;
-    }
-  };
   struct Member {
     std::size_t target;  // index into m_targets
     std::size_t at;      // where the first test's byte lies in the target
@@ -165,6 +207,9 @@ class TextSearch {
     // Without a second test the first stands in for it: one loop, no branches in it.
     const ByteTest& second = two ? filter.second : filter.first;
     const std::ptrdiff_t offset = two ? filter.offset : 0;
+#ifdef TV_WIDE_SEARCH
+    if (WideSearch() && (i = RunWide(data, i, end, filter.first, second, offset, check)) == SIZE_MAX) return;
+#endif
     const __m128i value1 = _mm_set1_epi8(static_cast<char>(filter.first.value));
     const __m128i case1 = _mm_set1_epi8(filter.first.anyCase ? 0x20 : 0);
     const __m128i value2 = _mm_set1_epi8(static_cast<char>(second.value));
