@@ -79,6 +79,7 @@ class GroupScanCache {
     bool asked = true;
   };
   static constexpr char kLevelsKind = 'L';  // keys are a kind (a ScanKind's digit or this) and a path
+  static Stamp StampOf(const struct stat& st);
   static bool StampOf(const std::string& path, Stamp& stamp);
   void Load();
   std::string Serialized() const;

@@ -34,16 +34,19 @@ struct Fd {
 // Only a regular file is opened at all: opening a FIFO would release a writer
 // waiting on it, and opening a device can have effects of its own.
 // On failure errno tells why; EINVAL for something that is no regular file.
-int OpenRegular(const std::string& path) {
-  struct stat before {};
-  if (::stat(path.c_str(), &before) != 0) return -1;
-  if (!S_ISREG(before.st_mode)) {
+// before is the path's stat when the caller has it; st gets the open file's.
+int OpenRegular(const std::string& path, const struct stat* before, struct stat& st) {
+  struct stat own {};
+  if (!before) {
+    if (::stat(path.c_str(), &own) != 0) return -1;
+    before = &own;
+  }
+  if (!S_ISREG(before->st_mode)) {
     errno = EINVAL;
     return -1;
   }
   int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return -1;
-  struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     errno = EINVAL;
@@ -209,13 +212,26 @@ std::string FileSystem::ReadBytes(const std::string& path, std::uint64_t offset,
 }
 
 FileReader::FileReader(FileSystem& fs, const std::string& path) {
-  const std::string real = fs.Resolve(path);
-  errno = EACCES;
-  if (!fs.m_readFault || !fs.m_readFault(real)) m_fd = OpenRegular(real);
-  m_missing = m_fd < 0 && (errno == ENOENT || errno == ELOOP);
-  struct stat st {};
-  if (m_fd >= 0 && ::fstat(m_fd, &st) == 0) m_size = std::uint64_t(st.st_size);
+  // A start-up pass opens hundreds of small files: a name that is there as
+  // given costs one stat, an open and an fstat; only a miss resolves the case.
+  struct stat before {};
+  const bool asGiven = !path.empty() && path.front() == kSep && ::stat(path.c_str(), &before) == 0;
+  Open(fs, asGiven ? path : fs.Resolve(path), asGiven ? &before : nullptr);
 }
+
+FileReader::FileReader(FileSystem& fs, const std::string& realPath, const struct stat& taken) {
+  Open(fs, realPath, &taken);
+}
+
+void FileReader::Open(FileSystem& fs, const std::string& real, const struct stat* before) {
+  errno = EACCES;
+  struct stat st {};
+  if (!fs.m_readFault || !fs.m_readFault(real)) m_fd = OpenRegular(real, before, st);
+  m_missing = m_fd < 0 && (errno == ENOENT || errno == ELOOP);
+  if (m_fd >= 0) m_size = std::uint64_t(st.st_size);
+}
+
+bool FileReader::Stat(struct stat& st) const { return m_fd >= 0 && ::fstat(m_fd, &st) == 0; }
 
 FileReader::~FileReader() {
   if (m_fd >= 0) ::close(m_fd);

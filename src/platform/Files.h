@@ -107,6 +107,9 @@ bool MatchesPattern(std::string_view name, std::string_view pattern);
 class FileReader {
  public:
   FileReader(FileSystem& fs, const std::string& path);
+  // The same for a path as on disk whose stat the caller has just taken:
+  // no second stat before the open.
+  FileReader(FileSystem& fs, const std::string& realPath, const struct stat& taken);
   ~FileReader();
   FileReader(const FileReader&) = delete;
   FileReader& operator=(const FileReader&) = delete;
@@ -119,8 +122,11 @@ class FileReader {
   std::uint64_t Size() const { return m_size; }
   // Reads up to count bytes from offset into `into`; returns how many were read.
   std::size_t ReadAt(std::uint64_t offset, char* into, std::size_t count) const;
+  // The open file's stat now; false when not open.
+  bool Stat(struct stat& st) const;
 
  private:
+  void Open(FileSystem& fs, const std::string& real, const struct stat* before);
   int m_fd = -1;
   bool m_missing = false;
   std::uint64_t m_size = 0;
