@@ -1,14 +1,8 @@
-// The demo's program folder as the program reads it: every feature finds
-// something to work on, and the stand-in game records what it was given.
+// The demo's program folder as the program reads it: every feature finds something to work on.
 #include <algorithm>
-#include <chrono>
-#include <filesystem>
 #include <set>
-#include <thread>
 
 #include "demo/DemoInstallation.h"
-#include "fixture/Home.h"
-#include "platform/Process.h"
 #include "support/ProgramFixture.h"
 
 namespace tv::test {
@@ -17,7 +11,6 @@ namespace {
 struct Demo : ProgramTest {
   Demo() { fixture::MakeInstallation(dir.Path(), demo::DemoInstallation(TV_STANDIN)); }
 };
-
 TEST_F(Demo, EveryFeatureFindsItsFiles) {
   Program& p = Start();
   p.Activate();
@@ -43,22 +36,5 @@ TEST_F(Demo, EveryFeatureFindsItsFiles) {
   p.Maps().OpenReadMe();
   EXPECT_EQ(p.Maps().ReadMe().folder, Path("Maps1/")) << "Bonus1.map's read-me";
 }
-
-TEST_F(Demo, TheStandInRecordsWhereAndWithWhatItWasStarted) {
-  fixture::ScopedEnv closeAtOnce("STANDIN_CLOSE_AFTER", "0");
-  fixture::ScopedEnv noDisplay("QT_QPA_PLATFORM", "offscreen");
-  const std::vector<std::string> arguments = {"-j/games/Duke 3D/Maps", "-map", "Towers.map"};
-  ASSERT_TRUE(OpenProgram(fs, "Duke3dw.exe", arguments, dir.Path()));
-  std::string expected = "program=Duke3dw.exe\nfolder=" + std::filesystem::canonical(dir.Path()).string() + "\n";
-  for (const std::string& a : arguments) expected += "argument=" + a + "\n";
-  std::string log;
-  for (int i = 0; i < 500 && log.find("\n\n") == std::string::npos; ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(20)),
-        log = fs.FileExists(Path("standin.log")) ? fixture::ReadFile(Path("standin.log")) : "";
-  const std::size_t pid = log.find("pid=");
-  ASSERT_NE(pid, std::string::npos) << log;
-  EXPECT_EQ(log.erase(pid, log.find('\n', pid) + 1 - pid), expected + "\n");
-}
-
 }  // namespace
 }  // namespace tv::test
