@@ -1,6 +1,5 @@
-// The program as built, started as a process: one copy per game folder,
-// however the folder is spelt, and a wrong command line refused before
-// anything is made.
+// The program as built, started as a process: one copy per game folder, however the folder is spelt, and a wrong
+// command line refused before anything is made.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -16,18 +15,15 @@ namespace tv {
 namespace {
 
 using namespace std::chrono_literals;
-
 TEST(SingleInstance, OneCopyPerGameFolderAndAMissingFolderEndsWithExitCodeTwo) {
   fixture::TempFolder games, runtime;
   std::filesystem::permissions(runtime.Path(), std::filesystem::perms::owner_all);
   const auto start = [&](const std::string& folder) {  // a private runtime and home, no display
     const pid_t pid = ::fork();
     if (pid == 0) {
-      ::setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
-      ::setenv("HOME", runtime.Path().c_str(), 1);
+      ::setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1), ::setenv("HOME", runtime.Path().c_str(), 1);
       ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-      ::execl(TARVOLIN_EXE, TARVOLIN_EXE, folder.c_str(), nullptr);
-      ::_exit(127);
+      ::execl(TARVOLIN_EXE, TARVOLIN_EXE, folder.c_str(), nullptr), ::_exit(127);
     }
     return pid;
   };
@@ -43,12 +39,11 @@ TEST(SingleInstance, OneCopyPerGameFolderAndAMissingFolderEndsWithExitCodeTwo) {
     for (int i = 0; i < 250 && !fixture::Exists(folder + "Tarvolin.ini"); ++i) std::this_thread::sleep_for(20ms);
     return fixture::Exists(folder + "Tarvolin.ini");
   };
-
   EXPECT_EQ(exitCode(start(games.Path() + "missing"), 5s), 2);
   EXPECT_FALSE(fixture::Exists(games.Path() + "missing"));
   EXPECT_TRUE(std::filesystem::is_empty(runtime.Path())) << "no lock, no configuration";
   const std::string duke = games.Path() + "Duke Nukem 3D/", other = games.Path() + "other/";
-  for (const std::string& folder : {duke, other}) fixture::MakeFolder(folder);
+  fixture::MakeFolder(duke), fixture::MakeFolder(other);
   const pid_t first = start(duke);
   EXPECT_TRUE(running(duke));
   const pid_t beside = start(other);
@@ -60,6 +55,5 @@ TEST(SingleInstance, OneCopyPerGameFolderAndAMissingFolderEndsWithExitCodeTwo) {
     if (runs) ::kill(pid, SIGKILL), exitCode(pid, 5s);
   }
 }
-
 }  // namespace
 }  // namespace tv

@@ -17,7 +17,6 @@ namespace tv {
 namespace {
 
 using Names = std::vector<std::string>;
-
 Names NamesOf(const std::vector<MapEntry>& entries) {
   Names names;
   for (const MapEntry& e : entries) names.push_back(e.name);
@@ -32,8 +31,7 @@ TEST(MapFolderSlots, NumberedFoldersUpToTheFirstGapThenMapsdmInTheNextFreeSlot) 
       {{"Maps1", "Maps2", "Maps3", "Maps4", "Maps5", "Mapsdm"}, {"Maps", "Maps1", "Maps2", "Maps3", "Maps4", "Maps5",
        "Mapsdm"}},
       {{"MAPS1", "mapsDM"}, {"Maps", "Maps1", "Mapsdm"}},  // found whatever their case
-      {{"Maps1!", "Mapsdm"}, {"Maps", "Mapsdm"}},          // a file named like a folder is none
-  };
+      {{"Maps1!", "Mapsdm"}, {"Maps", "Mapsdm"}}};         // a file named like a folder is none
   // clang-format on
   for (const auto& c : cases) {
     fixture::TempFolder dir;
@@ -56,7 +54,7 @@ struct MapOrders : ::testing::Test {
 };
 TEST_F(MapOrders, ColourOrderGroupsByTheSequence512384760) {
   Load({{"a.map", 12, 1}, {"B.MAP", 6, 1}, {"c.map", 5, 1}, {"d.map", 8, 1}, {"e.map", 1, 1}, {"f.map", 3, 1},
-        {"g.map", 2, 1},  {"h.map", 7, 1}, {"i.map", 4, 1}, {"j.map", 5, 1}, {"k.map", 23, 1}});
+        {"g.map", 2, 1}, {"h.map", 7, 1}, {"i.map", 4, 1}, {"j.map", 5, 1}, {"k.map", 23, 1}});
   EXPECT_EQ(NamesOf(tables.Base()),
             (Names{"A.map", "B.map", "C.map", "D.map", "E.map", "F.map", "G.map", "H.map", "I.map", "J.map", "K.map"}));
   EXPECT_EQ(tables.Base()[10].code, 0);  // hour 23 is no opinion
@@ -75,14 +73,12 @@ TEST_F(MapOrders, SizeOrderExchangesInPlaceMeasuresOnceAndCountsAMissingFileAsEm
   EXPECT_EQ(tables.SizeOrder(fs, dir.Path() + "Maps/"), bySize);  // kept until the next load
 }
 TEST(MapExport, OneLinePerMapRatedOneToSevenInListOrderInAFileNumberedByTheFolder) {
-  const char* const files[][2] = {{"Maps", "TarvolinMaps0.txt"},   {"Maps1", "TarvolinMaps1.txt"},
-                                  {"Maps6", "TarvolinMaps6.txt"},  {"Mapsdm", "TarvolinMaps7.txt"},
-                                  {"MAPSDM", "TarvolinMaps7.txt"}, {"", "TarvolinMaps0.txt"}};
+  const char* const files[][2] = {{"Maps", "TarvolinMaps0.txt"}, {"Maps1", "TarvolinMaps1.txt"},
+      {"Maps6", "TarvolinMaps6.txt"}, {"Mapsdm", "TarvolinMaps7.txt"}, {"MAPSDM", "TarvolinMaps7.txt"}};
   for (const auto& f : files) EXPECT_EQ(MapExportFileName(f[0]), f[1]) << f[0];
-  const std::vector<MapEntry> rows = {
-      {"Zeta.map", 5},           {"Unrated.map", 0}, {"A.map", 1},     {"Olive.map", 8}, {"Exactly16chars.m", 3},
-      {"Longer_than_16.map", 7}, {"Fair.map", 2},    {"Stuck.map", 4}, {"Dm.map", 6},    {"Odd.map", 9},
-  };
+  const std::vector<MapEntry> rows = {{"Zeta.map", 5}, {"Unrated.map", 0}, {"A.map", 1}, {"Olive.map", 8},
+      {"Exactly16chars.m", 3}, {"Longer_than_16.map", 7}, {"Fair.map", 2}, {"Stuck.map", 4}, {"Dm.map", 6},
+      {"Odd.map", 9}};
   EXPECT_EQ(MapExportText(rows),
             "Zeta.map        \t[Yellow] - Map was Excellent.\r\nA.map           \t[Green]  - Map was Good.\r\n"
             "Exactly16chars.m\t[Red]    - Map was Bad.\r\nLonger_than_16.map\t[Aqua]   - Map crashes or hangs.\r\n"
@@ -99,9 +95,8 @@ std::time_t At(int year, int month, int day, int hour, int minute = 0) {
 // Every code written for "now" reads back as its hour in the system's long time formats.
 void ExpectRoundTrips(std::time_t now, const char* where) {
   const DateTimeFormats formats[] = {{"dd/MM/yyyy", "HH:mm:ss t"}, {"M/d/yy", "h:mm:ss AP t"},
-                                     {"dd.MM.yy", "HH:mm:ss t"},   {"dd.MM.yyyy", "HH.mm.ss t"},
-                                     {"yyyy/MM/dd", "H時mm分ss秒 t"}, {"yy. M. d.", "AP h시 m분 s초 t"},
-                                     {"yyyy-MM-dd", "hh:mm:ss ap"}};
+      {"dd.MM.yy", "HH:mm:ss t"}, {"dd.MM.yyyy", "HH.mm.ss t"}, {"yyyy/MM/dd", "H時mm分ss秒 t"},
+      {"yy. M. d.", "AP h시 m분 s초 t"}, {"yyyy-MM-dd", "hh:mm:ss ap"}};
   for (const DateTimeFormats& f : formats)
     for (int code = 0; code <= 8; ++code) {
       const std::time_t t = OpinionFileTime(code, now, f);
@@ -153,8 +148,8 @@ TEST(HistoryOpinion, LooksTheNameUpInTheMapListUpToItsFirstEmptyNameAndColoursOn
       {"Foo.map", 13}, {"FOO.MAP", 13}, {"Bar.map", 2}, {"Late.map", 0}, {"Nope.map", 0}};
   for (const auto& [name, opinion] : cases) EXPECT_EQ(HistoryOpinion(maps, name, opinionOf), opinion) << name;
   const Rgb silver{192, 192, 192};
-  const std::pair<long, Rgb> colours[] = {{0, silver},        {1, {0, 255, 0}}, {2, {0, 0, 255}}, {3, {255, 0, 0}},
-                                          {4, {255, 0, 255}}, {5, silver},      {8, silver},      {-1, silver}};
+  const std::pair<long, Rgb> colours[] = {{0, silver}, {1, {0, 255, 0}}, {2, {0, 0, 255}}, {3, {255, 0, 0}},
+      {4, {255, 0, 255}}, {5, silver}, {-1, silver}};
   for (const auto& [opinion, colour] : colours) EXPECT_EQ(HistoryColour(opinion), colour) << opinion;
 }
 // Each case packs [TarvolinTC] (store nullptr), reads it (store "") or records the text.
@@ -175,12 +170,10 @@ TEST(TcOpinions, PackReadAndRecord) {
       {"TC_00=0 A.grp\r\n", nullptr, "", {}},
       {"TC_00=0 A.grp\r\nTC_01=2 B.grp\r\nTC_03=0 D.grp\r\n", nullptr, "TC_03=0 D.grp\r\nTC_00=2 B.grp\r\n", {}},
       // Reading colours the rows the entries name, and rewrites the older form (the display name).
-      {"TC_00=3 a.GRP\r\n", "", "TC_00=3 a.GRP\r\n", {{0, '3'}}},
-      {"TC_00=4 Mytc.grp\r\nTC_01=7 Other.zip\r\n", "", "TC_00=4 Mytc.grp\r\nTC_01=7 Other.zip\r\n", 
-       {{1, '4'}, {2, '7'}}},
+      {"TC_00=3 a.GRP\r\nTC_01=7 Other.zip\r\n", "", "TC_00=3 a.GRP\r\nTC_01=7 Other.zip\r\n", {{0, '3'}, {2, '7'}}},
       {"TC_00=4 my great tc\r\n", "", "TC_00=4 Mytc.grp\r\n", {{1, '4'}}},
-      {"TC_00=2 Alpha.zip\r\n", "", "TC_00=2 Alpha.zip\r\n", {{0, '2'}}},  // a group file of no TC: its name's row
-      {"TC_00=2 Gone.grp\r\nTC_05=6 Nobody\r\n", "", "TC_00=2 Gone.grp\r\nTC_05=6 Nobody\r\n", {}},
+      {"TC_00=2 Alpha.zip\r\nTC_01=2 Gone.grp\r\nTC_05=6 Nobody\r\n", "",  // a group file of no TC: its name's row
+       "TC_00=2 Alpha.zip\r\nTC_01=2 Gone.grp\r\nTC_05=6 Nobody\r\n", {{0, '2'}}},
       // Recording updates the TC's entry or takes the first free key, searching as many keys as rows.
       {"", "5 My Great TC", "TC_00=5 Mytc.grp\r\n", {}},
       {"TC_00=3 A.grp\r\nTC_01=2 Mytc.grp\r\n", "5 my great tc", "TC_00=3 A.grp\r\nTC_01=5 Mytc.grp\r\n", {}},
@@ -188,9 +181,8 @@ TEST(TcOpinions, PackReadAndRecord) {
       {"TC_00=3 A.grp\r\nTC_02=2 B.grp\r\n", "1 Other", "TC_00=3 A.grp\r\nTC_02=2 B.grp\r\nTC_01=1 Other.zip\r\n", {}},
       {ab + "TC_02=1 C.grp\r\nTC_03=2 Other.zip\r\n", "6 Other",
        ab + "TC_02=1 C.grp\r\nTC_03=2 Other.zip\r\nTC_04=6 Other.zip\r\n", {}},
-      {"", "4 -------------", "TC_00=4 -------------\r\n", {}},  // a name of no TC is recorded as it is
-      // clang-format on
-  };
+      {"", "4 -------------", "TC_00=4 -------------\r\n", {}}};  // a name of no TC is recorded as it is
+  // clang-format on
   for (const auto& c : cases) {
     fixture::WriteFile(path, head + c.before);
     IniFile ini(fs, path);
@@ -216,11 +208,10 @@ TEST(TcOpinions, PackReadAndRecord) {
 TEST(MapNameFromCommand, TakesTheMapFileNameOutOfTheMapPart) {
   // clang-format off
   const char* const cases[][2] = {  // names holding "-map" or more dots stay whole
-      {"-map Foo.map /s3", "Foo.map"}, {"-map Foo.map", "Foo.map"}, {"-MAP Foo.map /s3", "Foo.map"},
-      {"FOO.MAP", "FOO.MAP"}, {"-music /h/My Music/song.mid -map Foo.map /s3", "Foo.map"}, {"Foo.map", "Foo.map"},
-      {"readme.txt and more", "readme.txt"}, {"Foobar", "Foo"}, {"-map Foobar /s3", "Foo"}, {"", ""}, {"-map ", ""},
-      {"Re-Mapped.map", "Re-Mapped.map"}, {"-map Re-Mapped.map /s3", "Re-Mapped.map"},
-      {"-map V1.2.map /s3", "V1.2.map"}};
+      {"-map Foo.map /s3", "Foo.map"}, {"-MAP Foo.map /s3", "Foo.map"}, {"FOO.MAP", "FOO.MAP"},
+      {"-music /h/My Music/song.mid -map Foo.map /s3", "Foo.map"}, {"readme.txt and more", "readme.txt"},
+      {"-map Foobar /s3", "Foo"}, {"", ""}, {"-map ", ""}, {"Re-Mapped.map", "Re-Mapped.map"},
+      {"-map Re-Mapped.map /s3", "Re-Mapped.map"}, {"-map V1.2.map /s3", "V1.2.map"}};
   for (const auto& c : cases) EXPECT_EQ(MapNameFromCommand(c[0]), c[1]) << c[0];
 }
 // Each case plays its maps on the [History] lines given; then the fifteen slots ("-": no key).
@@ -268,6 +259,5 @@ TEST(History, KeepsEachNameOnceInItsSlotAndDropsTheOldestWhenFull) {
   AddToHistory(fs, dir.Path() + "Tarvolin.ini", "");
   EXPECT_FALSE(fixture::Exists(dir.Path() + "Tarvolin.ini"));
 }
-
 }  // namespace
 }  // namespace tv

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -23,12 +22,10 @@ namespace {
 using fixture::FillerBytes;
 using Names = std::vector<std::string>;
 using Files = std::map<std::string, std::string>;
-
 std::string At(std::size_t offset, const std::string& name, std::size_t size) {
   return FillerBytes(size).replace(offset, name.size(), name);
 }
-// A Games folder holding the given files.
-struct Games {
+struct Games {  // a Games folder holding the given files
   explicit Games(const Files& files = {}) {
     fixture::MakeFolder(path);
     for (const auto& [name, bytes] : files) fixture::WriteFile(path + "/" + name, bytes);
@@ -47,29 +44,23 @@ struct Games {
   GroupScanCache scans;
 };
 Names Of(const TcRecord& t) { return {t.displayName, t.groupFile, t.scriptFile, t.hrpFile, t.defFile, t.mapFile}; }
-
-const std::string kNamesScript = fixture::GroupFileBytes({{"MYTC.CON", "define x 1"}, {"TILES000.ART", "a"}});
-const std::string kNamesAll =
-    fixture::GroupFileBytes({{"MYTC.CON", "c"}, {"MYTC.DEF", "d"}, {"MYTC.MAP", "m"}, {"E1L1.MAP", "m"}});
-const std::string kNamesNothing = fixture::GroupFileBytes({{"TILES000.ART", "a"}});
-
+const std::string kNamesScript = fixture::GroupFileBytes({{"MYTC.CON", "define x 1"}, {"TILES000.ART", "a"}}),
+                  kNamesNothing = fixture::GroupFileBytes({{"TILES000.ART", "a"}}), kNamesAll = fixture::GroupFileBytes(
+                      {{"MYTC.CON", "c"}, {"MYTC.DEF", "d"}, {"MYTC.MAP", "m"}, {"E1L1.MAP", "m"}});
 TEST(TcFolder, FindsRegularFilesWithoutRegardToLetterCase) {
   Games g({{"MYTC.GRP", ""}, {"Mytc.def", ""}, {"mytc.DEF", ""}, {".hidden.con", ""}, {"Folder.con/x", ""}});
   const TcFolder folder(g.fs, g.path), nowhere(g.fs, g.dir.Path() + "Nowhere");
   const char* const cases[][2] = {{"Mytc.grp", "MYTC.GRP"}, {"mytc.def", "Mytc.def"}, {"mytc.DEF", "mytc.DEF"},
                                   {"Mytc.con", nullptr},    {".hidden.con", nullptr}, {"folder.con", nullptr}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(folder.Holds(c[0]), c[1] != nullptr) << c[0];
-    EXPECT_EQ(folder.PathOf(c[0]), g.path + "/" + (c[1] ? c[1] : c[0])) << c[0];
-  }
-  EXPECT_TRUE(folder.Exists());
-  EXPECT_FALSE(nowhere.Exists() || nowhere.Holds("Mytc.grp"));
+  for (const auto& c : cases)
+    EXPECT_EQ(std::pair(folder.Holds(c[0]), folder.PathOf(c[0])),
+              std::pair(c[1] != nullptr, g.path + "/" + (c[1] ? c[1] : c[0])));
+  EXPECT_TRUE(folder.Exists() && !nowhere.Exists() && !nowhere.Holds("Mytc.grp"));
 }
 // Every group file but stock data and packs is a TC; its settings file is written once, never again.
 TEST(TcDiscovery, TakesTheGroupFilesAndWritesEachSettingsFileOnce) {
   Games g;
-  EXPECT_TRUE(g.Discover().empty());
-  EXPECT_TRUE(DiscoverTCs(g.fs, g.scans, g.dir.Path() + "Nowhere", {"Mytc.grp"}).empty());
+  EXPECT_TRUE(g.Discover().empty() && DiscoverTCs(g.fs, g.scans, g.dir.Path() + "Nowhere", {"Mytc.grp"}).empty());
   for (const char* name : {"DUKE3D.GRP", "duke3dw.grp", "Pack_HRP.grp", "Mytc_hrp.zip", "a.txt", "Mytc.zip"})
     fixture::WriteFile(g.path + "/" + name, "");
   fixture::WriteFile(g.path + "/MYTC.GRP", kNamesAll);
@@ -85,16 +76,13 @@ TEST(TcDiscovery, TakesTheGroupFilesAndWritesEachSettingsFileOnce) {
   EXPECT_EQ(g.Read("Plain.ini"), "[Plain.Options]\r\nGameName=Plain\r\nGRP_File=Plain.zip\r\nCON_File=\r\n"
                                  "HRP_File=\r\nDEF_File=\r\nMAP_File=\r\n");
   const std::string edited = "[Mytc.Options]\r\nGameNAME=My Great TC\r\nCON_File=Mytc.con\r\n";
-  fixture::WriteFile(g.path + "/Mytc.ini", edited);
-  fixture::WriteFile(g.path + "/Mytc.def", "");
+  fixture::WriteFile(g.path + "/Mytc.ini", edited), fixture::WriteFile(g.path + "/Mytc.def", "");
   fixture::SetFileTime(g.path + "/Mytc.ini", 1600000000);
   tcs = g.Discover();  // a key the user deleted is computed again
   EXPECT_EQ(Of(tcs[0]), (Names{"My Great TC", "Mytc.grp", "Mytc.con", "Mytc_hrp.zip", "Mytc.def", "mytc.map"}));
-  EXPECT_EQ(g.Read("Mytc.ini"), edited);
-  EXPECT_EQ(fixture::FileTime(g.path + "/Mytc.ini"), 1600000000);
+  EXPECT_TRUE(g.Read("Mytc.ini") == edited && fixture::FileTime(g.path + "/Mytc.ini") == 1600000000);
 }
 TEST(TcDiscovery, TakesDefaultsFromTheCompanionsAndTheGroupFile) {
-  const std::string bat = "duke3d -xmytc.con -hmytc.def";
   const std::string ini = "[Mytc.Options]\nCON_File=game.con\nDEF_File=x.def\nMAP_File=start.map\n";
   // clang-format off
   const struct { Files files; std::string group; Names found; } cases[] = {  // found: script, def, map
@@ -107,7 +95,6 @@ TEST(TcDiscovery, TakesDefaultsFromTheCompanionsAndTheGroupFile) {
       {{{"Mytc.def", ""}}, kNamesAll, {"Mytc.con", "Mytc.def", "mytc.map"}},  // the .def beside wins
       {{}, kNamesAll, {"Mytc.con", "mytc.def", "mytc.map"}},
       {{{"Mytc.bat", "duke3d"}}, kNamesAll, {"Mytc.con", "mytc.def", ""}},  // a batch file rules out the group's map
-      {{{"Mytc.bat", bat}}, kNamesNothing, {"Mytc.con", "mytc.def", ""}},
       {{{"Mytc.ini", ini}, {"Mytc.gam", ""}}, kNamesAll, {"game.con", "x.def", "start.map"}},  // the settings first
       {{{"Mytc.ini", "[mytc.options]\nCON_File=\nDEF_File=\nMAP_File=\n"}}, kNamesAll,  // empty values are missing
        {"Mytc.con", "mytc.def", "mytc.map"}}};
@@ -239,10 +226,7 @@ TEST(TcLevels, AGroupFileListsTheMapsOfItsDirectory) {
       {"and ends there", fixture::GroupFileBytes({{"ABCDEFGHI.MA", std::string(80, 'x')}, {"PAD.ART", filler}}), {}},
       {"an unprintable byte ends a name", b, {"A", "C"}},
       {"an entry starting unprintable ends the directory", b0, {"A"}},
-      {"empty", "", {}},
-      {"only the signature", "KenSilverman", {}},
-      {"cut inside the second entry", grp.substr(0, 40), {}},
-      {"data cut short", grp.substr(0, 300), {"E1L1", "E1L2"}},
+      {"empty", "", {}}, {"data cut short", grp.substr(0, 300), {"E1L1", "E1L2"}},
       {"a name cut at the end", std::string(272, ' ').replace(16, 7, "LONGNAM"), {}},
       {"all but the last sixteen entries read", fixture::GroupFileBytes(seventeen), {"A", "B"}}};
   for (const auto& c : cases) EXPECT_EQ(LevelNamesInGrp(c.bytes), c.names) << c.rule;
@@ -269,10 +253,7 @@ TEST(TcLevels, AZipListsTheNamesBeforeEachMap) {
       {"72 passes at most", many, first72},
       {"repeated names use up passes too", same + " b.map", {"A"}},
       {"a real zip, from both headers", zip, {"E1L1", "BOSS"}},
-      {"empty", "", {}},
-      {"only the signature", "PK\x03\x04", {}},
-      {"cut inside the first entry", cut.substr(0, 40), {"CUT"}},
-      {"cut in its data", cut.substr(0, 12000), {"CUT"}},
+      {"empty", "", {}}, {"cut in its data", cut.substr(0, 12000), {"CUT"}},
       {"a name cut at the end", "x E1L1.ma", {}}};
   // clang-format on
   for (const auto& c : cases) EXPECT_EQ(LevelNamesInZip(c.bytes), c.names) << c.rule;
@@ -289,10 +270,8 @@ TEST(TcLevels, AZipReadInPiecesListsWhatTheWholeLists) {
   }
 }
 using Results = std::vector<std::vector<std::string>>;
-
 // Far enough ahead that no generated file counts as changed just now.
 std::time_t Later() { return std::time(nullptr) + 3600; }
-
 // Twelve TCs of both archives naming their files first, last or in a batch file.
 fixture::Installation Generated() {
   fixture::Installation inst;
@@ -474,6 +453,5 @@ TEST(ScanCache, LivesInTheUsersCacheFolder) {
   // clang-format on
   for (const auto& c : cases) EXPECT_EQ(CacheFolderOf(c[0], c[1]), c[2]) << (c[0] ? c[0] : "(unset)");
 }
-
 }  // namespace
 }  // namespace tv

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "fixture/Executables.h"
 #include "fixture/Fixture.h"
@@ -15,7 +16,6 @@ namespace {
 
 using fixture::kVersionBlock;
 using Names = std::vector<std::string>;
-
 struct VersionCase {
   std::uint64_t size;  // 0: no file at all
   std::vector<fixture::Mark> marks;
@@ -73,8 +73,7 @@ TEST(GameEdition, FollowsTheGroupFileSizeWithStrictThresholds) {
     if (c.size >= 0) fixture::WriteSparseFile(dir.Path() + "DUKE3D.GRP", std::uint64_t(c.size));
     FileSystem fs(dir.Path());
     const EditionFound found = FindGameEdition(fs, dir.Path());
-    EXPECT_EQ(found.edition, c.edition) << c.size;
-    EXPECT_EQ(found.disablesSkill, c.disablesSkill) << c.size;
+    EXPECT_EQ(std::pair(found.edition, found.disablesSkill), std::pair(c.edition, c.disablesSkill)) << c.size;
   }
 }
 TEST(GameExecutables, OffersTheDukeExecutablesButTheLaunchersOwnAndNamesTheWindowAfterTheCurrentOne) {
@@ -98,9 +97,8 @@ TEST(GameExecutables, OffersTheDukeExecutablesButTheLaunchersOwnAndNamesTheWindo
   // clang-format on
   for (const auto& c : cases) {
     const GameTitle title = MakeGameTitle(fs, dir.Path(), c.dukeFilename);
-    EXPECT_EQ(title.text, c.title) << c.dukeFilename;
-    EXPECT_EQ(title.eduke32, c.eduke32) << c.dukeFilename;
-    EXPECT_EQ(PlayButtonCaption(c.dukeFilename), c.button) << c.dukeFilename;
+    EXPECT_EQ(std::tuple(title.text, title.eduke32, PlayButtonCaption(c.dukeFilename)),
+              std::tuple(c.title, c.eduke32, c.button));
   }
   fs.Delete(dir.Path() + "EDUKE32.EXE");  // a missing executable leaves the name alone
   EXPECT_EQ(MakeGameTitle(fs, dir.Path(), "EDuke32.exe").text, "EDuke32");
@@ -124,7 +122,7 @@ TEST(SetAsideLooseDefinitions, RenamesTheDefinitionFilesWhenAPackIsPresent) {
       {{"Duke3d_hrp.def=h", "Autoload/Duke3d_mrp.zip=z"}, {"Autoload/Duke3d_mrp.zip=z", "Duke3d_hrp.def.bak=h"}},
       {{"Duke3d.def=d", "Duke3d_mrp.zip=z"}, {"Duke3d.def.bak=d", "Duke3d_mrp.zip=z"}},
       {{"Duke3d.def=d", "Autoload/Duke3d_hrp.zip=z"}, {"Autoload/Duke3d_hrp.zip=z", "Duke3d.def.bak=d"}},
-      {{"Duke3d.def=d", "Duke3d_hrp.def=h"}, {"Duke3d.def=d", "Duke3d_hrp.def=h"}},                   // no pack
+      {{"Duke3d.def=d", "Duke3d_hrp.def=h"}, {"Duke3d.def=d", "Duke3d_hrp.def=h"}},  // no pack
       {{"Duke3d.def.bak=old", "Duke3d_hrp.zip=z"}, {"Duke3d.def.bak=old", "Duke3d_hrp.zip=z"}},  // an old copy stays
       {{"Duke3d.def=new", "Duke3d.def.bak=old", "Duke3d_hrp.zip=z"}, {"Duke3d.def.bak=new", "Duke3d_hrp.zip=z"}},
       {{"DUKE3D.DEF=d", "duke3d.def.BAK=old", "autoload/DUKE3D_HRP.ZIP=z"},
@@ -140,6 +138,5 @@ TEST(SetAsideLooseDefinitions, RenamesTheDefinitionFilesWhenAPackIsPresent) {
     EXPECT_EQ(Files(dir.Path()), c.after) << c.before[0];
   }
 }
-
 }  // namespace
 }  // namespace tv

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
 #include <optional>
 #include <tuple>
@@ -21,8 +20,6 @@ namespace tv {
 namespace {
 
 using Args = std::vector<std::string>;
-using Names = Args;
-
 // Native programs run directly, Windows ones and batch files through Wine ("wine", else "wine64" on the PATH,
 // else Debian's place; an empty PATH entry is no folder), anything else through the desktop's opener.
 TEST(PlanStart, EachKindOfFileRunsTheWayTheShellWouldOpenIt) {
@@ -66,9 +63,8 @@ TEST(PlanStart, EachKindOfFileRunsTheWayTheShellWouldOpenIt) {
     std::filesystem::remove(debian);
   }
   EXPECT_EQ(OpenProgram(fs, "missing.exe", {}, folder).failure, StartFailure::NotFound);
-  ASSERT_EQ(::chdir(previous.c_str()), 0);
+  EXPECT_EQ(::chdir(previous.c_str()), 0);
 }
-
 // The program runs in its folder and gets the arguments as they are, whatever they hold: no shell sees them.
 TEST(StartDetached, NoShellSeesTheFolderOrTheParameters) {
   const Args texts = {"$(touch pwned).map", "`touch pwned`", "a;touch pwned;.map", "a|touch pwned>pwned <pwned &",
@@ -91,7 +87,6 @@ TEST(StartDetached, NoShellSeesTheFolderOrTheParameters) {
   }
   EXPECT_FALSE(fixture::Exists(base.Path() + "pwned"));
 }
-
 // The program waits for a word the test sends only after the start returned. What the system refuses comes back
 // as its error; nothing is left to reap.
 TEST(StartDetached, DoesNotWaitAndReportsWhatTheSystemRefused) {
@@ -111,15 +106,13 @@ TEST(StartDetached, DoesNotWaitAndReportsWhatTheSystemRefused) {
   errno = 0;
   EXPECT_TRUE(::waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD);
 }
-
-Names FilesUnder(const std::string& folder) {
-  Names files;
+Args FilesUnder(const std::string& folder) {
+  Args files;
   for (const auto& e : std::filesystem::recursive_directory_iterator(folder))
     if (e.is_regular_file()) files.push_back(e.path().string().substr(folder.size()));
   std::sort(files.begin(), files.end());
   return files;
 }
-
 // Whatever a folder holds, Exec means the launcher in it: an argument with a reserved character is quoted
 // (" ` $ \ escaped), % doubled, and the line escaped as a string value (\ doubled, control characters named).
 TEST(DesktopEntry, TheExecLineMeansTheLauncherInAnyFolder) {
@@ -143,7 +136,6 @@ TEST(DesktopEntry, TheExecLineMeansTheLauncherInAnyFolder) {
             R"(Exec=/usr/bin/Tarvolin "/g/it's \\$HOME/" "")"
             "\nPath=/g/\nTerminal=false\n");
 }
-
 // A shortcut goes where its special folder's name says (the user's own folder names win; desktop and documents only
 // when they exist) or nowhere, replaces the earlier one (a planted link too, never followed) and can be started.
 TEST(Shortcut, GoesWhereItsSpecialFolderNameSays) {
@@ -151,7 +143,7 @@ TEST(Shortcut, GoesWhereItsSpecialFolderNameSays) {
   const std::string h = home.Path();
   for (const char* special : {"Startup", "ProgramGroups", "MyDocuments", "SendTo", "Desktop", "Favourites"})
     CreateShortcut("/games/duke/", "Tarvolin", special, "Game");
-  EXPECT_EQ(FilesUnder(h), (Names{".config/autostart/Game.desktop", ".local/share/applications/Game.desktop"}));
+  EXPECT_EQ(FilesUnder(h), (Args{".config/autostart/Game.desktop", ".local/share/applications/Game.desktop"}));
   for (const char* made : {"Desktop", "Documents"}) fixture::MakeFolder(h + made);
   for (const auto& [name, folder] : std::initializer_list<std::pair<const char*, std::string>>{
            {"Desktop", h + "Desktop/"}, {"MyDocuments", h + "Documents/"},
@@ -166,20 +158,18 @@ TEST(Shortcut, GoesWhereItsSpecialFolderNameSays) {
   CreateProgramShortcut("/usr/bin/Tarvolin", {"/games/duke/"}, "/games/duke/", "Desktop", "Tarvolin");
   EXPECT_EQ(fixture::ReadFile(elsewhere.Path() + "victim") + fixture::ReadFile(shortcut),
             "precious" + ProgramEntry("/usr/bin/Tarvolin", {"/games/duke/"}, "/games/duke/", "Tarvolin"));
-  EXPECT_EQ(FilesUnder(h + "Desktop/"), Names{"Tarvolin.desktop"});
   struct stat st {};
-  EXPECT_TRUE(::lstat(shortcut.c_str(), &st) == 0 && (st.st_mode & 07777) == 0755);
+  EXPECT_TRUE(FilesUnder(h + "Desktop/") == Args{"Tarvolin.desktop"} && ::lstat(shortcut.c_str(), &st) == 0 &&
+              (st.st_mode & 07777) == 0755);
   fixture::WriteFile(h + ".config/user-dirs.dirs", "# by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Tisch\"\n"
                                                    "XDG_DOCUMENTS_DIR=\"" + h + "Papiere\"\n");
-  for (const char* made : {"Tisch", "Papiere"}) fixture::MakeFolder(h + made);
+  fixture::MakeFolder(h + "Tisch"), fixture::MakeFolder(h + "Papiere");
   EXPECT_EQ(SpecialFolderPath("Desktop") + SpecialFolderPath("MyDocuments"), h + "Tisch/" + h + "Papiere/");
   fixture::ScopedEnv data("XDG_DATA_HOME", h + "data"), config("XDG_CONFIG_HOME", h + "conf");
   EXPECT_TRUE(SpecialFolderPath("StartMenu") == h + "data/applications/" &&
               SpecialFolderPath("Startup") == h + "conf/autostart/");
 }
-
 std::string WithoutSep(const std::string& folder) { return folder.substr(0, folder.size() - 1); }
-
 // The lock is held until its holder goes, in a folder the user alone can write; with anything else planted there
 // the program runs without a lock. A lock file planted as a link is not followed.
 TEST(InstanceLock, OnlyAFolderTheUserAloneCanWriteHoldsTheLock) {
@@ -226,6 +216,5 @@ TEST(InstanceLock, OnlyAFolderTheUserAloneCanWriteHoldsTheLock) {
                 !fixture::Exists(elsewhere.Path() + "new")) << what;
   }
 }
-
 }  // namespace
 }  // namespace tv

@@ -13,7 +13,6 @@ namespace {
 using std::initializer_list, std::tuple;
 using S = const char*;
 constexpr auto npos = std::string_view::npos;
-
 // Only A-Z and a-z change case, or are ignored in comparing and finding.
 TEST(Text, CaseOnlyConcernsAToZ) {
   for (const auto& [text, upper, lower, capitalized] : initializer_list<tuple<S, S, S, S>>{
@@ -34,7 +33,6 @@ TEST(Text, CaseOnlyConcernsAToZ) {
   EXPECT_EQ(names, ordered);
   EXPECT_TRUE(!LessNoCase("abc", "abc") && LessNoCase("ABC", "abc") != LessNoCase("abc", "ABC"));
 }
-
 // The system formats of the locales the program meets, at fixed times (UTC); the 12-hour clock runs 12, 1 .. 11.
 TEST(DateTime, FormatsTheSystemPatterns) {
   constexpr std::time_t kSunday = 1'796'540'302;     // 2026-12-06 06:58:22
@@ -56,6 +54,5 @@ TEST(DateTime, FormatsTheSystemPatterns) {
            {"h:mm:ss AP t", true}, {"hh:mm a", true}, {"H:mm a", false}, {"'H' h 'a'", false}, {"'x' h A", true}})
     EXPECT_EQ(ShowsTwelveHourClock(pattern), clock) << pattern;
 }
-
 }  // namespace
 }  // namespace tv
