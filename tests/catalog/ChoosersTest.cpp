@@ -60,7 +60,6 @@ TEST(BatchChooser, ListsTheProgramFoldersBatchFilesAndReturnsThePathChosen) {
   const struct { bool withFiles; int row; bool closes; const char* result; } cases[] = {  // row -2: Cancel
       {true, 1, true, "start.bat"}, {true, 0, true, "Net Game.BAT"}, {true, -1, true, ""}, {true, -2, true, ""},
       {false, 0, false, ""}, {false, -1, false, ""}, {false, -2, true, ""}};
-  // clang-format on
   for (const auto& c : cases) {
     fixture::TempFolder folder;
     FileSystem fs(folder.Path());
@@ -82,7 +81,6 @@ TEST(SavedGames, TheTitleIsUpToThirtyTwoBytesAtTheEnginesOffsetAndTheSlotInTheNa
   fixture::TempFolder dir;
   FileSystem fs(dir.Path());
   const std::string at49 = fixture::SavedGameBytes("Hollywood", 49);
-  // clang-format off
   const struct { std::string bytes; std::uint64_t offset; std::string title; } cases[] = {
       {fixture::SavedGameBytes("Hollywood", 26), 26, "Hollywood"}, {at49, 49, "Hollywood"},
       {at49, 26, std::string(23, 'H') + "Hollywood"},  // the wrong offset
@@ -90,7 +88,6 @@ TEST(SavedGames, TheTitleIsUpToThirtyTwoBytesAtTheEnginesOffsetAndTheSlotInTheNa
       {fixture::SavedGameBytes("", 26), 26, ""},
       {std::string(30, 'H'), 26, "HHHH"},  // a file cut inside its title gives what it has
       {at49.substr(0, 53), 49, "Holl"}, {at49.substr(0, 49), 49, ""}};
-  // clang-format on
   for (const auto& c : cases) {
     fixture::WriteFile(dir.Path() + "game0.sav", c.bytes);
     EXPECT_EQ(SavedGameTitle(fs, dir.Path() + "game0.sav", c.offset), c.title) << c.bytes.size();
@@ -107,7 +104,6 @@ TEST(SavedGames, TheNewestListedFileIsMarkedAfterTwoSecondSteps) {
   const std::time_t t = 1796520000;  // an even second
   EXPECT_TRUE(PackedFileTime(t) == PackedFileTime(t + 1) && PackedFileTime(t + 1) < PackedFileTime(t + 2) &&
               PackedFileTime(t) < PackedFileTime(t + 86400 * 40) && PackedFileTime(0) == 0);  // 0: before 1980
-  // clang-format off
   const struct { const char* rule; Files files; Entries entries; } cases[] = {
       {"the last written", {{"game0.sav", "A", t}, {"game1.sav", "B", t + 10}, {"game2.sav", "C", t + 60},
        {"game3.sav", "D", t + 20}}, {{"A", 0}, {"B", 1}, {"C ***", 2}, {"D", 3}}},
@@ -139,7 +135,6 @@ TEST(ReadMe, OfAMapIsLookedForBesideTheProgramTheMapAndInHelp) {
       {"Foo.map", {"Help/Foo.txt"}, "Help/", "Foo.txt"},
       {"Foo.map", {"Maps1/Foo.txt"}, "Text/", "Foo.txt"}, {"FOO.MAP", {"Maps/foo.TXT"}, "Maps/", "FOO.txt"},
       {"Dm.maps.map", {}, "Text/", "Dm.txt"}, {"", {}, std::nullopt, ""}};
-  // clang-format on
   for (const auto& c : cases) {
     fixture::TempFolder folder;
     FileSystem fs(folder.Path());
@@ -162,7 +157,6 @@ TEST(ReadMe, ShowsARegularFileUpToTheLimitElseSaysItWasNotFound) {
   const std::string big = limit + "\r\n\r\n[Only the first 4 MB of 44000000 bytes are shown.]";
   const auto missing = [](const std::string& name) { return "The file: " + name + " was not found!"; };
   const BeepKind info = BeepKind::Information, none = BeepKind::Default;
-  // clang-format off
   const struct { const char* name; std::string caption, text; BeepKind beep; } cases[] = {
       {"Foo.txt", "Foo", "Line one\r\n\tTabbed \u20AC\r\n", info}, {"Big.txt", "Big", big, info},
       {"Limit.txt", "Limit", limit, info}, {"Missing.v2.txt", "Missing", missing("Missing.v2.txt"), none},

@@ -88,17 +88,14 @@ TEST(TcDiscovery, TakesDefaultsFromTheCompanionsAndTheGroupFile) {
   const struct { Files files; std::string group; Names found; } cases[] = {  // found: script, def, map
       {{{"Mytc.gam", ""}, {"Mytc.con", ""}}, kNamesNothing, {"Mytc.gam", "", ""}},  // a .gam wins over a .con
       {{{"Mytc.gam", ""}, {"Mytc.con", ""}}, kNamesScript, {"Mytc.con", "", ""}},  // unless the group names the .con
-      {{{"MYTC.CON", ""}}, kNamesNothing, {"Mytc.con", "", ""}},
-      {{}, kNamesScript, {"Mytc.con", "", ""}},
-      {{}, kNamesNothing, {"", "", ""}},
-      {{{"Mytc.def", ""}}, kNamesNothing, {"", "Mytc.def", ""}},
+      {{{"MYTC.CON", ""}}, kNamesNothing, {"Mytc.con", "", ""}}, {{}, kNamesScript, {"Mytc.con", "", ""}},
+      {{}, kNamesNothing, {"", "", ""}}, {{{"Mytc.def", ""}}, kNamesNothing, {"", "Mytc.def", ""}},
       {{{"Mytc.def", ""}}, kNamesAll, {"Mytc.con", "Mytc.def", "mytc.map"}},  // the .def beside wins
       {{}, kNamesAll, {"Mytc.con", "mytc.def", "mytc.map"}},
       {{{"Mytc.bat", "duke3d"}}, kNamesAll, {"Mytc.con", "mytc.def", ""}},  // a batch file rules out the group's map
       {{{"Mytc.ini", ini}, {"Mytc.gam", ""}}, kNamesAll, {"game.con", "x.def", "start.map"}},  // the settings first
       {{{"Mytc.ini", "[mytc.options]\nCON_File=\nDEF_File=\nMAP_File=\n"}}, kNamesAll,  // empty values are missing
        {"Mytc.con", "mytc.def", "mytc.map"}}};
-  // clang-format on
   for (const auto& c : cases) {
     Games g(c.files);
     fixture::WriteFile(g.path + "/Mytc.grp", c.group);
@@ -109,14 +106,11 @@ TEST(TcDiscovery, TakesDefaultsFromTheCompanionsAndTheGroupFile) {
 }
 TEST(TcDiscovery, StopsAtThreeHundredTCsAndAnUnwritableSettingsFileIsARunTimeError) {
   Games g;
-  for (int i = 0; i < 302; ++i) {
-    const std::string base = g.path + "/Tc" + std::to_string(1000 + i);
-    fixture::WriteFile(base + ".grp", "");
-    fixture::WriteFile(base + ".ini", "[Tc" + std::to_string(1000 + i) + ".Options]\n");  // nothing to write
-  }
+  for (int i = 1000; i < 1302; ++i)  // with settings files that leave nothing to write
+    fixture::WriteFile(g.path + "/Tc" + std::to_string(i) + ".grp", ""),
+        fixture::WriteFile(g.path + "/Tc" + std::to_string(i) + ".ini", "[Tc" + std::to_string(i) + ".Options]\n");
   const std::vector<TcRecord> tcs = g.Discover();
-  ASSERT_EQ(tcs.size(), kMaxTcs);
-  EXPECT_EQ(tcs.back().groupFile, "Tc1299.grp");
+  EXPECT_TRUE(tcs.size() == kMaxTcs && tcs.back().groupFile == "Tc1299.grp") << tcs.size();
   Games bad(Files{{"Mytc.grp", ""}});
   bad.fs.SetWriteFaultHook([](WriteStage, const std::string&) { return true; });
   try {
@@ -132,7 +126,6 @@ TEST(FindInTC, FollowsTheScanRules) {
   std::string blocks = At(9995, "other.con", 25010);                     // across the first block's end: not seen
   blocks.replace(19991, 9, "other.map").replace(25000, 9, "other.def");  // ending a block; in the last, shorter one
   const std::string spaced = At(12000, "o\x1ft.con", 30000).replace(19995, 7, "o t.map");
-  // clang-format off
   const struct { Files files; const char* groupFile; Names found; } cases[] = {
       {{{"Mytc.grp", grp}}, "Mytc.grp", {"mytc.con", "", ""}},  // only the group's own base name counts
       {{{"My tc.grp", At(50, "\x01My\x02Tc.Def\x7Fmy\xC0tc.map", 300)}}, "My tc.grp", {"", "my tc.def", "my tc.map"}},
@@ -152,7 +145,6 @@ TEST(FindInTC, FollowsTheScanRules) {
       {{{"Mytc.bat", std::string("-hmytc.def\0mytc.con", 19)}}, "Mytc.grp", {"", "mytc.def", ""}},  // up to a zero
       {{{"Mytc.bat", std::string(9993, ' ') + "mytc.con"}}, "Mytc.grp", {"", "", ""}},  // the first 10000 bytes
   };
-  // clang-format on
   for (const auto& c : cases) {
     Games g(c.files);
     EXPECT_EQ(g.Find(c.groupFile), c.found) << c.groupFile << " " << (c.files.empty() ? "" : c.files.begin()->second);
@@ -185,7 +177,6 @@ TEST(GroupScanCache, ReadsAFileAgainOnlyWhenItChangedOrForNewNames) {
   };
   const std::string named = At(100, "mytc.con mytc.def", 2000), unnamed = At(100, "mytc.xxx", 2000);
   const Names con = {"mytc.con"}, both = {"mytc.con", "mytc.def"}, def = {"mytc.def", "mytc.con"};
-  // clang-format off
   const struct { const char* change; std::function<void()> make; Names targets; std::vector<bool> has; bool read; }
   steps[] = {
       {"first scan", [&] { replace(named, time); }, con, {true}, true},
@@ -198,7 +189,6 @@ TEST(GroupScanCache, ReadsAFileAgainOnlyWhenItChangedOrForNewNames) {
       {"unchanged again", [] {}, con, {false}, false},
       {"one sweep keeps it", [&] { g.scans.Sweep(); }, con, {false}, false},
       {"two sweeps without a question forget it", [&] { g.scans.Sweep(), g.scans.Sweep(); }, con, {false}, true}};
-  // clang-format on
   for (std::size_t reads = 0; const auto& s : steps) {
     s.make();
     EXPECT_EQ(g.scans.Contains(g.fs, grp, ScanKind::Group, s.targets), s.has) << s.change;
@@ -216,7 +206,6 @@ TEST(TcLevels, AGroupFileListsTheMapsOfItsDirectory) {
   std::vector<fixture::GroupEntry> seventeen, many;
   for (char c = 'A'; c <= 'Q'; ++c) seventeen.push_back({std::string(1, c) + ".MAP", ""});
   for (int i = 0; i < 2000; ++i) many.push_back({"M" + std::to_string(i) + ".MAP", ""});
-  // clang-format off
   const struct { const char* rule; std::string bytes; Names names; } cases[] = {
       {"in order", fixture::GroupFileBytes({{"E1L1.MAP", filler}, {"T.ART", ""}, {"zz.map", ""}}), {"E1L1", "ZZ"}},
       {"duplicates are kept", fixture::GroupFileBytes({{"A.MAP", filler}, {"A.MAP", ""}}), {"A", "A"}},

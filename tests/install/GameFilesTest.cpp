@@ -66,7 +66,6 @@ TEST(GameEdition, FollowsTheGroupFileSizeWithStrictThresholds) {
       {1, GameEdition::Shareware, true}, {25'000'000, GameEdition::Shareware, true},
       {25'000'001, GameEdition::SmallerFull, false}, {40'000'000, GameEdition::SmallerFull, false},
       {40'000'001, GameEdition::Full, false}};
-  // clang-format on
   for (const auto& c : cases) {
     fixture::TempFolder dir;
     if (c.size == -2) fixture::MakeFolder(dir.Path() + "Duke3d.grp");
@@ -86,7 +85,6 @@ TEST(GameExecutables, OffersTheDukeExecutablesButTheLaunchersOwnAndNamesTheWindo
   const Names listed = ListGameExecutables(fs, dir.Path());
   EXPECT_EQ(listed, (Names{"Duke3dw.exe", "Eduke32.exe"}));
   EXPECT_EQ(MenuCaption(listed[0]) + "|" + MenuCaption(".exe") + "|" + MenuCaption("exe"), "Duke3dw||");
-  // clang-format off
   const struct { const char *dukeFilename, *title, *button; bool eduke32; } cases[] = {
       {"Duke3dw.exe", "Duke3dw v1.4 ", "Play Duke3dw", false}, {"duke3dw.exe", "duke3dw v1.4 ", "Play duke3dw", false},
       {"Duke3dw_test.exe", "Duke3dw_test v1.4 ", "Play Duke3dw_test", false}, {"D.exe", "D", "Play D", false},
@@ -94,7 +92,6 @@ TEST(GameExecutables, OffersTheDukeExecutablesButTheLaunchersOwnAndNamesTheWindo
       {"eduke32.x.exe", "eduke32 v2.0.0", "Play eduke32", true},
       {"MyDuke.exe", "MyDuke", "Play MyDuke", false}, {"Duke3dw", "Duke3dw v1.4 ", "Play Duke3dw", false},
       {".Duke3dw.exe", ".Duke3dw.exe", "Play ", false}, {"EDuke3.exe", "EDuke3", "Play EDuke3", false}};
-  // clang-format on
   for (const auto& c : cases) {
     const GameTitle title = MakeGameTitle(fs, dir.Path(), c.dukeFilename);
     EXPECT_EQ(std::tuple(title.text, title.eduke32, PlayButtonCaption(c.dukeFilename)),
@@ -115,7 +112,6 @@ Names Files(const std::string& folder) {
   return files;
 }
 TEST(SetAsideLooseDefinitions, RenamesTheDefinitionFilesWhenAPackIsPresent) {
-  // clang-format off
   const struct { Names before, after; } cases[] = {
       {{"Duke3d.def=d", "Duke3d_hrp.def=h", "Duke3d_hrp.zip=z"},
        {"Duke3d.def.bak=d", "Duke3d_hrp.def.bak=h", "Duke3d_hrp.zip=z"}},

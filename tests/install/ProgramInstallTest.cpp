@@ -3,7 +3,6 @@
 #include <chrono>
 #include <thread>
 
-#include "launch/Network.h"
 #include "launch/PlayPaths.h"
 #include "support/ProgramFixture.h"
 
@@ -107,10 +106,7 @@ TEST_F(LaunchGameTest, EachSwitchReachesTheGameWholeAndTheLineIsRecorded) {
   for (const char* file : {"Maps/My Map.map", "Maps/My Map.con", "Maps/a\"b'c%d e.map", "Games/Big TC_hrp.zip"})
     fixture::WriteFile(Path(file), "x");
   const std::vector<TcRecord> tcs = {{"Big TC", "Big TC.grp", "Big TC.con", "", "", "Big Start.map"}};
-  PlayContext play{GameEdition::Full, "Duke3dw.exe", folder, GameRole::Single, "", "", {}, {}};
-  PlayContext host = play;
-  host.role = GameRole::Host, host.nickname = "Ann $(Lee)", host.opponentIp = "10.0.0.2";
-  host.networkTail = ComposeNetworkTail({}, false, GameRole::Host, host.nickname, "10.0.0.2", 2);
+  const PlayContext play{GameEdition::Full, "Duke3dw.exe", folder, GameRole::Single, "", "", {}, {}};
   const auto userMap = [&](const std::string& map, const PlayContext& p) {
     return ComposeUserMap(fs, {p, "Maps", map, "3", false, "", false, {}}).parameters;
   };
@@ -122,10 +118,7 @@ TEST_F(LaunchGameTest, EachSwitchReachesTheGameWholeAndTheLineIsRecorded) {
       {userMap("a\"b'c%d e.map", play), {maps, "-map", "a\"b'c%d e.map", "/s3"}, maps + " -map a\"b'c%d e.map /s3"},
       {ComposeTc(fs, play, {"Big TC", tcs, folder + "Games"}, "").parameters,
        {games, "-gBig TC_hrp.zip", "-xBig TC.con", "-gBig TC.grp", "-map", "Big Start.map"},
-       games + " -gBig TC_hrp.zip -xBig TC.con -gBig TC.grp -map Big Start.map"},
-      {userMap("My Map.map", host),
-       {maps, "-xMy Map.con", "-map", "My Map.map", "/name", "Ann $(Lee)", "/net", "/n1", "10.0.0.2"},
-       maps + "  -xMy Map.con -map My Map.map /name Ann $(Lee) /net /n1 10.0.0.2"}};
+       games + " -gBig TC_hrp.zip -xBig TC.con -gBig TC.grp -map Big Start.map"}};
   // clang-format on
   for (const auto& c : cases) {
     program->Play().LaunchGame("Duke3dw.exe", c.parameters);

@@ -48,7 +48,6 @@ TEST(MapExtras, ComeFromTheFilesBesideTheMapOnly) {
       {"Foo.map", {"Foo.zip", "Foo.def", "Foo.con"}, " -gFoo.zip  -hFoo.def  -xFoo.con "},
       {"Foo.map", {"Foo.con/x"}, ""},  // a folder is no file
       {"Foo.map", {"../Foo.con", "../Maps1/Foo.grp", "../Games/Foo.def"}, ""}};
-  // clang-format on
   for (const auto& c : cases) {
     fixture::TempFolder folder;
     const std::string pf = folder.Path() + "Duke 3D/";
@@ -67,7 +66,6 @@ TEST(TcLine, IsMadeFromTheFirstNamedEntryWithAGroupFile) {
   const std::vector<TcRecord> tcs = {{"Foo", "Foo.grp", "Foo.con", "", "", ""}, {"Bar", "", "Other.con", "", "", ""},
       {"Bar", "Bar.zip", "BarGame.con", "", "Bar.def", "E1L1.map"}, {"Bar", "Late.grp", "", "", "", ""},
       {"Hrp", "Hrp.grp", "", "", "Hrp.def", ""}, {"NoDot", "NODOT", "", "", "", ""}};
-  // clang-format off
   const struct { const char *tc, *map; std::string line; } cases[] = {
       {"Foo", "", j + "-xFoo.con -gFoo.grp "}, {"Bar", "", j + "-xBarGame.con -hBar.def -gBar.zip -map E1L1.map"},
       {"Bar", "E2L2.map", j + "-xBarGame.con -hBar.def -gBar.zip "},  // a chosen map replaces the start map
@@ -80,11 +78,10 @@ TEST(NetworkTail, EachRowComposesOrKeepsThePreviousTail) {
   const std::string old = " /name Old /net /n1 1.1.1.1", a = "10.0.0.2";
   const GameRole H = GameRole::Host, J = GameRole::Join;
   const struct { bool dedicated; GameRole role; std::string nick, addr; long players; std::string tail; } cases[] = {
-      {true, H, "Ann", "", 4, " /name Ann /net /n0:4"}, {true, H, "Ann", a, 8, " /name Ann /net /n0:8"},
-      {true, H, "", a, 4, old}, {true, H, "Ann", a, 1, old}, {true, J, "Ann", a, 4, " /name Ann /net /n0 10.0.0.2"},
-      {true, J, "Ann", "", 4, old}, {true, J, "", a, 4, old}, {false, H, "Ann", a, 4, " /name Ann /net /n1 10.0.0.2"},
-      {false, H, "Ann", "", 4, old}, {false, H, "", a, 4, old}, {false, J, "Ann", a, 2, " /name Ann /net 10.0.0.2 /n1"},
-      {false, J, "Ann", "", 2, old}, {false, J, "", a, 2, old}, {false, GameRole::Single, "Ann", a, 2, old}};
+      {true, H, "Ann", "", 2, " /name Ann /net /n0:2"}, {true, H, "Ann", a, 1, old}, {true, H, "", a, 4, old},
+      {true, J, "Ann", a, 4, " /name Ann /net /n0 10.0.0.2"}, {true, J, "Ann", "", 4, old},
+      {false, H, "Ann", a, 4, " /name Ann /net /n1 10.0.0.2"}, {false, J, "Ann", a, 2, " /name Ann /net 10.0.0.2 /n1"},
+      {false, J, "Ann", "", 2, old}, {false, GameRole::Single, "Ann", a, 2, old}};
   // clang-format on
   for (const auto& c : cases)
     EXPECT_EQ(ComposeNetworkTail(GameLine::OwnSwitches(old), c.dedicated, c.role, c.nick, c.addr, c.players).Text(),
@@ -167,11 +164,7 @@ struct Case {
 // A program folder with a space in its path, Foo.con beside Foo.map, two TCs.
 class PlayPaths : public ::testing::Test {
  protected:
-  PlayPaths() {
-    fixture::WriteFile(pf + "Maps/Foo.map", "map");
-    fixture::WriteFile(pf + "Maps/Foo.con", "con");
-    fixture::MakeFolder(pf + "Games");
-  }
+  PlayPaths() { fixture::WriteFile(pf + "Maps/Foo.map", "map"), fixture::WriteFile(pf + "Maps/Foo.con", "con"); }
   // Single player, full data, skill 3, no monsters, network names and tail known; the map as given.
   void Run(const std::vector<Case>& cases, const char* map, const std::function<PlayResult(const In&)>& compose) {
     for (const Case& c : cases) {
@@ -191,7 +184,6 @@ class PlayPaths : public ::testing::Test {
 TEST_F(PlayPaths, UserMap) {
   const std::string maps = "-j" + pf + "Maps ", games = "-j" + pf + "Games ", foo = maps + " -xFoo.con -map Foo.map";
   const std::string s3 = "-map Foo.map /s3", plain = "-map Foo.map";
-  fixture::MakeFolder(odd + "Maps");
   // clang-format off
   Run({
       {"single: the map's script, no monsters", [](In&) {}, Launch(foo + " /s3 -m", s3)},

@@ -50,8 +50,9 @@ TEST(DateTime, FormatsTheSystemPatterns) {
     EXPECT_EQ(FormatDateTime(t, "H h"), std::to_string(hour) + " " + std::to_string(hour)) << hour;
   }
   // A 12-hour clock when the first hour field is "h" and an AM/PM field (not in quotes) is there.
-  for (const auto& [pattern, clock] : initializer_list<std::pair<const char*, bool>>{
-           {"h:mm:ss AP t", true}, {"hh:mm a", true}, {"H:mm a", false}, {"'H' h 'a'", false}, {"'x' h A", true}})
+  for (const auto& [pattern, clock] : initializer_list<std::pair<const char*, bool>>{{"h:mm:ss AP t", true},
+           {"hh:mm a", true}, {"AP h시 m분 s초 t", true}, {"H:mm a", false}, {"HH:mm AP", false}, {"h:mm", false},
+           {"'H' h 'a'", false}, {"'h' H:mm ap", false}, {"HH'h'mm", false}, {"'x' h A", true}})
     EXPECT_EQ(ShowsTwelveHourClock(pattern), clock) << pattern;
 }
 }  // namespace
