@@ -3,7 +3,7 @@
 #include <chrono>
 #include <thread>
 
-#include "launch/PlayPaths.h"
+#include "launch/CommandLine.h"
 #include "support/ProgramFixture.h"
 
 namespace tv::test {
@@ -101,32 +101,6 @@ class LaunchGameTest : public ::testing::Test {
   RecordingUi ui;
   std::unique_ptr<Program> program;
 };
-// Each switch reaches the game whole, quotes and shell characters too; the line recorded is its text.
-TEST_F(LaunchGameTest, EachSwitchReachesTheGameWholeAndTheLineIsRecorded) {
-  for (const char* file : {"Maps/My Map.map", "Maps/My Map.con", "Maps/a\"b'c%d e.map", "Games/Big TC_hrp.zip"})
-    fixture::WriteFile(Path(file), "x");
-  const std::vector<TcRecord> tcs = {{"Big TC", "Big TC.grp", "Big TC.con", "", "", "Big Start.map"}};
-  const PlayContext play{GameEdition::Full, "Duke3dw.exe", folder, GameRole::Single, "", "", {}, {}};
-  const auto userMap = [&](const std::string& map, const PlayContext& p) {
-    return ComposeUserMap(fs, {p, "Maps", map, "3", false, "", false, {}}).parameters;
-  };
-  const std::string maps = "-j" + folder + "Maps", games = "-j" + folder + "Games";
-  // clang-format off
-  const struct { GameLine parameters; Args received; std::string line; } cases[] = {
-      {userMap("My Map.map", play), {maps, "-xMy Map.con", "-map", "My Map.map", "/s3"},
-       maps + "  -xMy Map.con -map My Map.map /s3"},
-      {userMap("a\"b'c%d e.map", play), {maps, "-map", "a\"b'c%d e.map", "/s3"}, maps + " -map a\"b'c%d e.map /s3"},
-      {ComposeTc(fs, play, {"Big TC", tcs, folder + "Games"}, "").parameters,
-       {games, "-gBig TC_hrp.zip", "-xBig TC.con", "-gBig TC.grp", "-map", "Big Start.map"},
-       games + " -gBig TC_hrp.zip -xBig TC.con -gBig TC.grp -map Big Start.map"}};
-  // clang-format on
-  for (const auto& c : cases) {
-    program->Play().LaunchGame("Duke3dw.exe", c.parameters);
-    Received(c.received);
-    EXPECT_EQ(CommandLine(), "Duke3dw.exe " + c.line);
-  }
-  EXPECT_TRUE(ui.shown.empty() && ui.beeps.empty());
-}
 // The settings, with the chosen executable, are saved first; only No to the question stops the start.
 TEST_F(LaunchGameTest, SavesTheSettingsFirstAndOnlyNoToTheConfirmationStops) {
   fixture::WriteFile(Path("Tarvolin.ini"), "[Tarvolin]\r\nInitialized=True\r\nCommandLine=before\r\n");
@@ -147,8 +121,10 @@ TEST_F(LaunchGameTest, SavesTheSettingsFirstAndOnlyNoToTheConfirmationStops) {
   }
   program->Play().ToggleCommandLine(), program->Activate();
   program->Install().ChooseExecutable(2);  // Duke3dw.exe, EDuke32.exe: the second entry
-  program->Play().LaunchGame("Duke3dw.exe", {}), Received();
+  program->Play().LaunchGame("Duke3dw.exe", MapSwitch("a\"b'c%d e.map"));  // whole arguments, no shell
+  Received({"-map", "a\"b'c%d e.map"});
   EXPECT_EQ(IniFile(fs, Path("Tarvolin.ini")).ReadString("Tarvolin", "DukeFilename", ""), "Eduke32.exe");
+  EXPECT_EQ(CommandLine(), "Duke3dw.exe -map a\"b'c%d e.map");
 }
 TEST_F(LaunchGameTest, AProgramThatCannotStartIsExplainedAndTheWindowRestored) {
   fixture::WriteExecutable(Path("Duke3dw.exe"), 4000), fixture::WriteFile(Path("eduke32"), "\177ELF\2\1\1");

@@ -171,8 +171,10 @@ TEST(Shortcut, GoesWhereItsSpecialFolderNameSays) {
 }
 std::string WithoutSep(const std::string& folder) { return folder.substr(0, folder.size() - 1); }
 // The lock is held until its holder goes, in a folder the user alone can write; with anything else planted there
-// the program runs without a lock. A lock file planted as a link is not followed.
+// the program runs without a lock. A lock file planted as a link is not followed. One lock per game folder.
 TEST(InstanceLock, OnlyAFolderTheUserAloneCanWriteHoldsTheLock) {
+  EXPECT_EQ(InstanceLockName("/g/Duke 3D/"), InstanceLockName("/g/Duke 3D/"));
+  EXPECT_NE(InstanceLockName("/g/Duke 3D/"), InstanceLockName("/g/Duke 3D/x/"));
   enum Where { Runtime, Private, None };
   enum Planted { Nothing, Foreign, Open, Link, File };  // at $TMPDIR/tarvolin-<uid>
   constexpr uid_t kSomeoneElse = 54321;
