@@ -4,11 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
+#include <set>
 
 #include "catalog/Tcs.h"
 #include "fixture/Fixture.h"
@@ -361,7 +361,6 @@ TEST(ScanCache, ADamagedOrUnusableCacheIsNeverTrusted) {
   // clang-format off
   // rebuilt: the next start finds a sound cache
   const struct { const char* damage; Damage make; bool rebuilt = true; WriteFaultHook hook = {}; } cases[] = {
-      {"truncated", edit([](std::string& b) { b.resize(b.size() / 2); })},
       {"one byte short", edit([](std::string& b) { b.pop_back(); })},
       {"empty", edit([](std::string& b) { b.clear(); })},
       {"an answer's bit flipped", edit([](std::string& b) { b.back() ^= 1; })},
@@ -408,29 +407,25 @@ TEST(ScanCache, LevelNamesAreReadOnceWhileTheirFileIsUnchanged) {
     scans.Sweep(), scans.Store();
     return names;
   };
-  const std::vector<std::string> levels = {"E1L1", "E1L2"};
-  for (const bool pass : {false, true, false}) EXPECT_EQ(start(pass), levels);
+  for (const bool pass : {false, true, false}) EXPECT_EQ(start(pass), (Names{"E1L1", "E1L2"}));
   EXPECT_EQ(reads, 1);
   fixture::WriteFile(zip, "a E2L1.map"), fixture::SetFileTime(zip, 1600000000);
-  EXPECT_EQ(start(false), std::vector<std::string>{"E2L1"});
-  EXPECT_EQ(reads, 2);
+  EXPECT_EQ(std::pair(start(false), reads), std::pair(Names{"E2L1"}, 2));
 }
 TEST(ScanCache, TheFolderKeepsTheCachesOfTheInstallationsStartedLast) {
   fixture::TempFolder dir;
   fixture::WriteFile(dir.Path() + "Games/Mytc.grp", "mytc.con");
   Starts starts(dir.Path());
-  std::vector<std::string> expected = {"notes.txt", starts.CacheFile().substr(starts.cache.size())};
+  std::set<std::string> expected = {"notes.txt", starts.CacheFile().substr(starts.cache.size())};
   for (int i = 0; i < 40; ++i) {
     const std::string name = "scans-" + std::to_string(100 + i) + ".cache";
     fixture::WriteFile(starts.cache + name, "x"), fixture::SetFileTime(starts.cache + name, 1600000000 + i);
-    if (i >= 9) expected.push_back(name);
+    if (i >= 9) expected.insert(name);
   }
   fixture::WriteFile(starts.cache + "notes.txt", "not a cache");
   starts.Start(true);
-  std::vector<std::string> left;
-  for (const auto& entry : std::filesystem::directory_iterator(starts.cache)) left.push_back(entry.path().filename());
-  std::sort(left.begin(), left.end());
-  std::sort(expected.begin(), expected.end());
+  std::set<std::string> left;
+  for (const auto& entry : std::filesystem::directory_iterator(starts.cache)) left.insert(entry.path().filename());
   EXPECT_EQ(left, expected);
 }
 TEST(ScanCache, LivesInTheUsersCacheFolder) {

@@ -1,5 +1,5 @@
-// The installation as the running program shows it, one case per control, and starting the game from a
-// folder with spaces; the game and Wine (first on PATH) are recording stand-ins.
+// The installation as the running program shows it, one case per control, and starting the game; the game is a
+// recording stand-in.
 #include <chrono>
 #include <thread>
 
@@ -70,36 +70,16 @@ TEST_F(ProgramInstall, TheDesktopShortcutIsMadeOnceByThePassesAndAgainOnRequest)
   Start().Install().AddDesktopIcon();
   EXPECT_NE(fixture::ReadFile(shortcut).find("\nExec=/opt/tv/bin/Tarvolin " + dir.Path() + "\n"), std::string::npos);
 }
-using Args = std::vector<std::string>;
-class LaunchGameTest : public ::testing::Test {
+// The game's stand-in records into the program folder, so that a start that should not happen can be ruled out.
+class LaunchGameTest : public ProgramTest {
  protected:
-  LaunchGameTest() {
-    fixture::WriteRecordingProgram(bin.Path() + "wine", bin.Path() + "wine.log");
-    fixture::WriteRecordingProgram(Path("Duke3dw.exe"), Path("game.log"));
-    Environment env;
-    env.programFolder = folder, env.formats = {"dd/MM/yyyy", "HH:mm:ss"};
-    program = std::make_unique<Program>(fs, ui, env);
-  }
-  std::string Path(const std::string& name) const { return folder + name; }
-  std::string CommandLine() const {  // as written: a reader would trim its closing space
-    const std::string ini = fixture::Exists(Path("Tarvolin.ini")) ? fixture::ReadFile(Path("Tarvolin.ini")) : "";
-    const std::size_t at = ini.find("CommandLine=");
-    return at == std::string::npos ? "<none>" : ini.substr(at + 12, ini.find("\r\n", at) - at - 12);
-  }
-  void Received(const Args& arguments = {}, const std::string& log = "game.log") {  // after the working folder
-    Args expected = {std::filesystem::canonical(folder).string()};
+  LaunchGameTest() { fixture::WriteRecordingProgram(Path("Duke3dw.exe"), Path("game.log")), Start(); }
+  void Received(const std::vector<std::string>& arguments = {}, const std::string& log = "game.log") {
+    std::vector<std::string> expected = {std::filesystem::canonical(dir.Path()).string()};  // the working folder
     expected.insert(expected.end(), arguments.begin(), arguments.end());
     EXPECT_EQ(fixture::WaitForRecord(Path(log)), expected);
     fs.Delete(Path(log));
   }
-  fixture::TempHome home;
-  fixture::TempFolder base, bin;
-  fixture::ScopedEnv path{"PATH", bin.Path() + ":/usr/bin:/bin"};
-  fixture::ScopedWineCandidates hideWine{{"wine"}};
-  std::string folder = base.Path() + "Duke Nukem 3D/";
-  FileSystem fs{folder};
-  RecordingUi ui;
-  std::unique_ptr<Program> program;
 };
 // The settings, with the chosen executable, are saved first; only No to the question stops the start.
 TEST_F(LaunchGameTest, SavesTheSettingsFirstAndOnlyNoToTheConfirmationStops) {
@@ -132,7 +112,8 @@ TEST_F(LaunchGameTest, AProgramThatCannotStartIsExplainedAndTheWindowRestored) {
       {"Duke3dw.exe", "Wine is needed to start a Windows program,\nand it was not found on this system."},
       {"Missing.exe", "The file was not found."},
       {"eduke32", "The file is a program but is not marked as executable."}};
-  fixture::ScopedEnv noWine("PATH", base.Path());
+  const fixture::ScopedEnv noWine("PATH", dir.Path());
+  const fixture::ScopedWineCandidates hideWine{{"wine"}};
   for (const auto& c : cases) {
     ui.shown.clear(), ui.beeps.clear(), ui.restored = 0;
     program->Play().LaunchGame(c[0], GameLine::Argument("-x"));

@@ -116,8 +116,7 @@ TEST(NetworkConfig, ShowsMemoryOrTheFileAndAcceptWritesOnlyAnExistingFile) {
   const std::tuple<const char*, long, long> players[] = {
       {"", 1, 2}, {"", 9, 8}, {"", 8, 8}, {"", 2, 2}, {"NumPlayers=0", 3, 2}, {"NumPlayers=20", 3, 8}};
   for (const auto& [file, memory, shown] : players) {
-    std::remove(ini.c_str());
-    if (*file) fixture::WriteFile(ini, std::string("[Network_Game]\r\n") + file + "\r\n");
+    std::remove(ini.c_str()), *file ? fixture::WriteFile(ini, std::string("[Network_Game]\r\n") + file) : void();
     NetworkConfig fresh;
     fresh.Open(GameRole::Host, {"", "", false, memory}), fresh.Activate(fs, ini);
     EXPECT_EQ(fresh.Values().numPlayers, shown) << file << " " << memory;
@@ -126,16 +125,14 @@ TEST(NetworkConfig, ShowsMemoryOrTheFileAndAcceptWritesOnlyAnExistingFile) {
 TEST(MapMusic, TheDialogStartsInMusicAndAPickDeletesTheLeftoverEvenWhenItIsThePickedOne) {
   for (const char* pick : {"Music/My Song.mid", "DuroDozi.mid"}) {
     fixture::TempFolder dir;
-    FileSystem fs(dir.Path());
-    EXPECT_EQ(MusicDialogFolder(fs, dir.Path()), dir.Path());
-    fixture::WriteFile(dir.Path() + "music", "a file is no folder");
-    EXPECT_EQ(MusicDialogFolder(fs, dir.Path()), dir.Path());
-    fs.Delete(dir.Path() + "music"), fixture::WriteFile(dir.Path() + "DuroDozi.mid", "MThd");
-    fixture::WriteFile(dir.Path() + "Music/My Song.mid", "MThd");
-    EXPECT_EQ(fs.Resolve(MusicDialogFolder(fs, dir.Path())), dir.Path() + "Music");
-    EXPECT_EQ(AcceptMusicChoice(fs, dir.Path(), dir.Path() + pick), dir.Path() + pick);
-    EXPECT_TRUE(!fixture::Exists(dir.Path() + "DuroDozi.mid") && fixture::Exists(dir.Path() + "Music/My Song.mid"))
-        << pick;
+    const std::string d = dir.Path();
+    FileSystem fs(d);
+    fixture::WriteFile(d + "music", "a file is no folder");
+    EXPECT_EQ(MusicDialogFolder(fs, d), d);
+    fs.Delete(d + "music"), fixture::WriteFile(d + "DuroDozi.mid", ""), fixture::WriteFile(d + "Music/My Song.mid", "");
+    EXPECT_EQ(fs.Resolve(MusicDialogFolder(fs, d)), d + "Music");
+    EXPECT_EQ(AcceptMusicChoice(fs, d, d + pick), d + pick);
+    EXPECT_TRUE(!fixture::Exists(d + "DuroDozi.mid") && fixture::Exists(d + "Music/My Song.mid")) << pick;
   }
 }
 using In = UserMapInputs;
