@@ -1,5 +1,4 @@
-// TCs: which group files are TCs, what a TC names (batch file, ".grp" head, ".zip" blocks), its maps,
-// and the scans kept between runs: a restart answers as a fresh scan, whatever changed in between.
+// TCs: which group files are TCs, what a TC names, its maps, and the scans kept between runs.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,5 +1,4 @@
-// The installation as the running program shows it, one case per control, and starting the game; the game is a
-// recording stand-in.
+// The installation and the game's start as the running program shows them, one case per control.
 #include <chrono>
 #include <thread>
 

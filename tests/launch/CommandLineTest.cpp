@@ -1,5 +1,4 @@
-// The game's parameters as whole arguments and their text (nothing quoted), network tail, map music, and every
-// play path: from the user's choice and the program's state to the arguments, or a refusal.
+// The game's parameters (whole arguments and their text), network tail, map music, and every play path.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -153,11 +152,7 @@ std::string Launch(const std::string& params, const std::string& history = "", c
 std::optional<GameLine> Saved(const char* slot) { return GameLine::OwnSwitches(slot); }
 const std::string kNoData = std::string("refused ") + kNoDataMessage, kNeedsFull = std::string("refused ") +
     kTcNeedsFullMessage, kShareware = std::string("refused ") + kSharewareMapsMessage;
-struct Case {
-  const char* name;
-  std::function<void(In&)> change;
-  std::string expected;
-};
+struct Case { const char* name; std::function<void(In&)> change; std::string expected; };
 // A program folder with a space in its path, Foo.con beside Foo.map, two TCs.
 class PlayPaths : public ::testing::Test {
  protected:
@@ -188,9 +183,6 @@ TEST_F(PlayPaths, UserMap) {
       {"music in front of the map switch", [](In& i) { i.musicFile = "/m/My Song.mid"; },
        Launch(maps + " -xFoo.con -music /m/My Song.mid -map Foo.map /s3 -m", "-music /m/My Song.mid -map Foo.map /s3")},
       {"skill as given", [](In& i) { i.skillLevel = "1"; }, Launch(foo + " /s1 -m", "-map Foo.map /s1")},
-      {"smaller full data plays maps", [](In& i) { i.play.edition = E::SmallerFull; }, Launch(foo + " /s3 -m", s3)},
-      {"a row without .map", [](In& i) { i.map = "Foo"; }, Launch(maps + " -xfoo.con -map Foo /s3 -m", "-map Foo /s3")},
-      {"shareware", [](In& i) { i.play.edition = E::Shareware; }, kShareware},
       {"shareware, no map", [](In& i) { i.play.edition = E::Shareware, i.map = ""; }, kShareware},
       {"no data", [](In& i) { i.play.edition = E::NoData; }, kNoData},
       {"no map; the saved game is left alone", [](In& i) { i.map = "", i.play.savedGame = Saved(" /3"); },
@@ -238,7 +230,6 @@ TEST_F(PlayPaths, Tc) {
 TEST_F(PlayPaths, TitleAndStockLevel) {
   Run({
       {"plain", [](In&) {}, Launch("", "", "")},
-      {"shareware plays the title", [](In& i) { i.play.edition = E::Shareware; }, Launch("", "", "")},
       {"no data", [](In& i) { i.play.edition = E::NoData; }, kNoData},
       {"a saved game", [](In& i) { i.play.savedGame = Saved(" /4"); }, Launch(" /4", "", "clear min ")},
       {"an unmatched saved game", [](In& i) { i.play.savedGame = Saved(""); }, Launch("", "", "")},
