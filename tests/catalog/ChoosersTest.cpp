@@ -28,8 +28,9 @@ TEST(LevelChooser, EveryStockRowPicksTheLevelItShows) {
     EXPECT_EQ(w.Select(row), picks) << row;
     const std::size_t l = level.find('L');
     const std::string n = picks ? level.substr(l + 1) : "";
-    EXPECT_EQ(w.LevelSwitches(), picks ? " -v" + level.substr(1, l - 1) + " -l" + (n.size() == 1 ? "0" : "") + n : "");
-    EXPECT_EQ(w.MapFile(), picks ? level + ".map" : "") << row;
+    EXPECT_EQ(w.LevelSwitches() + w.MapFile(),
+              picks ? " -v" + level.substr(1, l - 1) + " -l" + (n.size() == 1 ? "0" : "") + n + level + ".map" : "")
+        << row;
   }
   EXPECT_EQ(levels, 44);
   EXPECT_TRUE(w.Select(0) && (w.Cancel(), w.LevelSwitches().empty()));
@@ -70,8 +71,8 @@ TEST(BatchChooser, ListsTheProgramFoldersBatchFilesAndReturnsThePathChosen) {
     w.Show(fs, folder.Path());
     EXPECT_EQ(w.Files(), c.withFiles ? (Names{"Net Game.BAT", "start.bat"}) : Names());
     const bool closes = c.row == -2 ? (w.Cancel(), true) : w.Select(c.row);
-    EXPECT_EQ(closes, c.closes) << c.withFiles << " " << c.row;
-    EXPECT_EQ(w.Result(), *c.result ? folder.Path() + c.result : "") << c.withFiles << " " << c.row;
+    EXPECT_EQ(std::pair(closes, w.Result()), std::pair(c.closes, *c.result ? folder.Path() + c.result : ""))
+        << c.withFiles << " " << c.row;
     if (!c.withFiles || !closes || !*c.result) continue;
     w.Show(fs, folder.Path());  // every showing starts with an empty result
     EXPECT_EQ(w.Result(), "");

@@ -58,8 +58,7 @@ TEST(MapExtras, ComeFromTheFilesBesideTheMapOnly) {
 TEST(TcLine, IsMadeFromTheFirstNamedEntryWithAGroupFile) {
   fixture::TempFolder dir;
   const std::string pf = dir.Path() + "Duke 3D/", games = pf + "Games", j = "-j" + games + " ";
-  fixture::WriteFile(games + "/Hrp_hrp.zip", "x");
-  fixture::WriteFile(games + "/Foo_hrp.zip/inside", "x");  // a folder of that name is no pack
+  fixture::WriteFile(games + "/Hrp_hrp.zip", "x"), fixture::WriteFile(games + "/Foo_hrp.zip/inside", "x");  // no pack
   FileSystem fs(pf);
   // Name, group file, script, high-resolution pack, definitions, start map.
   const std::vector<TcRecord> tcs = {{"Foo", "Foo.grp", "Foo.con", "", "", ""}, {"Bar", "", "Other.con", "", "", ""},
