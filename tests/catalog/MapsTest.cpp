@@ -85,13 +85,11 @@ TEST(MapExport, OneLinePerMapRatedOneToSevenInListOrderInAFileNumberedByTheFolde
             "Dm.map          \t[Teal]   - Map is Multiplayer.\r\n");
   EXPECT_EQ(MapExportText({{"Unrated.map", 0}, {"Olive.map", 8}}), "");
 }
-// Local time of a day and hour in the zone in force.
 std::time_t At(int year, int month, int day, int hour, int minute = 0) {
   std::tm t{};
   t.tm_year = year - 1900, t.tm_mon = month - 1, t.tm_mday = day, t.tm_hour = hour, t.tm_min = minute, t.tm_isdst = -1;
   return std::mktime(&t);
 }
-// Every code written for "now" reads back as its hour in the system's long time formats.
 void ExpectRoundTrips(std::time_t now, const char* where) {
   const DateTimeFormats formats[] = {{"dd/MM/yyyy", "HH:mm:ss t"}, {"M/d/yy", "h:mm:ss AP t"},
       {"dd.MM.yy", "HH:mm:ss t"}, {"dd.MM.yyyy", "HH.mm.ss t"}, {"yyyy/MM/dd", "H時mm分ss秒 t"},
@@ -127,7 +125,7 @@ TEST(OpinionFileTime, TheDateIsTodayUnlessTheShortDateHasEightCharacters) {
     EXPECT_EQ((t.tm_year + 1900) * 10000 + (t.tm_mon + 1) * 100 + t.tm_mday, date) << shortDate;
   }
 }
-// The hour on the clock the long time format shows (which clock: DateTime's test).
+// Which clock the long time format shows: DateTime's test.
 TEST(OpinionFromFileTime, ReadsTheHourOnTheClockTheLongTimeFormatShows) {
   const struct { int hour, minute; const char* longTime; int read; } cases[] = {{14, 30, "h:mm:ss AP t", 2},
       {0, 30, "h:mm:ss AP", 12}, {12, 0, "AP h:mm:ss", 12}, {14, 30, "HH:mm:ss t", 14}, {0, 30, "HH:mm:ss", 0}};

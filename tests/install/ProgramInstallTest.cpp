@@ -9,17 +9,14 @@ namespace tv::test {
 namespace {
 
 constexpr const char* kTitle = "Tarvolin - v6.2  |  ";
-class ProgramInstall : public ProgramTest {
- protected:
-  std::vector<std::string> Menu() const {
-    std::vector<std::string> shown;
-    for (const MenuEntry& e : program->View().duke)
-      if (e.visible) shown.push_back(e.caption);
-    return shown;
-  }
-};
+using ProgramInstall = ProgramTest;
 TEST_F(ProgramInstall, TheMenuOffersTheFirstFiveExecutablesNeverHidesOneAndAChoiceSwitchesTheEngine) {
   Program& p = Start();
+  const auto Menu = [&] {
+    std::vector<std::string> shown;
+    for (const MenuEntry& e : p.View().duke) e.visible ? shown.push_back(e.caption) : void();
+    return shown;
+  };
   p.Activate();
   EXPECT_EQ(Menu(), std::vector<std::string>{""});  // no executable: an empty entry that does nothing
   p.Install().ChooseExecutable(1);
@@ -69,7 +66,6 @@ TEST_F(ProgramInstall, TheDesktopShortcutIsMadeOnceByThePassesAndAgainOnRequest)
   Start().Install().AddDesktopIcon();
   EXPECT_NE(fixture::ReadFile(shortcut).find("\nExec=/opt/tv/bin/Tarvolin " + dir.Path() + "\n"), std::string::npos);
 }
-// The game's stand-in records into the program folder, so that a start that should not happen can be ruled out.
 class LaunchGameTest : public ProgramTest {
  protected:
   LaunchGameTest() { fixture::WriteRecordingProgram(Path("Duke3dw.exe"), Path("game.log")), Start(); }

@@ -15,7 +15,6 @@ namespace tv {
 namespace {
 
 using Args = std::vector<std::string>;
-// The text keeps each piece's spaces; the game gets whole arguments, no empty ones.
 TEST(GameLine, PiecesKeepTheirSpacesInTheTextAndAreWholeArguments) {
   // clang-format off
   const struct { GameLine piece; std::string text; Args arguments; } cases[] = {
@@ -181,7 +180,6 @@ TEST_F(PlayPaths, UserMap) {
       {"monsters kept", [](In& i) { i.noMonsters = false; }, Launch(foo + " /s3", s3)},
       {"music in front of the map switch", [](In& i) { i.musicFile = "/m/My Song.mid"; },
        Launch(maps + " -xFoo.con -music /m/My Song.mid -map Foo.map /s3 -m", "-music /m/My Song.mid -map Foo.map /s3")},
-      {"skill as given", [](In& i) { i.skillLevel = "1"; }, Launch(foo + " /s1 -m", "-map Foo.map /s1")},
       {"shareware, no map", [](In& i) { i.play.edition = E::Shareware, i.map = ""; }, kShareware},
       {"no data", [](In& i) { i.play.edition = E::NoData; }, kNoData},
       {"no map; the saved game is left alone", [](In& i) { i.map = "", i.play.savedGame = Saved(" /3"); },

@@ -28,8 +28,7 @@ TEST(PlanStart, EachKindOfFileRunsTheWayTheShellWouldOpenIt) {
   for (const std::string& program : {wine, tools.Path() + "wine64", tools.Path() + "xdg-open", only64.Path() + "wine64",
                                      folder + "Duke3dw.exe"})
     fixture::WriteRecordingProgram(program, program + ".log");
-  fixture::WriteFile(folder + "eduke32", "\177ELF\2\1\1");
-  ::chmod((folder + "eduke32").c_str(), 0755);
+  fixture::WriteFile(folder + "eduke32", "\177ELF\2\1\1"), ::chmod((folder + "eduke32").c_str(), 0755);
   for (const char* name : {"plain.sh", "D3WSetup.EXE", "Run.Bat", "Batch/Other.bat", "readme.txt"})
     fixture::WriteFile(folder + name, std::string(name).ends_with(".sh") ? "#!/bin/sh\n" : "MZ");
   const fixture::ScopedWineCandidates hideWine{{"wine", "wine64", debian}};  // the machine's own stays out of sight
