@@ -14,8 +14,8 @@ namespace tv {
 namespace {
 
 using Names = std::vector<std::string>;
-// A row starts the level its caption shows; a separator, no row or one past the end keeps the window.
-TEST(LevelChooser, EveryStockRowPicksTheLevelItShows) {
+// A row starts the level it shows; a separator, no row or one past the end keeps the window; a TC's maps are sorted.
+TEST(LevelChooser, EveryStockRowPicksTheLevelItShowsATcItsMapsSortedElseTheStockTableSorted) {
   LevelChooser w;
   w.PrepareStock(), w.Prepare();
   ASSERT_EQ(w.Rows().size(), 47u);
@@ -34,16 +34,13 @@ TEST(LevelChooser, EveryStockRowPicksTheLevelItShows) {
   }
   EXPECT_EQ(levels, 44);
   EXPECT_TRUE(w.Select(0) && (w.Cancel(), w.LevelSwitches().empty()));
-}
-TEST(LevelChooser, ATcShowsItsMapsSortedElseTheStockTableSorted) {
-  LevelChooser w;
   w.PrepareTc({"E2L1", "E1L10", "FOO", "e1L2", "ABC"}), w.Prepare();
   ASSERT_TRUE(w.TcMode());
   Names shown;
   for (const LevelRow& r : w.Rows()) shown.push_back(r.level + r.title);
   EXPECT_EQ(shown, (Names{"ABC", "E1L10", "e1L2", "E2L1", "FOO"}));
   EXPECT_TRUE(w.Select(4) && w.MapFile() == "FOO.map");
-  // No maps of its own: the stock table sorted, the separators first, whatever was shown before.
+  // No maps of its own: the separators first.
   for (int before = 0; before < 2; ++before) {
     before ? w.PrepareStock() : w.PrepareTc({"E1L2", "E1L1"});
     w.Prepare(), w.PrepareTc({}), w.Prepare();
@@ -138,7 +135,6 @@ TEST(ReadMe, OfAMapIsLookedForBesideTheProgramTheMapAndInHelp) {
   for (const auto& c : cases) {
     fixture::TempFolder folder;
     FileSystem fs(folder.Path());
-    fixture::MakeFolder(folder.Path() + "Maps");
     for (const std::string& f : c.files) fixture::WriteFile(folder.Path() + f, "read me");
     const std::optional<ReadMeFile> found = FindReadMe(fs, folder.Path(), "Maps", c.row);
     EXPECT_EQ(found ? found->folder + found->name : "-", c.folder ? folder.Path() + *c.folder + c.name : "-") << c.row;

@@ -1,7 +1,10 @@
 // A folder's maps: folders offered, list orders, opinions (map file times, [TarvolinTC]), export, history.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
+#include <tuple>
 
 #include "catalog/History.h"
 #include "catalog/MapExport.h"
@@ -99,8 +102,8 @@ void ExpectRoundTrips(std::time_t now, const char* where) {
       const std::time_t t = OpinionFileTime(code, now, f);
       const std::tm local = LocalTime(t);
       const int hour = code >= 1 ? code : 9;
-      EXPECT_EQ(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec, hour * 3600) << where << f.longTime << code;
-      EXPECT_EQ(OpinionFromFileTime(t, f), hour) << where << " " << f.longTime << " code " << code;
+      EXPECT_EQ(std::pair(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec, OpinionFromFileTime(t, f)),
+                std::pair(hour * 3600, hour)) << where << " " << f.longTime << " code " << code;
     }
 }
 TEST(OpinionFileTime, EveryCodeReadsBackAsItsHourAlsoAcrossDaylightSaving) {
@@ -125,13 +128,10 @@ TEST(OpinionFileTime, TheDateIsTodayUnlessTheShortDateHasEightCharacters) {
     EXPECT_EQ((t.tm_year + 1900) * 10000 + (t.tm_mon + 1) * 100 + t.tm_mday, date) << shortDate;
   }
 }
-// Which clock the long time format shows: DateTime's test.
-TEST(OpinionFromFileTime, ReadsTheHourOnTheClockTheLongTimeFormatShows) {
-  const struct { int hour, minute; const char* longTime; int read; } cases[] = {{14, 30, "h:mm:ss AP t", 2},
-      {0, 30, "h:mm:ss AP", 12}, {12, 0, "AP h:mm:ss", 12}, {14, 30, "HH:mm:ss t", 14}, {0, 30, "HH:mm:ss", 0}};
-  for (const auto& c : cases)
-    EXPECT_EQ(OpinionFromFileTime(At(2020, 6, 15, c.hour, c.minute), {"dd/MM/yyyy", c.longTime}), c.read)
-        << c.hour << ":" << c.minute << " " << c.longTime;
+TEST(OpinionFromFileTime, ReadsTheHourOnTheClockTheLongTimeFormatShows) {  // which clock: DateTime's test
+  for (const auto& [hour, longTime, read] : std::initializer_list<std::tuple<int, const char*, int>>{
+           {14, "h:mm:ss AP t", 2}, {0, "h:mm AP", 12}, {12, "AP h:mm:ss", 12}, {14, "HH:mm t", 14}, {0, "HH:mm", 0}})
+    EXPECT_EQ(OpinionFromFileTime(At(2020, 6, 15, hour, 30), {"dd/MM/yyyy", longTime}), read) << hour << longTime;
 }
 TEST(HistoryOpinion, LooksTheNameUpInTheMapListUpToItsFirstEmptyNameAndColoursOneToFour) {
   const std::vector<std::string> maps = {"Foo.map", "Bar.map", "", "Late.map"};
@@ -159,7 +159,7 @@ TEST(TcOpinions, PackReadAndRecord) {
       // Packing drops the no-opinions and closes the gaps, up to the first empty value.
       {ab.substr(0, 15) + "TC_01=0 B.grp\r\nTC_02=0 C.grp\r\nTC_03=5 D.grp\r\n", nullptr,
        "TC_00=3 A.grp\r\nTC_01=5 D.grp\r\n", {}},
-      {"TC_00=0 A.grp\r\n", nullptr, "", {}},
+      {"TC_00=0 A.grp\r\n", nullptr, "", {}}, {"TC_00=3 A.grp\r\n", nullptr, "TC_00=3 A.grp\r\n", {}},
       {"TC_00=0 A.grp\r\nTC_01=2 B.grp\r\nTC_03=0 D.grp\r\n", nullptr, "TC_03=0 D.grp\r\nTC_00=2 B.grp\r\n", {}},
       // Reading colours the rows the entries name, and rewrites the older form (the display name).
       {"TC_00=3 a.GRP\r\nTC_01=7 Other.zip\r\n", "", "TC_00=3 a.GRP\r\nTC_01=7 Other.zip\r\n", {{0, '3'}, {2, '7'}}},
@@ -174,8 +174,8 @@ TEST(TcOpinions, PackReadAndRecord) {
       {ab + "TC_02=1 C.grp\r\nTC_03=2 Other.zip\r\n", "6 Other",
        ab + "TC_02=1 C.grp\r\nTC_03=2 Other.zip\r\nTC_04=6 Other.zip\r\n", {}},
       {"", "4 -------------", "TC_00=4 -------------\r\n", {}}};  // a name of no TC is recorded as it is
-  for (const auto& c : cases) {
-    fixture::WriteFile(path, head + c.before);
+  for (const auto& c : cases) {  // a file left as it was is not written
+    fixture::WriteFile(path, head + c.before), fixture::SetFileTime(path, 1600000000);
     IniFile ini(fs, path);
     Opinions got;
     if (!c.store) PackTCOpinions(ini);
@@ -184,16 +184,10 @@ TEST(TcOpinions, PackReadAndRecord) {
     if (c.store && *c.store) StoreTCOpinion(ini, tcs, rows.size(), c.store);
     EXPECT_EQ(fixture::ReadFile(path), head + c.after) << c.before << c.store;
     EXPECT_EQ(got, c.opinions) << c.before;
+    EXPECT_EQ(fixture::FileTime(path) == 1600000000, c.before == c.after) << c.before << c.store;
   }
-  // A packed section is not written again; a missing file is not made.
-  fixture::WriteFile(path, head + "TC_00=3 A.grp\r\nTC_01=5 D.grp\r\n");
-  fixture::SetFileTime(path, 1600000000);
-  for (int i = 0; i < 2; ++i) {
-    IniFile ini(fs, path);
-    PackTCOpinions(ini);
-    EXPECT_EQ(i ? fixture::Exists(path) : fixture::FileTime(path) == 1600000000, !i);
-    std::remove(path.c_str());
-  }
+  IniFile missing(fs, dir.Path() + "None.ini");
+  EXPECT_FALSE((PackTCOpinions(missing), fixture::Exists(dir.Path() + "None.ini"))) << "a missing file is not made";
   EXPECT_EQ(TcOpinionKey(9) + TcOpinionKey(10) + TcOpinionKey(299), "TC_09TC_10TC_299");
 }
 TEST(MapNameFromCommand, TakesTheMapFileNameOutOfTheMapPart) {
@@ -240,8 +234,7 @@ TEST(History, KeepsEachNameOnceInItsSlotAndDropsTheOldestWhenFull) {
     const IniFile file(fs, ini);
     for (int i = 0; i < kHistorySlots; ++i) read.push_back(file.ReadString("History", HistoryKey(i), "-"));
     EXPECT_EQ(read, slots) << c.rule;  // every addition writes all fifteen keys
-    for (const std::string& s : slots)
-      if (!s.empty() && s != "-") listed.push_back(s);
+    std::copy_if(slots.begin(), slots.end(), std::back_inserter(listed), [](auto& s) { return s != "" && s != "-"; });
     EXPECT_EQ(ReadHistory(fs, ini), listed) << c.rule;
     EXPECT_EQ(file.ReadString("Tarvolin", "SkillLevel", ""), "2") << c.rule;
   }

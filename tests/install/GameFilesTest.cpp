@@ -100,15 +100,6 @@ TEST(GameExecutables, OffersTheDukeExecutablesButTheLaunchersOwnAndNamesTheWindo
   for (int i = 0; i < 12; ++i) fixture::WriteFile(dir.Path() + "duke" + std::to_string(10 + i) + ".exe", "MZ");
   EXPECT_EQ(ListGameExecutables(fs, dir.Path()).size(), kMaxGameExecutables);
 }
-// Every file under folder as "name=content", sorted.
-Names Files(const std::string& folder) {
-  Names files;
-  for (const auto& e : std::filesystem::recursive_directory_iterator(folder))
-    if (e.is_regular_file())
-      files.push_back(e.path().string().substr(folder.size()) + "=" + fixture::ReadFile(e.path()));
-  std::sort(files.begin(), files.end());
-  return files;
-}
 TEST(SetAsideLooseDefinitions, RenamesTheDefinitionFilesWhenAPackIsPresent) {
   const struct { Names before, after; } cases[] = {
       {{"Duke3d.def=d", "Duke3d_hrp.def=h", "Duke3d_hrp.zip=z"},
@@ -129,7 +120,12 @@ TEST(SetAsideLooseDefinitions, RenamesTheDefinitionFilesWhenAPackIsPresent) {
       fixture::WriteFile(dir.Path() + f.substr(0, f.find('=')), f.substr(f.find('=') + 1));
     FileSystem fs(dir.Path());
     SetAsideLooseDefinitions(fs, dir.Path());
-    EXPECT_EQ(Files(dir.Path()), c.after) << c.before[0];
+    Names after;  // every file as "name=content"
+    for (const auto& e : std::filesystem::recursive_directory_iterator(dir.Path()))
+      if (e.is_regular_file())
+        after.push_back(e.path().string().substr(dir.Path().size()) + "=" + fixture::ReadFile(e.path()));
+    std::sort(after.begin(), after.end());
+    EXPECT_EQ(after, c.after) << c.before[0];
   }
 }
 }  // namespace

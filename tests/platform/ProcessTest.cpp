@@ -56,8 +56,7 @@ TEST(PlanStart, EachKindOfFileRunsTheWayTheShellWouldOpenIt) {
     fixture::ScopedEnv env("PATH", path);
     if (path == debian) fixture::WriteRecordingProgram(debian, debian + ".log");
     const StartPlan plan = PlanStart(fs, program, arguments, folder);
-    for (std::string& a : argv)
-      if (a.starts_with("Z:")) std::replace(a.begin(), a.end(), '/', '\\');
+    for (std::string& a : argv) a.starts_with("Z:") ? std::replace(a.begin(), a.end(), '/', '\\') : void();
     EXPECT_EQ(std::pair(plan.failure, plan.argv), std::pair(failure, argv)) << program << " " << path;
     std::filesystem::remove(debian);
   }
@@ -66,11 +65,9 @@ TEST(PlanStart, EachKindOfFileRunsTheWayTheShellWouldOpenIt) {
 }
 // The program runs in its folder and gets the arguments as they are, whatever they hold: no shell sees them.
 TEST(StartDetached, NoShellSeesTheFolderOrTheParameters) {
-  const Args texts = {"$(touch pwned).map", "`touch pwned`", "a;touch pwned;.map", "a|touch pwned>pwned <pwned &",
-                      "\"quoted name\" 'single'", "100% %PATH% ${HOME} ~ *", "\xff\xfe.map \\ \\\\"};
-  Args arguments = texts;
-  for (const std::string& t : texts)
-    for (const std::string& word : SplitParameters(t)) arguments.push_back(word);
+  const Args arguments = {"$(touch pwned).map", "`touch pwned`", "a;touch pwned;.map", "a|touch pwned>pwned <pwned &",
+                          "\"quoted name\" 'single'", "100% %PATH% ${HOME} ~ *", "\xff\xfe.map \\ \\\\", "pwned).map",
+                          "\"", "'", ""};
   fixture::TempFolder base;
   for (const std::string name : {"Duke Nukem 3D", "it's \"quoted\"", "100% %f %u %%", "$(touch pwned)", "a;b|c&d>e<f",
                                  "`touch pwned`~*?#[x]", "back\\slash", "\xff\xfe \xe9", " lead ", "tab\tx"}) {

@@ -35,8 +35,7 @@ TEST(Text, CaseOnlyConcernsAToZ) {
 }
 // The system formats of the locales the program meets, at fixed times (UTC); the 12-hour clock runs 12, 1 .. 11.
 TEST(DateTime, FormatsTheSystemPatterns) {
-  constexpr std::time_t kSunday = 1'796'540'302;     // 2026-12-06 06:58:22
-  constexpr std::time_t kWednesday = 1'782'864'309;  // 2026-07-01 00:05:09
+  constexpr std::time_t kSunday = 1'796'540'302, kWednesday = 1'782'864'309;  // 2026-12-06 06:58:22, 07-01 00:05:09
   for (const auto& [time, pattern, expected] : initializer_list<tuple<std::time_t, const char*, const char*>>{
            {kSunday, "d MMM yyyy", "6 Dec 2026"}, {kSunday, "M/d/yy", "12/6/26"}, {kWednesday, "dd.MM.yy", "01.07.26"},
            {kSunday, "HH:mm:ss t", "06:58:22 UTC"}, {kWednesday, "h:mm:ss AP t", "12:05:09 AM UTC"},

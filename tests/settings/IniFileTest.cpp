@@ -147,9 +147,9 @@ TEST_F(IniFileTest, AFailedWriteIsAnErrorAndLeavesEverythingAsItWas) {
       const std::string path = dir.Path() + name, written = "[Tarvolin]\r\nSkillLevel=4\r\n";
       const auto entries = [&] { return std::distance(std::filesystem::directory_iterator(dir.Path()), {}); };
       make(path);
-      const std::string before = m_fs.ReadBytes(path, 0, 100);
       const auto entriesBefore = entries();
-      const std::string what = name + (fault ? " failing at " + std::to_string(int(*fault)) : "");
+      const std::string before = m_fs.ReadBytes(path, 0, 100),
+                        what = name + (fault ? " failing at " + std::to_string(int(*fault)) : "");
       int asked = 0;
       m_fs.SetWriteFaultHook([&, stage = fault](WriteStage at, const std::string&) { return at == stage && ++asked; });
       IniFile ini(m_fs, path, writes);
@@ -164,8 +164,7 @@ TEST_F(IniFileTest, AFailedWriteIsAnErrorAndLeavesEverythingAsItWas) {
       EXPECT_EQ(std::pair(asked, m_fs.ReadBytes(path, 0, 100)),
                 std::pair(fault ? 1 : 0, toBeWritten ? written : before)) << what;
       EXPECT_EQ(entries(), entriesBefore) << what << ": nothing made, no temporary file left";
-      m_fs.SetWriteFaultHook(nullptr);
-      if (fault) ini.Flush();
+      m_fs.SetWriteFaultHook(nullptr), fault ? ini.Flush() : void();
       EXPECT_EQ(m_fs.ReadBytes(path, 0, 100), toBeWritten || fault ? written : before) << what;
       EXPECT_EQ(ini.FileExisted(), toBeWritten || fault || !before.empty()) << what;
     }
