@@ -1,15 +1,13 @@
-// TCs: which group files are TCs, what a TC names (batch file, ".grp" head, ".zip" blocks), its maps,
-// and the scans kept between runs: a restart answers as a fresh scan, whatever changed in between.
+// TCs: which group files are TCs, what a TC names, its maps, and the scans kept between runs.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
+#include <set>
 
 #include "catalog/Tcs.h"
 #include "fixture/Fixture.h"
@@ -23,12 +21,10 @@ namespace {
 using fixture::FillerBytes;
 using Names = std::vector<std::string>;
 using Files = std::map<std::string, std::string>;
-
 std::string At(std::size_t offset, const std::string& name, std::size_t size) {
   return FillerBytes(size).replace(offset, name.size(), name);
 }
-// A Games folder holding the given files.
-struct Games {
+struct Games {  // a Games folder holding the given files
   explicit Games(const Files& files = {}) {
     fixture::MakeFolder(path);
     for (const auto& [name, bytes] : files) fixture::WriteFile(path + "/" + name, bytes);
@@ -47,33 +43,16 @@ struct Games {
   GroupScanCache scans;
 };
 Names Of(const TcRecord& t) { return {t.displayName, t.groupFile, t.scriptFile, t.hrpFile, t.defFile, t.mapFile}; }
-
-const std::string kNamesScript = fixture::GroupFileBytes({{"MYTC.CON", "define x 1"}, {"TILES000.ART", "a"}});
-const std::string kNamesAll =
-    fixture::GroupFileBytes({{"MYTC.CON", "c"}, {"MYTC.DEF", "d"}, {"MYTC.MAP", "m"}, {"E1L1.MAP", "m"}});
-const std::string kNamesNothing = fixture::GroupFileBytes({{"TILES000.ART", "a"}});
-
-TEST(TcFolder, FindsRegularFilesWithoutRegardToLetterCase) {
-  Games g({{"MYTC.GRP", ""}, {"Mytc.def", ""}, {"mytc.DEF", ""}, {".hidden.con", ""}, {"Folder.con/x", ""}});
-  const TcFolder folder(g.fs, g.path), nowhere(g.fs, g.dir.Path() + "Nowhere");
-  const char* const cases[][2] = {{"Mytc.grp", "MYTC.GRP"}, {"mytc.def", "Mytc.def"}, {"mytc.DEF", "mytc.DEF"},
-                                  {"Mytc.con", nullptr},    {".hidden.con", nullptr}, {"folder.con", nullptr}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(folder.Holds(c[0]), c[1] != nullptr) << c[0];
-    EXPECT_EQ(folder.PathOf(c[0]), g.path + "/" + (c[1] ? c[1] : c[0])) << c[0];
-  }
-  EXPECT_TRUE(folder.Exists());
-  EXPECT_FALSE(nowhere.Exists() || nowhere.Holds("Mytc.grp"));
-}
+const std::string kNamesScript = fixture::GroupFileBytes({{"MYTC.CON", "define x 1"}, {"TILES000.ART", "a"}}),
+                  kNamesNothing = fixture::GroupFileBytes({{"TILES000.ART", "a"}}), kNamesAll = fixture::GroupFileBytes(
+                      {{"MYTC.CON", "c"}, {"MYTC.DEF", "d"}, {"MYTC.MAP", "m"}, {"E1L1.MAP", "m"}});
 // Every group file but stock data and packs is a TC; its settings file is written once, never again.
 TEST(TcDiscovery, TakesTheGroupFilesAndWritesEachSettingsFileOnce) {
   Games g;
-  EXPECT_TRUE(g.Discover().empty());
-  EXPECT_TRUE(DiscoverTCs(g.fs, g.scans, g.dir.Path() + "Nowhere", {"Mytc.grp"}).empty());
+  EXPECT_TRUE(g.Discover().empty() && DiscoverTCs(g.fs, g.scans, g.dir.Path() + "Nowhere", {"Mytc.grp"}).empty());
   for (const char* name : {"DUKE3D.GRP", "duke3dw.grp", "Pack_HRP.grp", "Mytc_hrp.zip", "a.txt", "Mytc.zip"})
     fixture::WriteFile(g.path + "/" + name, "");
-  fixture::WriteFile(g.path + "/MYTC.GRP", kNamesAll);
-  fixture::WriteFile(g.path + "/Plain.ZIP", fixture::ZipBytes({{"TILES000.ART", "a"}}));
+  fixture::WriteFile(g.path + "/MYTC.GRP", kNamesAll), fixture::WriteZip(g.path + "/Plain.ZIP", {{"TILE.ART", "a"}});
   std::vector<TcRecord> tcs = g.Discover();
   ASSERT_EQ(tcs.size(), 3u);
   EXPECT_EQ(Of(tcs[0]), (Names{"Mytc", "Mytc.grp", "Mytc.con", "Mytc_hrp.zip", "mytc.def", "mytc.map"}));
@@ -85,33 +64,26 @@ TEST(TcDiscovery, TakesTheGroupFilesAndWritesEachSettingsFileOnce) {
   EXPECT_EQ(g.Read("Plain.ini"), "[Plain.Options]\r\nGameName=Plain\r\nGRP_File=Plain.zip\r\nCON_File=\r\n"
                                  "HRP_File=\r\nDEF_File=\r\nMAP_File=\r\n");
   const std::string edited = "[Mytc.Options]\r\nGameNAME=My Great TC\r\nCON_File=Mytc.con\r\n";
-  fixture::WriteFile(g.path + "/Mytc.ini", edited);
-  fixture::WriteFile(g.path + "/Mytc.def", "");
+  fixture::WriteFile(g.path + "/Mytc.ini", edited), fixture::WriteFile(g.path + "/Mytc.def", "");
   fixture::SetFileTime(g.path + "/Mytc.ini", 1600000000);
   tcs = g.Discover();  // a key the user deleted is computed again
   EXPECT_EQ(Of(tcs[0]), (Names{"My Great TC", "Mytc.grp", "Mytc.con", "Mytc_hrp.zip", "Mytc.def", "mytc.map"}));
-  EXPECT_EQ(g.Read("Mytc.ini"), edited);
-  EXPECT_EQ(fixture::FileTime(g.path + "/Mytc.ini"), 1600000000);
+  EXPECT_TRUE(g.Read("Mytc.ini") == edited && fixture::FileTime(g.path + "/Mytc.ini") == 1600000000);
 }
 TEST(TcDiscovery, TakesDefaultsFromTheCompanionsAndTheGroupFile) {
-  const std::string bat = "duke3d -xmytc.con -hmytc.def";
   const std::string ini = "[Mytc.Options]\nCON_File=game.con\nDEF_File=x.def\nMAP_File=start.map\n";
   // clang-format off
   const struct { Files files; std::string group; Names found; } cases[] = {  // found: script, def, map
       {{{"Mytc.gam", ""}, {"Mytc.con", ""}}, kNamesNothing, {"Mytc.gam", "", ""}},  // a .gam wins over a .con
       {{{"Mytc.gam", ""}, {"Mytc.con", ""}}, kNamesScript, {"Mytc.con", "", ""}},  // unless the group names the .con
-      {{{"MYTC.CON", ""}}, kNamesNothing, {"Mytc.con", "", ""}},
-      {{}, kNamesScript, {"Mytc.con", "", ""}},
-      {{}, kNamesNothing, {"", "", ""}},
-      {{{"Mytc.def", ""}}, kNamesNothing, {"", "Mytc.def", ""}},
+      {{{"MYTC.CON", ""}}, kNamesNothing, {"Mytc.con", "", ""}}, {{}, kNamesScript, {"Mytc.con", "", ""}},
+      {{}, kNamesNothing, {"", "", ""}}, {{{"Mytc.def", ""}}, kNamesNothing, {"", "Mytc.def", ""}},
       {{{"Mytc.def", ""}}, kNamesAll, {"Mytc.con", "Mytc.def", "mytc.map"}},  // the .def beside wins
       {{}, kNamesAll, {"Mytc.con", "mytc.def", "mytc.map"}},
       {{{"Mytc.bat", "duke3d"}}, kNamesAll, {"Mytc.con", "mytc.def", ""}},  // a batch file rules out the group's map
-      {{{"Mytc.bat", bat}}, kNamesNothing, {"Mytc.con", "mytc.def", ""}},
       {{{"Mytc.ini", ini}, {"Mytc.gam", ""}}, kNamesAll, {"game.con", "x.def", "start.map"}},  // the settings first
       {{{"Mytc.ini", "[mytc.options]\nCON_File=\nDEF_File=\nMAP_File=\n"}}, kNamesAll,  // empty values are missing
        {"Mytc.con", "mytc.def", "mytc.map"}}};
-  // clang-format on
   for (const auto& c : cases) {
     Games g(c.files);
     fixture::WriteFile(g.path + "/Mytc.grp", c.group);
@@ -122,14 +94,11 @@ TEST(TcDiscovery, TakesDefaultsFromTheCompanionsAndTheGroupFile) {
 }
 TEST(TcDiscovery, StopsAtThreeHundredTCsAndAnUnwritableSettingsFileIsARunTimeError) {
   Games g;
-  for (int i = 0; i < 302; ++i) {
-    const std::string base = g.path + "/Tc" + std::to_string(1000 + i);
-    fixture::WriteFile(base + ".grp", "");
-    fixture::WriteFile(base + ".ini", "[Tc" + std::to_string(1000 + i) + ".Options]\n");  // nothing to write
-  }
+  for (int i = 1000; i < 1302; ++i)  // with settings files that leave nothing to write
+    fixture::WriteFile(g.path + "/Tc" + std::to_string(i) + ".grp", ""),
+        fixture::WriteFile(g.path + "/Tc" + std::to_string(i) + ".ini", "[Tc" + std::to_string(i) + ".Options]\n");
   const std::vector<TcRecord> tcs = g.Discover();
-  ASSERT_EQ(tcs.size(), kMaxTcs);
-  EXPECT_EQ(tcs.back().groupFile, "Tc1299.grp");
+  EXPECT_TRUE(tcs.size() == kMaxTcs && tcs.back().groupFile == "Tc1299.grp") << tcs.size();
   Games bad(Files{{"Mytc.grp", ""}});
   bad.fs.SetWriteFaultHook([](WriteStage, const std::string&) { return true; });
   try {
@@ -145,7 +114,6 @@ TEST(FindInTC, FollowsTheScanRules) {
   std::string blocks = At(9995, "other.con", 25010);                     // across the first block's end: not seen
   blocks.replace(19991, 9, "other.map").replace(25000, 9, "other.def");  // ending a block; in the last, shorter one
   const std::string spaced = At(12000, "o\x1ft.con", 30000).replace(19995, 7, "o t.map");
-  // clang-format off
   const struct { Files files; const char* groupFile; Names found; } cases[] = {
       {{{"Mytc.grp", grp}}, "Mytc.grp", {"mytc.con", "", ""}},  // only the group's own base name counts
       {{{"My tc.grp", At(50, "\x01My\x02Tc.Def\x7Fmy\xC0tc.map", 300)}}, "My tc.grp", {"", "my tc.def", "my tc.map"}},
@@ -165,7 +133,6 @@ TEST(FindInTC, FollowsTheScanRules) {
       {{{"Mytc.bat", std::string("-hmytc.def\0mytc.con", 19)}}, "Mytc.grp", {"", "mytc.def", ""}},  // up to a zero
       {{{"Mytc.bat", std::string(9993, ' ') + "mytc.con"}}, "Mytc.grp", {"", "", ""}},  // the first 10000 bytes
   };
-  // clang-format on
   for (const auto& c : cases) {
     Games g(c.files);
     EXPECT_EQ(g.Find(c.groupFile), c.found) << c.groupFile << " " << (c.files.empty() ? "" : c.files.begin()->second);
@@ -198,7 +165,6 @@ TEST(GroupScanCache, ReadsAFileAgainOnlyWhenItChangedOrForNewNames) {
   };
   const std::string named = At(100, "mytc.con mytc.def", 2000), unnamed = At(100, "mytc.xxx", 2000);
   const Names con = {"mytc.con"}, both = {"mytc.con", "mytc.def"}, def = {"mytc.def", "mytc.con"};
-  // clang-format off
   const struct { const char* change; std::function<void()> make; Names targets; std::vector<bool> has; bool read; }
   steps[] = {
       {"first scan", [&] { replace(named, time); }, con, {true}, true},
@@ -211,7 +177,6 @@ TEST(GroupScanCache, ReadsAFileAgainOnlyWhenItChangedOrForNewNames) {
       {"unchanged again", [] {}, con, {false}, false},
       {"one sweep keeps it", [&] { g.scans.Sweep(); }, con, {false}, false},
       {"two sweeps without a question forget it", [&] { g.scans.Sweep(), g.scans.Sweep(); }, con, {false}, true}};
-  // clang-format on
   for (std::size_t reads = 0; const auto& s : steps) {
     s.make();
     EXPECT_EQ(g.scans.Contains(g.fs, grp, ScanKind::Group, s.targets), s.has) << s.change;
@@ -219,7 +184,7 @@ TEST(GroupScanCache, ReadsAFileAgainOnlyWhenItChangedOrForNewNames) {
     reads = g.scans.FilesRead();
   }
 }
-TEST(TcLevels, AGroupFileListsTheMapsOfItsDirectory) {
+TEST(TcLevels, AGroupFileListsTheMapsOfItsDirectoryAZipTheNamesBeforeEachMap) {
   const std::string filler = FillerBytes(400);  // the scan needs 256 bytes past the directory
   const std::string grp = fixture::GroupFileBytes({{"E1L1.MAP", filler}, {"E1L2.MAP", "m"}});
   std::string b = fixture::GroupFileBytes({{"A.MAP", filler}, {"B.MAP", ""}, {"C.MAP", ""}}), b0 = b;
@@ -229,7 +194,6 @@ TEST(TcLevels, AGroupFileListsTheMapsOfItsDirectory) {
   std::vector<fixture::GroupEntry> seventeen, many;
   for (char c = 'A'; c <= 'Q'; ++c) seventeen.push_back({std::string(1, c) + ".MAP", ""});
   for (int i = 0; i < 2000; ++i) many.push_back({"M" + std::to_string(i) + ".MAP", ""});
-  // clang-format off
   const struct { const char* rule; std::string bytes; Names names; } cases[] = {
       {"in order", fixture::GroupFileBytes({{"E1L1.MAP", filler}, {"T.ART", ""}, {"zz.map", ""}}), {"E1L1", "ZZ"}},
       {"duplicates are kept", fixture::GroupFileBytes({{"A.MAP", filler}, {"A.MAP", ""}}), {"A", "A"}},
@@ -239,25 +203,19 @@ TEST(TcLevels, AGroupFileListsTheMapsOfItsDirectory) {
       {"and ends there", fixture::GroupFileBytes({{"ABCDEFGHI.MA", std::string(80, 'x')}, {"PAD.ART", filler}}), {}},
       {"an unprintable byte ends a name", b, {"A", "C"}},
       {"an entry starting unprintable ends the directory", b0, {"A"}},
-      {"empty", "", {}},
-      {"only the signature", "KenSilverman", {}},
-      {"cut inside the second entry", grp.substr(0, 40), {}},
-      {"data cut short", grp.substr(0, 300), {"E1L1", "E1L2"}},
+      {"empty", "", {}}, {"data cut short", grp.substr(0, 300), {"E1L1", "E1L2"}},
       {"a name cut at the end", std::string(272, ' ').replace(16, 7, "LONGNAM"), {}},
       {"all but the last sixteen entries read", fixture::GroupFileBytes(seventeen), {"A", "B"}}};
   for (const auto& c : cases) EXPECT_EQ(LevelNamesInGrp(c.bytes), c.names) << c.rule;
   const Names names = LevelNamesInGrp(fixture::GroupFileBytes(many));  // 30000 bytes: 30000 / 16 - 16 entries
-  ASSERT_EQ(names.size(), 1859u);
-  EXPECT_EQ(names.back(), "M1858");
-}
-TEST(TcLevels, AZipListsTheNamesBeforeEachMap) {
+  EXPECT_TRUE(names.size() == 1859 && names.back() == "M1858") << names.size();
   const std::string zip = fixture::ZipBytes({{"E1L1.MAP", "m"}, {"TILES000.ART", "a"}, {"Boss.map", "b"}});
   const std::string cut = fixture::ZipBytes({{"CUT.MAP", FillerBytes(20000)}, {"LAST.MAP", "m"}});
-  std::string many, same;
+  std::string manyMaps, same;
   Names first72;
-  for (int i = 0; i < 80; ++i) many += " l" + std::to_string(i % 75) + ".map";
+  for (int i = 0; i < 80; ++i) manyMaps += " l" + std::to_string(i % 75) + ".map";
   for (int i = 0; i < 72; ++i) same += " a.map", first72.push_back("L" + std::to_string(i));
-  const struct { const char* rule; std::string bytes; Names names; } cases[] = {
+  const struct { const char* rule; std::string bytes; Names names; } zipCases[] = {
       {"names after a control byte or space", "\x01" "e1l1.map \x02" "Boss.MAP\x03", {"E1L1", "BOSS"}},
       {"each name once", "\x01" "a.map\x01" "b.map\x01" "A.MAP", {"A", "B"}},
       {"bytes above 122 end a name", "x{top.map", {"TOP"}},
@@ -266,33 +224,17 @@ TEST(TcLevels, AZipListsTheNamesBeforeEachMap) {
       {"no more than 29 bytes back", " " + std::string(28, 'n') + ".map", {std::string(28, 'N')}},
       {"a .map with no name in reach ends the scan", " " + std::string(29, 'n') + ".map b.map", {}},
       {"a dot an earlier pass took still counts", " a.map.map b.map", {"A", "A.MAP", "B"}},
-      {"72 passes at most", many, first72},
+      {"72 passes at most", manyMaps, first72},
       {"repeated names use up passes too", same + " b.map", {"A"}},
       {"a real zip, from both headers", zip, {"E1L1", "BOSS"}},
-      {"empty", "", {}},
-      {"only the signature", "PK\x03\x04", {}},
-      {"cut inside the first entry", cut.substr(0, 40), {"CUT"}},
-      {"cut in its data", cut.substr(0, 12000), {"CUT"}},
+      {"empty", "", {}}, {"cut in its data", cut.substr(0, 12000), {"CUT"}},
       {"a name cut at the end", "x E1L1.ma", {}}};
   // clang-format on
-  for (const auto& c : cases) EXPECT_EQ(LevelNamesInZip(c.bytes), c.names) << c.rule;
-}
-// A name or its ".map" across the end of a piece is found as in the whole.
-TEST(TcLevels, AZipReadInPiecesListsWhatTheWholeLists) {
-  Games g;
-  const std::size_t piece = std::size_t(1) << 20;
-  for (const std::size_t at : {piece - 18, piece - 16, piece - 13, piece + 12, piece + 14, piece + 18}) {
-    std::string bytes = FillerBytes(2 * piece);
-    bytes.replace(at - 20, 40, std::string(" first.map ") + std::string(20, '\x01') + "near.map ");
-    fixture::WriteFile(g.path + "/Tc.zip", bytes.replace(10, 7, " a.map "));
-    EXPECT_EQ(LevelNamesInZipFile(g.fs, g.path + "/Tc.zip"), (Names{"A", "FIRST", "NEAR"})) << at;
-  }
+  for (const auto& c : zipCases) EXPECT_EQ(LevelNamesInZip(c.bytes), c.names) << c.rule;
 }
 using Results = std::vector<std::vector<std::string>>;
-
 // Far enough ahead that no generated file counts as changed just now.
 std::time_t Later() { return std::time(nullptr) + 3600; }
-
 // Twelve TCs of both archives naming their files first, last or in a batch file.
 fixture::Installation Generated() {
   fixture::Installation inst;
@@ -325,10 +267,7 @@ struct Starts {
     return {results, scans.FilesRead()};
   }
   Results Fresh() { return Start(false).first; }
-  std::string CacheFile() const {
-    GroupScanCache scans;
-    return scans.KeepIn(cache, root), scans.CacheFile();
-  }
+  std::string CacheFile() const { GroupScanCache scans; return scans.KeepIn(cache, root), scans.CacheFile(); }
   std::string root, games, cache;
 };
 // Renames an entry inside an archive in place: same file, same size.
@@ -393,7 +332,6 @@ TEST(ScanCache, ADamagedOrUnusableCacheIsNeverTrusted) {
   // clang-format off
   // rebuilt: the next start finds a sound cache
   const struct { const char* damage; Damage make; bool rebuilt = true; WriteFaultHook hook = {}; } cases[] = {
-      {"truncated", edit([](std::string& b) { b.resize(b.size() / 2); })},
       {"one byte short", edit([](std::string& b) { b.pop_back(); })},
       {"empty", edit([](std::string& b) { b.clear(); })},
       {"an answer's bit flipped", edit([](std::string& b) { b.back() ^= 1; })},
@@ -440,29 +378,25 @@ TEST(ScanCache, LevelNamesAreReadOnceWhileTheirFileIsUnchanged) {
     scans.Sweep(), scans.Store();
     return names;
   };
-  const std::vector<std::string> levels = {"E1L1", "E1L2"};
-  for (const bool pass : {false, true, false}) EXPECT_EQ(start(pass), levels);
+  for (const bool pass : {false, true, false}) EXPECT_EQ(start(pass), (Names{"E1L1", "E1L2"}));
   EXPECT_EQ(reads, 1);
   fixture::WriteFile(zip, "a E2L1.map"), fixture::SetFileTime(zip, 1600000000);
-  EXPECT_EQ(start(false), std::vector<std::string>{"E2L1"});
-  EXPECT_EQ(reads, 2);
+  EXPECT_EQ(std::pair(start(false), reads), std::pair(Names{"E2L1"}, 2));
 }
 TEST(ScanCache, TheFolderKeepsTheCachesOfTheInstallationsStartedLast) {
   fixture::TempFolder dir;
   fixture::WriteFile(dir.Path() + "Games/Mytc.grp", "mytc.con");
   Starts starts(dir.Path());
-  std::vector<std::string> expected = {"notes.txt", starts.CacheFile().substr(starts.cache.size())};
+  std::set<std::string> expected = {"notes.txt", starts.CacheFile().substr(starts.cache.size())};
   for (int i = 0; i < 40; ++i) {
     const std::string name = "scans-" + std::to_string(100 + i) + ".cache";
     fixture::WriteFile(starts.cache + name, "x"), fixture::SetFileTime(starts.cache + name, 1600000000 + i);
-    if (i >= 9) expected.push_back(name);
+    if (i >= 9) expected.insert(name);
   }
   fixture::WriteFile(starts.cache + "notes.txt", "not a cache");
   starts.Start(true);
-  std::vector<std::string> left;
-  for (const auto& entry : std::filesystem::directory_iterator(starts.cache)) left.push_back(entry.path().filename());
-  std::sort(left.begin(), left.end());
-  std::sort(expected.begin(), expected.end());
+  std::set<std::string> left;
+  for (const auto& entry : std::filesystem::directory_iterator(starts.cache)) left.insert(entry.path().filename());
   EXPECT_EQ(left, expected);
 }
 TEST(ScanCache, LivesInTheUsersCacheFolder) {
@@ -474,6 +408,5 @@ TEST(ScanCache, LivesInTheUsersCacheFolder) {
   // clang-format on
   for (const auto& c : cases) EXPECT_EQ(CacheFolderOf(c[0], c[1]), c[2]) << (c[0] ? c[0] : "(unset)");
 }
-
 }  // namespace
 }  // namespace tv

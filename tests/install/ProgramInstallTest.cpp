@@ -1,34 +1,22 @@
-// The installation as the running program shows it, one case per control, and starting the game from a
-// folder with spaces; the game and Wine (first on PATH) are recording stand-ins.
-#include <gtest/gtest.h>
-
+// The installation and the game's start as the running program shows them, one case per control.
 #include <chrono>
-#include <filesystem>
 #include <thread>
 
-#include "fixture/Executables.h"
-#include "fixture/Home.h"
-#include "launch/Network.h"
-#include "launch/PlayPaths.h"
-#include "session/Program.h"
+#include "launch/CommandLine.h"
 #include "support/ProgramFixture.h"
-#include "support/RecordingUi.h"
 
 namespace tv::test {
 namespace {
 
 constexpr const char* kTitle = "Tarvolin - v6.2  |  ";
-
-class ProgramInstall : public ProgramTest {
- protected:
-  std::vector<std::string> Menu() const {
-    std::vector<std::string> shown;
-    for (const MenuEntry& e : program->View().duke) e.visible ? shown.push_back(e.caption) : void();
-    return shown;
-  }
-};
+using ProgramInstall = ProgramTest;
 TEST_F(ProgramInstall, TheMenuOffersTheFirstFiveExecutablesNeverHidesOneAndAChoiceSwitchesTheEngine) {
   Program& p = Start();
+  const auto Menu = [&] {
+    std::vector<std::string> shown;
+    for (const MenuEntry& e : p.View().duke) e.visible ? shown.push_back(e.caption) : void();
+    return shown;
+  };
   p.Activate();
   EXPECT_EQ(Menu(), std::vector<std::string>{""});  // no executable: an empty entry that does nothing
   p.Install().ChooseExecutable(1);
@@ -41,33 +29,24 @@ TEST_F(ProgramInstall, TheMenuOffersTheFirstFiveExecutablesNeverHidesOneAndAChoi
   p.Activate();
   EXPECT_EQ(Menu(), (std::vector<std::string>{"Eduke32", "Duke2", "Duke3", "Duke4", "Duke5"}));
   p.Install().ChooseExecutable(3);  // its file is gone: nothing happens
-  EXPECT_EQ(p.CurrentSettings().dukeFilename, "Duke3dw.exe");
-  EXPECT_EQ(p.Install().SavedGamePattern(), "game*.sav");
+  EXPECT_EQ(p.CurrentSettings().dukeFilename + p.Install().SavedGamePattern(), "Duke3dw.exegame*.sav");
   p.Install().ChooseExecutable(1);
-  EXPECT_EQ(p.CurrentSettings().dukeFilename, "Eduke32.exe");
-  EXPECT_EQ(p.View().caption, std::string(kTitle) + "Eduke32 v2.0.0");
-  EXPECT_EQ(p.View().playCaption + "|" + p.View().playHint, "Play Eduke32|Play Eduke32");
+  EXPECT_EQ(p.CurrentSettings().dukeFilename + p.Install().SavedGamePattern(), "Eduke32.exeegam*.sav");
+  EXPECT_EQ(p.View().caption + "|" + p.View().playCaption + "|" + p.View().playHint,
+            std::string(kTitle) + "Eduke32 v2.0.0|Play Eduke32|Play Eduke32");
   EXPECT_TRUE(p.Install().EDuke32Engine());
-  EXPECT_EQ(p.Install().SavedGamePattern(), "egam*.sav");
   EXPECT_EQ(Ini().find("Eduke32"), std::string::npos);  // in memory until the next settings save
 }
 TEST_F(ProgramInstall, WithoutFullDataTheSkillBoxIsDisabledForTheRun) {
-  Program& p = Start();
-  p.Activate();
-  EXPECT_EQ(p.Install().Edition(), GameEdition::NoData);
-  EXPECT_FALSE(p.View().skillEnabled);
-  fixture::WriteSparseFile(Path("Duke3d.grp"), 44'000'000);
+  Program& p = Started();
+  EXPECT_TRUE(p.Install().Edition() == GameEdition::NoData && !p.View().skillEnabled);
+  fixture::WriteSparseFile(Path("Duke3d.grp"), kFullData);
   Put("Duke3d.def", "d"), Put("Duke3d_hrp.zip", "z"), p.Activate();
-  EXPECT_EQ(p.Install().Edition(), GameEdition::Full);
-  EXPECT_FALSE(p.View().skillEnabled);
-  // Every pass sets aside a definition file put back; nothing brings it back.
-  EXPECT_EQ(fixture::ReadFile(Path("Duke3d.def.bak")), "d");
+  EXPECT_TRUE(p.Install().Edition() == GameEdition::Full && !p.View().skillEnabled);
+  // A pass sets aside a definition file while a pack is there; nothing brings it back.
   Put("Duke3d.def", "again"), fs.Delete(Path("Duke3d_hrp.zip")), p.Activate();
-  EXPECT_EQ(fixture::ReadFile(Path("Duke3d.def")), "again");
-  EXPECT_EQ(fixture::ReadFile(Path("Duke3d.def.bak")), "d");
-  Program& next = Start();
-  next.Activate();
-  EXPECT_TRUE(next.View().skillEnabled);  // the next run
+  EXPECT_EQ(fixture::ReadFile(Path("Duke3d.def")) + fixture::ReadFile(Path("Duke3d.def.bak")), "againd");
+  EXPECT_TRUE((Start().Activate(), program->View().skillEnabled));  // the next run
 }
 // The first pass finding the settings file makes the shortcut silently; the icon command again, with a beep.
 TEST_F(ProgramInstall, TheDesktopShortcutIsMadeOnceByThePassesAndAgainOnRequest) {
@@ -81,78 +60,22 @@ TEST_F(ProgramInstall, TheDesktopShortcutIsMadeOnceByThePassesAndAgainOnRequest)
   }
   EXPECT_TRUE(ui.beeps.empty());
   p.Install().AddDesktopIcon();
-  EXPECT_TRUE(fixture::Exists(shortcut));
   EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Information});
   EXPECT_NE(fixture::ReadFile(shortcut).find("\nExec=" + dir.Path() + "Tarvolin\n"), std::string::npos);
   executable = "/opt/tv/bin/Tarvolin";  // one installed program for many game folders: it names this one
   Start().Install().AddDesktopIcon();
   EXPECT_NE(fixture::ReadFile(shortcut).find("\nExec=/opt/tv/bin/Tarvolin " + dir.Path() + "\n"), std::string::npos);
 }
-using Args = std::vector<std::string>;
-
-class LaunchGameTest : public ::testing::Test {
+class LaunchGameTest : public ProgramTest {
  protected:
-  LaunchGameTest() {
-    fixture::WriteRecordingProgram(bin.Path() + "wine", bin.Path() + "wine.log");
-    fixture::WriteRecordingProgram(Path("Duke3dw.exe"), Path("game.log"));
-    Environment env;
-    env.programFolder = folder, env.formats = {"dd/MM/yyyy", "HH:mm:ss"};
-    program = std::make_unique<Program>(fs, ui, env);
-  }
-  std::string Path(const std::string& name) const { return folder + name; }
-  std::string CommandLine() const {  // as written: a reader would trim its closing space
-    const std::string ini = fixture::Exists(Path("Tarvolin.ini")) ? fixture::ReadFile(Path("Tarvolin.ini")) : "";
-    const std::size_t at = ini.find("CommandLine=");
-    return at == std::string::npos ? "<none>" : ini.substr(at + 12, ini.find("\r\n", at) - at - 12);
-  }
-  void Received(const Args& arguments = {}, const std::string& log = "game.log") {  // after the working folder
-    Args expected = {std::filesystem::canonical(folder).string()};
+  LaunchGameTest() { fixture::WriteRecordingProgram(Path("Duke3dw.exe"), Path("game.log")), Start(); }
+  void Received(const std::vector<std::string>& arguments = {}, const std::string& log = "game.log") {
+    std::vector<std::string> expected = {std::filesystem::canonical(dir.Path()).string()};  // the working folder
     expected.insert(expected.end(), arguments.begin(), arguments.end());
     EXPECT_EQ(fixture::WaitForRecord(Path(log)), expected);
     fs.Delete(Path(log));
   }
-
-  fixture::TempHome home;
-  fixture::TempFolder base, bin;
-  fixture::ScopedEnv path{"PATH", bin.Path() + ":/usr/bin:/bin"};
-  fixture::ScopedWineCandidates hideWine{{"wine"}};
-  std::string folder = base.Path() + "Duke Nukem 3D/";
-  FileSystem fs{folder};
-  RecordingUi ui;
-  std::unique_ptr<Program> program;
 };
-// Each switch reaches the game whole, quotes and shell characters too; the line recorded is its text.
-TEST_F(LaunchGameTest, EachSwitchReachesTheGameWholeAndTheLineIsRecorded) {
-  for (const char* file : {"Maps/My Map.map", "Maps/My Map.con", "Maps/a\"b'c%d e.map", "Games/Big TC_hrp.zip"})
-    fixture::WriteFile(Path(file), "x");
-  const std::vector<TcRecord> tcs = {{"Big TC", "Big TC.grp", "Big TC.con", "", "", "Big Start.map"}};
-  PlayContext play{GameEdition::Full, "Duke3dw.exe", folder, GameRole::Single, "", "", {}, {}};
-  PlayContext host = play;
-  host.role = GameRole::Host, host.nickname = "Ann $(Lee)", host.opponentIp = "10.0.0.2";
-  host.networkTail = ComposeNetworkTail({}, false, GameRole::Host, host.nickname, "10.0.0.2", 2);
-  const auto userMap = [&](const std::string& map, const PlayContext& p) {
-    return ComposeUserMap(fs, {p, "Maps", map, "3", false, "", false, {}}).parameters;
-  };
-  const std::string maps = "-j" + folder + "Maps", games = "-j" + folder + "Games";
-  // clang-format off
-  const struct { GameLine parameters; Args received; std::string line; } cases[] = {
-      {userMap("My Map.map", play), {maps, "-xMy Map.con", "-map", "My Map.map", "/s3"},
-       maps + "  -xMy Map.con -map My Map.map /s3"},
-      {userMap("a\"b'c%d e.map", play), {maps, "-map", "a\"b'c%d e.map", "/s3"}, maps + " -map a\"b'c%d e.map /s3"},
-      {ComposeTc(fs, play, {"Big TC", tcs, folder + "Games"}, "").parameters,
-       {games, "-gBig TC_hrp.zip", "-xBig TC.con", "-gBig TC.grp", "-map", "Big Start.map"},
-       games + " -gBig TC_hrp.zip -xBig TC.con -gBig TC.grp -map Big Start.map"},
-      {userMap("My Map.map", host),
-       {maps, "-xMy Map.con", "-map", "My Map.map", "/name", "Ann $(Lee)", "/net", "/n1", "10.0.0.2"},
-       maps + "  -xMy Map.con -map My Map.map /name Ann $(Lee) /net /n1 10.0.0.2"}};
-  // clang-format on
-  for (const auto& c : cases) {
-    program->Play().LaunchGame("Duke3dw.exe", c.parameters);
-    Received(c.received);
-    EXPECT_EQ(CommandLine(), "Duke3dw.exe " + c.line);
-  }
-  EXPECT_TRUE(ui.shown.empty() && ui.beeps.empty());
-}
 // The settings, with the chosen executable, are saved first; only No to the question stops the start.
 TEST_F(LaunchGameTest, SavesTheSettingsFirstAndOnlyNoToTheConfirmationStops) {
   fixture::WriteFile(Path("Tarvolin.ini"), "[Tarvolin]\r\nInitialized=True\r\nCommandLine=before\r\n");
@@ -173,8 +96,10 @@ TEST_F(LaunchGameTest, SavesTheSettingsFirstAndOnlyNoToTheConfirmationStops) {
   }
   program->Play().ToggleCommandLine(), program->Activate();
   program->Install().ChooseExecutable(2);  // Duke3dw.exe, EDuke32.exe: the second entry
-  program->Play().LaunchGame("Duke3dw.exe", {}), Received();
+  program->Play().LaunchGame("Duke3dw.exe", MapSwitch("a\"b'c%d e.map"));  // whole arguments, no shell
+  Received({"-map", "a\"b'c%d e.map"});
   EXPECT_EQ(IniFile(fs, Path("Tarvolin.ini")).ReadString("Tarvolin", "DukeFilename", ""), "Eduke32.exe");
+  EXPECT_EQ(CommandLine(), "Duke3dw.exe -map a\"b'c%d e.map");
 }
 TEST_F(LaunchGameTest, AProgramThatCannotStartIsExplainedAndTheWindowRestored) {
   fixture::WriteExecutable(Path("Duke3dw.exe"), 4000), fixture::WriteFile(Path("eduke32"), "\177ELF\2\1\1");
@@ -182,32 +107,29 @@ TEST_F(LaunchGameTest, AProgramThatCannotStartIsExplainedAndTheWindowRestored) {
       {"Duke3dw.exe", "Wine is needed to start a Windows program,\nand it was not found on this system."},
       {"Missing.exe", "The file was not found."},
       {"eduke32", "The file is a program but is not marked as executable."}};
-  fixture::ScopedEnv noWine("PATH", base.Path());
+  const fixture::ScopedEnv noWine("PATH", dir.Path());
+  const fixture::ScopedWineCandidates hideWine{{"wine"}};
   for (const auto& c : cases) {
     ui.shown.clear(), ui.beeps.clear(), ui.restored = 0;
     program->Play().LaunchGame(c[0], GameLine::Argument("-x"));
     ASSERT_EQ(ui.shown.size(), 1u) << c[0];
-    const std::string text = "message:Unable to start " + std::string(c[0]) + "\n\n" + c[1];
-    EXPECT_EQ(ui.shown[0].kind + ":" + ui.shown[0].text, text);
-    EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Default}) << c[0];
-    EXPECT_EQ(ui.restored, 1) << c[0];
+    EXPECT_EQ(ui.shown[0].kind + ":" + ui.shown[0].text,
+              "message:Unable to start " + std::string(c[0]) + "\n\n" + c[1]);
+    EXPECT_TRUE(ui.beeps == std::vector<BeepKind>{BeepKind::Default} && ui.restored == 1) << c[0];
     EXPECT_EQ(CommandLine(), std::string(c[0]) + " -x");  // the attempt is recorded all the same
   }
 }
 TEST_F(LaunchGameTest, TheSetupProgramStartsWhenPresentElseABeepAndAnUnwritableSettingsFileIsReported) {
   program->Play().StartGameSetup();
-  EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Default});
-  EXPECT_EQ(CommandLine(), "<none>");
+  EXPECT_TRUE(ui.beeps == std::vector<BeepKind>{BeepKind::Default} && CommandLine() == "<none>");
   fixture::WriteRecordingProgram(Path("d3wsetup.exe"), Path("setup.log"));
   program->Play().StartGameSetup(), Received({}, "setup.log");
-  EXPECT_EQ(CommandLine(), "D3WSetup.exe ");
-  EXPECT_EQ(ui.beeps.size(), 1u);
+  EXPECT_TRUE(CommandLine() == "D3WSetup.exe " && ui.beeps.size() == 1);
   fs.Delete(Path("Tarvolin.ini")), ui.shown.clear();
   fixture::MakeFolder(Path("Tarvolin.ini"));  // an unwritable settings file is reported; the game still starts
   program->Play().LaunchGame("Duke3dw.exe", {}), Received();
   ASSERT_FALSE(ui.shown.empty());
   EXPECT_EQ(ui.shown[0].kind + ":" + ui.shown[0].text, "error:Unable to write to " + Path("Tarvolin.ini") + ".");
 }
-
 }  // namespace
 }  // namespace tv::test

@@ -1,5 +1,4 @@
-// The game's parameters as whole arguments and their text (nothing quoted), network tail, map music,
-// and every play path: from the user's choice and the program's state to the arguments, or a refusal.
+// The game's parameters (whole arguments and their text), network tail, map music, and every play path.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -16,8 +15,6 @@ namespace tv {
 namespace {
 
 using Args = std::vector<std::string>;
-
-// The text keeps each piece's spaces; the game gets whole arguments, no empty ones.
 TEST(GameLine, PiecesKeepTheirSpacesInTheTextAndAreWholeArguments) {
   // clang-format off
   const struct { GameLine piece; std::string text; Args arguments; } cases[] = {
@@ -29,35 +26,29 @@ TEST(GameLine, PiecesKeepTheirSpacesInTheTextAndAreWholeArguments) {
       {GameLine::OwnSwitches("  "), "  ", {}},
       {GameLine::Argument("", 0, 1) + GameLine::Argument("a b", 2), "   a b", {"a b"}},
       {NoMonstersSwitch(false), "", {}}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(c.piece.Text(), c.text);
-    EXPECT_EQ(c.piece.Arguments(), c.arguments) << c.text;
-    EXPECT_EQ(c.piece.Empty(), c.text.empty()) << c.text;
-  }
-  const char* const skills[][2] = {{"Skill Level 1", "1"}, {"Skill Level 4", "4"},  {"Skill Level 5", "3"},
-                                   {"skill level 1", "3"}, {"Skill Level 1 ", "3"}, {"", "3"}};
+  for (const auto& c : cases)
+    EXPECT_EQ(std::tuple(c.piece.Text(), c.piece.Arguments(), c.piece.Empty()),
+              std::tuple(c.text, c.arguments, c.text.empty()));
+  const char* const skills[][2] = {
+      {"Skill Level 1", "1"}, {"Skill Level 4", "4"}, {"Skill Level 5", "3"}, {"skill level 1", "3"}, {"", "3"}};
   for (const auto& c : skills) EXPECT_EQ(SkillLevelFromBox(c[0]), c[1]) << c[0];
   EXPECT_EQ(SkillLevelFromBox(SkillBoxText("2")), "2");
 }
 TEST(MapExtras, ComeFromTheFilesBesideTheMapOnly) {
   const struct { const char* map; std::vector<std::string> beside; const char* extras; } cases[] = {
-      {"Foo.map", {}, ""}, {"Foo.map", {"Foo.con"}, " -xFoo.con "}, {"Foo.map", {"Foo.gam"}, " -xFoo.gam "},
-      {"FOO.MAP", {"FOO.CON"}, " -xFOO.con "}, {"Foo.Map", {"Foo.con"}, " -xFoo.con "},
+      {"Foo.map", {}, ""}, {"Foo.map", {"Foo.con"}, " -xFoo.con "}, {"FOO.MAP", {"FOO.CON"}, " -xFOO.con "},
       {"Foo", {"Foo.con"}, " -xfoo.con "},      // without ".map" the whole name, lower-cased, is the base
       {"Foo.map", {"fOO.CON"}, " -xFoo.con "},  // files found whatever their case; the map's case stays
       {"Foo.map", {"Foo.grp"}, " -gFoo.grp "},  // a group switch left last keeps the map switch apart
       {"Foo.map", {"Foo.grp", "Foo.zip"}, " -gFoo.zip "}, {"Foo.map", {"Foo_hrp.zip", "Foo.def"}, " -gFoo_hrp.zip "},
       {"Foo.map", {"Foo_hrp.zip", "Foo.grp"}, " -gFoo_hrp.zip -gFoo.grp "},
-      {"Foo.map", {"Foo_hrp.zip", "Foo.zip"}, " -gFoo.zip "}, {"Foo.map", {"Foo.def"}, " -hFoo.def "},
       {"Foo.map", {"Foo.grp", "Foo.def", "Foo.con", "Foo.gam"}, " -gFoo.grp -hFoo.def  -xFoo.con  -xFoo.gam "},
       {"Foo.map", {"Foo.zip", "Foo.def", "Foo.con"}, " -gFoo.zip  -hFoo.def  -xFoo.con "},
       {"Foo.map", {"Foo.con/x"}, ""},  // a folder is no file
       {"Foo.map", {"../Foo.con", "../Maps1/Foo.grp", "../Games/Foo.def"}, ""}};
-  // clang-format on
   for (const auto& c : cases) {
     fixture::TempFolder folder;
     const std::string pf = folder.Path() + "Duke 3D/";
-    fixture::MakeFolder(pf + "Maps");
     for (const std::string& f : c.beside) fixture::WriteFile(pf + "Maps/" + f, "x");
     FileSystem fs(pf);
     EXPECT_EQ(BuildMapExtras(fs, pf, "Maps", c.map).Text(), c.extras) << c.map << " with " << c.beside.size();
@@ -66,14 +57,12 @@ TEST(MapExtras, ComeFromTheFilesBesideTheMapOnly) {
 TEST(TcLine, IsMadeFromTheFirstNamedEntryWithAGroupFile) {
   fixture::TempFolder dir;
   const std::string pf = dir.Path() + "Duke 3D/", games = pf + "Games", j = "-j" + games + " ";
-  fixture::WriteFile(games + "/Hrp_hrp.zip", "x");
-  fixture::WriteFile(games + "/Foo_hrp.zip/inside", "x");  // a folder of that name is no pack
+  fixture::WriteFile(games + "/Hrp_hrp.zip", "x"), fixture::WriteFile(games + "/Foo_hrp.zip/inside", "x");  // no pack
   FileSystem fs(pf);
   // Name, group file, script, high-resolution pack, definitions, start map.
   const std::vector<TcRecord> tcs = {{"Foo", "Foo.grp", "Foo.con", "", "", ""}, {"Bar", "", "Other.con", "", "", ""},
       {"Bar", "Bar.zip", "BarGame.con", "", "Bar.def", "E1L1.map"}, {"Bar", "Late.grp", "", "", "", ""},
       {"Hrp", "Hrp.grp", "", "", "Hrp.def", ""}, {"NoDot", "NODOT", "", "", "", ""}};
-  // clang-format off
   const struct { const char *tc, *map; std::string line; } cases[] = {
       {"Foo", "", j + "-xFoo.con -gFoo.grp "}, {"Bar", "", j + "-xBarGame.con -hBar.def -gBar.zip -map E1L1.map"},
       {"Bar", "E2L2.map", j + "-xBarGame.con -hBar.def -gBar.zip "},  // a chosen map replaces the start map
@@ -86,11 +75,10 @@ TEST(NetworkTail, EachRowComposesOrKeepsThePreviousTail) {
   const std::string old = " /name Old /net /n1 1.1.1.1", a = "10.0.0.2";
   const GameRole H = GameRole::Host, J = GameRole::Join;
   const struct { bool dedicated; GameRole role; std::string nick, addr; long players; std::string tail; } cases[] = {
-      {true, H, "Ann", "", 4, " /name Ann /net /n0:4"}, {true, H, "Ann", a, 8, " /name Ann /net /n0:8"},
-      {true, H, "", a, 4, old}, {true, H, "Ann", a, 1, old}, {true, J, "Ann", a, 4, " /name Ann /net /n0 10.0.0.2"},
-      {true, J, "Ann", "", 4, old}, {true, J, "", a, 4, old}, {false, H, "Ann", a, 4, " /name Ann /net /n1 10.0.0.2"},
-      {false, H, "Ann", "", 4, old}, {false, H, "", a, 4, old}, {false, J, "Ann", a, 2, " /name Ann /net 10.0.0.2 /n1"},
-      {false, J, "Ann", "", 2, old}, {false, J, "", a, 2, old}, {false, GameRole::Single, "Ann", a, 2, old}};
+      {true, H, "Ann", "", 2, " /name Ann /net /n0:2"}, {true, H, "Ann", a, 1, old}, {true, H, "", a, 4, old},
+      {true, J, "Ann", a, 4, " /name Ann /net /n0 10.0.0.2"}, {true, J, "Ann", "", 4, old},
+      {false, H, "Ann", a, 4, " /name Ann /net /n1 10.0.0.2"}, {false, J, "Ann", a, 2, " /name Ann /net 10.0.0.2 /n1"},
+      {false, J, "Ann", "", 2, old}, {false, GameRole::Single, "Ann", a, 2, old}};
   // clang-format on
   for (const auto& c : cases)
     EXPECT_EQ(ComposeNetworkTail(GameLine::OwnSwitches(old), c.dedicated, c.role, c.nick, c.addr, c.players).Text(),
@@ -99,7 +87,6 @@ TEST(NetworkTail, EachRowComposesOrKeepsThePreviousTail) {
   EXPECT_EQ(ComposeNetworkTail({}, false, H, "A b", a, 2).Arguments(), (Args{"/name", "A b", "/net", "/n1", a}));
 }
 auto Fields(const NetworkSettings& n) { return std::tuple(n.nickname, n.opponentIp, n.dedicated, n.numPlayers); }
-
 // No settings file: memory shown, nothing written; else the file's values, Accept writes four keys.
 TEST(NetworkConfig, ShowsMemoryOrTheFileAndAcceptWritesOnlyAnExistingFile) {
   fixture::TempFolder dir;
@@ -109,52 +96,43 @@ TEST(NetworkConfig, ShowsMemoryOrTheFileAndAcceptWritesOnlyAnExistingFile) {
   w.Open(GameRole::Join, {"Bob", "10.0.0.9", true, 3}), w.Activate(fs, ini);
   EXPECT_EQ(w.heading + "|" + w.addressLabel, "Joining a Game|" + server);
   w.Open(GameRole::Host, {"Bob", "10.0.0.9", false, 3});
-  EXPECT_EQ(w.heading, "Hosting a Game");
   w.nickname = "Ann", w.Activate(fs, ini);
+  EXPECT_EQ(w.heading + "|" + w.addressLabel, "Hosting a Game|" + them);
   EXPECT_EQ(Fields(w.Values()), Fields({"Ann", "10.0.0.9", false, 3}));
-  EXPECT_EQ(w.addressLabel, them);
-  w.SetDedicated(true);
-  EXPECT_EQ(w.addressLabel + std::to_string(w.Values().dedicated), server + "1");
-  w.Accept(fs, ini);
-  EXPECT_FALSE(fixture::Exists(ini));
+  w.SetDedicated(true), w.Accept(fs, ini);
+  EXPECT_TRUE(w.addressLabel == server && w.Values().dedicated && !fixture::Exists(ini));
   fixture::WriteFile(ini, "[Tarvolin]\r\nSkillLevel=2\r\n[Network_Game]\r\nNickname=Cy\r\nNumPlayers=5\r\n");
   w.Activate(fs, ini);
-  EXPECT_EQ(Fields(w.Values()), Fields({"Cy", "", false, 5}));
-  EXPECT_EQ(w.addressLabel, them);
+  EXPECT_EQ(std::pair(Fields(w.Values()), w.addressLabel), std::pair(Fields({"Cy", "", false, 5}), them));
   w.address = "10.0.0.2", w.numPlayers = 6, w.SetDedicated(true), w.Accept(fs, ini);
   EXPECT_EQ(fixture::ReadFile(ini), "[Tarvolin]\r\nSkillLevel=2\r\n[Network_Game]\r\nNickname=Cy\r\nNumPlayers=6\r\n"
                                     "OpponentIP=10.0.0.2\r\nDedicated=1\r\n");
   // Players stay within two to eight, from memory or the file.
-  const std::tuple<const char*, long, long> players[] = {{"", 1, 2}, {"", 9, 8}, {"", 8, 8}, {"", 2, 2},
-      {"NumPlayers=0", 3, 2}, {"NumPlayers=20", 3, 8}, {"NumPlayers=x", 3, 2}};
+  const std::tuple<const char*, long, long> players[] = {
+      {"", 1, 2}, {"", 9, 8}, {"", 8, 8}, {"", 2, 2}, {"NumPlayers=0", 3, 2}, {"NumPlayers=20", 3, 8}};
   for (const auto& [file, memory, shown] : players) {
-    std::remove(ini.c_str());
-    if (*file) fixture::WriteFile(ini, std::string("[Network_Game]\r\n") + file + "\r\n");
-    NetworkConfig fresh;
-    fresh.Open(GameRole::Host, {"", "", false, memory}), fresh.Activate(fs, ini);
-    EXPECT_EQ(fresh.Values().numPlayers, shown) << file << " " << memory;
+    std::remove(ini.c_str()), *file ? fixture::WriteFile(ini, std::string("[Network_Game]\r\n") + file) : void();
+    w.Open(GameRole::Host, {"", "", false, memory}), w.Activate(fs, ini);
+    EXPECT_EQ(w.Values().numPlayers, shown) << file << " " << memory;
   }
 }
 TEST(MapMusic, TheDialogStartsInMusicAndAPickDeletesTheLeftoverEvenWhenItIsThePickedOne) {
   for (const char* pick : {"Music/My Song.mid", "DuroDozi.mid"}) {
     fixture::TempFolder dir;
-    FileSystem fs(dir.Path());
-    EXPECT_EQ(MusicDialogFolder(fs, dir.Path()), dir.Path());
-    fixture::WriteFile(dir.Path() + "music", "a file is no folder");
-    EXPECT_EQ(MusicDialogFolder(fs, dir.Path()), dir.Path());
-    fs.Delete(dir.Path() + "music"), fixture::WriteFile(dir.Path() + "DuroDozi.mid", "MThd");
-    fixture::WriteFile(dir.Path() + "Music/My Song.mid", "MThd");
-    EXPECT_EQ(fs.Resolve(MusicDialogFolder(fs, dir.Path())), dir.Path() + "Music");
-    EXPECT_EQ(AcceptMusicChoice(fs, dir.Path(), dir.Path() + pick), dir.Path() + pick);
-    EXPECT_FALSE(fixture::Exists(dir.Path() + "DuroDozi.mid")) << pick;
-    EXPECT_TRUE(fixture::Exists(dir.Path() + "Music/My Song.mid"));
+    const std::string d = dir.Path();
+    FileSystem fs(d);
+    fixture::WriteFile(d + "music", "a file is no folder");
+    EXPECT_EQ(MusicDialogFolder(fs, d), d);
+    fs.Delete(d + "music"), fixture::WriteFile(d + "DuroDozi.mid", ""), fixture::WriteFile(d + "Music/My Song.mid", "");
+    EXPECT_EQ(fs.Resolve(MusicDialogFolder(fs, d)), d + "Music");
+    EXPECT_EQ(AcceptMusicChoice(fs, d, d + pick), d + pick);
+    EXPECT_TRUE(!fixture::Exists(d + "DuroDozi.mid") && fixture::Exists(d + "Music/My Song.mid")) << pick;
   }
 }
 using In = UserMapInputs;
 using E = GameEdition;
 using R = GameRole;
 const std::string kTail = " /name Ann /net /n1 10.0.0.2";
-
 // The whole result as one text: what the caller does, then the parameters and the history command.
 std::string Describe(const PlayResult& r) {
   std::string flags = std::string(r.clearSavedGame ? "clear " : "") + (r.minimise ? "min " : "") +
@@ -167,23 +145,13 @@ std::string Launch(const std::string& params, const std::string& history = "", c
   return flags + "Duke3dw.exe [" + params + "] [" + history + "]";
 }
 std::optional<GameLine> Saved(const char* slot) { return GameLine::OwnSwitches(slot); }
-const std::string kNoData = std::string("refused ") + kNoDataMessage,
-                  kNeedsFull = std::string("refused ") + kTcNeedsFullMessage;
-const std::string kShareware = std::string("refused ") + kSharewareMapsMessage;
-
-struct Case {
-  const char* name;
-  std::function<void(In&)> change;
-  std::string expected;
-};
+const std::string kNoData = std::string("refused ") + kNoDataMessage, kNeedsFull = std::string("refused ") +
+    kTcNeedsFullMessage, kShareware = std::string("refused ") + kSharewareMapsMessage;
+struct Case { const char* name; std::function<void(In&)> change; std::string expected; };
 // A program folder with a space in its path, Foo.con beside Foo.map, two TCs.
 class PlayPaths : public ::testing::Test {
  protected:
-  PlayPaths() {
-    fixture::WriteFile(pf + "Maps/Foo.map", "map");
-    fixture::WriteFile(pf + "Maps/Foo.con", "con");
-    fixture::MakeFolder(pf + "Games");
-  }
+  PlayPaths() { fixture::WriteFile(pf + "Maps/Foo.map", "map"), fixture::WriteFile(pf + "Maps/Foo.con", "con"); }
   // Single player, full data, skill 3, no monsters, network names and tail known; the map as given.
   void Run(const std::vector<Case>& cases, const char* map, const std::function<PlayResult(const In&)>& compose) {
     for (const Case& c : cases) {
@@ -203,24 +171,18 @@ class PlayPaths : public ::testing::Test {
 TEST_F(PlayPaths, UserMap) {
   const std::string maps = "-j" + pf + "Maps ", games = "-j" + pf + "Games ", foo = maps + " -xFoo.con -map Foo.map";
   const std::string s3 = "-map Foo.map /s3", plain = "-map Foo.map";
-  fixture::MakeFolder(odd + "Maps");
   // clang-format off
   Run({
       {"single: the map's script, no monsters", [](In&) {}, Launch(foo + " /s3 -m", s3)},
       {"monsters kept", [](In& i) { i.noMonsters = false; }, Launch(foo + " /s3", s3)},
       {"music in front of the map switch", [](In& i) { i.musicFile = "/m/My Song.mid"; },
        Launch(maps + " -xFoo.con -music /m/My Song.mid -map Foo.map /s3 -m", "-music /m/My Song.mid -map Foo.map /s3")},
-      {"skill as given", [](In& i) { i.skillLevel = "1"; }, Launch(foo + " /s1 -m", "-map Foo.map /s1")},
-      {"smaller full data plays maps", [](In& i) { i.play.edition = E::SmallerFull; }, Launch(foo + " /s3 -m", s3)},
-      {"a row without .map", [](In& i) { i.map = "Foo"; }, Launch(maps + " -xfoo.con -map Foo /s3 -m", "-map Foo /s3")},
-      {"shareware", [](In& i) { i.play.edition = E::Shareware; }, kShareware},
       {"shareware, no map", [](In& i) { i.play.edition = E::Shareware, i.map = ""; }, kShareware},
       {"no data", [](In& i) { i.play.edition = E::NoData; }, kNoData},
       {"no map; the saved game is left alone", [](In& i) { i.map = "", i.play.savedGame = Saved(" /3"); },
        std::string("refused ") + kMapNotFoundMessage},
       {"host: no skill, no music, the tail instead of no monsters",
        [](In& i) { i.play.role = R::Host, i.musicFile = "/m/x.mid"; }, Launch(foo + kTail, plain)},
-      {"host, no address", [](In& i) { i.play.role = R::Host, i.play.opponentIp = ""; }, Launch(foo + " -m", plain)},
       {"join, no nickname", [](In& i) { i.play.role = R::Join, i.play.nickname = ""; }, Launch(foo + " -m", plain)},
       {"join, no tail yet", [](In& i) { i.play.role = R::Join, i.play.networkTail = {}; }, Launch(foo, plain)},
       {"a saved game drops map, skill and no monsters, and wins over the TC",
@@ -251,7 +213,6 @@ TEST_F(PlayPaths, Tc) {
       {"not in the table, none", [](In& i) { i.tc.selectedRow = "Nope", i.play.savedGame = Saved(" /1"); }, "nothing"},
       {"no data", [](In& i) { i.play.edition = E::NoData; }, kNoData},
       {"smaller full data", [](In& i) { i.play.edition = E::SmallerFull; }, kNeedsFull},
-      {"shareware", [](In& i) { i.play.edition = E::Shareware; }, kNeedsFull},
       {"no row", [](In& i) { i.tc.selectedRow = ""; }, "refused "},
       {"a separator row", [](In& i) { i.tc.selectedRow = kTcSeparatorMark; }, "refused "},
       {"a saved game appended", [](In& i) { i.play.savedGame = Saved(" /2"); }, Launch(own + " /2", "", "clear min ")},
@@ -263,14 +224,12 @@ TEST_F(PlayPaths, Tc) {
 TEST_F(PlayPaths, TitleAndStockLevel) {
   Run({
       {"plain", [](In&) {}, Launch("", "", "")},
-      {"shareware plays the title", [](In& i) { i.play.edition = E::Shareware; }, Launch("", "", "")},
       {"no data", [](In& i) { i.play.edition = E::NoData; }, kNoData},
       {"a saved game", [](In& i) { i.play.savedGame = Saved(" /4"); }, Launch(" /4", "", "clear min ")},
       {"an unmatched saved game", [](In& i) { i.play.savedGame = Saved(""); }, Launch("", "", "")},
       {"a saved game before the tail", [](In& i) { i.play.role = R::Host, i.play.savedGame = Saved(" /4"); },
        Launch(" /4", "", "clear min ")},
       {"host", [](In& i) { i.play.role = R::Host; }, Launch(kTail, "", "")},
-      {"join without a nickname", [](In& i) { i.play.role = R::Join, i.play.nickname = ""; }, Launch("", "", "")},
   }, "", [](const In& i) { return ComposeTitle(i.play); });
   // The chooser's switches (here in the map field), then skill and no monsters; cancelled: nothing.
   Run({
@@ -280,6 +239,5 @@ TEST_F(PlayPaths, TitleAndStockLevel) {
   }, "", [](const In& i) { return ComposeLevel("Duke3dw.exe", i.map, i.skillLevel, i.noMonsters); });
   // clang-format on
 }
-
 }  // namespace
 }  // namespace tv

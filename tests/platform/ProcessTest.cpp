@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
 #include <optional>
 #include <tuple>
@@ -21,8 +20,6 @@ namespace tv {
 namespace {
 
 using Args = std::vector<std::string>;
-using Names = Args;
-
 // Native programs run directly, Windows ones and batch files through Wine ("wine", else "wine64" on the PATH,
 // else Debian's place; an empty PATH entry is no folder), anything else through the desktop's opener.
 TEST(PlanStart, EachKindOfFileRunsTheWayTheShellWouldOpenIt) {
@@ -31,8 +28,7 @@ TEST(PlanStart, EachKindOfFileRunsTheWayTheShellWouldOpenIt) {
   for (const std::string& program : {wine, tools.Path() + "wine64", tools.Path() + "xdg-open", only64.Path() + "wine64",
                                      folder + "Duke3dw.exe"})
     fixture::WriteRecordingProgram(program, program + ".log");
-  fixture::WriteFile(folder + "eduke32", "\177ELF\2\1\1");
-  ::chmod((folder + "eduke32").c_str(), 0755);
+  fixture::WriteFile(folder + "eduke32", "\177ELF\2\1\1"), ::chmod((folder + "eduke32").c_str(), 0755);
   for (const char* name : {"plain.sh", "D3WSetup.EXE", "Run.Bat", "Batch/Other.bat", "readme.txt"})
     fixture::WriteFile(folder + name, std::string(name).ends_with(".sh") ? "#!/bin/sh\n" : "MZ");
   const fixture::ScopedWineCandidates hideWine{{"wine", "wine64", debian}};  // the machine's own stays out of sight
@@ -60,22 +56,18 @@ TEST(PlanStart, EachKindOfFileRunsTheWayTheShellWouldOpenIt) {
     fixture::ScopedEnv env("PATH", path);
     if (path == debian) fixture::WriteRecordingProgram(debian, debian + ".log");
     const StartPlan plan = PlanStart(fs, program, arguments, folder);
-    for (std::string& a : argv)
-      if (a.starts_with("Z:")) std::replace(a.begin(), a.end(), '/', '\\');
+    for (std::string& a : argv) a.starts_with("Z:") ? std::replace(a.begin(), a.end(), '/', '\\') : void();
     EXPECT_EQ(std::pair(plan.failure, plan.argv), std::pair(failure, argv)) << program << " " << path;
     std::filesystem::remove(debian);
   }
   EXPECT_EQ(OpenProgram(fs, "missing.exe", {}, folder).failure, StartFailure::NotFound);
-  ASSERT_EQ(::chdir(previous.c_str()), 0);
+  EXPECT_EQ(::chdir(previous.c_str()), 0);
 }
-
 // The program runs in its folder and gets the arguments as they are, whatever they hold: no shell sees them.
 TEST(StartDetached, NoShellSeesTheFolderOrTheParameters) {
-  const Args texts = {"$(touch pwned).map", "`touch pwned`", "a;touch pwned;.map", "a|touch pwned>pwned <pwned &",
-                      "\"quoted name\" 'single'", "100% %PATH% ${HOME} ~ *", "\xff\xfe.map \\ \\\\"};
-  Args arguments = texts;
-  for (const std::string& t : texts)
-    for (const std::string& word : SplitParameters(t)) arguments.push_back(word);
+  const Args arguments = {"$(touch pwned).map", "`touch pwned`", "a;touch pwned;.map", "a|touch pwned>pwned <pwned &",
+                          "\"quoted name\" 'single'", "100% %PATH% ${HOME} ~ *", "\xff\xfe.map \\ \\\\", "pwned).map",
+                          "\"", "'", ""};
   fixture::TempFolder base;
   for (const std::string name : {"Duke Nukem 3D", "it's \"quoted\"", "100% %f %u %%", "$(touch pwned)", "a;b|c&d>e<f",
                                  "`touch pwned`~*?#[x]", "back\\slash", "\xff\xfe \xe9", " lead ", "tab\tx"}) {
@@ -91,7 +83,6 @@ TEST(StartDetached, NoShellSeesTheFolderOrTheParameters) {
   }
   EXPECT_FALSE(fixture::Exists(base.Path() + "pwned"));
 }
-
 // The program waits for a word the test sends only after the start returned. What the system refuses comes back
 // as its error; nothing is left to reap.
 TEST(StartDetached, DoesNotWaitAndReportsWhatTheSystemRefused) {
@@ -111,15 +102,13 @@ TEST(StartDetached, DoesNotWaitAndReportsWhatTheSystemRefused) {
   errno = 0;
   EXPECT_TRUE(::waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD);
 }
-
-Names FilesUnder(const std::string& folder) {
-  Names files;
+Args FilesUnder(const std::string& folder) {
+  Args files;
   for (const auto& e : std::filesystem::recursive_directory_iterator(folder))
     if (e.is_regular_file()) files.push_back(e.path().string().substr(folder.size()));
   std::sort(files.begin(), files.end());
   return files;
 }
-
 // Whatever a folder holds, Exec means the launcher in it: an argument with a reserved character is quoted
 // (" ` $ \ escaped), % doubled, and the line escaped as a string value (\ doubled, control characters named).
 TEST(DesktopEntry, TheExecLineMeansTheLauncherInAnyFolder) {
@@ -143,7 +132,6 @@ TEST(DesktopEntry, TheExecLineMeansTheLauncherInAnyFolder) {
             R"(Exec=/usr/bin/Tarvolin "/g/it's \\$HOME/" "")"
             "\nPath=/g/\nTerminal=false\n");
 }
-
 // A shortcut goes where its special folder's name says (the user's own folder names win; desktop and documents only
 // when they exist) or nowhere, replaces the earlier one (a planted link too, never followed) and can be started.
 TEST(Shortcut, GoesWhereItsSpecialFolderNameSays) {
@@ -151,7 +139,7 @@ TEST(Shortcut, GoesWhereItsSpecialFolderNameSays) {
   const std::string h = home.Path();
   for (const char* special : {"Startup", "ProgramGroups", "MyDocuments", "SendTo", "Desktop", "Favourites"})
     CreateShortcut("/games/duke/", "Tarvolin", special, "Game");
-  EXPECT_EQ(FilesUnder(h), (Names{".config/autostart/Game.desktop", ".local/share/applications/Game.desktop"}));
+  EXPECT_EQ(FilesUnder(h), (Args{".config/autostart/Game.desktop", ".local/share/applications/Game.desktop"}));
   for (const char* made : {"Desktop", "Documents"}) fixture::MakeFolder(h + made);
   for (const auto& [name, folder] : std::initializer_list<std::pair<const char*, std::string>>{
            {"Desktop", h + "Desktop/"}, {"MyDocuments", h + "Documents/"},
@@ -166,23 +154,23 @@ TEST(Shortcut, GoesWhereItsSpecialFolderNameSays) {
   CreateProgramShortcut("/usr/bin/Tarvolin", {"/games/duke/"}, "/games/duke/", "Desktop", "Tarvolin");
   EXPECT_EQ(fixture::ReadFile(elsewhere.Path() + "victim") + fixture::ReadFile(shortcut),
             "precious" + ProgramEntry("/usr/bin/Tarvolin", {"/games/duke/"}, "/games/duke/", "Tarvolin"));
-  EXPECT_EQ(FilesUnder(h + "Desktop/"), Names{"Tarvolin.desktop"});
   struct stat st {};
-  EXPECT_TRUE(::lstat(shortcut.c_str(), &st) == 0 && (st.st_mode & 07777) == 0755);
+  EXPECT_TRUE(FilesUnder(h + "Desktop/") == Args{"Tarvolin.desktop"} && ::lstat(shortcut.c_str(), &st) == 0 &&
+              (st.st_mode & 07777) == 0755);
   fixture::WriteFile(h + ".config/user-dirs.dirs", "# by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Tisch\"\n"
                                                    "XDG_DOCUMENTS_DIR=\"" + h + "Papiere\"\n");
-  for (const char* made : {"Tisch", "Papiere"}) fixture::MakeFolder(h + made);
+  fixture::MakeFolder(h + "Tisch"), fixture::MakeFolder(h + "Papiere");
   EXPECT_EQ(SpecialFolderPath("Desktop") + SpecialFolderPath("MyDocuments"), h + "Tisch/" + h + "Papiere/");
   fixture::ScopedEnv data("XDG_DATA_HOME", h + "data"), config("XDG_CONFIG_HOME", h + "conf");
   EXPECT_TRUE(SpecialFolderPath("StartMenu") == h + "data/applications/" &&
               SpecialFolderPath("Startup") == h + "conf/autostart/");
 }
-
 std::string WithoutSep(const std::string& folder) { return folder.substr(0, folder.size() - 1); }
-
 // The lock is held until its holder goes, in a folder the user alone can write; with anything else planted there
-// the program runs without a lock. A lock file planted as a link is not followed.
+// the program runs without a lock. A lock file planted as a link is not followed. One lock per game folder.
 TEST(InstanceLock, OnlyAFolderTheUserAloneCanWriteHoldsTheLock) {
+  EXPECT_EQ(InstanceLockName("/g/Duke 3D/"), InstanceLockName("/g/Duke 3D/"));
+  EXPECT_NE(InstanceLockName("/g/Duke 3D/"), InstanceLockName("/g/Duke 3D/x/"));
   enum Where { Runtime, Private, None };
   enum Planted { Nothing, Foreign, Open, Link, File };  // at $TMPDIR/tarvolin-<uid>
   constexpr uid_t kSomeoneElse = 54321;
@@ -200,8 +188,8 @@ TEST(InstanceLock, OnlyAFolderTheUserAloneCanWriteHoldsTheLock) {
   for (const auto& [what, runtimeMode, foreignRuntime, relativeRuntime, planted, where] : cases) {
     fixture::TempFolder run("tv-run"), tmp("tv-tmp");
     const std::string priv = tmp.Path() + "tarvolin-" + std::to_string(::getuid());
-    ASSERT_EQ(::chmod(run.Path().c_str(), runtimeMode), 0);
-    ASSERT_EQ(foreignRuntime ? ::chown(run.Path().c_str(), kSomeoneElse, -1) : 0, 0);
+    const char* r = run.Path().c_str();
+    ASSERT_EQ(::chmod(r, runtimeMode) | (foreignRuntime ? ::chown(r, kSomeoneElse, -1) : 0), 0);
     ASSERT_EQ(planted == Link ? ::symlink(tmp.Path().c_str(), priv.c_str()) : 0, 0);
     if (planted == Foreign || planted == Open) fixture::MakeFolder(priv);
     if (planted == File) fixture::WriteFile(priv, "x");
@@ -213,8 +201,8 @@ TEST(InstanceLock, OnlyAFolderTheUserAloneCanWriteHoldsTheLock) {
     const std::string folder = LockFolder();
     EXPECT_EQ(folder, where == Runtime ? run.Path() : where == Private ? priv + "/" : "") << what;
     struct stat st {};
-    EXPECT_EQ(::lstat(priv.c_str(), &st) == 0, where != Runtime) << what;
-    EXPECT_TRUE(where != Private || (st.st_mode & 0777) == 0700) << what;
+    const bool made = ::lstat(priv.c_str(), &st) == 0;
+    EXPECT_TRUE(made == (where != Runtime) && (where != Private || (st.st_mode & 0777) == 0700)) << what;
     for (const auto& [name, target] : {std::pair{"Other", "victim"}, std::pair{"New", "new"}})
       if (!folder.empty()) ::symlink((elsewhere.Path() + target).c_str(), (folder + name + ".lock").c_str());
     std::optional<InstanceLock> lock("Tarvolin");
@@ -226,6 +214,5 @@ TEST(InstanceLock, OnlyAFolderTheUserAloneCanWriteHoldsTheLock) {
                 !fixture::Exists(elsewhere.Path() + "new")) << what;
   }
 }
-
 }  // namespace
 }  // namespace tv

@@ -13,7 +13,6 @@ namespace {
 using std::initializer_list, std::tuple;
 using S = const char*;
 constexpr auto npos = std::string_view::npos;
-
 // Only A-Z and a-z change case, or are ignored in comparing and finding.
 TEST(Text, CaseOnlyConcernsAToZ) {
   for (const auto& [text, upper, lower, capitalized] : initializer_list<tuple<S, S, S, S>>{
@@ -34,11 +33,9 @@ TEST(Text, CaseOnlyConcernsAToZ) {
   EXPECT_EQ(names, ordered);
   EXPECT_TRUE(!LessNoCase("abc", "abc") && LessNoCase("ABC", "abc") != LessNoCase("abc", "ABC"));
 }
-
 // The system formats of the locales the program meets, at fixed times (UTC); the 12-hour clock runs 12, 1 .. 11.
 TEST(DateTime, FormatsTheSystemPatterns) {
-  constexpr std::time_t kSunday = 1'796'540'302;     // 2026-12-06 06:58:22
-  constexpr std::time_t kWednesday = 1'782'864'309;  // 2026-07-01 00:05:09
+  constexpr std::time_t kSunday = 1'796'540'302, kWednesday = 1'782'864'309;  // 2026-12-06 06:58:22, 07-01 00:05:09
   for (const auto& [time, pattern, expected] : initializer_list<tuple<std::time_t, const char*, const char*>>{
            {kSunday, "d MMM yyyy", "6 Dec 2026"}, {kSunday, "M/d/yy", "12/6/26"}, {kWednesday, "dd.MM.yy", "01.07.26"},
            {kSunday, "HH:mm:ss t", "06:58:22 UTC"}, {kWednesday, "h:mm:ss AP t", "12:05:09 AM UTC"},
@@ -52,10 +49,10 @@ TEST(DateTime, FormatsTheSystemPatterns) {
     EXPECT_EQ(FormatDateTime(t, "H h"), std::to_string(hour) + " " + std::to_string(hour)) << hour;
   }
   // A 12-hour clock when the first hour field is "h" and an AM/PM field (not in quotes) is there.
-  for (const auto& [pattern, clock] : initializer_list<std::pair<const char*, bool>>{
-           {"h:mm:ss AP t", true}, {"hh:mm a", true}, {"H:mm a", false}, {"'H' h 'a'", false}, {"'x' h A", true}})
+  for (const auto& [pattern, clock] : initializer_list<std::pair<const char*, bool>>{{"h:mm:ss AP t", true},
+           {"hh:mm a", true}, {"AP h시 m분 s초 t", true}, {"H:mm a", false}, {"HH:mm AP", false}, {"h:mm", false},
+           {"'H' h 'a'", false}, {"'h' H:mm ap", false}, {"HH'h'mm", false}, {"'x' h A", true}})
     EXPECT_EQ(ShowsTwelveHourClock(pattern), clock) << pattern;
 }
-
 }  // namespace
 }  // namespace tv
