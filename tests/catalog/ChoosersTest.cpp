@@ -182,9 +182,9 @@ TEST(Cp1252ToUtf8, AgreesWithTheSystemsCodePageForEveryByte) {
   }
   ::iconv_close(cd);
   EXPECT_TRUE(undefined == 5 && Cp1252ToUtf8(all) == expectedAll) << undefined;
-  // Names keep valid UTF-8; an overlong slash, a surrogate, a cut sequence or a lone continuation byte is none.
+  // Names keep valid UTF-8; overlong forms, a surrogate, a cut sequence or a lone continuation byte are none.
   const char* const names[][2] = {{"R\u00E9sum\u00E9.txt", "R\u00E9sum\u00E9.txt"},
-      {"R\xE9sum\xE9.txt", "R\u00E9sum\u00E9.txt"}, {"\xC0\xAF", "\u00C0\u00AF"},
+      {"R\xE9sum\xE9.txt", "R\u00E9sum\u00E9.txt"}, {"\xC0\xAF", "\u00C0\u00AF"}, {"\xE0\x80\xAF", "\u00E0\u20AC\u00AF"},
       {"\xED\xA0\x80", "\u00ED\u00A0\u20AC"}, {"end\xC3", "end\u00C3"}, {"\x80.txt", "\u20AC.txt"},
       {"\u20AC.txt", "\u20AC.txt"}};
   for (const auto& c : names) EXPECT_EQ(NameToUtf8(c[0]), c[1]) << c[0];

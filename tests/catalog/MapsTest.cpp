@@ -169,6 +169,7 @@ TEST(TcOpinions, PackReadAndRecord) {
       // Recording updates the TC's entry or takes the first free key, searching as many keys as rows.
       {"", "5 My Great TC", "TC_00=5 Mytc.grp\r\n", {}},
       {"TC_00=3 A.grp\r\nTC_01=2 Mytc.grp\r\n", "5 my great tc", "TC_00=3 A.grp\r\nTC_01=5 Mytc.grp\r\n", {}},
+      {"TC_00=3 A.grp\r\n", "5 Alpha", "TC_00=5 A.grp\r\n", {}},
       {"TC_00=3 A.grp\r\nTC_01=0\r\nTC_02=\r\n", "1 Other", "TC_00=3 A.grp\r\nTC_01=1 Other.zip\r\nTC_02=\r\n", {}},
       {"TC_00=3 A.grp\r\nTC_02=2 B.grp\r\n", "1 Other", "TC_00=3 A.grp\r\nTC_02=2 B.grp\r\nTC_01=1 Other.zip\r\n", {}},
       {ab + "TC_02=1 C.grp\r\nTC_03=2 Other.zip\r\n", "6 Other",
