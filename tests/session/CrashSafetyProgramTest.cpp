@@ -144,26 +144,33 @@ TEST_F(CrashSafety, TheHighResolutionSwitchTouchesOnlyTheFilesItNames) {
   EXPECT_TRUE(fs.FolderExists(Path("Duke3d.def")));
 }
 
-// Deleting a saved game removes the file of its entry and nothing else: not
-// its twin in another letter case, the other engine's save of the slot, a
-// longer slot or a copy.
-TEST_F(CrashSafety, DeletingASavedGameRemovesOnlyItsFile) {
-  for (const char* name : {"game2.sav", "egam2.sav", "game20.sav", "game2.sav.bak", "Maps/game2.sav"})
-    fixture::WriteSavedGame(Path(name), name, 1600000000);
-  fixture::WriteSavedGame(Path("GAME2.SAV"), "twin", 1600000000);
+// Deleting a saved game asks first, then removes the file of its entry and nothing else: not its twin in another
+// letter case, the other engine's save of the slot, a longer slot or a copy.
+TEST_F(CrashSafety, DeletingASavedGameAsksAndRemovesOnlyItsFile) {
+  const char* const others[] = {"GAME2.SAV", "egam2.sav", "game20.sav", "game2.sav.bak", "Maps/game2.sav"};
+  for (const char* name : others) fixture::WriteSavedGame(Path(name), "other", 1600000000);
+  fixture::WriteSavedGame(Path("game1.sav"), "", 1600000000);  // no title, no entry: the entries skip slot 1
+  fixture::WriteSavedGame(Path("game2.sav"), "Death Row", 1600000060);
   Program& p = Started();
-  const std::vector<std::string> entries = p.View().savedEntries;
-  const auto chosen = std::find_if(entries.begin(), entries.end(),
-                                   [](const std::string& e) { return e == "game2.sav" || e == "game2.sav ***"; });
-  ASSERT_NE(chosen, entries.end()) << ::testing::PrintToString(entries);
+  p.Saves().Delete();  // nothing chosen: nothing asked
+  const auto& entries = p.View().savedEntries;
+  const int chosen = int(std::find(entries.begin(), entries.end(), "Death Row ***") - entries.begin());
+  ASSERT_LT(chosen, int(entries.size())) << ::testing::PrintToString(entries);
   FolderWatch watch(Path(""));
   ASSERT_TRUE(watch.Watching());
-  p.Saves().Choose(int(chosen - entries.begin()));
-  ui.answers = {kYes};
-  p.Saves().Delete();
+  for (const int answer : {kNo, kYes}) {
+    p.Saves().Choose(chosen);
+    ui.answers = {answer};
+    p.Saves().Delete();
+    EXPECT_EQ(p.Saves().Mode(), answer == kNo);
+  }
   EXPECT_EQ(watch.Take(), Events{"delete game2.sav"});
-  for (const char* name : {"GAME2.SAV", "egam2.sav", "game20.sav", "game2.sav.bak", "Maps/game2.sav"})
-    EXPECT_TRUE(fixture::Exists(Path(name))) << name;
+  EXPECT_EQ(ui.beeps, std::vector<BeepKind>(2, BeepKind::Exclamation));
+  ASSERT_EQ(ui.shown.size(), 2u);
+  EXPECT_EQ(ui.shown[1].title + ": " + ui.shown[1].text + " " + ui.shown[1].buttons,
+            "Warning: Delete the saved game: Death Row *** ?\nGame Filename: game2.sav mbYes,mbNo");
+  EXPECT_EQ(std::count(entries.begin(), entries.end(), "Death Row ***"), 0);
+  for (const char* name : others) EXPECT_TRUE(fixture::Exists(Path(name))) << name;
 }
 
 }  // namespace

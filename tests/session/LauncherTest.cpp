@@ -68,13 +68,6 @@ using F = LauncherTest;
 INSTANTIATE_TEST_SUITE_P(EachWay, LauncherPlay, ::testing::Values(
     Play{"UserMap", [](F&, Program& p) { p.Play().StartUserMap(); },
          "-j{pf}Maps  -xFoo.con -map Foo.map /s2 -m", "Foo.map", true},
-    Play{"UserMapWithMusic", [](F& f, Program& p) {
-           f.ui.chosenFile = f.Path("Song.mid");
-           p.Play().ChooseMapMusic();
-           p.Play().StartUserMap(); },
-         "-j{pf}Maps  -xFoo.con -music {pf}Song.mid -map Foo.map /s2 -m", "Foo.map", true},
-    Play{"UserMapOfAHostGame", [](F& f, Program& p) { f.NetworkGame(GameRole::Host, "Ann", "10.0.0.2"); p.Play().StartUserMap(); },
-         "-j{pf}Maps  -xFoo.con -map Foo.map /name Ann /net /n1 10.0.0.2", "Foo.map", true},
     Play{"UserMapWithTheTc", [](F&, Program& p) { p.Catalog().Select(0); p.Play().SetAssociation(true); p.Play().StartUserMap(); },
          "-j{pf}Games -xFoo.con -gFoo.grp  -j{pf}Maps -map Foo.map /s2", "<none>", true},
     Play{"SavedGameFromTheMapButton", [](F&, Program& p) { p.Saves().Choose(0); p.Play().StartUserMap(); },
@@ -134,16 +127,16 @@ TEST_F(LauncherTest, ARefusalStartsNothingAndChangesNothing) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     fixture::TempFolder folder;
-    FileSystem folderFs(folder.Path());
+    const std::string f = folder.Path();
+    FileSystem folderFs(f);
     RecordingUi caseUi;
-    if (c.gameData > 0) fixture::WriteSparseFile(folder.Path() + "Duke3d.grp", c.gameData);
-    fixture::WriteFile(folder.Path() + "Maps/Foo.map", "x");
-    fixture::MakeFolder(folder.Path() + "Maps1");
-    fixture::WriteFile(folder.Path() + "Games/Foo.grp", fixture::GroupFileBytes({{"ZOO.MAP", fixture::FillerBytes(600)}}));
-    fixture::WriteFile(folder.Path() + "Games/Sep.grp", "x");
-    fixture::WriteFile(folder.Path() + "Games/Sep.ini", "[Sep.Options]\r\nGameNAME=-------------\r\n");
-    fixture::WriteSavedGame(folder.Path() + "game0.sav", "Hollywood");
-    Program p(folderFs, caseUi, {folder.Path(), {}});
+    if (c.gameData > 0) fixture::WriteSparseFile(f + "Duke3d.grp", c.gameData);
+    for (const char* file : {"Maps/Foo.map", "Games/Sep.grp"}) fixture::WriteFile(f + file, "x");
+    fixture::MakeFolder(f + "Maps1");
+    fixture::WriteFile(f + "Games/Foo.grp", fixture::GroupFileBytes({{"ZOO.MAP", fixture::FillerBytes(600)}}));
+    fixture::WriteFile(f + "Games/Sep.ini", "[Sep.Options]\r\nGameNAME=-------------\r\n");
+    fixture::WriteSavedGame(f + "game0.sav", "Hollywood");
+    Program p(folderFs, caseUi, {f, {}});
     p.Activate();
     if (c.pickLevel) caseUi.picks = {0};
     c.play(p);
@@ -151,7 +144,7 @@ TEST_F(LauncherTest, ARefusalStartsNothingAndChangesNothing) {
     std::vector<std::string> shown;
     for (const auto& s : caseUi.shown) shown.push_back(s.text);
     EXPECT_EQ(shown, c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
-    EXPECT_EQ(fixture::ReadFile(folder.Path() + "Tarvolin.ini").find("CommandLine"), std::string::npos);
+    EXPECT_EQ(fixture::ReadFile(f + "Tarvolin.ini").find("CommandLine"), std::string::npos);
     EXPECT_EQ(caseUi.minimized, 0);
   }
 }

@@ -67,30 +67,5 @@ TEST_F(SavedGameBoxTest, AChoiceSwitchesTheModeAndHintsUntilItIsNoLongerListed) 
   EXPECT_FALSE(p.Saves().Mode()) << "no entry is left to choose";
 }
 
-TEST_F(SavedGameBoxTest, DeletingRemovesExactlyTheChosenFileWhenTheUserSaysYes) {
-  for (const int answer : {kNo, kYes}) {
-    fixture::WriteSavedGame(Path("game0.sav"), "Hollywood", kT);
-    fixture::WriteSavedGame(Path("game1.sav"), "", kT);  // no title, no entry: the next entry is slot 2
-    fixture::WriteSavedGame(Path("game2.sav"), "Death Row", kT + 60);
-    ui = RecordingUi();
-    Program& p = Started();
-    p.Saves().Delete();  // nothing chosen: nothing asked
-    ui.answers = {answer};
-    p.Saves().Choose(1);
-    p.Saves().Delete();
-    EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Exclamation});
-    ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].text, "Delete the saved game: Death Row *** ?\nGame Filename: game2.sav");
-    EXPECT_EQ(ui.shown[0].title, "Warning");
-    EXPECT_EQ(ui.shown[0].buttons, "mbYes,mbNo");
-    EXPECT_EQ(fixture::Exists(Path("game2.sav")), answer == kNo);
-    EXPECT_TRUE(fixture::Exists(Path("game0.sav")) && fixture::Exists(Path("game1.sav")));
-    EXPECT_EQ(p.Saves().Mode(), answer == kNo);
-    if (answer == kYes) {
-      EXPECT_EQ(p.View().savedEntries, std::vector<std::string>{"Hollywood ***"});
-    }
-  }
-}
-
 }  // namespace
 }  // namespace tv::test

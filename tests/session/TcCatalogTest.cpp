@@ -59,16 +59,6 @@ TEST_F(TcCatalogTest, ThePassPacksAndReadsTheOpinionsAndTheWindowStoresOne) {
   EXPECT_EQ(TcCodes(), (std::vector<int>{3, 0, 7, 5, 0}));
 }
 
-TEST_F(TcCatalogTest, AnOpinionOfTheOlderFormIsConvertedAndStillColours) {
-  Tc("Mytc.grp");
-  Tc("Mytc.ini", "[Mytc.Options]\r\nGameNAME=My Great TC\r\n");
-  WriteIni("[TarvolinTC]\r\nTC_00=4 My Great TC\r\n");
-  Start().Activate();
-  EXPECT_NE(Ini().find("TC_00=4 Mytc.grp\r\n"), std::string::npos);
-  EXPECT_EQ(TcRows(), std::vector<std::string>{"My Great TC"});
-  EXPECT_EQ(TcCodes(), std::vector<int>{4});
-}
-
 TEST_F(TcCatalogTest, TheMapsOfATcAreNamedByItsRowText) {
   Tc("Mytc.grp", fixture::GroupFileBytes({{"E1L1.MAP", fixture::FillerBytes(300)}, {"BOSS.MAP", ""}}));
   Tc("Zipped.zip", fixture::ZipBytes({{"LEVEL1.MAP", "m"}}));
@@ -85,19 +75,6 @@ TEST_F(TcCatalogTest, TheMapsOfATcAreNamedByItsRowText) {
   Tc("Zipped.zip", fixture::ZipBytes({{"OTHER.MAP", "m"}}));
   p.Catalog().ListLevels(2);
   EXPECT_EQ(p.Catalog().LevelNames(), std::vector<std::string>{"LEVEL1"}) << "the same TC again";
-}
-
-TEST_F(TcCatalogTest, AChangedGroupFileIsScannedAgainAndARepeatedPassWritesNoTcFile) {
-  Tc("Mytc.grp", fixture::GroupFileBytes({{"TILES.ART", "a"}}));
-  fixture::SetFileTime(Path("Games/Mytc.grp"), 1600000000);
-  Program& p = Started();
-  EXPECT_EQ(p.Catalog().Records().at(0).mapFile, "");
-  fixture::SetFileTime(Path("Games/Mytc.ini"), 1600000000);
-  Tc("Mytc.grp", fixture::GroupFileBytes({{"MYTC.MAP", "mm"}}));
-  fixture::SetFileTime(Path("Games/Mytc.grp"), 1600000000);
-  p.Activate();
-  EXPECT_EQ(p.Catalog().Records().at(0).mapFile, "mytc.map");
-  EXPECT_EQ(fixture::FileTime(Path("Games/Mytc.ini")), 1600000000);
 }
 
 TEST_F(TcCatalogTest, TheScansAreKeptInTheCacheFolderWhenOneCanBeMade) {
