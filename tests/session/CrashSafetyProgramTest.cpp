@@ -1,16 +1,9 @@
-// The player's own files are touched only where an action names them, as the
-// file system itself reports it: opinions change map times and nothing else,
-// per-TC settings files are written once, the high-resolution switch and the
-// deletion of a save touch exactly the files they name.
-#include <gtest/gtest.h>
+// The player's own files are touched only where an action names them, as the file system itself reports it.
 #include <sys/inotify.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <array>
 #include <set>
-#include <string>
-#include <vector>
 
 #include "support/ProgramFixture.h"
 #include "catalog/Opinion.h"
@@ -23,8 +16,7 @@ namespace {
 
 using Events = std::vector<std::string>;
 
-// What happens to the entries of one folder, as "kind name" in order; a
-// replacement's temporary file shows as "temporary".
+// What happens to the entries of one folder, as "kind name" in order; a replacement's temporary file is "temporary".
 class FolderWatch {
  public:
   static constexpr std::uint32_t kAll =
@@ -70,14 +62,10 @@ class FolderWatch {
 
 using CrashSafety = ProgramTest;
 
-// Every opinion, on one map or several, sets file times: no map file is
-// opened for writing, made, renamed or removed.
+// Every opinion, on one map or several, sets file times: no map file is opened for writing, made, moved or removed.
 TEST_F(CrashSafety, OpinionsChangeOnlyTheTimesOfMapFiles) {
-  std::vector<std::string> bytes;
-  for (const char* map : {"Maps/a.map", "Maps/b.map", "Maps/c.map"}) {
-    Map(map);
-    bytes.push_back(fixture::ReadFile(Path(map)));
-  }
+  std::string bytes;
+  for (const char* map : {"Maps/a.map", "Maps/b.map", "Maps/c.map"}) Map(map), bytes += fixture::ReadFile(Path(map));
   Program& p = Started();
   FolderWatch watch(Path("Maps"), FolderWatch::kContent);
   ASSERT_TRUE(watch.Watching());
@@ -92,16 +80,15 @@ TEST_F(CrashSafety, OpinionsChangeOnlyTheTimesOfMapFiles) {
     }
   }
   EXPECT_EQ(fixture::ReadFile(Path("Maps/a.map")) + fixture::ReadFile(Path("Maps/b.map")) +
-                fixture::ReadFile(Path("Maps/c.map")),
-            bytes[0] + bytes[1] + bytes[2]);
+                fixture::ReadFile(Path("Maps/c.map")), bytes);
 }
 
-// A TC without a settings file gets one at the first pass; after that, no
-// pass, opinion, level listing or quit writes to the Games folder again, not
-// even over a file that is damaged or lacks every key.
+// A TC without a settings file gets one at the first pass; after that, no pass, opinion, level listing or quit
+// writes to the Games folder again, not even over a file that is damaged or lacks every key.
 TEST_F(CrashSafety, PerTcSettingsFilesAreWrittenOnceAndNeverRewritten) {
   Put("Games/Damaged.grp", fixture::GroupFileBytes({{"DAMAGED.CON", "c"}}));
-  Put("Games/Damaged.ini", std::string("\0\xff[Damaged.Options\r\nGameName", 27));
+  const std::string damaged("\0\xff[Damaged.Options\r\nGameName", 27);
+  Put("Games/Damaged.ini", damaged);
   Put("Games/Keyless.grp", fixture::GroupFileBytes({{"KEYLESS.MAP", fixture::FillerBytes(400)}}));
   Put("Games/Keyless.ini", "[Keyless.Options]\r\n");
   Put("Games/New.zip", fixture::ZipBytes({{"NEW.MAP", fixture::FillerBytes(20000)}}));
@@ -120,12 +107,12 @@ TEST_F(CrashSafety, PerTcSettingsFilesAreWrittenOnceAndNeverRewritten) {
   }
   p.Quit();
   EXPECT_EQ(watch.Touched(), Events{});
-  EXPECT_EQ(fixture::ReadFile(Path("Games/Damaged.ini")), std::string("\0\xff[Damaged.Options\r\nGameName", 27));
-  EXPECT_EQ(fixture::ReadFile(Path("Games/Keyless.ini")), "[Keyless.Options]\r\n");
+  EXPECT_EQ(fixture::ReadFile(Path("Games/Damaged.ini")) + fixture::ReadFile(Path("Games/Keyless.ini")),
+            damaged + "[Keyless.Options]\r\n");
 }
 
-// The switch renames the loose definition files it names, and only those:
-// not a folder of that name, a near name, or the same name in other folders.
+// The switch renames the loose definition files it names, and only those: not a folder of that name, a near name,
+// or the same name in other folders.
 TEST_F(CrashSafety, TheHighResolutionSwitchTouchesOnlyTheFilesItNames) {
   fixture::WriteFile(Path("Duke3d_hrp.zip"), "z");
   fixture::MakeFolder(Path("Duke3d.def"));
@@ -138,7 +125,6 @@ TEST_F(CrashSafety, TheHighResolutionSwitchTouchesOnlyTheFilesItNames) {
   ASSERT_TRUE(watch.Watching());
   Start().Activate();
   program->Activate();
-  // The settings file is the program's own.
   EXPECT_EQ(watch.Touched(), (Events{"DUKE3D_HRP.DEF", "Duke3d_hrp.def.bak", "Tarvolin.ini"}));
   for (const char* near : nearNames) EXPECT_EQ(fixture::ReadFile(Path(near)), near);
   EXPECT_TRUE(fs.FolderExists(Path("Duke3d.def")));

@@ -1,7 +1,6 @@
 #pragma once
-// A program folder in a temporary folder with the core running on it, and
-// the helpers its tests share: maps, settings, a stand-in game that records
-// how it was started, and the user's part in the opinion window.
+// A program folder in a temporary folder with the core running on it, and the helpers its tests share: maps,
+// settings, a stand-in game that records how it was started, the user's part in the opinion window.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -55,8 +54,7 @@ class ProgramTest : public ::testing::Test {
   }
   std::string Path(const std::string& name) const { return dir.Path() + name; }
   void Put(const std::string& name, const std::string& bytes = "x") const { fixture::WriteFile(Path(name), bytes); }
-  // A map at the program folder's relative path, last changed in that hour
-  // (1..8 an opinion, 12 none), its size growing with the sprites.
+  // A map at that relative path, last changed in that hour (1..8 an opinion, 12 none), growing with the sprites.
   void Map(const std::string& path, int hour = 12, int sprites = 1) {
     fixture::WriteMap(Path(path), hour, {1, 4, sprites});
   }
@@ -80,29 +78,22 @@ class ProgramTest : public ::testing::Test {
     const MainView& v = program->View();
     return v.mapSelected.empty() ? "" : v.mapRows[std::size_t(v.mapSelected.front())].text;
   }
-  long Beeps(BeepKind kind) const { return std::count(ui.beeps.begin(), ui.beeps.end(), kind); }
-  long TimesShown(const std::string& text) const {
-    return std::count_if(ui.shown.begin(), ui.shown.end(), [&](const auto& s) { return s.text == text; });
-  }
 
   // The opinion window, when it opens, answers with the row of that code.
   void AnswerOpinion(int code) { ui.opinion = {OpinionAnswer::By::Row, code}; }
 
-  // The game's data of that size and a stand-in Duke3dw.exe that records how
-  // it was started.
+  // The game's data of that size and a stand-in Duke3dw.exe that records how it was started.
   void Game(std::uint64_t dataSize = kFullData) {
     if (dataSize > 0) fixture::WriteSparseFile(Path("Duke3d.grp"), dataSize);
     fixture::WriteRecordingProgram(Path("Duke3dw.exe"), m_log);
   }
-  // What the stand-in recorded, once it has; the record is then taken away
-  // for the next start.
+  // What the stand-in recorded, once it has; the record is then taken away for the next start.
   std::vector<std::string> Received() const {
     std::vector<std::string> lines = fixture::WaitForRecord(m_log, 3000);
     std::filesystem::remove(m_log);
     return lines;
   }
-  // What a game started with these parameters records: the program folder,
-  // then the words, "{pf}" standing for the program folder.
+  // What a game started with these parameters records: the program folder, then the words ("{pf}": the folder).
   std::vector<std::string> Expected(const std::string& parameters) const {
     std::vector<std::string> lines = {std::filesystem::canonical(dir.Path()).string()};
     std::istringstream words(parameters);
@@ -114,8 +105,7 @@ class ProgramTest : public ::testing::Test {
       text.replace(at, 4, dir.Path());
     return text;
   }
-  // The CommandLine key as written, its closing space kept; "<none>" when
-  // nothing was started.
+  // The CommandLine key as written, its closing space kept; "<none>" when nothing was started.
   std::string CommandLine() const {
     const std::string ini = Ini();
     const std::size_t at = ini.find("\nCommandLine=");
