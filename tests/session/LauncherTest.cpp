@@ -79,6 +79,12 @@ INSTANTIATE_TEST_SUITE_P(EachWay, LauncherPlay, ::testing::Values(
            p.Catalog().Select(0);
            p.Play().StartListedTc(); },
          "-j{pf}Games -xFoo.con -gFoo.grp -map E1L1.map /name Ann /net 10.0.0.2 /n1", "<none>", true},
+    Play{"UserMapAfterTheSkillBox", [](F& f, Program& p) {
+           p.Play().ChooseSkill("Skill Level 4");
+           EXPECT_EQ(f.Setting("Tarvolin", "SkillLevel"), "4");
+           EXPECT_TRUE(p.View().dropFocus);
+           p.Play().StartUserMap(); },
+         "-j{pf}Maps  -xFoo.con -map Foo.map /s4 -m", "Foo.map", true},
     Play{"Title", [](F&, Program& p) { p.Play().StartFromTitle(); }, "", "<none>", false},
     Play{"TitleWithTheSavedGame", [](F&, Program& p) { p.Saves().Choose(0); p.Play().StartFromTitle(); },
          " /0", "<none>", true},
@@ -184,20 +190,6 @@ TEST_F(LauncherTest, TheNetworkWindowKeepsItsValuesForTheRunAndTheTailUntilItClo
   p.Play().ChooseJoinGame();
   p.Play().StartFromTitle();
   EXPECT_EQ(Received(), Expected(" /name Ann /net /n1 10.0.0.2"));
-}
-
-TEST_F(LauncherTest, TheSkillBoxSetsAndSavesTheSkillAndTheFirstStartShowsTheOneItUses) {
-  Prepare();
-  Program& p = Start();  // a first start: no settings file
-  p.Activate();
-  EXPECT_EQ(p.View().skillText, "Skill Level 3");
-  p.Play().StartUserMap();
-  EXPECT_EQ(Received(), Expected("-j{pf}Maps  -xFoo.con -map Foo.map /s3"));
-  p.Play().ChooseSkill("Skill Level 4");
-  EXPECT_EQ(Setting("Tarvolin", "SkillLevel"), "4");
-  EXPECT_TRUE(p.View().dropFocus);
-  p.Play().StartUserMap();
-  EXPECT_EQ(Received(), Expected("-j{pf}Maps  -xFoo.con -map Foo.map /s4"));
 }
 
 TEST_F(LauncherTest, EachGameTypeSetsTheControlsThatDependOnIt) {

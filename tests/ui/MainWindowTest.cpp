@@ -1,6 +1,8 @@
 // The windows as a person sees them: controls inside, none overlapping or clipped; the main window, its menus
 // and lists showing the core's view in its pixels and skin; its events reaching the core.
 #include "UiTest.h"
+#include "catalog/Opinion.h"
+#include "ui/Appearance.h"
 #include "ui/MainMenus.h"
 #include "ui/widgets/CaptionMenu.h"
 #include "ui/widgets/CaptionMenuStyle.h"
@@ -156,8 +158,7 @@ TEST(MainWindow, PlayButtonBlackWithYellowTextRedUnderThePointerSavedGameBoxSilv
   }
 }
 
-// The windows on a core whose user interface is the recorder.
-struct WindowsOnCore : ProgramTest {
+struct WindowsOnCore : ProgramTest {  // the windows on a core whose user interface is the recorder
   Windows windows;
 };
 
@@ -187,15 +188,14 @@ TEST(Skin, ReachesEveryWindow) {
   Windows windows;
   windows.main.SetProgram(nullptr, windows.InSkinOrder());
   MainView view;
-  const auto of = [](Rgb c) { return QColor(c.r, c.g, c.b); };
   MainMenus& menus = windows.main.Menus();
   for (const Skin& skin : kSkins) {
     SCOPED_TRACE(skin.name);
     ASSERT_EQ(&SkinForStoredName(skin.name), &skin);
     view.skin = &skin;
     windows.main.Render(view);
-    const QColor light = of(skin.light), text = of(skin.text);
-    const QColor dark = skin.dark ? of(*skin.dark) : QApplication::palette().color(QPalette::Button);
+    const QColor light = ToQColor(skin.light), text = ToQColor(skin.text);
+    const QColor dark = skin.dark ? ToQColor(*skin.dark) : QApplication::palette().color(QPalette::Button);
     for (const char* bar : {"bottomBar", "topBar"}) {
       const QImage image = Child(windows.main, bar)->grab().toImage();
       EXPECT_TRUE(Near(image.pixelColor(0, image.height() / 2), light)) << bar;
@@ -228,11 +228,9 @@ TEST(Skin, ReachesEveryWindow) {
   }
 }
 
-// An opinion code, its colour, whether its text turns black on its fill when selected.
-const struct Code { int code; QColor colour; bool blackWhenSelected; } kCodes[] = {  // clang-format off
-    {0, {192, 192, 192}, false}, {1, {0, 255, 0}, true},      {2, {0, 0, 255}, false},      {3, {255, 0, 0}, false},
-    {4, {255, 0, 255}, false},   {5, {255, 255, 0}, true},    {6, {0, 128, 128}, false},    {7, {0, 255, 255}, true},
-    {8, {128, 128, 0}, false},   {9, {192, 192, 192}, false}, {-1, {192, 192, 192}, false}};  // clang-format on
+// An opinion code, and whether its text turns black on its (light) fill when selected.
+const std::pair<int, bool> kCodes[] = {{0, false}, {1, true},  {2, false}, {3, false}, {4, false}, {5, true},
+                                       {6, false}, {7, true},  {8, false}, {9, false}, {-1, false}};
 
 TEST(OpinionList, RowsShowTheirOpinionsColourOnBlackOrFilledWithItWhenSelected) {
   for (const auto& [name, rowHeight, selected] :
@@ -241,7 +239,7 @@ TEST(OpinionList, RowsShowTheirOpinionsColourOnBlackOrFilledWithItWhenSelected) 
     window.Render(With([&, selected = selected](MainView& v) {
       v.listsVisible = v.multiSelect = true;
       for (int i = 0; i < int(std::size(kCodes)); ++i) {
-        v.mapRows.push_back({"HHHH||||", kCodes[i].code}), v.tcRows.push_back({"HHHH||||", kCodes[i].code});
+        v.mapRows.push_back({"HHHH||||", kCodes[i].first}), v.tcRows.push_back({"HHHH||||", kCodes[i].first});
         if (selected) v.mapSelected.push_back(i);
       }
     }));
@@ -250,11 +248,11 @@ TEST(OpinionList, RowsShowTheirOpinionsColourOnBlackOrFilledWithItWhenSelected) 
     const QImage image = list->viewport()->grab().toImage();
     const QColor highlighted = list->palette().color(QPalette::Active, QPalette::HighlightedText);
     for (int i = 0; i < int(std::size(kCodes)); ++i) {
-      const Code& code = kCodes[i];
-      SCOPED_TRACE(testing::Message() << name << " code " << code.code << (selected ? " selected" : ""));
+      const auto [code, blackWhenSelected] = kCodes[i];
+      SCOPED_TRACE(testing::Message() << name << " code " << code << (selected ? " selected" : ""));
       const QRect row = list->visualItemRect(list->item(i));
-      const QColor fill = selected ? code.colour : QColor(Qt::black);
-      const QColor text = !selected ? code.colour : code.blackWhenSelected ? QColor(Qt::black) : highlighted;
+      const QColor colour = ToQColor(OpinionColor(code)), fill = selected ? colour : QColor(Qt::black);
+      const QColor text = !selected ? colour : blackWhenSelected ? QColor(Qt::black) : highlighted;
       EXPECT_EQ(std::tuple(row.height(), RowFill(image, row), Hex(image.pixelColor(row.left(), row.center().y()))),
                 std::tuple(rowHeight, Hex(fill), Hex(fill))) << "height, fill, fill where the text starts";
       EXPECT_GT(CountColour(image, row.adjusted(0, 0, -row.width() / 2, 0), text), 5) << "text in " << Hex(text);
