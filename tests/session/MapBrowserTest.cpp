@@ -172,10 +172,7 @@ TEST_F(MapBrowserTest, TheReadmeWindowShowsTheMapsReadmeOrSaysItWasNotFound) {
 TEST_F(MapBrowserTest, TheHistoryRowsTakeTheOpinionsOfTheListedMaps) {
   Map("Maps/a.map", 2);
   Map("Maps/b.map", 5);
-  Settings("[History]\r\nPlayedMaps[0]=B.map\r\nPlayedMaps[1]=gone.map\r\n");
-  Program& p = Start();
-  p.Activate();
-  p.Maps().ShowHistory();
+  Started("[History]\r\nPlayedMaps[0]=B.map\r\nPlayedMaps[1]=gone.map\r\n").Maps().ShowHistory();
   const auto& rows = ui.historyRows;
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(std::tuple(rows[0].name, rows[0].opinion, rows[1].opinion), std::tuple("B.map", 5, 0));

@@ -51,15 +51,10 @@ TEST_F(SettingsFile, ValuesAreReadByTheProgramsRules) {
   Program& p = Start();
   p.Activate();
   const tv::Settings& s = p.CurrentSettings();
-  EXPECT_EQ(s.dukeFilename, "EDuke32.exe");
-  EXPECT_EQ(s.sortedMaps, 2);
-  EXPECT_EQ(s.lastMapFolder, 0);
-  EXPECT_EQ(s.skillLevel, "");
-  EXPECT_EQ(p.View().skillText, "Skill Level ");
-  EXPECT_FALSE(s.noMonsters);
-  EXPECT_EQ(s.folderMap[3], "E1l1.map");
-  EXPECT_EQ(s.network.numPlayers, 2);
-  EXPECT_EQ(p.View().nicknameHeading, "Ann");
+  EXPECT_EQ(std::tuple(s.dukeFilename, s.sortedMaps, s.lastMapFolder, s.skillLevel, s.noMonsters, s.folderMap[3]),
+            std::tuple("EDuke32.exe", 2, 0, "", false, "E1l1.map"));
+  EXPECT_EQ(std::tuple(s.network.numPlayers, p.View().nicknameHeading, p.View().skillText),
+            std::tuple(2, "Ann", "Skill Level "));
 }
 
 TEST_F(SettingsFile, SkinNamesAreMatchedInAnyCaseAndUnknownOnesBecomeBlack) {
