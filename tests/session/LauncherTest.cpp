@@ -1,5 +1,4 @@
-// Starting the game: each way of playing reaches a stand-in game with the
-// parts' state composed in, and leaves the controls as a player expects.
+// Starting the game: each way of playing reaches a stand-in game with the parts' state composed in.
 #include <functional>
 
 #include "support/ProgramFixture.h"
@@ -13,8 +12,7 @@ namespace {
 
 class LauncherTest : public ProgramTest {
  public:
-  // Foo.grp holds three maps and its settings file names a script and a
-  // start map; Foo.map with its script is in Maps; one saved game.
+  // Foo.grp holds three maps, its settings file names a script and a start map; Foo.map and its script; a save.
   void Prepare(std::uint64_t gameData = kFullData) {
     Game(gameData);
     Put("Games/Foo.grp", fixture::GroupFileBytes({{"FOO.CON", "c"},
@@ -22,17 +20,12 @@ class LauncherTest : public ProgramTest {
                                                   {"E1L1.MAP", fixture::FillerBytes(600, 3)},
                                                   {"ABC.MAP", fixture::FillerBytes(600, 4)}}));
     Put("Games/Foo.ini", "[Foo.Options]\r\nGameNAME=Foo\r\nCON_File=Foo.con\r\nMAP_File=E1L1.map\r\n");
-    Put("Maps/Foo.map");
-    Put("Maps/Foo.con");
+    for (const char* file : {"Maps/Foo.map", "Maps/Foo.con"}) Put(file);
     fixture::WriteSavedGame(Path("game0.sav"), "Hollywood");
   }
   // The network window, when it opens, is given these values and closed.
   void NetworkGame(GameRole role, const std::string& nickname, const std::string& address, bool accept = true) {
-    ui.onNetwork = [=](NetworkConfig& config) {
-      config.nickname = nickname;
-      config.address = address;
-      return accept;
-    };
+    ui.onNetwork = [=](NetworkConfig& config) { return config.nickname = nickname, config.address = address, accept; };
     if (role == GameRole::Host) program->Play().ChooseHostGame();
     if (role == GameRole::Join) program->Play().ChooseJoinGame();
     program->Play().ConfigureNetwork();
@@ -147,9 +140,8 @@ TEST_F(LauncherTest, ARefusalStartsNothingAndChangesNothing) {
     if (c.pickLevel) caseUi.picks = {0};
     c.play(p);
     EXPECT_EQ(caseUi.beeps, c.beeps);
-    std::vector<std::string> shown;
-    for (const auto& s : caseUi.shown) shown.push_back(s.text);
-    EXPECT_EQ(shown, c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+    ASSERT_EQ(caseUi.shown.size(), c.message ? 1u : 0u);
+    EXPECT_EQ(c.message ? caseUi.shown[0].text : "", c.message ? c.message : "");
     EXPECT_EQ(fixture::ReadFile(f + "Tarvolin.ini").find("CommandLine"), std::string::npos);
     EXPECT_EQ(caseUi.minimized, 0);
   }
@@ -204,12 +196,10 @@ TEST_F(LauncherTest, EachGameTypeSetsTheControlsThatDependOnIt) {
     const bool single = role == GameRole::Single;
     const MainView& v = p.View();
     EXPECT_EQ(v.tcButtonEnabled, single);
-    p.Activate();  // the pass keeps the rest
+    p.Activate();  // the pass keeps the rest; a network game resets the saved game
     EXPECT_EQ(v.gameType, role);
-    EXPECT_EQ(v.savedBoxAllowed, single);
-    EXPECT_EQ(v.assocVisible, single);
-    EXPECT_EQ(v.assocChecked, single);
-    EXPECT_EQ(p.Saves().Mode(), single) << "a network game resets the saved game";
+    const std::vector<bool> shown = {v.savedBoxAllowed, v.assocVisible, v.assocChecked, p.Saves().Mode()};
+    EXPECT_EQ(shown, std::vector<bool>(4, single));
   }
 }
 
@@ -219,10 +209,7 @@ TEST_F(LauncherTest, TheChosenBatchFileStartsThroughWinesCommandInterpreter) {
   fixture::ScopedEnv path("PATH", bin.Path() + ":/usr/bin:/bin");
   for (const char* file : {"Alpha.bat", "Setup.bat", "Readme.txt"}) Put(file, "@echo off\r\n");
   Program& p = Started();
-  for (const int row : {-1, 1}) {
-    ui.picks = {row};
-    p.Play().PlayBatchFile();
-  }
+  for (const int row : {-1, 1}) ui.picks = {row}, p.Play().PlayBatchFile();
   EXPECT_EQ(ui.batchFiles, (std::vector<std::string>{"Alpha.bat", "Setup.bat"}));
   const std::vector<std::string> expected = {Expected("").front(), "cmd", "/c", "Setup.bat"};
   EXPECT_EQ(fixture::WaitForRecord(bin.Path() + "wine.log", 3000), expected);
