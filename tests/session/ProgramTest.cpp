@@ -28,7 +28,6 @@ TEST_F(SettingsFile, FirstStartWritesTheDefaultsAndTheNextPassMarksTheRun) {
   EXPECT_EQ(Ini(), kFirstStartFile);
   EXPECT_EQ(p.View().skillText, "Skill Level 3") << "the skill held, which the file now holds too";
   EXPECT_TRUE(p.View().listsVisible);
-
   p.Activate();
   EXPECT_EQ(Ini(), std::string(kFirstStartFile) + "Initialized=True\r\n");
   EXPECT_TRUE(ui.shown.empty());
@@ -69,9 +68,8 @@ TEST_F(SettingsFile, SkinNamesAreMatchedInAnyCaseAndUnknownOnesBecomeBlack) {
 
 TEST_F(SettingsFile, SaveKeepsOtherSectionsAndKeysAndNeverWritesReadOnlyKeys) {
   WriteIni("; mine\r\n[Tarvolin]\r\nOpinionPath=/other/\r\nInitialized=True\r\nCustom=1\r\n[History]\r\nPlayedMaps[0]=A.map\r\n");
-  Program& p = Start();
-  p.Activate();
-  p.Quit();
+  Start().Activate();
+  program->Quit();
   const std::string ini = Ini();
   EXPECT_EQ(ini.rfind("; mine\r\n[Tarvolin]\r\nOpinionPath=/other/\r\nInitialized=True\r\nCustom=1\r\n", 0), 0u);
   EXPECT_NE(ini.find("[History]\r\nPlayedMaps[0]=A.map\r\n"), std::string::npos);
@@ -91,9 +89,7 @@ TEST_F(SettingsFile, AFileThatCannotBeWrittenStopsThePassWithTheErrorShown) {
   p.SetPassObserver([&](const char* step) { steps.emplace_back(step); });
   p.Activate();  // the next pass starts from the beginning again, and stops at the same step
   EXPECT_EQ(steps.front() + " .. " + steps.back(), "FindProgramFolder .. LoadSettings");
-
-  // The program stays up, and Quit does not end it while the save fails.
-  p.Handle([&] { p.Quit(); });
+  p.Handle([&] { p.Quit(); });  // the program stays up while the save fails
   EXPECT_FALSE(ui.quit);
   EXPECT_EQ(ui.shown.size(), 3u);
 }
@@ -120,8 +116,7 @@ TEST_F(StartupPass, DeletesAStrayGame10InTheCurrentFolderOnly) {
   fixture::WriteFile(Path("game10.sav"), "x");
   FileSystem startedElsewhere(elsewhere.Path());
   Program(startedElsewhere, ui, {dir.Path(), {}}).Activate();
-  EXPECT_FALSE(fixture::Exists(elsewhere.Path() + "GAME10.SAV"));
-  EXPECT_TRUE(fixture::Exists(Path("game10.sav")));
+  EXPECT_TRUE(!fixture::Exists(elsewhere.Path() + "GAME10.SAV") && fixture::Exists(Path("game10.sav")));
 }
 
 // A settings file that cannot be read or may not be written is never replaced: each write is the error instead,
@@ -147,7 +142,9 @@ TEST(SettingsFileKept, WhenItCannotBeReadOrWritten) {
        0444, true, 0},
   };
   // The start-up pass, a skin chosen and Quit; the texts the user was shown.
-  const auto run = [](FileSystem& fs, const std::string& folder) {
+  const auto run = [](const std::string& folder, const std::function<void(FileSystem&)>& inject) {
+    FileSystem fs(folder);
+    if (inject) inject(fs);
     RecordingUi ui;
     Program p(fs, ui, {folder, {}});
     p.Activate();
@@ -176,36 +173,26 @@ TEST(SettingsFileKept, WhenItCannotBeReadOrWritten) {
       struct stat before {};
       ASSERT_EQ(::stat(path.c_str(), &before), 0);
 
-      std::string shown;
-      FileSystem injected(folder);
-      if (!real) {
-        c.inject(injected), shown = run(injected, folder);
-      } else {
-        int fds[2];
-        ASSERT_EQ(::pipe(fds), 0);
-        const pid_t pid = ::fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
-          ::close(fds[0]);
-          if (root && (::setgroups(0, nullptr) != 0 || ::setresgid(kNobody, kNobody, kNobody) != 0 ||
-                       ::setresuid(kNobody, kNobody, kNobody) != 0))
-            ::_exit(2);
-          FileSystem fs(folder);
-          const std::string text = run(fs, folder);
-          ::_exit(::write(fds[1], text.data(), text.size()) == ssize_t(text.size()) ? 0 : 3);
-        }
+      std::string shown = real ? "" : run(folder, c.inject);
+      int fds[2];
+      const pid_t pid = real && ::pipe(fds) == 0 ? ::fork() : -1;
+      if (pid == 0) {  // the refused user's process
+        const bool dropped = !root || (::setgroups(0, nullptr) == 0 && ::setresgid(kNobody, kNobody, kNobody) == 0 &&
+                                       ::setresuid(kNobody, kNobody, kNobody) == 0);
+        const std::string text = dropped ? run(folder, nullptr) : "could not become nobody";
+        ::_exit(::write(fds[1], text.data(), text.size()) == ssize_t(text.size()) ? 0 : 3);
+      }
+      if (real) {
+        ASSERT_GT(pid, 0);
         ::close(fds[1]);
         char buffer[4096];
         for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;) shown.append(buffer, std::size_t(n));
         ::close(fds[0]);
         int status = 0;
-        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+        ASSERT_TRUE(::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
       }
-
-      const std::string error = "error: Unable to write to " + path + ".\n";
       std::string expected;
-      for (std::size_t i = 0; i < c.passErrors + 2; ++i) expected += error;
+      for (std::size_t i = 0; i < c.passErrors + 2; ++i) expected += "error: Unable to write to " + path + ".\n";
       EXPECT_EQ(shown, expected);
       struct stat after {};
       ASSERT_EQ(::stat(path.c_str(), &after), 0);

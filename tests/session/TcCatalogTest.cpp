@@ -1,4 +1,4 @@
-// The TC list: its rows, selection and opinions, and the maps of a TC.
+// The TC list: its rows, selection and opinions, the maps of a TC, its folder in any letter case.
 #include "support/ProgramFixture.h"
 #include "fixture/Groups.h"
 
@@ -87,6 +87,21 @@ TEST_F(TcCatalogTest, TheScansAreKeptInTheCacheFolderWhenOneCanBeMade) {
   ASSERT_EQ(std::distance(std::filesystem::directory_iterator(Path("cache/tarvolin")), {}), 1);
   EXPECT_NE(fixture::ReadFile(std::filesystem::directory_iterator(Path("cache/tarvolin"))->path()).find(
                 Path("Games/Mytc.grp")), std::string::npos);
+}
+
+// Folders spelt in another letter case, as unpacked from an archive (the file layer proves the rule).
+TEST_F(TcCatalogTest, TheTcAndMusicFoldersAreFoundWhateverTheirCase) {
+  Game();
+  Put("games/Mytc.grp",
+      fixture::GroupFileBytes({{"MYTC.CON", "c"}, {"MYTC.DEF", "d"}, {"MYTC.MAP", fixture::FillerBytes(600)}}));
+  fixture::MakeFolder(Path("music"));
+  Program& p = Started();
+  p.Play().ChooseMapMusic();
+  EXPECT_EQ(ui.fileDialogs.at(0).first, Path("music"));
+  p.Catalog().Select(0);
+  p.Play().StartTc();
+  EXPECT_EQ(CommandLine(), Fill("Duke3dw.exe -j{pf}Games -xMytc.con -hmytc.def -gMytc.grp -map mytc.map"));
+  EXPECT_TRUE(ui.shown.empty());
 }
 
 }  // namespace
