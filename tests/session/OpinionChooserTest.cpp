@@ -1,5 +1,4 @@
-// The opinion window's part in the core: the comparison with the same map in
-// another installation.
+// The opinion window's part in the core: the comparison with the same map in another installation.
 #include <gtest/gtest.h>
 
 #include "session/OpinionChooser.h"
@@ -14,13 +13,8 @@ namespace {
 constexpr Rgb kGrey{128, 128, 128};
 
 TEST(OpinionChooserTest, TheComparisonReadsTheHourOfTheSameMapInTheOtherInstallation) {
-  const struct {
-    const char* file;  // relative to the other installation; "" for a TC's opening
-    int hour;
-    const char* longTime;
-    std::string verdict;
-    Rgb colour;
-  } cases[] = {
+  // The map's file relative to the other installation ("" for a TC's opening), its hour, the long time format.
+  const struct { const char* file; int hour; const char* longTime; std::string verdict; Rgb colour; } cases[] = {
       {"Maps3/pool.map", 2, "HH:mm:ss t", "Map played and was fair.", OpinionColor(2)},
       {"Maps6/POOL.MAP", 7, "HH:mm:ss t", "Map played and crashes or hangs.", OpinionColor(7)},
       {"Maps/Pool.map", 14, "h:mm:ss AP t", "Map played and was fair.", OpinionColor(2)},

@@ -10,12 +10,9 @@ using SavedGameBoxTest = ProgramTest;
 constexpr std::time_t kT = 1796520000;
 
 TEST_F(SavedGameBoxTest, EachEntryLoadsTheSlotOfItsOwnFile) {
-  const struct {
-    const char* rule;
-    std::vector<std::tuple<int, const char*, std::time_t>> saves;  // slot, title, time
-    std::vector<std::string> entries;
-    int chosen;
-    const char* loadSwitch;
+  const struct {  // the saves as slot, title, time; the entries; the one chosen and the switch it loads
+    const char* rule; std::vector<std::tuple<int, const char*, std::time_t>> saves; std::vector<std::string> entries;
+    int chosen; const char* loadSwitch;
   } cases[] = {
       {"none", {}, {}, 0, ""},
       {"the newest marked", {{0, "A", kT}, {1, "B", kT + 60}, {2, "C", kT + 10}}, {"A", "B ***", "C"}, 1, " /1"},
@@ -30,10 +27,8 @@ TEST_F(SavedGameBoxTest, EachEntryLoadsTheSlotOfItsOwnFile) {
     FileSystem fileSystem(folder.Path());
     Program p(fileSystem, ui, {folder.Path(), {}});
     p.Activate();
-    EXPECT_EQ(p.View().savedEntries, c.entries) << c.rule;
-    EXPECT_EQ(p.View().savedEnabled, !c.entries.empty()) << c.rule;
-    p.Saves().Choose(c.chosen);
-    EXPECT_EQ(p.Saves().Switch().Text(), c.loadSwitch) << c.rule;
+    EXPECT_EQ(std::pair(p.View().savedEntries, p.View().savedEnabled), std::pair(c.entries, !c.entries.empty()));
+    EXPECT_EQ((p.Saves().Choose(c.chosen), p.Saves().Switch().Text()), c.loadSwitch) << c.rule;
   }
 }
 
@@ -42,9 +37,8 @@ TEST_F(SavedGameBoxTest, AChoiceSwitchesTheModeAndHintsUntilItIsNoLongerListed) 
   fixture::WriteSavedGame(Path("game1.sav"), "Red Light", kT + 10);
   Program& p = Started();
   p.Saves().Choose(1);
-  EXPECT_EQ(p.View().savedText, "Red Light ***");
-  EXPECT_TRUE(p.Saves().Mode());
-  EXPECT_EQ(p.View().mapButtonHint, "Start a user Map Saved Game");
+  EXPECT_EQ(std::tuple(p.View().savedText, p.Saves().Mode(), p.View().mapButtonHint),
+            std::tuple("Red Light ***", true, "Start a user Map Saved Game"));
   p.Activate();  // a pass keeps the choice
   EXPECT_EQ(p.Saves().Switch().Text(), " /1");
 
@@ -53,9 +47,8 @@ TEST_F(SavedGameBoxTest, AChoiceSwitchesTheModeAndHintsUntilItIsNoLongerListed) 
   EXPECT_EQ(p.Saves().Switch().Text(), "") << "the text shown is no longer an entry";
   EXPECT_TRUE(p.Saves().Mode());
   p.Saves().Clear();
-  EXPECT_FALSE(p.Saves().Mode());
-  EXPECT_EQ(p.View().savedText, "Start a saved game");
-  EXPECT_EQ(p.View().mapButtonHint, "Start a user Map");
+  EXPECT_EQ(std::tuple(p.View().savedText, p.Saves().Mode(), p.View().mapButtonHint),
+            std::tuple("Start a saved game", false, "Start a user Map"));
   for (const char* file : {"game0.sav", "game1.sav"}) std::filesystem::remove(Path(file));
   p.Saves().Fill();
   p.Saves().Choose(0);
