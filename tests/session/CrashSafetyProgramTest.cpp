@@ -17,35 +17,32 @@ namespace {
 using Events = std::vector<std::string>;
 
 // What happens to the entries of one folder, as "kind name" in order; a replacement's temporary file is "temporary".
+// kContent leaves out changes of times and modes: a write of bytes shows when it closes.
 class FolderWatch {
  public:
   static constexpr std::uint32_t kAll =
       IN_MODIFY | IN_CLOSE_WRITE | IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_ATTRIB;
-  // Without changes of times and modes: a write of bytes shows when it closes.
   static constexpr std::uint32_t kContent = kAll & ~(IN_MODIFY | IN_ATTRIB);
-
   explicit FolderWatch(const std::string& folder, std::uint32_t mask = kAll)
       : m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
     ::inotify_add_watch(m_fd, folder.c_str(), mask);
   }
   ~FolderWatch() { ::close(m_fd); }
   bool Watching() const { return m_fd >= 0; }
-
   Events Take() {
     static const std::pair<std::uint32_t, const char*> kKinds[] = {
         {IN_MODIFY, "modify"}, {IN_CLOSE_WRITE, "written"},   {IN_CREATE, "create"},     {IN_DELETE, "delete"},
         {IN_MOVED_FROM, "moved-from"}, {IN_MOVED_TO, "moved-to"}, {IN_ATTRIB, "attrib"}};
     Events events;
     alignas(inotify_event) std::array<char, 65536> buffer{};
-    for (ssize_t n; (n = ::read(m_fd, buffer.data(), buffer.size())) > 0;) {
-      for (char* at = buffer.data(); at < buffer.data() + n;) {
+    for (ssize_t n; (n = ::read(m_fd, buffer.data(), buffer.size())) > 0;)
+      for (const char* at = buffer.data(); at < buffer.data() + n;) {
         const auto* e = reinterpret_cast<const inotify_event*>(at);
         const std::string name = e->len ? e->name : "";
         const auto kind = std::find_if(std::begin(kKinds), std::end(kKinds), [&](auto k) { return e->mask & k.first; });
         events.push_back(std::string(kind->second) + " " + (Contains(name, ".tmp-") ? "temporary" : name));
         at += sizeof(inotify_event) + e->len;
       }
-    }
     return events;
   }
   // The names touched since the last call, each once, sorted, without temporary files.
