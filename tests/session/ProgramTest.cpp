@@ -94,14 +94,6 @@ TEST_F(SettingsFile, AFileThatCannotBeWrittenStopsThePassWithTheErrorShown) {
   EXPECT_EQ(ui.shown.size(), 3u);
 }
 
-TEST_F(StartupPass, DateStyleFollowsTheShortDateFormat) {
-  for (const auto& [format, dot] : {std::pair{"dd.MM.yyyy", true}, {"d.M.yy", true}, {"dd/MM/yyyy", false}}) {
-    Program& p = Start({format, "HH:mm:ss"});
-    p.Activate();
-    EXPECT_EQ(p.DateStyleDot(), dot) << format;
-  }
-}
-
 TEST_F(StartupPass, AboutShowsTheVersionWithItsBeep) {
   Program& p = Started();
   p.ShowAbout();

@@ -108,10 +108,8 @@ class ProgramTest : public ::testing::Test {
   // The CommandLine key as written, its closing space kept; "<none>" when nothing was started.
   std::string CommandLine() const {
     const std::string ini = Ini();
-    const std::size_t at = ini.find("\nCommandLine=");
-    if (at == std::string::npos) return "<none>";
-    const std::size_t start = at + std::string("\nCommandLine=").size();
-    return ini.substr(start, ini.find("\r\n", start) - start);
+    const std::size_t at = ini.find("\nCommandLine="), start = at + 13;
+    return at == std::string::npos ? "<none>" : ini.substr(start, ini.find("\r\n", start) - start);
   }
 
   fixture::TempHome home;  // the first start writes a desktop shortcut
