@@ -11,23 +11,18 @@ class TcCatalogTest : public ProgramTest {
 };
 
 TEST_F(TcCatalogTest, LastPlayedTcSelectsItsRowAndAReleaseRemembersTheSelection) {
-  Tc("A.grp");
-  Tc("B.grp");
-  // -2: the pass stops with the error
-  const std::pair<const char*, int> cases[] = {{"1", 1},   {"+1", 1},  {"2", -1},  {"-1", -1},
+  for (const char* tc : {"A.grp", "B.grp"}) Tc(tc);
+  const std::pair<const char*, int> cases[] = {  // -2: the pass stops with the error{"1", 1},   {"+1", 1},  {"2", -1},  {"-1", -1},
                                                {"", -1},   {"1x", -2}, {"0x1", -2}};
   for (const auto& [value, selected] : cases) {
     WriteIni(std::string("[Tarvolin]\r\nLastPlayedTC=") + value + "\r\n");
     ui.shown.clear();
     Program& p = Start();
     p.Activate();
+    const std::string error = std::string("'") + value + "' is not a valid integer value.";
     EXPECT_EQ(p.View().listsVisible, selected != -2) << value;
-    if (selected == -2) {
-      ASSERT_EQ(ui.shown.size(), 1u) << value;
-      EXPECT_EQ(ui.shown[0].text, std::string("'") + value + "' is not a valid integer value.");
-    } else {
-      EXPECT_EQ(p.View().tcSelected, selected) << value;
-    }
+    EXPECT_EQ(selected == -2 ? ui.shown.at(0).text : std::to_string(p.View().tcSelected),
+              selected == -2 ? error : std::to_string(selected)) << value;
   }
   for (const int click : {0, 7}) {
     program->Catalog().Select(click);
