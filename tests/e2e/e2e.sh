@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # One end-to-end scenario: the real program on a generated folder under an X server of its own, driven by real
-# clicks and keys; checks what the stand-in game and the settings file got, away from the real home folder.
-# Usage: e2e.sh <scenario> <built Tarvolin> <e2e_folder> <screenshot folder>
+# clicks and keys, away from the real home. Usage: e2e.sh <scenario> <built Tarvolin> <e2e_folder> <screenshot folder>
 set -euo pipefail
 scenario=$1 built=$2 maker=$3 shots=$4
 Fail() { echo "FAIL [$scenario]: $*" >&2; [ -z "${DISPLAY:-}" ] || import -window root "$shots/e2e-failed-$scenario.png" || true; exit 1; }

@@ -54,13 +54,15 @@ TEST_F(MapBrowserTest, AMenuEntryLoadsItsFolderWithItsRememberedMapAndAReleaseRe
   EXPECT_EQ(p.CurrentSettings().folderMap[1] + "|" + p.CurrentSettings().folderMap[0], "C.map|");
 }
 
-TEST_F(MapBrowserTest, TheHintNamesTheSizeAndAReadmeBesideTheMap) {
+TEST_F(MapBrowserTest, TheHintNamesTheSizeAndAReadmeBesideTheMapWhichTheReadmeWindowShows) {
   fixture::WriteSparseFile(Path("Maps/big.map"), 123456);
   fixture::WriteSparseFile(Path("Maps/small.map"), 999);
-  Put("Maps/BIG.TXT");
+  Put("Maps/BIG.TXT", "read me");
   Program& p = Started();
   EXPECT_EQ((p.Maps().Select({0}), p.View().mapHint), "Big.map  -  Size: 123K\nRightclick for Options.\nDoubleclick for Readme.");
+  EXPECT_EQ((p.Maps().OpenReadMe(), ui.windows.back() + ": " + ui.readMeText), "readMe Text Information for: Big: read me");
   EXPECT_EQ((p.Maps().Select({1}), p.View().mapHint), "Small.map  -  Size: 0K\nRightclick for Options.");
+  EXPECT_EQ((p.Maps().OpenReadMe(), ui.readMeText), "The file: Small.txt was not found!");
 }
 
 TEST_F(MapBrowserTest, SeveralSelectedMapsDisableTheStartButtonsUntilMultiSelectEnds) {
@@ -151,17 +153,6 @@ TEST_F(MapBrowserTest, TheMenuExportWritesTheRatedMapsOfTheFolderInTheirOrder) {
   p.Handle([&] { p.Maps().ExportOpinions(); });
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, "Cannot create file \"" + Path("TarvolinMaps0.txt") + "\".");
-}
-
-TEST_F(MapBrowserTest, TheReadmeWindowShowsTheMapsReadmeOrSaysItWasNotFound) {
-  fixture::WriteMap(Path("Maps/POOL.MAP"));
-  Program& p = Started();
-  for (const char* shown : {"The file: Pool.txt was not found!", "Help/pool.txt"}) {
-    p.Maps().OpenReadMe();
-    EXPECT_EQ(ui.windows.back(), "readMe Text Information for: Pool");
-    EXPECT_EQ(ui.readMeText, shown);
-    Put("Help/pool.txt", "Help/pool.txt");
-  }
 }
 
 TEST_F(MapBrowserTest, TheHistoryRowsTakeTheOpinionsOfTheListedMaps) {

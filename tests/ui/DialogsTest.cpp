@@ -230,10 +230,8 @@ TEST(SystemSounds, EachKindPlaysItsThemeEventAndTheBellWhenItCannotBePlayed) {
   for (const bool served : {true, false})
     for (const auto& [kind, event] : cases) {
       std::vector<std::string> played;
-      int bells = 0;
-      SystemSounds([&](const char* id) { return played.push_back(id), served; }, [&] { ++bells; }).Beep(kind);
-      EXPECT_EQ(played, std::vector<std::string>{event});
-      EXPECT_EQ(bells, served ? 0 : 1) << event;
+      SystemSounds([&](const char* id) { return played.push_back(id), served; }, [&] { played.push_back("(rung)"); }).Beep(kind);
+      EXPECT_EQ(played, (served ? std::vector<std::string>{event} : std::vector<std::string>{event, "(rung)"}));
     }
 }
 
