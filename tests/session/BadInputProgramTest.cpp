@@ -183,9 +183,9 @@ TEST_F(BadInput, PlantedLinksAreReplacedNeverFollowed) {
     ASSERT_EQ(::lstat(written.c_str(), &st), 0) << written;
     EXPECT_TRUE(S_ISREG(st.st_mode)) << written;
   }
-  EXPECT_NE(fixture::ReadFile(Path("Tarvolin.ini")).find("SkillLevel="), std::string::npos);
-  EXPECT_NE(fixture::ReadFile(Path("TarvolinMaps0.txt")).find("A.map"), std::string::npos);
-  EXPECT_NE(fixture::ReadFile(Path("Games/Mytc.ini")).find("[Mytc.Options]"), std::string::npos);
+  EXPECT_TRUE(Contains(fixture::ReadFile(Path("Tarvolin.ini")), "SkillLevel=") &&
+              Contains(fixture::ReadFile(Path("TarvolinMaps0.txt")), "A.map") &&
+              Contains(fixture::ReadFile(Path("Games/Mytc.ini")), "[Mytc.Options]"));
 }
 
 // A program folder whose path holds spaces, quotes, "%" and shell syntax works as any other.
@@ -207,8 +207,7 @@ TEST_F(BadInput, AProgramFolderPathWithShellCharacters) {
   EXPECT_EQ(Codes(p.View().mapRows), std::vector<int>{4});
   EXPECT_EQ(Texts(p.View().tcRows), std::vector<std::string>{"Mytc"});
   EXPECT_EQ(p.View().savedEntries, std::vector<std::string>{"Hollywood ***"});
-  EXPECT_TRUE(fixture::Exists(folder + "Tarvolin.ini"));
-  EXPECT_TRUE(fixture::Exists(folder + "Games/Mytc.ini"));
+  EXPECT_TRUE(fixture::Exists(folder + "Tarvolin.ini") && fixture::Exists(folder + "Games/Mytc.ini"));
   EXPECT_NE(fixture::ReadFile(home.Path() + "Desktop/Tarvolin.desktop").find("\nPath=" + folder + "\n"),
             std::string::npos);
   EXPECT_EQ(Errors(), std::vector<std::string>{});

@@ -33,11 +33,8 @@ class LauncherTest : public ProgramTest {
   }
 };
 
-struct Play {
-  const char* name;
-  std::function<void(LauncherTest&, Program&)> act;
-  std::string parameters;
-  const char* history;  // the first history entry afterwards
+struct Play {  // history: the first history entry afterwards
+  const char* name; std::function<void(LauncherTest&, Program&)> act; std::string parameters; const char* history;
   bool minimised;
 };
 
@@ -86,13 +83,9 @@ INSTANTIATE_TEST_SUITE_P(EachWay, LauncherPlay, ::testing::Values(
 // clang-format on
 
 TEST_F(LauncherTest, ARefusalStartsNothingAndChangesNothing) {
-  const struct {
-    const char* name;
-    std::uint64_t gameData;
-    std::function<void(Program&)> play;
-    std::vector<BeepKind> beeps;
-    const char* message;  // nullptr: none
-    bool pickLevel = false;
+  const struct {  // message: nullptr for none
+    const char* name; std::uint64_t gameData; std::function<void(Program&)> play; std::vector<BeepKind> beeps;
+    const char* message; bool pickLevel = false;
   } cases[] = {
       // clang-format off
       {"title without game data", 0, [](Program& p) { p.Play().StartFromTitle(); }, {BeepKind::Default}, kNoDataMessage},

@@ -119,12 +119,9 @@ TEST(SettingsFileKept, WhenItCannotBeReadOrWritten) {
   const std::string original =
       "\xEF\xBB\xBF[Tarvolin]\r\nInitialized=True\r\nSkinColor=Teal\r\nSkillLevel=4\r\n"
       "[History]\r\nPlayedMaps[0]=A.map\r\n[Network_Game]\r\nNickname=Ann\r\n";
+  // The mode for the refused user, who owns it unless root does; the start-up pass writes a file it could not read.
   const struct {
-    const char* what;
-    std::function<void(FileSystem&)> inject;
-    mode_t mode;             // for the refused user, who owns it unless root does
-    bool runnerOwnsIt;
-    std::size_t passErrors;  // the start-up pass writes a file it could not read anew
+    const char* what; std::function<void(FileSystem&)> inject; mode_t mode; bool runnerOwnsIt; std::size_t passErrors;
   } cases[] = {
       {"cannot be read",
        [](FileSystem& fs) { fs.SetReadFaultHook([](const std::string& p) { return p.ends_with("/Tarvolin.ini"); }); },

@@ -28,8 +28,7 @@ class ProgramTest : public ::testing::Test {
  public:
   ProgramTest() : fs(dir.Path()) {}
 
-  // Makes the program on the folder; call after preparing files.
-  Program& Start(DateTimeFormats formats = {"dd/MM/yyyy", "HH:mm:ss"}) {
+  Program& Start(DateTimeFormats formats = {"dd/MM/yyyy", "HH:mm:ss"}) {  // once the files are prepared
     Environment env;
     env.programFolder = dir.Path();
     env.executable = executable;
@@ -59,7 +58,6 @@ class ProgramTest : public ::testing::Test {
     fixture::WriteMap(Path(path), hour, {1, 4, sprites});
   }
 
-  // The texts and the opinion codes of a list's rows.
   static std::vector<std::string> Texts(const std::vector<ListRow>& rows) {
     std::vector<std::string> texts;
     for (const ListRow& row : rows) texts.push_back(row.text);

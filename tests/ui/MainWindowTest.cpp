@@ -138,8 +138,7 @@ TEST(MainWindow, PlayButtonBlackWithYellowTextRedUnderThePointerAndSavedGameBoxS
   EXPECT_EQ(Hex(play->grab().toImage().pixelColor(body)), "#ff0000");
   EXPECT_FALSE(play->mask().contains(QPoint(0, 0))) << "round corners";
   auto* box = Child<QComboBox>(window, "savedGameBox");
-  EXPECT_EQ(std::pair(box->isEnabled(), TextOf(*box).toStdString()),
-            std::pair(false, std::string("Start a saved game")));
+  EXPECT_EQ(std::pair(box->isEnabled(), TextOf(*box)), std::pair(false, QString("Start a saved game")));
   image = box->grab().toImage();
   const QRect text = image.rect().adjusted(3, 3, -24, -3);  // clear of the frame and the arrow
   EXPECT_GT(CountColour(image, text, QColor(192, 192, 192)), 20) << "silver";
@@ -190,11 +189,10 @@ TEST(Skin, ReachesEveryWindow) {
     }
     const QImage top = Child(windows.main, "topBar")->grab().toImage();
     for (const char* name : {"options1Button", "options2Button"}) {  // the glyph's three bars of 12 x 2 stand out
-      const QRect button = Child(windows.main, name)->geometry();
-      const QColor under = top.pixelColor(button.left() - 1, button.center().y());
+      const QRect b = Child(windows.main, name)->geometry();
       int inked = 0;
-      for (int y = button.top(); y <= button.bottom(); ++y)
-        for (int x = button.left(); x <= button.right(); ++x) inked += !Near(top.pixelColor(x, y), under, 80);
+      for (int y = b.top(); y <= b.bottom(); ++y)
+        for (int x = b.left(); x <= b.right(); ++x) inked += !Near(top.pixelColor(x, y), top.pixelColor(b.left() - 1, b.center().y()), 80);
       EXPECT_GE(inked, 3 * 12 * 2) << name;
     }
     for (const char* name : {"tcButton", "quitButton", "mapButton", "tcHeading", "nicknameHeading", "mapHeading"}) {
