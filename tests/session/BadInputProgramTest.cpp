@@ -39,8 +39,7 @@ TEST_F(BadInput, FifosDevicesAndLinkLoopsAreSkipped) {
   Map("Maps/a.map");
   fixture::WriteGroupFile(Path("Games/Real.grp"), {{"REAL.MAP", fixture::FillerBytes(400)}});
   for (const auto& [name, kind] : traps) {
-    const std::string path = Path(name);
-    const std::string leaf = path.substr(path.rfind('/') + 1);
+    const std::string path = Path(name), leaf = path.substr(path.rfind('/') + 1);
     ASSERT_EQ(kind == F ? ::mkfifo(path.c_str(), 0600) : ::symlink(kind == D ? "/dev/zero" : leaf.c_str(), path.c_str()), 0);
   }
   Program& p = Started();

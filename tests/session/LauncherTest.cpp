@@ -16,10 +16,8 @@ class LauncherTest : public ProgramTest {
   // Foo.grp holds three maps, its settings file names a script and a start map; Foo.map and its script; a save.
   void Prepare(std::uint64_t gameData = kFullData) {
     Game(gameData);
-    Put("Games/Foo.grp", fixture::GroupFileBytes({{"FOO.CON", "c"},
-                                                  {"ZOO.MAP", fixture::FillerBytes(600, 2)},
-                                                  {"E1L1.MAP", fixture::FillerBytes(600, 3)},
-                                                  {"ABC.MAP", fixture::FillerBytes(600, 4)}}));
+    Put("Games/Foo.grp", fixture::GroupFileBytes({{"FOO.CON", "c"}, {"ZOO.MAP", fixture::FillerBytes(600, 2)},
+                                                  {"E1L1.MAP", fixture::FillerBytes(600, 3)}, {"ABC.MAP", fixture::FillerBytes(600, 4)}}));
     Put("Games/Foo.ini", "[Foo.Options]\r\nGameNAME=Foo\r\nCON_File=Foo.con\r\nMAP_File=E1L1.map\r\n");
     for (const char* file : {"Maps/Foo.map", "Maps/Foo.con"}) Put(file);
     fixture::WriteSavedGame(Path("game0.sav"), "Hollywood");
@@ -133,15 +131,13 @@ TEST_F(LauncherTest, TheMusicLastsForOneStartAndSurvivesADeclinedOne) {
   Prepare();
   Program& p = Started();
   ui.chosenFile = Path("Song.mid");
-  p.Play().ChooseMapMusic();
-  p.Play().ToggleCommandLine();
+  p.Play().ChooseMapMusic(), p.Play().ToggleCommandLine();
   ui.answers = {kNo};
   p.Play().StartUserMap();
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, Fill("Duke3dw.exe  -j{pf}Maps  -xFoo.con -music {pf}Song.mid -map Foo.map /s3\n\nContinue ?"));
   EXPECT_EQ(CommandLine(), "<none>");
-  p.Play().ToggleCommandLine();
-  p.Play().StartUserMap();
+  p.Play().ToggleCommandLine(), p.Play().StartUserMap();
   EXPECT_EQ(Received(), Expected("-j{pf}Maps  -xFoo.con -music {pf}Song.mid -map Foo.map /s3"));
   p.Play().StartUserMap();
   EXPECT_EQ(Received(), Expected("-j{pf}Maps  -xFoo.con -map Foo.map /s3"));
@@ -154,8 +150,7 @@ TEST_F(LauncherTest, TheNetworkWindowKeepsItsValuesForTheRunAndTheTailUntilItClo
   EXPECT_EQ(ui.beeps, std::vector<BeepKind>{BeepKind::Default}) << "a single game only beeps";
   EXPECT_TRUE(ui.windows.empty());
   NetworkGame(GameRole::Host, "Ann", "10.0.0.2");
-  // Cancelled with the address cleared: memory takes it, the file keeps it.
-  NetworkGame(GameRole::Host, "Bob", "", false);
+  NetworkGame(GameRole::Host, "Bob", "", false);  // cancelled: memory takes it, the file keeps the first
   EXPECT_EQ(p.View().nicknameHeading, "Bob");
   EXPECT_EQ(Setting("Network_Game", "Nickname"), "Ann");
   p.Play().StartFromTitle();

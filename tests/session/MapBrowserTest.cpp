@@ -126,8 +126,7 @@ TEST_F(MapBrowserTest, AnOpinionSetsTheFileTimeOnlyAndExportsTheListSilently) {
 TEST_F(MapBrowserTest, InMultiSelectModeEverySelectedMapWhoseTimeCanBeSetGetsTheOpinion) {
   for (const char* map : {"Maps/a.map", "Maps/b.map", "Maps/c.map"}) Map(map);
   Program& p = Started();
-  p.Maps().ToggleMultiSelect();
-  p.Maps().Select({0, 1, 2});
+  p.Maps().ToggleMultiSelect(), p.Maps().Select({0, 1, 2});
   std::filesystem::remove(Path("Maps/b.map"));
   AnswerOpinion(1);  // good; the pass then finds b gone
   p.Maps().OpenOpinion();

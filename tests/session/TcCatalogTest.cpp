@@ -40,10 +40,7 @@ TEST_F(TcCatalogTest, ThePassPacksAndReadsTheOpinionsAndTheWindowStoresOne) {
   EXPECT_NE(Ini().find("[TarvolinTC]\r\nTC_00=3 A.grp\r\nTC_01=5 D.grp\r\n"), std::string::npos) << Ini();
   EXPECT_EQ(TcCodes(), (std::vector<int>{3, 0, 0, 5, 0}));
 
-  for (const int row : {-1, 4}) {  // no row, a separator: no window
-    p.Catalog().Select(row);
-    p.Catalog().OpenOpinion();
-  }
+  for (const int row : {-1, 4}) p.Catalog().Select(row), p.Catalog().OpenOpinion();  // no row, a separator: no window
   EXPECT_TRUE(ui.windows.empty());
   p.Catalog().Select(2);
   AnswerOpinion(7);

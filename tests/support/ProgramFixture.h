@@ -38,8 +38,7 @@ class ProgramTest : public ::testing::Test {
     program = std::make_unique<Program>(fs, ui, env);
     return *program;
   }
-  // The program after its first pass, on a settings file holding these [Tarvolin] lines.
-  Program& Started(const std::string& settingsLines = "") {
+  Program& Started(const std::string& settingsLines = "") {  // after its first pass, on these [Tarvolin] lines
     Settings(settingsLines);
     Program& p = Start();
     p.Activate();
@@ -77,16 +76,13 @@ class ProgramTest : public ::testing::Test {
     return v.mapSelected.empty() ? "" : v.mapRows[std::size_t(v.mapSelected.front())].text;
   }
 
-  // The opinion window, when it opens, answers with the row of that code.
-  void AnswerOpinion(int code) { ui.opinion = {OpinionAnswer::By::Row, code}; }
+  void AnswerOpinion(int code) { ui.opinion = {OpinionAnswer::By::Row, code}; }  // the opinion window's answer
 
-  // The game's data of that size and a stand-in Duke3dw.exe that records how it was started.
-  void Game(std::uint64_t dataSize = kFullData) {
+  void Game(std::uint64_t dataSize = kFullData) {  // that much game data, a Duke3dw.exe recording its start
     if (dataSize > 0) fixture::WriteSparseFile(Path("Duke3d.grp"), dataSize);
     fixture::WriteRecordingProgram(Path("Duke3dw.exe"), m_log);
   }
-  // What the stand-in recorded, once it has; the record is then taken away for the next start.
-  std::vector<std::string> Received() const {
+  std::vector<std::string> Received() const {  // what the stand-in recorded, taken away for the next start
     std::vector<std::string> lines = fixture::WaitForRecord(m_log, 3000);
     std::filesystem::remove(m_log);
     return lines;
@@ -103,8 +99,7 @@ class ProgramTest : public ::testing::Test {
       text.replace(at, 4, dir.Path());
     return text;
   }
-  // The CommandLine key as written, its closing space kept; "<none>" when nothing was started.
-  std::string CommandLine() const {
+  std::string CommandLine() const {  // as written, its closing space kept; "<none>" when nothing was started
     const std::string ini = Ini();
     const std::size_t at = ini.find("\nCommandLine="), start = at + 13;
     return at == std::string::npos ? "<none>" : ini.substr(start, ini.find("\r\n", start) - start);

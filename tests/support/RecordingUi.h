@@ -12,10 +12,7 @@ namespace tv::test {
 class RecordingUi : public UserInterface {
  public:
   struct Shown {
-    std::string kind;  // "message", "question", "error", "modal"
-    std::string text;
-    std::string title;
-    std::string buttons;
+    std::string kind, text, title, buttons;  // kind: "message", "question", "error"
   };
 
   void Beep(BeepKind kind) override { beeps.push_back(kind); }
