@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # One end-to-end scenario: the real program on a generated folder under an X server of its own, driven by real
-# clicks and keys; checks what the stand-in game and the settings file got, away from the real home folder.
-# Usage: e2e.sh <scenario> <built Tarvolin> <e2e_folder> <screenshot folder>
+# clicks and keys, away from the real home. Usage: e2e.sh <scenario> <built Tarvolin> <e2e_folder> <screenshot folder>
 set -euo pipefail
 scenario=$1 built=$2 maker=$3 shots=$4
 Fail() { echo "FAIL [$scenario]: $*" >&2; [ -z "${DISPLAY:-}" ] || import -window root "$shots/e2e-failed-$scenario.png" || true; exit 1; }
@@ -50,8 +49,8 @@ xdotool getdisplaygeometry >/dev/null 2>&1 || exit 75
 readonly MENU1=(20 14) MENU2=(352 14) PLAY_USER_ADDON=(104 329) QUIT=(268 329) PLAY_USER_MAP=(432 329)
 readonly PLAY=(263 181) PLAY_BODY=(210 181) SAVED_GAMES=(87 299) AWAY=(100 200)
 Press() { xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"; }
-PressTcRow() { Press "$main" 60 $((29 + 13 * $1 + 6)); }              # rows 13 high
-PressMapRow() { Press "$main" 394 $((29 + 16 * $1 + 8)) "${2:-1}"; }  # rows 16 high
+PressTcRow() { Press "$main" 60 $((35 + 13 * $1)); }                # rows 13 high
+PressMapRow() { Press "$main" 394 $((37 + 16 * $1)) "${2:-1}"; }    # rows 16 high
 Keys() { xdotool key --delay 30 "$@"; }
 WaitUntil() {  # runs the command every 50 ms until it succeeds, for at most $1 s
   local end=$(($(date +%s%N) + $1 * 1000000000)) && shift
@@ -61,7 +60,6 @@ Visible() { found=$(xdotool search --onlyvisible "$@" 2>/dev/null | grep -vx "${
 FindWindow() { WaitUntil 20 Visible --name "$1" || Fail "no window named '$1'"; }  # sets $found
 NoWindow() { ! Visible --name "$1"; }
 FindPopup() { WaitUntil 20 Visible --class '^Tarvolin$' || Fail "no pop-up window"; }  # a menu, a list
-NoPopup() { ! Visible --class '^Tarvolin$'; }
 HasFocus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 Start() {  # from another folder: its program folder is its own; the version shows after the first pass
   StartUntilShown "$work" 20 '^Tarvolin - v[0-9]' "$exe" || Fail "the main window did not come up"
@@ -102,32 +100,28 @@ case $scenario in
   saved_game)  # the second of the list's two entries: "Red Light ***", slot 1
     Press "$main" "${SAVED_GAMES[@]}" && FindPopup
     eval "$(xdotool getwindowgeometry --shell "$found")" && Press "$found" $((WIDTH / 2)) $((HEIGHT * 3 / 4))
-    WaitUntil 10 NoPopup || Fail "the saved-game list stayed open"
+    WaitUntil 10 eval '! Visible --class "^Tarvolin$"' || Fail "the saved-game list stayed open"
     Press "$main" "${PLAY[@]}" && ExpectPlayed " /1" ;;
   opinion)  # Echo.map, no opinion yet: selected, the right button, "Played and was Good" (code 1)
     Hour() { date -u -r "${program}Maps/Echo.map" +%H:%M:%S; }
     [ "$(Hour)" = 12:30:00 ] || Fail "Echo.map starts at $(Hour)"
     PressMapRow 4 && PressMapRow 4 3 && FindWindow '^Select Option$'
     Press "$found" 142 $((25 * 2 + 12))  # the third row of 25
-    HourIsOne() { [ "$(Hour)" = 01:00:00 ]; }
-    WaitUntil 10 HourIsOne || Fail "Echo.map was changed at $(Hour), expected 01:00:00"
+    WaitUntil 10 eval '[ "$(Hour)" = 01:00:00 ]' || Fail "Echo.map was changed at $(Hour), expected 01:00:00"
     WaitUntil 10 NoWindow '^Select Option$' || Fail "the opinion window stayed open" ;;
   skin)  # "Black" as designed; "GUI Skin Color", the seventh entry, then "Green", remembered
     ExpectBar 808080 000000
     Press "$main" "${MENU1[@]}" && FindPopup && Keys Down Down Down Down Down Down Down Right Down Down Down Return
-    SkinIsGreen() { [ "$(Setting SkinColor)" = Green ]; }
-    WaitUntil 10 SkinIsGreen || Fail "SkinColor is '$(Setting SkinColor)', expected Green"
+    WaitUntil 10 eval '[ "$(Setting SkinColor)" = Green ]' || Fail "SkinColor is '$(Setting SkinColor)', expected Green"
     ExpectBar 00C000 005000 && Press "$main" "${QUIT[@]}"
-    Ended() { [ -z "$(jobs -pr)" ]; }
-    WaitUntil 10 Ended || Fail "Quit did not end the program"
+    WaitUntil 10 eval '[ -z "$(jobs -pr)" ]' || Fail "Quit did not end the program"
     Start && ExpectBar 00C000 005000 ;;
   second_start)  # the shot once the pointer is off the Play button, which it lights
     first=$pid && xdotool mousemove --window "$main" "${AWAY[@]}"
     Unlit() { Shot "$shots/e2e-main.png" && [ "$(Pixel "$shots/e2e-main.png" "${PLAY_BODY[@]}")" = 000000 ]; }
     WaitUntil 10 Unlit || Fail "the Play button stays lit"
     (cd "$work" && exec "$exe") & second=$!
-    SecondEnded() { ! jobs -pr | grep -qx "$second"; }
-    WaitUntil 5 SecondEnded || Fail "the second start still runs"
+    WaitUntil 5 eval '! jobs -pr | grep -qx "$second"' || Fail "the second start still runs"
     rc=0 && wait "$second" || rc=$?
     [ "$rc" -eq 0 ] || Fail "the second start ended with exit code $rc"
     [ "$(xdotool search --onlyvisible --name '^Tarvolin' | wc -l)" -eq 1 ] || Fail "the second start showed a window"

@@ -12,8 +12,7 @@ namespace {
 
 using Action = StartRequest::Action;
 
-// The command line's rules on real folders: "games/Duke Nukem 3D" and a file
-// "games/readme.txt" under a temporary folder that is the current folder.
+// The command line's rules on real folders: "games/Duke Nukem 3D" and "games/readme.txt" in the current folder.
 TEST(StartArguments, FolderOptionsAndMistakes) {
   fixture::TempFolder tmp;
   const std::string root = std::filesystem::canonical(tmp.Path()).string() + "/";

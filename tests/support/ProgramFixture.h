@@ -1,7 +1,6 @@
 #pragma once
-// A program folder in a temporary folder with the core running on it, and
-// the helpers its tests share: maps, settings, a stand-in game that records
-// how it was started, and the user's part in the opinion window.
+// A program folder in a temporary folder with the core running on it, and the helpers its tests share: maps,
+// settings, a stand-in game that records how it was started, the user's part in the opinion window.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -29,8 +28,7 @@ class ProgramTest : public ::testing::Test {
  public:
   ProgramTest() : fs(dir.Path()) {}
 
-  // Makes the program on the folder; call after preparing files.
-  Program& Start(DateTimeFormats formats = {"dd/MM/yyyy", "HH:mm:ss"}) {
+  Program& Start(DateTimeFormats formats = {"dd/MM/yyyy", "HH:mm:ss"}) {  // once the files are prepared
     Environment env;
     env.programFolder = dir.Path();
     env.executable = executable;
@@ -40,8 +38,7 @@ class ProgramTest : public ::testing::Test {
     program = std::make_unique<Program>(fs, ui, env);
     return *program;
   }
-  // The program after its first pass, on a settings file holding these [Tarvolin] lines.
-  Program& Started(const std::string& settingsLines = "") {
+  Program& Started(const std::string& settingsLines = "") {  // after its first pass, on these [Tarvolin] lines
     Settings(settingsLines);
     Program& p = Start();
     p.Activate();
@@ -55,13 +52,11 @@ class ProgramTest : public ::testing::Test {
   }
   std::string Path(const std::string& name) const { return dir.Path() + name; }
   void Put(const std::string& name, const std::string& bytes = "x") const { fixture::WriteFile(Path(name), bytes); }
-  // A map at the program folder's relative path, last changed in that hour
-  // (1..8 an opinion, 12 none), its size growing with the sprites.
+  // A map at that relative path, last changed in that hour (1..8 an opinion, 12 none), growing with the sprites.
   void Map(const std::string& path, int hour = 12, int sprites = 1) {
     fixture::WriteMap(Path(path), hour, {1, 4, sprites});
   }
 
-  // The texts and the opinion codes of a list's rows.
   static std::vector<std::string> Texts(const std::vector<ListRow>& rows) {
     std::vector<std::string> texts;
     for (const ListRow& row : rows) texts.push_back(row.text);
@@ -80,29 +75,19 @@ class ProgramTest : public ::testing::Test {
     const MainView& v = program->View();
     return v.mapSelected.empty() ? "" : v.mapRows[std::size_t(v.mapSelected.front())].text;
   }
-  long Beeps(BeepKind kind) const { return std::count(ui.beeps.begin(), ui.beeps.end(), kind); }
-  long TimesShown(const std::string& text) const {
-    return std::count_if(ui.shown.begin(), ui.shown.end(), [&](const auto& s) { return s.text == text; });
-  }
 
-  // The opinion window, when it opens, answers with the row of that code.
-  void AnswerOpinion(int code) { ui.opinion = {OpinionAnswer::By::Row, code}; }
+  void AnswerOpinion(int code) { ui.opinion = {OpinionAnswer::By::Row, code}; }  // the opinion window's answer
 
-  // The game's data of that size and a stand-in Duke3dw.exe that records how
-  // it was started.
-  void Game(std::uint64_t dataSize = kFullData) {
+  void Game(std::uint64_t dataSize = kFullData) {  // that much game data, a Duke3dw.exe recording its start
     if (dataSize > 0) fixture::WriteSparseFile(Path("Duke3d.grp"), dataSize);
     fixture::WriteRecordingProgram(Path("Duke3dw.exe"), m_log);
   }
-  // What the stand-in recorded, once it has; the record is then taken away
-  // for the next start.
-  std::vector<std::string> Received() const {
+  std::vector<std::string> Received() const {  // what the stand-in recorded, taken away for the next start
     std::vector<std::string> lines = fixture::WaitForRecord(m_log, 3000);
     std::filesystem::remove(m_log);
     return lines;
   }
-  // What a game started with these parameters records: the program folder,
-  // then the words, "{pf}" standing for the program folder.
+  // What a game started with these parameters records: the program folder, then the words ("{pf}": the folder).
   std::vector<std::string> Expected(const std::string& parameters) const {
     std::vector<std::string> lines = {std::filesystem::canonical(dir.Path()).string()};
     std::istringstream words(parameters);
@@ -114,14 +99,10 @@ class ProgramTest : public ::testing::Test {
       text.replace(at, 4, dir.Path());
     return text;
   }
-  // The CommandLine key as written, its closing space kept; "<none>" when
-  // nothing was started.
-  std::string CommandLine() const {
+  std::string CommandLine() const {  // as written, its closing space kept; "<none>" when nothing was started
     const std::string ini = Ini();
-    const std::size_t at = ini.find("\nCommandLine=");
-    if (at == std::string::npos) return "<none>";
-    const std::size_t start = at + std::string("\nCommandLine=").size();
-    return ini.substr(start, ini.find("\r\n", start) - start);
+    const std::size_t at = ini.find("\nCommandLine="), start = at + 13;
+    return at == std::string::npos ? "<none>" : ini.substr(start, ini.find("\r\n", start) - start);
   }
 
   fixture::TempHome home;  // the first start writes a desktop shortcut

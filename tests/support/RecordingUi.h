@@ -1,6 +1,5 @@
 #pragma once
-// A user interface for tests: it records what the core beeped and showed, and
-// answers questions and windows from a script.
+// A user interface for tests: it records what the core beeped and showed, and answers from a script.
 #include <deque>
 #include <functional>
 #include <string>
@@ -13,19 +12,15 @@ namespace tv::test {
 class RecordingUi : public UserInterface {
  public:
   struct Shown {
-    std::string kind;  // "message", "question", "error", "modal"
-    std::string text;
-    std::string title;
-    std::string buttons;
+    std::string kind, text, title, buttons;  // kind: "message", "question", "error"
   };
 
   void Beep(BeepKind kind) override { beeps.push_back(kind); }
   void ShowMessage(const std::string& text) override { shown.push_back({"message", text, "", ""}); }
   int MessageShow(const std::string& text, const std::string& title, const std::string& buttons, int, int) override {
     shown.push_back({"question", text, title, buttons});
-    if (answers.empty()) return kOk;
-    const int a = answers.front();
-    answers.pop_front();
+    const int a = answers.empty() ? kOk : answers.front();
+    if (!answers.empty()) answers.pop_front();
     return a;
   }
   void ShowRunTimeError(const std::string& text) override { shown.push_back({"error", text, "Tarvolin", ""}); }
@@ -35,31 +30,22 @@ class RecordingUi : public UserInterface {
     return opinion;
   }
   int ChooseLevel(const std::vector<LevelRow>& rows, const RowTest& takes) override {
-    windows.push_back("levels");
-    levelRows = rows;
-    return Pick(takes);
+    return windows.push_back("levels"), levelRows = rows, Pick(takes);
   }
   int ChooseBatchFile(const std::vector<std::string>& files, const RowTest& takes) override {
-    windows.push_back("batch");
-    batchFiles = files;
-    return Pick(takes);
+    return windows.push_back("batch"), batchFiles = files, Pick(takes);
   }
   bool EditNetwork(NetworkConfig& config, const std::function<void(NetworkConfig&)>& reload) override {
     windows.push_back("network");
     reload(config);
     return onNetwork && onNetwork(config);
   }
-  void ShowReadMe(const ReadMeView& view) override {
-    windows.push_back("readMe " + view.caption);
-    readMeText = view.text;
-  }
+  void ShowReadMe(const ReadMeView& v) override { windows.push_back("readMe " + v.caption), readMeText = v.text; }
   void ShowHistory(const std::function<std::vector<HistoryRow>()>& rows) override {
-    windows.push_back("history");
-    historyRows = rows();
+    windows.push_back("history"), historyRows = rows();
   }
   std::string OpenFileDialog(const std::string& folder, const std::string& filter) override {
-    fileDialogs.push_back({folder, filter});
-    return chosenFile;
+    return fileDialogs.push_back({folder, filter}), chosenFile;
   }
   void Minimize() override { ++minimized; }
   void Restore() override { ++restored; }

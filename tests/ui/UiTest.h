@@ -33,16 +33,14 @@ inline void Tap(QWidget* w, Qt::MouseButton b = Qt::LeftButton, QPoint at = {}) 
   QTest::mouseRelease(w, b, {}, at);
 }
 inline bool BecomesActive(QWidget& w) { return QTest::qWaitFor([&w] { return QApplication::activeWindow() == &w; }); }
-// Plays the user's part in the next modal dialog once it is up.
-inline void WhenModal(std::function<void(QWidget&)> act) {
+inline void WhenModal(std::function<void(QWidget&)> act) {  // the user's part in the next modal dialog
   QTimer::singleShot(0, [act] {
     QWidget* modal = QApplication::activeModalWidget();
     ASSERT_NE(modal, nullptr) << "no modal dialog is showing";
     act(*modal);
   });
 }
-// The user goes to another window and comes back (activated by hand as a window manager would).
-inline void LeaveAndReturn(QWidget& window) {
+inline void LeaveAndReturn(QWidget& window) {  // to another window and back, activated as a window manager would
   QDialog other(&window);
   QTimer::singleShot(0, &other, &QDialog::accept);
   other.exec(), window.activateWindow();
