@@ -17,7 +17,6 @@ const Program::PassStep Program::kPass[] = {
     {"BlackenLists", [](Program&) {}},  // the lists are always drawn on black here
     {"ClearExecutableList", [](Program& p) { p.m_install.ClearExecutableList(); }},
     {"ClearTcTable", [](Program& p) { p.m_tcs.ClearTable(); }},
-    {"CheckDateStyle", [](Program& p) { p.CheckDateStyle(); }},
     {"ClearMapTables", [](Program& p) { p.m_maps.ClearTables(); }},
     {"ClearTcOpinions", [](Program& p) { p.m_tcs.ClearOpinions(); }},
     {"DetectGameEdition", [](Program& p) { p.m_install.DetectGameEdition(); }},
@@ -76,11 +75,6 @@ void Program::RunPass() {
 void Program::Quit() {
   m_s.SaveSettings();
   m_s.ui.Quit();
-}
-
-void Program::CheckDateStyle() {
-  const std::string today = FormatDateTime(LocalTime(m_s.env.now()), m_s.env.formats.shortDate);
-  if (Contains(today, ".")) m_dateStyleDot = true;
 }
 
 void Program::LoadSettings() {

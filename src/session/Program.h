@@ -25,8 +25,6 @@ class Program {
   const Settings& CurrentSettings() const { return m_s.settings; }
   const std::string& ProgramFolder() const { return m_s.programFolder; }
   const std::string& GamesFolder() const { return m_s.gamesFolder; }
-  // Set once the short date format was seen writing dates with ".".
-  bool DateStyleDot() const { return m_dateStyleDot; }
 
   Installation& Install() { return m_install; }
   MapBrowser& Maps() { return m_maps; }
@@ -63,7 +61,6 @@ class Program {
   void RunPass();
   void LoadSettings();
   void ApplySkin(const Skin& skin);
-  void CheckDateStyle();
 
   Session m_s;
   OpinionChooser m_opinions;
@@ -72,7 +69,6 @@ class Program {
   TcCatalog m_tcs;
   SavedGameBox m_saves;
   Launcher m_play;
-  bool m_dateStyleDot = false;
   bool m_inPass = false;
   std::function<void(const char*)> m_passObserver;
 };

@@ -45,7 +45,7 @@ TEST(DateTime, FormatsTheSystemPatterns) {
   for (int hour = 0; hour < 24; ++hour) {
     const std::tm t = LocalTime(std::time_t(hour) * 3600);
     const int twelve = hour % 12 == 0 ? 12 : hour % 12;
-    EXPECT_EQ(FormatDateTime(t, "h AP a"), std::to_string(twelve) + (hour < 12 ? " AM am" : " PM pm")) << hour;
+    EXPECT_EQ(FormatDateTime(t, "h a AP"), std::to_string(twelve) + (hour < 12 ? " am AM" : " pm PM")) << hour;
     EXPECT_EQ(FormatDateTime(t, "H h"), std::to_string(hour) + " " + std::to_string(hour)) << hour;
   }
   // A 12-hour clock when the first hour field is "h" and an AM/PM field (not in quotes) is there.

@@ -126,7 +126,7 @@ TEST(MainWindow, EveryControlAndMenuEntryShowsWhatTheViewHolds) {
   EXPECT_TRUE(focused->hasFocus());
 }
 
-TEST(MainWindow, PlayButtonBlackWithYellowTextRedUnderThePointerAndSavedGameBoxSilverWhenDisabled) {
+TEST(MainWindow, PlayButtonBlackWithYellowTextRedUnderThePointerBoxesSilverWhenDisabledAndBlackOpened) {
   MainWindow window;
   window.Render(With([](MainView& v) { v.playCaption = "Play Duke3dw", v.savedEnabled = false; }));
   QWidget* play = Child(window, "playButton");
@@ -143,6 +143,17 @@ TEST(MainWindow, PlayButtonBlackWithYellowTextRedUnderThePointerAndSavedGameBoxS
   const QRect text = image.rect().adjusted(3, 3, -24, -3);  // clear of the frame and the arrow
   EXPECT_GT(CountColour(image, text, QColor(192, 192, 192)), 20) << "silver";
   EXPECT_GE(CountColour(image, text, Qt::black), text.width() * text.height() / 2) << "the box stays black";
+  window.Render(With([](MainView& v) { v.skillText = "Skill Level 4", v.savedEntries = {"Hollywood", "Red Light"}; }));
+  window.show();
+  for (const char* name : {"skillBox", "savedGameBox"}) {  // the opened lists: black with white text
+    box = Child<QComboBox>(window, name);
+    box->showPopup();
+    ASSERT_TRUE(box->view()->isVisible());
+    image = box->view()->viewport()->grab(box->view()->visualRect(box->model()->index(0, 0))).toImage();
+    EXPECT_GE(CountColour(image, image.rect(), Qt::black), image.width() * image.height() / 2) << name;
+    EXPECT_GE(CountColour(image, image.rect(), Qt::white), 20) << name << ": white text";
+    box->hidePopup();
+  }
 }
 
 struct WindowsOnCore : ProgramTest {  // the windows on a core whose user interface is the recorder
