@@ -35,6 +35,7 @@ struct Play {  // history: the first history entry afterwards
   const char* name; std::function<void(LauncherTest&, Program&)> act; std::string parameters; const char* history;
   bool minimised;
 };
+void PrintTo(const Play& play, std::ostream* out) { *out << play.name; }
 
 class LauncherPlay : public LauncherTest, public ::testing::WithParamInterface<Play> {};
 
@@ -72,8 +73,8 @@ INSTANTIATE_TEST_SUITE_P(EachWay, LauncherPlay, ::testing::Values(
     Play{"Title", [](F&, Program& p) { p.Play().StartFromTitle(); }, "", "<none>", false},
     Play{"TitleWithTheSavedGame", [](F&, Program& p) { p.Saves().Choose(0); p.Play().StartFromTitle(); },
          " /0", "<none>", true},
-    Play{"StockLevel", [](F& f, Program& p) { f.ui.picks = {11, 16}, p.Play().PlayLevel(); },  // 11: a separator
-         " -v2 -l05 /s2 -m", "<none>", false},
+    Play{"StockLevel", [](F& f, Program& p) { f.ui.picks = {11, 0}, p.Play().PlayLevel(); },  // 11: a separator
+         " -v1 -l01 /s2 -m", "<none>", false},
     Play{"LevelOfTheTcClickedNotYetRemembered", [](F& f, Program& p) { f.ui.picks = {2}, p.Catalog().Select(0);
            p.Play().PlayTcLevel(); EXPECT_EQ(f.ui.levelRows.at(2).level, "ZOO"); },
          "-j{pf}Games -xFoo.con -gFoo.grp  -map ZOO.map", "<none>", true}),

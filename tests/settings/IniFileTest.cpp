@@ -64,7 +64,7 @@ TEST_F(IniFileTest, ReadsTheWayWindowsDoes) {
 }
 // Decimal with a sign, "0x" hexadecimal when longer than two characters, else the default (stricter than Windows).
 TEST_F(IniFileTest, IntegersFollowTheProgramsRule) {
-  const std::pair<const char*, long> cases[] = {{"42", 42}, {"-7", -7}, {"+5", 5}, {"007", 7}, {"  12  ", 12},
+  const std::pair<const char*, long> cases[] = {{"42", 42}, {"-7", -7}, {"+5", 5}, {"0079", 79}, {"  12  ", 12},
       {"\"0\"", 0}, {"0x2", 2}, {"0X1f", 31}, {"0xFF", 255}, {"0x9A", 154}, {"0x", 77}, {"0x000000010", 16},
       {"0x7FFFFFFF", 2147483647}, {"2147483647", 2147483647}, {"0x1G", 77}, {"-2147483648", -2147483647L - 1},
       {"0x100000000", 77}, {"12abc", 77}, {"", 77}, {"+", 77}, {"-0x10", 77}, {"2147483648", 77}, {"-2147483649", 77}};
