@@ -63,22 +63,7 @@ void MapBrowser::LoadFirstFolder() {
   }
 }
 
-void MapBrowser::ApplySavedSortMode() {
-  switch (MapOrderOfMode(m_s.settings.sortedMaps)) {
-    case MapOrder::Colors:
-      SortByColor(false);
-      break;
-    case MapOrder::Sizing:
-      SortBySize();
-      break;
-    case MapOrder::Best:
-      SortByColor(true);
-      break;
-    case MapOrder::Alphabetical:
-      SortByName();
-      break;
-  }
-}
+void MapBrowser::ApplySavedSortMode() { ShowOrder(MapOrderOfMode(m_s.settings.sortedMaps)); }
 
 void MapBrowser::LoadFolder(const std::string& folder) {
   if (folder.empty() || !m_s.fs.FolderExists(m_s.programFolder + folder)) return;
@@ -135,27 +120,23 @@ void MapBrowser::SelectionChanged() {
     view.mapHint += "\nDoubleclick for Readme.";
 }
 
-void MapBrowser::CheckSort(int entry) {
+void MapBrowser::ShowOrder(MapOrder order) {
+  m_s.settings.lastPlayedMap = CurrentFolderMap();
+  switch (order) {
+    case MapOrder::Alphabetical:
+      ShowRows(m_maps.Base());
+      break;
+    case MapOrder::Colors:
+    case MapOrder::Best:
+      ShowRows(m_maps.ColorOrder(), order == MapOrder::Best);
+      break;
+    case MapOrder::Sizing:
+      ShowRows(m_maps.SizeOrder(m_s.fs, m_s.programFolder + m_folder + kSep));
+      break;
+  }
+  // The menu's entries are in the order's order.
   m_s.view.mapSortChecked = {};
-  m_s.view.mapSortChecked[std::size_t(entry - 1)] = true;
-}
-
-void MapBrowser::SortByName() {
-  m_s.settings.lastPlayedMap = CurrentFolderMap();
-  ShowRows(m_maps.Base());
-  CheckSort(1);
-}
-
-void MapBrowser::SortByColor(bool bestOnly) {
-  m_s.settings.lastPlayedMap = CurrentFolderMap();
-  ShowRows(m_maps.ColorOrder(), bestOnly);
-  CheckSort(bestOnly ? 4 : 2);
-}
-
-void MapBrowser::SortBySize() {
-  m_s.settings.lastPlayedMap = CurrentFolderMap();
-  ShowRows(m_maps.SizeOrder(m_s.fs, m_s.programFolder + m_folder + kSep));
-  CheckSort(3);
+  m_s.view.mapSortChecked[std::size_t(order)] = true;
 }
 
 void MapBrowser::SetOpinion(int code) {
@@ -191,22 +172,8 @@ void MapBrowser::OpenFolder(int slot) {
 }
 
 void MapBrowser::Sort(int entry) {
-  switch (entry) {
-    case 1:
-      SortByName();
-      break;
-    case 2:
-      SortByColor(false);
-      break;
-    case 3:
-      SortBySize();
-      break;
-    case 4:
-      SortByColor(true);
-      break;
-    default:
-      return;
-  }
+  if (entry < 1 || entry > 4) return;
+  ShowOrder(MapOrderOfMode(entry - 1));
   m_s.settings.sortedMaps = entry - 1;
   m_s.ui.Beep(BeepKind::Information);
 }

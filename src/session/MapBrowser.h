@@ -44,10 +44,8 @@ class MapBrowser {
   void FillList();
   void ShowRows(const std::vector<MapEntry>& rows, bool bestOnly = false);
   void SelectionChanged();
-  void SortByName();
-  void SortByColor(bool bestOnly);
-  void SortBySize();
-  void CheckSort(int entry);
+  // Shows the rows in that order and ticks its menu entry.
+  void ShowOrder(MapOrder order);
   void SetOpinion(int code);
   void SaveOpinions(bool silent);
   std::vector<HistoryRow> HistoryRows() const;
