@@ -285,13 +285,10 @@ bool GroupScanCache::StampOf(const std::string& path, Stamp& stamp) {
 std::vector<bool> GroupScanCache::Contains(FileSystem& fs, const std::string& given, ScanKind kind,
                                            const std::vector<std::string>& targets) {
   if (!m_loaded) Load();
-  // The stamps are taken beside the file layer: a name as on disk costs one
-  // stat, which also lets the file be opened without another.
+  // The one stat of the file gives its stamp and lets it be opened without another.
   struct stat st {};
-  const bool asGiven = !given.empty() && given.front() == kSep && ::stat(given.c_str(), &st) == 0;
-  const std::string path = asGiven ? given : fs.Resolve(given);
-  if (!asGiven && ::stat(path.c_str(), &st) != 0) return std::vector<bool>(targets.size(), false);
-  if (!S_ISREG(st.st_mode)) return std::vector<bool>(targets.size(), false);
+  std::string path;
+  if (!fs.Locate(given, path, st) || !S_ISREG(st.st_mode)) return std::vector<bool>(targets.size(), false);
   const Stamp stamp = StampOf(st);
 
   Known& known = m_known[std::to_string(int(kind)) + path];

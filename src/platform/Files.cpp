@@ -179,12 +179,20 @@ std::string FileSystem::Resolve(const std::string& given) {
 }
 
 // The exact name costs one stat; only a miss resolves the letter case.
-bool FileSystem::Stat(const std::string& path, struct stat& st) {
+bool FileSystem::Locate(const std::string& path, std::string& real, struct stat& st) {
+  real = path;
   if (path.empty()) return false;
+  // A start-up pass looks at hundreds of files: one there as given costs one
+  // stat; only a miss resolves the letter case.
   const bool absolute = path.front() == kSep;
   if (absolute && ::stat(path.c_str(), &st) == 0) return true;
-  const std::string real = Resolve(path);
+  real = Resolve(path);
   return (real != path || !absolute) && ::stat(real.c_str(), &st) == 0;
+}
+
+bool FileSystem::Stat(const std::string& path, struct stat& st) {
+  std::string real;
+  return Locate(path, real, st);
 }
 
 bool FileSystem::FileExists(const std::string& path) {
@@ -212,11 +220,10 @@ std::string FileSystem::ReadBytes(const std::string& path, std::uint64_t offset,
 }
 
 FileReader::FileReader(FileSystem& fs, const std::string& path) {
-  // A start-up pass opens hundreds of small files: a name that is there as
-  // given costs one stat, an open and an fstat; only a miss resolves the case.
   struct stat before {};
-  const bool asGiven = !path.empty() && path.front() == kSep && ::stat(path.c_str(), &before) == 0;
-  Open(fs, asGiven ? path : fs.Resolve(path), asGiven ? &before : nullptr);
+  std::string real;
+  const bool there = fs.Locate(path, real, before);
+  Open(fs, real, there ? &before : nullptr);
 }
 
 FileReader::FileReader(FileSystem& fs, const std::string& realPath, const struct stat& taken) {

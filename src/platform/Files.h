@@ -39,6 +39,9 @@ class FileSystem {
   // the name as given; else the path unchanged. A relative path is taken in
   // CurrentFolder().
   std::string Resolve(const std::string& given);
+  // The path as on disk and its stat; false when nothing is there (real is
+  // then Resolve()'s answer). A name there as given costs one stat.
+  bool Locate(const std::string& path, std::string& real, struct stat& st);
 
   bool FileExists(const std::string& path);    // a regular file
   bool FolderExists(const std::string& path);  // a folder
